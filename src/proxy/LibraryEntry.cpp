@@ -1,0 +1,3 @@
+#include "kavelin/Export.h"
+
+extern "C" KAVELIN_API int fnKavelin() { return 42; }
