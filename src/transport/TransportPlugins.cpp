@@ -1,0 +1,3 @@
+#include "transport/TransportPlugins.h"
+
+void RegisterTransportPlugins(struct soap* /*soap*/, const char* /*serviceUrl*/) {}
