@@ -1,0 +1,69 @@
+#include "os/Text.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct RoundTrip {
+    const char* name;
+    std::string narrow;
+    std::u16string wide;
+};
+
+TEST(Text, ConvertsWellFormedTextBothWays) {
+    const RoundTrip cases[] = {
+        {"empty", "", u""},
+        {"ascii", "Plain text", u"Plain text"},
+        {"two byte",
+         "Gr\xC3\xBC\xC3\x9F"
+         "e",
+         u"Gr\u00FC\u00DFe"},
+        {"three byte", "\xE2\x82\xAC 5", u"\u20AC 5"},
+        {"surrogate pair", "\xF0\x9F\x96\xA8", u"\U0001F5A8"},
+        {"embedded zero", std::string("a\0b", 3), std::u16string(u"a\0b", 3)},
+        {"highest", "\xF4\x8F\xBF\xBF", u"\U0010FFFF"},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(os::Utf8ToUtf16(c.narrow), c.wide) << c.name;
+        EXPECT_EQ(os::Utf16ToUtf8(c.wide), c.narrow) << c.name;
+    }
+}
+
+TEST(Text, ReplacesMalformedUtf8WithoutLosingTheRest) {
+    const struct {
+        const char* name;
+        std::string narrow;
+        std::u16string wide;
+    } cases[] = {
+        {"lone continuation", "a\x80z", u"a\uFFFDz"},
+        {"overlong slash", "\xC0\xAF!", u"\uFFFD\uFFFD!"},
+        {"truncated at end", "ok\xE2\x82", u"ok\uFFFD"},
+        {"truncated before ascii", "\xE2\x82x", u"\uFFFDx"},
+        {"encoded surrogate", "\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},
+        {"beyond U+10FFFF", "\xF4\x90\x80\x80", u"\uFFFD\uFFFD\uFFFD\uFFFD"},
+        {"invalid lead",
+         "\xFF"
+         "a",
+         u"\uFFFDa"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(os::Utf8ToUtf16(c.narrow), c.wide) << c.name;
+}
+
+TEST(Text, ReplacesUnpairedSurrogates) {
+    const struct {
+        const char* name;
+        std::u16string wide;
+        std::string narrow;
+    } cases[] = {
+        {"lone high at end", u"a\xD800", "a\xEF\xBF\xBD"},
+        {"lone low", std::u16string{u'\xDC00', u'b'},
+         "\xEF\xBF\xBD"
+         "b"},
+        {"high then ascii", std::u16string{u'\xD83D', u'x'}, "\xEF\xBF\xBDx"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(os::Utf16ToUtf8(c.wide), c.narrow) << c.name;
+}
+
+} // namespace
