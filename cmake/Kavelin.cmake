@@ -14,10 +14,14 @@ endfunction()
 
 # A GoogleTest program registered with CTest. Usage:
 #   kavelin_test(NAME name SOURCES a.cpp b.cpp [LIBS ...] [LABELS ...])
+# It links KAVELIN_TEST_LINK: kavelin_static, or kv_base for the folders of the lower layers.
 function(kavelin_test)
     cmake_parse_arguments(T "" "NAME" "SOURCES;LIBS;LABELS" ${ARGN})
+    if(NOT KAVELIN_TEST_LINK)
+        set(KAVELIN_TEST_LINK kavelin_static)
+    endif()
     add_executable(${T_NAME} ${T_SOURCES})
-    target_link_libraries(${T_NAME} PRIVATE kavelin_static GTest::gmock GTest::gtest_main
+    target_link_libraries(${T_NAME} PRIVATE ${KAVELIN_TEST_LINK} GTest::gmock GTest::gtest_main
                           ${T_LIBS})
     target_include_directories(${T_NAME} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
     target_compile_definitions(${T_NAME} PRIVATE
