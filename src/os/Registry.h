@@ -26,6 +26,7 @@ enum RegistryType : uint32_t {
 // Results as the Windows registry functions give them.
 constexpr long kErrorSuccess = 0;
 constexpr long kErrorFileNotFound = 2;
+constexpr long kErrorInvalidParameter = 87;
 constexpr long kErrorMoreData = 234;
 
 struct RegistryValue {
@@ -46,10 +47,12 @@ public:
 
     // RegQueryValueExA semantics: copies at most *size bytes into data (may be null),
     // sets *type and *size; kErrorMoreData when the buffer is too small,
-    // kErrorFileNotFound when the value does not exist.
+    // kErrorFileNotFound when the value does not exist, kErrorInvalidParameter for data
+    // without a size.
     long QueryValue(std::string_view name, uint32_t* type, uint8_t* data, uint32_t* size) const;
 
 private:
+    // Name and value in the order the files set them; names are unique without regard to case.
     std::vector<std::pair<std::string, RegistryValue>> mValues;
 };
 

@@ -1,0 +1,195 @@
+#include "os/Registry.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kHeader = "Windows Registry Editor Version 5.00\r\n\r\n";
+
+class Registry : public ::testing::Test {
+protected:
+    void SetUp() override {
+        mDir = fs::temp_directory_path() /
+               ("kavelin-registry-" + std::to_string(getpid()) + "-" +
+                ::testing::UnitTest::GetInstance()->current_test_info()->name());
+        fs::create_directories(mDir);
+    }
+    void TearDown() override {
+        unsetenv("KAVELIN_REGISTRY");
+        fs::remove_all(mDir);
+    }
+
+    std::string Write(const std::string& name, const std::string& bytes) {
+        const auto path = (mDir / name).string();
+        std::ofstream(path, std::ios::binary) << bytes;
+        return path;
+    }
+    void Use(const std::string& files) { setenv("KAVELIN_REGISTRY", files.c_str(), 1); }
+
+    fs::path mDir;
+};
+
+std::vector<uint8_t> Bytes(std::string_view s) {
+    return {s.begin(), s.end()};
+}
+
+TEST_F(Registry, ReadsEveryValueForm) {
+    Use(Write("a.reg", std::string(kHeader) +
+                           "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\r\n"
+                           "\"Text\"=\"C:\\\\Logs\\\\x.log says \\\"hi\\\"\"\r\n"
+                           "@=\"default text\"\r\n"
+                           "\"Number\"=dword:0000012c\r\n"
+                           "\"Expand\"=hex(2):25,00,54,00,4d,00,50,00,25,00,00,00\r\n"
+                           "\"Blob\"=hex:de,ad,\\\r\n"
+                           "  be,ef\r\n"
+                           "\"Multi\"=hex(7):61,00,00,00,62,00,00,00,00,00\r\n"
+                           "\"Qword\"=hex(b):01,00,00,00,00,00,00,00\r\n"
+                           "\"Empty\"=hex:\r\n"));
+    const struct {
+        const char* name;
+        os::RegistryType type;
+        std::vector<uint8_t> data;
+    } cases[] = {
+        {"Text", os::RegSz, Bytes(std::string_view("C:\\Logs\\x.log says \"hi\"\0", 24))},
+        {"", os::RegSz, Bytes(std::string_view("default text\0", 13))},
+        {"number", os::RegDword, {0x2c, 0x01, 0, 0}},
+        {"Expand", os::RegExpandSz, Bytes(std::string_view("%TMP%\0", 6))},
+        {"Blob", os::RegBinary, {0xde, 0xad, 0xbe, 0xef}},
+        {"Multi", os::RegMultiSz, Bytes(std::string_view("a\0b\0\0", 5))},
+        {"Qword", static_cast<os::RegistryType>(11), {1, 0, 0, 0, 0, 0, 0, 0}},
+        {"Empty", os::RegBinary, {}},
+    };
+    const auto key = os::RegistryKey::OpenLocalMachine("software\\orvanta\\PLOTARA");
+    ASSERT_TRUE(key);
+    for (const auto& c : cases) {
+        const auto value = key->Value(c.name);
+        ASSERT_TRUE(value) << c.name;
+        EXPECT_EQ(value->type, c.type) << c.name;
+        EXPECT_EQ(value->data, c.data) << c.name;
+    }
+}
+
+TEST_F(Registry, LaterFilesAndDeletionsWin) {
+    const auto first =
+        Write("first.reg", std::string(kHeader) + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\n"
+                                                  "\"Kept\"=\"one\"\n"
+                                                  "\"Replaced\"=\"one\"\n"
+                                                  "\"Removed\"=\"one\"\n"
+                                                  "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Gone\\Child]\n"
+                                                  "\"x\"=\"y\"\n");
+    const auto second =
+        Write("second.reg", std::string(kHeader) + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\n"
+                                                   "\"REPLACED\"=\"two\"\n"
+                                                   "\"Removed\"=-\n"
+                                                   "[-HKEY_LOCAL_MACHINE\\SOFTWARE\\Gone]\n");
+    Use(first + ":" + (mDir / "missing.reg").string() + ":" + second);
+
+    EXPECT_EQ(os::ReadRegistryString("SOFTWARE\\A", "Kept"), "one");
+    EXPECT_EQ(os::ReadRegistryString("SOFTWARE\\A", "Replaced"), "two");
+    EXPECT_FALSE(os::ReadRegistryString("SOFTWARE\\A", "Removed"));
+    EXPECT_FALSE(os::RegistryKey::OpenLocalMachine("SOFTWARE\\Gone\\Child"));
+    // A section makes its parent keys exist too.
+    EXPECT_TRUE(os::RegistryKey::OpenLocalMachine("SOFTWARE"));
+    EXPECT_FALSE(os::RegistryKey::OpenLocalMachine("SOFTWARE\\Absent"));
+}
+
+TEST_F(Registry, SkipsMalformedLinesAndKeepsTheRest) {
+    Use(Write("bad.reg", std::string(kHeader) + "\"Orphan\"=\"before any section\"\n"
+                                                "[HKEY_CURRENT_USER\\SOFTWARE\\A]\n"
+                                                "\"OtherHive\"=\"x\"\n"
+                                                "[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\n"
+                                                "\"Unterminated=\"x\"\n"
+                                                "\"NoEquals\" \"x\"\n"
+                                                "\"BadDword\"=dword:12345678ff\n"
+                                                "\"BadHex\"=hex:zz,01\n"
+                                                "\"TrailingComma\"=hex:01,\n"
+                                                "\"Garbage\"=\"x\" y\n"
+                                                "; a comment\n"
+                                                "[HKEY_LOCAL_MACHINE\\SOFTWARE\\A\n"
+                                                "\"Good\"=\"kept\"\n"
+                                                "[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\n"
+                                                "\"Good\"=\"kept\"\n"
+                                                "\"Last\"=\"no newline\""));
+    const auto key = os::RegistryKey::OpenLocalMachine("SOFTWARE\\A");
+    ASSERT_TRUE(key);
+    for (const char* name : {"Orphan", "OtherHive", "Unterminated", "NoEquals", "BadDword",
+                             "BadHex", "TrailingComma", "Garbage"})
+        EXPECT_FALSE(key->Value(name)) << name;
+    EXPECT_EQ(os::ReadRegistryString("SOFTWARE\\A", "Good"), "kept");
+    EXPECT_EQ(os::ReadRegistryString("SOFTWARE\\A", "Last"), "no newline");
+}
+
+TEST_F(Registry, ReadsUtf16FilesAsTheEditorWritesThem) {
+    const std::u16string text =
+        u"Windows Registry Editor Version 5.00\r\n\r\n"
+        u"[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\r\n\"Lang\"=\"fr-FR \u00E9\"\r\n";
+    std::string bytes = "\xFF\xFE";
+    for (char16_t c : text) {
+        bytes += static_cast<char>(c & 0xFF);
+        bytes += static_cast<char>(c >> 8);
+    }
+    Use(Write("wide.reg", bytes));
+    EXPECT_EQ(os::ReadRegistryString("SOFTWARE\\A", "lang"), "fr-FR \xC3\xA9");
+}
+
+TEST_F(Registry, QueryValueFollowsTheWindowsBufferRules) {
+    Use(Write("q.reg", std::string(kHeader) + "[HKEY_LOCAL_MACHINE\\K]\n\"V\"=\"abc\"\n"));
+    const auto key = os::RegistryKey::OpenLocalMachine("K");
+    ASSERT_TRUE(key);
+    const struct {
+        const char* name;
+        const char* valueName;
+        uint32_t bufferSize;
+        bool passBuffer;
+        long result;
+        uint32_t sizeAfter;
+    } cases[] = {
+        {"fits", "V", 8, true, os::kErrorSuccess, 4},
+        {"exact", "V", 4, true, os::kErrorSuccess, 4},
+        {"too small", "V", 3, true, os::kErrorMoreData, 4},
+        {"size only", "V", 0, false, os::kErrorSuccess, 4},
+        {"missing", "W", 8, true, os::kErrorFileNotFound, 8},
+    };
+    for (const auto& c : cases) {
+        uint8_t buffer[8] = {0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE};
+        uint32_t size = c.bufferSize;
+        uint32_t type = 0;
+        EXPECT_EQ(key->QueryValue(c.valueName, &type, c.passBuffer ? buffer : nullptr, &size),
+                  c.result)
+            << c.name;
+        EXPECT_EQ(size, c.sizeAfter) << c.name;
+        if (c.result == os::kErrorSuccess && c.passBuffer) {
+            EXPECT_EQ(std::string(reinterpret_cast<char*>(buffer), 4), std::string("abc\0", 4));
+        }
+        if (c.bufferSize < 8) {
+            EXPECT_EQ(buffer[c.bufferSize], 0xEE) << c.name << ": wrote past the buffer";
+        }
+    }
+    EXPECT_EQ(key->QueryValue("V", nullptr, nullptr, nullptr), os::kErrorSuccess);
+    uint8_t one = 0;
+    EXPECT_EQ(key->QueryValue("V", nullptr, &one, nullptr), os::kErrorInvalidParameter);
+}
+
+TEST_F(Registry, MissingFilesAreAnEmptyRegistry) {
+    Use((mDir / "none.reg").string());
+    EXPECT_FALSE(os::RegistryKey::OpenLocalMachine("SOFTWARE"));
+    EXPECT_FALSE(os::ReadRegistryString("SOFTWARE", ""));
+}
+
+TEST_F(Registry, RereadsTheFileAtEveryOpen) {
+    const auto path =
+        Write("live.reg", std::string(kHeader) + "[HKEY_LOCAL_MACHINE\\K]\n\"V\"=\"old\"\n");
+    Use(path);
+    EXPECT_EQ(os::ReadRegistryString("K", "V"), "old");
+    Write("live.reg", std::string(kHeader) + "[HKEY_LOCAL_MACHINE\\K]\n\"V\"=\"new\"\n");
+    EXPECT_EQ(os::ReadRegistryString("K", "V"), "new");
+}
+
+} // namespace
