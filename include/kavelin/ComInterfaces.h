@@ -1,0 +1,49 @@
+#pragma once
+
+#include "kavelin/ComBstr.h"
+#include "kavelin/ComGuid.h"
+#include "kavelin/ComTypes.h"
+
+// The two base interfaces of every COM object the library creates or hands out. The method
+// order is the virtual table layout, which callers across the library boundary rely on.
+struct IUnknown {
+    virtual HRESULT QueryInterface(REFIID iid, void** object) = 0;
+    virtual ULONG AddRef() = 0;
+    virtual ULONG Release() = 0;
+
+protected:
+    // Objects go away through Release, never through delete on an interface.
+    ~IUnknown() = default;
+};
+
+// Types of the automation calls; only their names are needed, as no caller uses late binding.
+struct ITypeInfo;
+struct DISPPARAMS;
+struct VARIANT;
+struct EXCEPINFO;
+
+// The leading methods of every dual interface.
+struct IDispatch : IUnknown {
+    virtual HRESULT GetTypeInfoCount(UINT* count) = 0;
+    virtual HRESULT GetTypeInfo(UINT index, LCID locale, ITypeInfo** typeInfo) = 0;
+    virtual HRESULT GetIDsOfNames(REFIID reserved, LPOLESTR* names, UINT nameCount, LCID locale,
+                                  DISPID* ids) = 0;
+    virtual HRESULT Invoke(DISPID id, REFIID reserved, LCID locale, WORD flags,
+                           DISPPARAMS* parameters, VARIANT* result, EXCEPINFO* exception,
+                           UINT* argumentError) = 0;
+
+protected:
+    ~IDispatch() = default;
+};
+
+inline constexpr IID IID_IUnknown = kavelin::MakeGuid("{00000000-0000-0000-C000-000000000046}");
+inline constexpr IID IID_IDispatch = kavelin::MakeGuid("{00020400-0000-0000-C000-000000000046}");
+
+namespace kavelin {
+
+// The interface ID of an interface type: its kInterfaceId member, or the two base IDs.
+template <typename Interface> inline constexpr IID InterfaceId = Interface::kInterfaceId;
+template <> inline constexpr IID InterfaceId<IUnknown> = IID_IUnknown;
+template <> inline constexpr IID InterfaceId<IDispatch> = IID_IDispatch;
+
+} // namespace kavelin

@@ -1,0 +1,131 @@
+#include <gtest/gtest.h>
+
+#include <thread>
+#include <vector>
+
+#include "com/LiveObject.h"
+#include "kavelin/ComponentRegistration.h"
+#include "os/ComClassTable.h"
+#include "os/ComCreation.h"
+
+namespace {
+
+using kavelin_test::LiveObject;
+
+constexpr CLSID kOtherClassId = kavelin::MakeGuid("{99999999-8888-7777-6666-555555555555}");
+
+HRESULT CreateLive(void*, IUnknown* outer, const IID* iid, void** object) {
+    return kavelin::CreateComObject<LiveObject>(outer, *iid, object);
+}
+
+HRESULT Refuse(void* result, IUnknown*, const IID*, void** object) {
+    *object = reinterpret_cast<void*>(0x1); // a careless factory; the caller must not keep it
+    return *static_cast<HRESULT*>(result);
+}
+
+struct ContextCase {
+    DWORD registered;
+    DWORD requested;
+    HRESULT expected;
+};
+
+TEST(ClassTable, CreatesOnlyInTheContextsAClassSupports) {
+    const ContextCase cases[] = {
+        {CLSCTX_INPROC_SERVER, CLSCTX_INPROC_SERVER, S_OK},
+        {CLSCTX_INPROC_SERVER, 7, S_OK},
+        {CLSCTX_INPROC_SERVER, CLSCTX_LOCAL_SERVER, REGDB_E_CLASSNOTREG},
+        {CLSCTX_INPROC_SERVER, CLSCTX_INPROC_HANDLER, REGDB_E_CLASSNOTREG},
+        {CLSCTX_LOCAL_SERVER, CLSCTX_LOCAL_SERVER, S_OK},
+        {CLSCTX_LOCAL_SERVER, CLSCTX_INPROC_SERVER, REGDB_E_CLASSNOTREG},
+        {CLSCTX_LOCAL_SERVER | CLSCTX_INPROC_SERVER, CLSCTX_LOCAL_SERVER, S_OK},
+    };
+    for (const ContextCase& c : cases) {
+        ASSERT_EQ(KavelinRegisterComponent(u"Kavelin.Test.Context", &LiveObject::kClassId,
+                                           c.registered, &CreateLive, nullptr),
+                  S_OK);
+        CLSID clsid{};
+        ASSERT_EQ(CLSIDFromProgID(u"kavelin.test.CONTEXT", &clsid), S_OK);
+        void* object = reinterpret_cast<void*>(0x1);
+        EXPECT_EQ(CoCreateInstance(clsid, nullptr, c.requested, IID_IUnknown, &object), c.expected)
+            << c.registered << " asked " << c.requested;
+        EXPECT_EQ(object != nullptr, SUCCEEDED(c.expected));
+        if (object != nullptr)
+            static_cast<IUnknown*>(object)->Release();
+        EXPECT_EQ(LiveObject::alive, 0);
+    }
+    EXPECT_EQ(KavelinUnregisterComponent(u"Kavelin.Test.Context"), S_OK);
+    EXPECT_EQ(KavelinUnregisterComponent(u"Kavelin.Test.Context"), S_FALSE);
+}
+
+TEST(ClassTable, FailuresLeaveNoObject) {
+    CLSID clsid{};
+    EXPECT_EQ(CLSIDFromProgID(u"Kavelin.Test.Nobody", &clsid), CO_E_CLASSSTRING);
+    EXPECT_EQ(CLSIDFromProgID(nullptr, &clsid), E_INVALIDARG);
+
+    HRESULT refusal = E_NOINTERFACE;
+    ASSERT_EQ(KavelinRegisterComponent(u"Kavelin.Test.Refuse", &kOtherClassId, CLSCTX_INPROC_SERVER,
+                                       &Refuse, &refusal),
+              S_OK);
+    void* object = nullptr;
+    EXPECT_EQ(CoCreateInstance(kOtherClassId, nullptr, 7, IID_IUnknown, &object), E_NOINTERFACE);
+    EXPECT_EQ(object, nullptr);
+    KavelinUnregisterComponent(u"Kavelin.Test.Refuse");
+    EXPECT_EQ(CoCreateInstance(kOtherClassId, nullptr, 7, IID_IUnknown, &object),
+              REGDB_E_CLASSNOTREG);
+    EXPECT_EQ(CoCreateInstance(kOtherClassId, nullptr, 7, IID_IUnknown, nullptr), E_INVALIDARG);
+}
+
+TEST(ClassTable, RegistrationRefusesIncompleteArguments) {
+    EXPECT_EQ(KavelinRegisterComponent(nullptr, &kOtherClassId, 1, &CreateLive, nullptr),
+              E_INVALIDARG);
+    EXPECT_EQ(KavelinRegisterComponent(u"", &kOtherClassId, 1, &CreateLive, nullptr), E_INVALIDARG);
+    EXPECT_EQ(KavelinRegisterComponent(u"Kavelin.Test.X", &kOtherClassId, 8, &CreateLive, nullptr),
+              E_INVALIDARG);
+    EXPECT_EQ(KavelinRegisterComponent(u"Kavelin.Test.X", nullptr, 1, &CreateLive, nullptr),
+              E_POINTER);
+    EXPECT_EQ(KavelinRegisterComponent(u"Kavelin.Test.X", &kOtherClassId, 1, nullptr, nullptr),
+              E_POINTER);
+    CLSID clsid{};
+    EXPECT_EQ(CLSIDFromProgID(u"Kavelin.Test.X", &clsid), CO_E_CLASSSTRING);
+}
+
+TEST(ClassTable, HostClassHidesTheBuiltInUntilUnregistered) {
+    os::RegisterBuiltInClass(u"Kavelin.Test.Shadowed", kOtherClassId, CLSCTX_INPROC_SERVER,
+                             [](IUnknown*, REFIID, void** object) {
+                                 *object = nullptr;
+                                 return E_NOTIMPL;
+                             });
+    ASSERT_EQ(KavelinRegisterComponent(u"Kavelin.Test.Shadowed", &LiveObject::kClassId,
+                                       CLSCTX_INPROC_SERVER, &CreateLive, nullptr),
+              S_OK);
+    CLSID clsid{};
+    ASSERT_EQ(CLSIDFromProgID(u"Kavelin.Test.Shadowed", &clsid), S_OK);
+    EXPECT_TRUE(clsid == LiveObject::kClassId);
+    ASSERT_EQ(KavelinUnregisterComponent(u"Kavelin.Test.Shadowed"), S_OK);
+    ASSERT_EQ(CLSIDFromProgID(u"Kavelin.Test.Shadowed", &clsid), S_OK);
+    EXPECT_TRUE(clsid == kOtherClassId);
+    os::ComClassTable::Instance().Unregister(os::ComClassOrigin::BuiltIn, u"Kavelin.Test.Shadowed");
+}
+
+TEST(ClassTable, RegistersAndCreatesFromManyThreads) {
+    std::vector<std::thread> threads;
+    for (int t = 0; t < 4; ++t) {
+        threads.emplace_back([t] {
+            const std::u16string progId = u"Kavelin.Test.Thread" + std::u16string(1, u'0' + t);
+            for (int i = 0; i < 200; ++i) {
+                KavelinRegisterComponent(progId.c_str(), &LiveObject::kClassId,
+                                         CLSCTX_INPROC_SERVER, &CreateLive, nullptr);
+                void* object = nullptr;
+                if (SUCCEEDED(
+                        CoCreateInstance(LiveObject::kClassId, nullptr, 1, IID_IUnknown, &object)))
+                    static_cast<IUnknown*>(object)->Release();
+                KavelinUnregisterComponent(progId.c_str());
+            }
+        });
+    }
+    for (std::thread& thread : threads)
+        thread.join();
+    EXPECT_EQ(LiveObject::alive, 0);
+}
+
+} // namespace

@@ -1,0 +1,78 @@
+#include <gtest/gtest.h>
+
+#include "kavelin/ComBase.h"
+
+namespace {
+
+struct GuidCase {
+    const char* text;
+    bool valid;
+};
+
+TEST(GuidParsing, AcceptsOnlyTheBracedRegistryForm) {
+    const GuidCase cases[] = {
+        {"{2AAFB6D9-538B-45A2-854E-1C0699069F4E}", true},
+        {"{2aafb6d9-538b-45a2-854e-1c0699069f4e}", true},
+        {"2AAFB6D9-538B-45A2-854E-1C0699069F4E", false},
+        {"{2AAFB6D9-538B-45A2-854E-1C0699069F4E", false},
+        {"{2AAFB6D9-538B-45A2-854E1-C0699069F4E}", false},
+        {"{2AAFB6D9-538B-45A2-854E-1C0699069F4G}", false},
+        {"{2AAFB6D9+538B-45A2-854E-1C0699069F4E}", false},
+        {"{2AAFB6D9-538B-45A2-854E-1C0699069F4E}x", false},
+        {"", false},
+    };
+    const GUID expected = {
+        0x2AAFB6D9, 0x538B, 0x45A2, {0x85, 0x4E, 0x1C, 0x06, 0x99, 0x06, 0x9F, 0x4E}};
+    for (const GuidCase& c : cases) {
+        GUID parsed{};
+        EXPECT_EQ(kavelin::ParseGuid(std::string_view(c.text), parsed), c.valid) << c.text;
+        if (c.valid)
+            EXPECT_TRUE(parsed == expected) << c.text;
+        else
+            EXPECT_TRUE(parsed == GUID{}) << c.text;
+    }
+}
+
+TEST(GuidParsing, WideFormAndComparisonSeeEveryByte) {
+    GUID wide{};
+    ASSERT_TRUE(
+        kavelin::ParseGuid(std::u16string_view(u"{00020400-0000-0000-C000-000000000046}"), wide));
+    EXPECT_TRUE(wide == IID_IDispatch);
+    for (int i = 0; i < 8; ++i) {
+        GUID changed = wide;
+        changed.Data4[i] ^= 1;
+        EXPECT_FALSE(changed == wide) << "byte " << i;
+    }
+}
+
+TEST(Bstr, KeepsItsLengthPrefixAndEmbeddedZeros) {
+    const char16_t text[] = {u'a', 0, u'b', u'c'};
+    BSTR value = SysAllocStringLen(text, 4);
+    ASSERT_NE(value, nullptr);
+    EXPECT_EQ(SysStringLen(value), 4u);
+    EXPECT_EQ(SysStringByteLen(value), 8u);
+    EXPECT_EQ(value[2], u'b');
+    EXPECT_EQ(value[4], 0);
+    SysFreeString(value);
+
+    BSTR blank = SysAllocStringLen(nullptr, 3);
+    ASSERT_NE(blank, nullptr);
+    EXPECT_EQ(std::u16string_view(blank, 4), std::u16string_view(u"\0\0\0\0", 4));
+    SysFreeString(blank);
+
+    EXPECT_EQ(SysAllocString(nullptr), nullptr);
+    EXPECT_EQ(SysStringLen(nullptr), 0u);
+    SysFreeString(nullptr);
+}
+
+TEST(ComError, CarriesItsResult) {
+    try {
+        _com_issue_error(E_OUTOFMEMORY);
+        FAIL() << "nothing raised";
+    } catch (const _com_error& error) {
+        EXPECT_EQ(error.Error(), static_cast<HRESULT>(0x8007000E));
+        EXPECT_TRUE(FAILED(error.Error()));
+    }
+}
+
+} // namespace
