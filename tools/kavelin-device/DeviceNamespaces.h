@@ -12,7 +12,8 @@ inline constexpr const char* kXsd = "http://www.w3.org/2001/XMLSchema";
 // The maker's schema host; the dictionary namespace of the data model is taken from the
 // loaded XDM document's root element, so only the document names it.
 #define KAVELIN_DEVICE_SCHEMA_HOST "http://schemas.orvanta.example"
-inline constexpr const char* kBsi = KAVELIN_DEVICE_SCHEMA_HOST "/schemas/imaging/con/bsi/2003/08/21";
+inline constexpr const char* kBsi =
+    KAVELIN_DEVICE_SCHEMA_HOST "/schemas/imaging/con/bsi/2003/08/21";
 inline constexpr const char* kIxaGetData =
     KAVELIN_DEVICE_SCHEMA_HOST "/schemas/imaging/con/ixa/2004/07/20";
 inline constexpr const char* kIxaSetData =

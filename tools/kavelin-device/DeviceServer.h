@@ -36,11 +36,11 @@ struct DeviceOptions {
 
 // One request as it arrived, in arrival order.
 struct RecordedRequest {
-    std::string head;       // request line and header lines, as received (CRLFs kept)
-    std::string body;       // the body, de-chunked
-    std::string path;       // request target
-    std::string soapAction; // SOAPAction header value without quotes; empty when absent
-    std::string operation;  // local name of the Body's first element, else the action's name
+    std::string head;           // request line and header lines, as received (CRLFs kept)
+    std::string body;           // the body, de-chunked
+    std::string path;           // request target
+    std::string soapAction;     // SOAPAction header value without quotes; empty when absent
+    std::string operation;      // local name of the Body's first element, else the action's name
     std::size_t connection = 0; // 0-based index of the accepted connection it came on
 };
 
@@ -97,18 +97,18 @@ public:
     // bounded by a short poll. Idempotent.
     void Stop();
 
-    std::uint16_t Port() const;           // bound TCP port; 0 without a TCP listener
-    std::string UnixPath() const;         // bound socket path; empty without one
-    std::string BaseUrl() const;          // "http://127.0.0.1:PORT"
-    std::string BaseServiceUrl() const;   // BaseUrl() + "/BaseService"
-    std::string XdmServiceUrl() const;    // BaseUrl() + "/xdm/ixa/IXDMAccessSet.asmx"
+    std::uint16_t Port() const;         // bound TCP port; 0 without a TCP listener
+    std::string UnixPath() const;       // bound socket path; empty without one
+    std::string BaseUrl() const;        // "http://127.0.0.1:PORT"
+    std::string BaseServiceUrl() const; // BaseUrl() + "/BaseService"
+    std::string XdmServiceUrl() const;  // BaseUrl() + "/xdm/ixa/IXDMAccessSet.asmx"
     std::string LastError() const;
 
     // Fault controls. Counted controls apply to the next `count` requests of `operation`.
-    void FailNext(const std::string& operation, int count); // SOAP Fault (HTTP 500)
+    void FailNext(const std::string& operation, int count);           // SOAP Fault (HTTP 500)
     void CloseMidAnswerNext(const std::string& operation, int count); // half an answer, close
-    void NeverAnswerNext(const std::string& operation, int count); // silent until Stop
-    void SetDelay(std::chrono::milliseconds delay);                 // before every answer
+    void NeverAnswerNext(const std::string& operation, int count);    // silent until Stop
+    void SetDelay(std::chrono::milliseconds delay);                   // before every answer
     void SetOmitSessionTicket(bool omit);  // StartSessionResponse without its result
     void SetOmitSubscriptionId(bool omit); // SubscribeResponse without its result
     // Answer StartSession, Subscribe, GetSupportedEvents and GetData with the alternate

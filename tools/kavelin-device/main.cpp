@@ -1,0 +1,110 @@
+// kavelin-device: the simulated printing device as a program, for host developers and for
+// tests that want the device in a process of its own.
+#include "DeviceServer.h"
+
+#include <atomic>
+#include <charconv>
+#include <csignal>
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <thread>
+
+namespace {
+
+std::atomic<bool> gStopRequested{false};
+
+extern "C" void OnSignal(int) {
+    gStopRequested = true;
+}
+
+void Usage() {
+    std::fprintf(stderr, "usage: kavelin-device [--port N] [--unix PATH] [--data FILE] "
+                         "[--duration SECONDS] [--fail OP:N] [--delay MS] [-v]\n");
+}
+
+bool ParseNumber(const char* text, long long max, long long* value) {
+    const char* end = text + std::strlen(text);
+    const auto [last, ec] = std::from_chars(text, end, *value);
+    return ec == std::errc{} && last == end && *value >= 0 && *value <= max;
+}
+
+struct Failure {
+    std::string operation;
+    int count;
+};
+
+} // namespace
+
+int main(int argc, char** argv) {
+    kavelin::device::DeviceOptions options;
+    std::vector<Failure> failures;
+    long long duration = 0;
+    long long delay = 0;
+    for (int i = 1; i < argc; ++i) {
+        const std::string arg = argv[i];
+        const bool hasValue = i + 1 < argc;
+        long long number = 0;
+        if (arg == "-v") {
+            options.verbose = true;
+        } else if (arg == "--port" && hasValue && ParseNumber(argv[++i], 65535, &number)) {
+            options.tcpPort = static_cast<std::uint16_t>(number);
+        } else if (arg == "--unix" && hasValue) {
+            options.unixPath = argv[++i];
+        } else if (arg == "--data" && hasValue) {
+            std::ifstream file(argv[++i], std::ios::binary);
+            std::ostringstream text;
+            text << file.rdbuf();
+            if (!file || text.str().empty()) {
+                std::fprintf(stderr, "kavelin-device: cannot read %s\n", argv[i]);
+                return 2;
+            }
+            options.xdmText = text.str();
+        } else if (arg == "--duration" && hasValue &&
+                   ParseNumber(argv[++i], 7 * 24 * 3600, &duration)) {
+        } else if (arg == "--delay" && hasValue && ParseNumber(argv[++i], 600000, &delay)) {
+        } else if (arg == "--fail" && hasValue) {
+            const std::string spec = argv[++i];
+            const auto colon = spec.rfind(':');
+            if (colon == std::string::npos ||
+                !ParseNumber(spec.c_str() + colon + 1, 1000000, &number)) {
+                Usage();
+                return 2;
+            }
+            failures.push_back({spec.substr(0, colon), static_cast<int>(number)});
+        } else {
+            Usage();
+            return 2;
+        }
+    }
+
+    kavelin::device::DeviceServer device(options);
+    if (!device.Start()) {
+        std::fprintf(stderr, "kavelin-device: %s\n", device.LastError().c_str());
+        return 1;
+    }
+    for (const Failure& failure : failures) {
+        device.FailNext(failure.operation, failure.count);
+    }
+    device.SetDelay(std::chrono::milliseconds(delay));
+
+    if (device.Port() != 0) {
+        std::printf("listening on 127.0.0.1:%u\n", static_cast<unsigned>(device.Port()));
+    }
+    if (!device.UnixPath().empty()) {
+        std::printf("listening on unix:%s\n", device.UnixPath().c_str());
+    }
+    std::fflush(stdout);
+
+    std::signal(SIGINT, OnSignal);
+    std::signal(SIGTERM, OnSignal);
+    std::signal(SIGPIPE, SIG_IGN);
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(duration);
+    while (!gStopRequested && (duration == 0 || std::chrono::steady_clock::now() < deadline)) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    device.Stop();
+    return 0;
+}
