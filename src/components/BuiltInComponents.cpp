@@ -1,0 +1,10 @@
+#include "components/BuiltInComponents.h"
+
+#include "components/SessionInfoWrapper.h"
+#include "os/ComClassTable.h"
+
+void RegisterBuiltInComponents() {
+    os::RegisterBuiltInClass(kSessionInfoProgId, components::SessionInfoWrapper::kClassId,
+                             CLSCTX_INPROC_SERVER,
+                             &kavelin::CreateComObject<components::SessionInfoWrapper>);
+}

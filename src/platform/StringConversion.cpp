@@ -1,0 +1,31 @@
+#include "platform/StringConversion.h"
+
+#include <climits>
+
+#include "os/Text.h"
+
+namespace platform {
+
+BSTR NarrowToBstr(const char* narrow) {
+    if (narrow == nullptr)
+        return nullptr;
+    return NarrowToBstr(std::string_view(narrow));
+}
+
+BSTR NarrowToBstr(std::string_view narrow) {
+    const std::u16string wide = os::Utf8ToUtf16(narrow);
+    BSTR result = nullptr;
+    if (wide.size() <= UINT_MAX)
+        result = SysAllocStringLen(wide.data(), static_cast<unsigned int>(wide.size()));
+    if (result == nullptr)
+        _com_issue_error(E_OUTOFMEMORY);
+    return result;
+}
+
+std::string BstrToNarrow(BSTR wide) {
+    if (wide == nullptr)
+        return std::string();
+    return os::Utf16ToUtf8(std::u16string_view(wide, SysStringLen(wide)));
+}
+
+} // namespace platform
