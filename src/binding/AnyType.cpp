@@ -1,0 +1,32 @@
+// Serializers of xsd:anyType: the literal text stands directly inside the enclosing element
+// on output, and on input the next child element, whatever its name, is taken as literal XML.
+#include "soapH.h"
+
+void soap_default_xsd__anyType(struct soap*, struct AnyType* a) {
+    a->text = nullptr;
+}
+
+void soap_serialize_xsd__anyType(struct soap*, const struct AnyType*) {}
+
+const char* soap_xsd__anyType2s(struct soap*, struct AnyType a) {
+    return a.text;
+}
+
+int soap_s2xsd__anyType(struct soap* soap, const char* s, struct AnyType* a) {
+    a->text = soap_strdup(soap, s);
+    return soap->error;
+}
+
+int soap_out_xsd__anyType(struct soap* soap, const char*, int, const struct AnyType* a,
+                          const char*) {
+    return soap_outliteral(soap, nullptr, &a->text, nullptr);
+}
+
+struct AnyType* soap_in_xsd__anyType(struct soap* soap, const char*, struct AnyType* a,
+                                     const char*) {
+    if (!a && !(a = soap_new_xsd__anyType(soap)))
+        return nullptr;
+    if (!soap_inliteral(soap, nullptr, &a->text))
+        return nullptr;
+    return a;
+}

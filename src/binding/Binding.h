@@ -1,0 +1,21 @@
+#pragma once
+
+// The binding as its users see it: the generated message types and client calls of both
+// services, the namespace table, and the readers for answers that may name their result in
+// two ways.
+#include "soapH.h"
+
+// The 17-row namespace table (plus its terminating row); install it with
+// soap_set_namespaces(soap, namespaces) right after initialising an engine context.
+extern struct Namespace namespaces[];
+
+namespace kavelin::binding {
+
+// These answers may carry their result under the named element or under `return`; the named
+// one wins when both are present. Each gives null (or an empty text) when neither arrived.
+bsi__SessionTicket_t* ResultOf(const _bsi__StartSessionResponse& response);
+bsi__SubscriptionID_t* ResultOf(const _bsi__SubscribeResponse& response);
+bsi__EventList* ResultOf(const _bsi__GetSupportedEventsResponse& response);
+const std::string& ResultOf(const _ixagd__GetDataResponse& response);
+
+} // namespace kavelin::binding

@@ -1,0 +1,24 @@
+#include "binding/Binding.h"
+
+namespace kavelin::binding {
+
+bsi__SessionTicket_t* ResultOf(const _bsi__StartSessionResponse& response) {
+    return response.bsi__StartSessionResult ? response.bsi__StartSessionResult
+                                            : response.bsi__return;
+}
+
+bsi__SubscriptionID_t* ResultOf(const _bsi__SubscribeResponse& response) {
+    return response.bsi__SubscribeResult ? response.bsi__SubscribeResult : response.bsi__return;
+}
+
+bsi__EventList* ResultOf(const _bsi__GetSupportedEventsResponse& response) {
+    return response.bsi__GetSupportedEventsResult ? response.bsi__GetSupportedEventsResult
+                                                  : response.bsi__return;
+}
+
+const std::string& ResultOf(const _ixagd__GetDataResponse& response) {
+    return response.GetDataResult.empty() && response.return_ ? *response.return_
+                                                              : response.GetDataResult;
+}
+
+} // namespace kavelin::binding

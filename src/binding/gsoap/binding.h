@@ -1,0 +1,128 @@
+// The wire format of the device's two services: the namespace table's rows, the SOAP header
+// and the 26 client operations. Every namespace directive of the binding is here, so the
+// namespace names are in one place; the message types live in bsi.h, ixa.h and dd.h.
+
+//gsoap wsdl    schema namespace: http://tempuri.org/wsdl.xsd
+//gsoap pwg     schema namespace: http://schemas.orvanta.example/schemas/imaging/con/pwg/sm/1.0/
+//gsoap dd      schema namespace: http://schemas.orvanta.example/schemas/imaging/con/dictionaries/1.0/
+//gsoap ixa     schema namespace: http://tempuri.org/ixa.xsd
+//gsoap ixaget  schema namespace: http://tempuri.org/ixaget.xsd
+//gsoap bsiwsdl schema namespace: http://schemas.orvanta.example/schemas/imaging/con/bsi/wsdl/2003/08/21
+//gsoap bsi     schema namespace: http://schemas.orvanta.example/schemas/imaging/con/bsi/2003/08/21
+//gsoap ixagd   schema namespace: http://schemas.orvanta.example/schemas/imaging/con/ixa/2004/07/20
+//gsoap ixasd   schema namespace: http://schemas.orvanta.example/schemas/imaging/con/ixa/2005/05/05
+//gsoap ixags   schema namespace: http://schemas.orvanta.example/schemas/imaging/con/ixa/2004/07/20
+//gsoap ixaad   schema namespace: http://schemas.orvanta.example/schemas/imaging/con/ixa/2005/05/05
+//gsoap ixawsdl schema namespace: http://schemas.orvanta.example/schemas/imaging/con/ixa/wsdl/2004/07/20
+//gsoap ixard   schema namespace: http://schemas.orvanta.example/schemas/imaging/con/ixa/2005/05/05
+
+//gsoap bsi     schema elementForm: qualified
+//gsoap ixagd   schema elementForm: unqualified
+//gsoap ixasd   schema elementForm: unqualified
+//gsoap ixags   schema elementForm: unqualified
+//gsoap ixaad   schema elementForm: unqualified
+//gsoap ixard   schema elementForm: unqualified
+//gsoap ixa     schema elementForm: unqualified
+
+#include "binding/ReceiveFault.h"
+
+#import "bsi.h"
+#import "dd.h"
+#import "ixa.h"
+
+/// The SOAP header: each member optional; written only when soap->header is set.
+struct SOAP_ENV__Header {
+    xsd__anyType *headers;
+    bsi__SessionID_USCOREt *bsi__SessionID;
+    time_t *dd__TimeStamp;
+};
+
+/* Base service. The request element stands directly in the Body (no operation wrapper). */
+
+//gsoap bsiwsdl service name: BaseService
+//gsoap bsiwsdl service type: BaseServicePortType
+//gsoap bsiwsdl service port: http://localhost/BaseService
+//gsoap bsiwsdl service namespace: http://schemas.orvanta.example/schemas/imaging/con/bsi/wsdl/2003/08/21
+//gsoap bsiwsdl service style: document
+//gsoap bsiwsdl service encoding: literal
+
+//gsoap bsiwsdl service method-action: StartSession urn:#StartSession
+int __bsiwsdl__StartSession(_bsi__StartSession *bsi__StartSession, _bsi__StartSessionResponse *bsi__StartSessionResponse);
+//gsoap bsiwsdl service method-action: EndSession urn:#EndSession
+int __bsiwsdl__EndSession(_XML bsi__EndSession, _XML *__literalAnswer);
+//gsoap bsiwsdl service method-action: GetSessionTicket urn:#GetSessionTicket
+int __bsiwsdl__GetSessionTicket(_XML bsi__GetSessionTicket, _bsi__GetSessionTicketResponse *bsi__GetSessionTicketResponse);
+//gsoap bsiwsdl service method-action: GetSessionList urn:#GetSessionList
+int __bsiwsdl__GetSessionList(_XML bsi__GetSessionList, _bsi__GetSessionListResponse *bsi__GetSessionListResponse);
+//gsoap bsiwsdl service method-action: GetEventSystemCapabilities urn:#GetEventSystemCapabilities
+int __bsiwsdl__GetEventSystemCapabilities(_XML bsi__GetEventSystemCapabilities, _bsi__GetEventSystemCapabilitiesResponse *bsi__GetEventSystemCapabilitiesResponse);
+//gsoap bsiwsdl service method-action: GetSubscriptionIDList urn:#GetSubscriptionIDList
+int __bsiwsdl__GetSubscriptionIDList(_XML bsi__GetSubscriptionIDList, _bsi__GetSubscriptionIDListResponse *bsi__GetSubscriptionIDListResponse);
+//gsoap bsiwsdl service method-action: GetSubscriptionDetails urn:#GetSubscriptionDetails
+int __bsiwsdl__GetSubscriptionDetails(_bsi__GetSubscriptionDetails *bsi__GetSubscriptionDetails, _bsi__GetSubscriptionDetailsResponse *bsi__GetSubscriptionDetailsResponse);
+//gsoap bsiwsdl service method-action: GetEventProperties urn:#GetEventProperties
+int __bsiwsdl__GetEventProperties(_bsi__GetEventProperties *bsi__GetEventProperties, _bsi__GetEventPropertiesResponse *bsi__GetEventPropertiesResponse);
+//gsoap bsiwsdl service method-action: GetSupportedEvents urn:#GetSupportedEvents
+int __bsiwsdl__GetSupportedEvents(_XML bsi__GetSupportedEvents, _bsi__GetSupportedEventsResponse *bsi__GetSupportedEventsResponse);
+//gsoap bsiwsdl service method-action: Unsubscribe urn:#Unsubscribe
+int __bsiwsdl__Unsubscribe(_bsi__Unsubscribe *bsi__Unsubscribe, _XML *__literalAnswer);
+//gsoap bsiwsdl service method-action: EmailSubscribe urn:#EmailSubscribe
+int __bsiwsdl__EmailSubscribe(_bsi__EmailSubscribe *bsi__EmailSubscribe, _bsi__EmailSubscribeResponse *bsi__EmailSubscribeResponse);
+//gsoap bsiwsdl service method-action: StreamSubscribe urn:#StreamSubscribe
+int __bsiwsdl__StreamSubscribe(_bsi__StreamSubscribe *bsi__StreamSubscribe, _bsi__StreamSubscribeResponse *bsi__StreamSubscribeResponse);
+//gsoap bsiwsdl service method-action: Subscribe urn:#Subscribe
+int __bsiwsdl__Subscribe(_bsi__Subscribe *bsi__Subscribe, _bsi__SubscribeResponse *bsi__SubscribeResponse);
+//gsoap bsiwsdl service method-action: RunDiagnostic urn:#RunDiagnostic
+int __bsiwsdl__RunDiagnostic(_bsi__RunDiagnostic *bsi__RunDiagnostic, _bsi__RunDiagnosticResponse *bsi__RunDiagnosticResponse);
+//gsoap bsiwsdl service method-action: GetSupportedDiagnostics urn:#GetSupportedDiagnostics
+int __bsiwsdl__GetSupportedDiagnostics(_bsi__GetSupportedDiagnostics *bsi__GetSupportedDiagnostics, _bsi__GetSupportedDiagnosticsResponse *bsi__GetSupportedDiagnosticsResponse);
+//gsoap bsiwsdl service method-action: GetSupportedLanguages urn:#GetSupportedLanguages
+int __bsiwsdl__GetSupportedLanguages(_bsi__GetSupportedLanguages *bsi__GetSupportedLanguages, _bsi__GetSupportedLanguagesResponse *bsi__GetSupportedLanguagesResponse);
+//gsoap bsiwsdl service method-action: GetSupportedSecurityTypes urn:#GetSupportedSecurityTypes
+int __bsiwsdl__GetSupportedSecurityTypes(_bsi__GetSupportedSecurityTypes *bsi__GetSupportedSecurityTypes, _bsi__GetSupportedSecurityTypesResponse *bsi__GetSupportedSecurityTypesResponse);
+//gsoap bsiwsdl service method-action: GetDependentServices urn:#GetDependentServices
+int __bsiwsdl__GetDependentServices(_XML bsi__GetDependentServices, _bsi__GetDependentServicesResponse *bsi__GetDependentServicesResponse);
+//gsoap bsiwsdl service method-action: GetDetailedState urn:#GetDetailedState
+int __bsiwsdl__GetDetailedState(_XML bsi__GetDetailedState, _bsi__GetDetailedStateResponse *bsi__GetDetailedStateResponse);
+//gsoap bsiwsdl service method-action: GetState urn:#GetState
+int __bsiwsdl__GetState(_XML bsi__GetState, _bsi__GetStateResponse *bsi__GetStateResponse);
+//gsoap bsiwsdl service method-action: Deliver urn:#Deliver
+int __bsiwsdl__Deliver(_bsi__Deliver *bsi__Deliver, _XML *__literalAnswer);
+
+/* XDM access service. Answers come in a wrapper that skips elements beside the response. */
+
+//gsoap ixawsdl service name: XDMAccessService
+//gsoap ixawsdl service type: XDMAccessPortType
+//gsoap ixawsdl service port: http://localhost/xdm/ixa/IXDMAccessSet.asmx
+//gsoap ixawsdl service namespace: http://schemas.orvanta.example/schemas/imaging/con/ixa/wsdl/2004/07/20
+//gsoap ixawsdl service style: document
+//gsoap ixawsdl service encoding: literal
+
+struct __ixawsdl__GetDataResponse {
+    _ixagd__GetDataResponse *ixagd__GetDataResponse;
+};
+//gsoap ixawsdl service method-action: GetData #urn:GetData
+int __ixawsdl__GetData(_ixagd__GetData *ixagd__GetData, struct __ixawsdl__GetDataResponse &response);
+struct __ixawsdl__SetDataResponse {
+    _ixasd__SetDataResponse *ixasd__SetDataResponse;
+};
+//gsoap ixawsdl service method-action: SetData #urn:SetData
+int __ixawsdl__SetData(_ixasd__SetData *ixasd__SetData, struct __ixawsdl__SetDataResponse &response);
+struct __ixawsdl__GetSettableResponse {
+    // Matched under ixagd: the first row with this namespace name names the input.
+    _ixags__GetSettableResponse *ixagd__GetSettableResponse;
+};
+//gsoap ixawsdl service method-action: GetSettable #urn:GetData
+int __ixawsdl__GetSettable(_XML ixags__GetSettable, struct __ixawsdl__GetSettableResponse &response);
+struct __ixawsdl__AddDataResponse {
+    // Matched under ixasd: the first row with this namespace name names the input.
+    _ixaad__AddDataResponse *ixasd__AddDataResponse;
+};
+//gsoap ixawsdl service method-action: AddData #urn:AddData
+int __ixawsdl__AddData(_ixaad__AddData *ixaad__AddData, struct __ixawsdl__AddDataResponse &response);
+struct __ixawsdl__RemoveDataResponse {
+    // Matched under ixasd: the first row with this namespace name names the input.
+    _ixard__RemoveDataResponse *ixasd__RemoveDataResponse;
+};
+//gsoap ixawsdl service method-action: RemoveData #urn:RemoveData
+int __ixawsdl__RemoveData(_ixard__RemoveData *ixard__RemoveData, struct __ixawsdl__RemoveDataResponse &response);
