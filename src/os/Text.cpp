@@ -5,22 +5,39 @@ namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
 
-void AppendUtf8(std::string& out, char32_t cp) {
+// The UTF-8 form of `cp` into `out` (room for 4); its length.
+size_t EncodeUtf8(char32_t cp, char* out) {
     if (cp < 0x80) {
-        out += static_cast<char>(cp);
-    } else if (cp < 0x800) {
-        out += static_cast<char>(0xC0 | (cp >> 6));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else if (cp < 0x10000) {
-        out += static_cast<char>(0xE0 | (cp >> 12));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
-    } else {
-        out += static_cast<char>(0xF0 | (cp >> 18));
-        out += static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
-        out += static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
-        out += static_cast<char>(0x80 | (cp & 0x3F));
+        out[0] = static_cast<char>(cp);
+        return 1;
     }
+    if (cp < 0x800) {
+        out[0] = static_cast<char>(0xC0 | (cp >> 6));
+        out[1] = static_cast<char>(0x80 | (cp & 0x3F));
+        return 2;
+    }
+    if (cp < 0x10000) {
+        out[0] = static_cast<char>(0xE0 | (cp >> 12));
+        out[1] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+        out[2] = static_cast<char>(0x80 | (cp & 0x3F));
+        return 3;
+    }
+    out[0] = static_cast<char>(0xF0 | (cp >> 18));
+    out[1] = static_cast<char>(0x80 | ((cp >> 12) & 0x3F));
+    out[2] = static_cast<char>(0x80 | ((cp >> 6) & 0x3F));
+    out[3] = static_cast<char>(0x80 | (cp & 0x3F));
+    return 4;
+}
+
+// The code point starting at wide[i], advancing `i` past a surrogate pair; an unpaired
+// surrogate is U+FFFD.
+char32_t DecodeUtf16(std::u16string_view wide, size_t& i) {
+    char32_t cp = wide[i++];
+    if (cp >= 0xD800 && cp <= 0xDBFF && i < wide.size() && wide[i] >= 0xDC00 && wide[i] <= 0xDFFF)
+        return 0x10000 + ((cp - 0xD800) << 10) + (wide[i++] - 0xDC00);
+    if (cp >= 0xD800 && cp <= 0xDFFF)
+        return kReplacement;
+    return cp;
 }
 
 void AppendUtf16(std::u16string& out, char32_t cp) {
@@ -93,18 +110,23 @@ std::u16string Utf8ToUtf16(std::string_view narrow) {
 std::string Utf16ToUtf8(std::u16string_view wide) {
     std::string out;
     out.reserve(wide.size());
-    for (size_t i = 0; i < wide.size(); ++i) {
-        char32_t cp = wide[i];
-        if (cp >= 0xD800 && cp <= 0xDBFF && i + 1 < wide.size() && wide[i + 1] >= 0xDC00 &&
-            wide[i + 1] <= 0xDFFF) {
-            cp = 0x10000 + ((cp - 0xD800) << 10) + (wide[i + 1] - 0xDC00);
-            ++i;
-        } else if (cp >= 0xD800 && cp <= 0xDFFF) {
-            cp = kReplacement;
-        }
-        AppendUtf8(out, cp);
-    }
+    char encoded[4];
+    for (size_t i = 0; i < wide.size();)
+        out.append(encoded, EncodeUtf8(DecodeUtf16(wide, i), encoded));
     return out;
+}
+
+size_t Utf16ToUtf8(std::u16string_view wide, char* out, size_t size) {
+    size_t written = 0;
+    char encoded[4];
+    for (size_t i = 0; i < wide.size();) {
+        const size_t length = EncodeUtf8(DecodeUtf16(wide, i), encoded);
+        if (written + length > size)
+            break;
+        for (size_t k = 0; k < length; ++k)
+            out[written++] = encoded[k];
+    }
+    return written;
 }
 
 } // namespace os

@@ -11,4 +11,8 @@ namespace os {
 std::u16string Utf8ToUtf16(std::string_view narrow);
 std::string Utf16ToUtf8(std::u16string_view wide);
 
+// The same conversion into a caller's buffer, for code that must not allocate (the log).
+// Writes whole characters only, at most `size` bytes, no terminator; the bytes written.
+size_t Utf16ToUtf8(std::u16string_view wide, char* out, size_t size);
+
 } // namespace os

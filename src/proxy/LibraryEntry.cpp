@@ -1,3 +1,19 @@
 #include "kavelin/Export.h"
+#include "platform/Logging.h"
 
-extern "C" KAVELIN_API int fnKavelin() { return 42; }
+// The load and unload hooks of the shared object: the log is the only thing set up at load.
+namespace {
+
+__attribute__((constructor)) void OnLibraryLoad() {
+    StartLogging("OVCOM.Kavelin");
+}
+
+__attribute__((destructor)) void OnLibraryUnload() {
+    StopLogging();
+}
+
+} // namespace
+
+extern "C" KAVELIN_API int fnKavelin() {
+    return 42;
+}

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <optional>
+#include <string>
+
+// A file opened for reading and writing, shared with other handles and processes (nothing is
+// held exclusively). Failures return false or an empty result and set os::LastErrorCode().
+namespace os {
+
+class File {
+public:
+    // Opens the file, creating it (readable and writable by everyone) when it is missing.
+    static std::optional<File> OpenOrCreate(const std::string& path);
+
+    File(File&& other) noexcept;
+    File& operator=(File&& other) noexcept;
+    File(const File&) = delete;
+    File& operator=(const File&) = delete;
+    ~File();
+
+    // Moves the file position to the end; the new position, which is the size.
+    std::optional<uint64_t> SeekToEnd();
+    // Writes all of `data` at the file position, advancing it.
+    bool Write(const void* data, size_t size);
+
+    std::optional<uint64_t> Size() const;
+    // Reads at most `size` bytes at `offset`; the count read, 0 at the end of the file.
+    std::optional<size_t> ReadAt(uint64_t offset, void* data, size_t size) const;
+    bool WriteAt(uint64_t offset, const void* data, size_t size);
+    // Sets the end of the file at `size`.
+    bool Truncate(uint64_t size);
+
+    // Byte-range locks held by this handle; a range locked through another handle or by
+    // another process makes LockRange fail at once rather than wait.
+    bool LockRange(uint64_t offset, uint64_t length);
+    bool UnlockRange(uint64_t offset, uint64_t length);
+
+private:
+    explicit File(int descriptor) : mDescriptor(descriptor) {}
+    int mDescriptor = -1;
+};
+
+} // namespace os

@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+// The name of the user the process runs as; empty when it cannot be found (with
+// os::LastErrorCode() set).
+namespace os {
+
+std::string CurrentUserName();
+
+} // namespace os

@@ -1,0 +1,135 @@
+#include "os/File.h"
+
+#include "os/LastError.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace os {
+namespace {
+
+template <typename T> std::optional<T> Failed() {
+    SetLastErrorCode(static_cast<uint32_t>(errno));
+    return std::nullopt;
+}
+
+bool Fail() {
+    SetLastErrorCode(static_cast<uint32_t>(errno));
+    return false;
+}
+
+// Open-file-description locks belong to the handle, not to the process, as Windows range
+// locks do: two handles in one process exclude each other.
+bool SetRangeLock(int descriptor, short type, uint64_t offset, uint64_t length) {
+    struct flock lock = {};
+    lock.l_type = type;
+    lock.l_whence = SEEK_SET;
+    lock.l_start = static_cast<off_t>(offset);
+    lock.l_len = static_cast<off_t>(length);
+    if (fcntl(descriptor, F_OFD_SETLK, &lock) != 0)
+        return Fail();
+    return true;
+}
+
+} // namespace
+
+std::optional<File> File::OpenOrCreate(const std::string& path) {
+    const int descriptor = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    if (descriptor < 0)
+        return Failed<File>();
+    // The log is shared by every user's processes: keep the mode the umask would narrow.
+    struct stat info = {};
+    if (fstat(descriptor, &info) == 0 && info.st_uid == geteuid())
+        fchmod(descriptor, 0666);
+    return File(descriptor);
+}
+
+File::File(File&& other) noexcept : mDescriptor(other.mDescriptor) {
+    other.mDescriptor = -1;
+}
+
+File& File::operator=(File&& other) noexcept {
+    if (this != &other) {
+        if (mDescriptor >= 0)
+            close(mDescriptor);
+        mDescriptor = other.mDescriptor;
+        other.mDescriptor = -1;
+    }
+    return *this;
+}
+
+File::~File() {
+    if (mDescriptor >= 0)
+        close(mDescriptor);
+}
+
+std::optional<uint64_t> File::SeekToEnd() {
+    const off_t position = lseek(mDescriptor, 0, SEEK_END);
+    if (position < 0)
+        return Failed<uint64_t>();
+    return static_cast<uint64_t>(position);
+}
+
+bool File::Write(const void* data, size_t size) {
+    const auto* bytes = static_cast<const char*>(data);
+    while (size > 0) {
+        const ssize_t written = write(mDescriptor, bytes, size);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return Fail();
+        bytes += written;
+        size -= static_cast<size_t>(written);
+    }
+    return true;
+}
+
+std::optional<uint64_t> File::Size() const {
+    struct stat info = {};
+    if (fstat(mDescriptor, &info) != 0)
+        return Failed<uint64_t>();
+    return static_cast<uint64_t>(info.st_size);
+}
+
+std::optional<size_t> File::ReadAt(uint64_t offset, void* data, size_t size) const {
+    ssize_t got;
+    do {
+        got = pread(mDescriptor, data, size, static_cast<off_t>(offset));
+    } while (got < 0 && errno == EINTR);
+    if (got < 0)
+        return Failed<size_t>();
+    return static_cast<size_t>(got);
+}
+
+bool File::WriteAt(uint64_t offset, const void* data, size_t size) {
+    const auto* bytes = static_cast<const char*>(data);
+    while (size > 0) {
+        const ssize_t written = pwrite(mDescriptor, bytes, size, static_cast<off_t>(offset));
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return Fail();
+        bytes += written;
+        offset += static_cast<uint64_t>(written);
+        size -= static_cast<size_t>(written);
+    }
+    return true;
+}
+
+bool File::Truncate(uint64_t size) {
+    if (ftruncate(mDescriptor, static_cast<off_t>(size)) != 0)
+        return Fail();
+    return true;
+}
+
+bool File::LockRange(uint64_t offset, uint64_t length) {
+    return SetRangeLock(mDescriptor, F_WRLCK, offset, length);
+}
+
+bool File::UnlockRange(uint64_t offset, uint64_t length) {
+    return SetRangeLock(mDescriptor, F_UNLCK, offset, length);
+}
+
+} // namespace os

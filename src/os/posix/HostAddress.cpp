@@ -1,0 +1,51 @@
+#include "os/HostAddress.h"
+
+#include "os/LastError.h"
+
+#include <arpa/inet.h>
+#include <cerrno>
+#include <ifaddrs.h>
+#include <net/if.h>
+#include <netinet/in.h>
+#include <unistd.h>
+
+namespace os {
+
+std::vector<Ipv4Interface> Ipv4Interfaces() {
+    std::vector<Ipv4Interface> interfaces;
+    ifaddrs* list = nullptr;
+    if (getifaddrs(&list) != 0) {
+        SetLastErrorCode(static_cast<uint32_t>(errno));
+        return interfaces;
+    }
+    for (const ifaddrs* entry = list; entry != nullptr; entry = entry->ifa_next) {
+        if (entry->ifa_addr == nullptr || entry->ifa_addr->sa_family != AF_INET ||
+            (entry->ifa_flags & IFF_UP) == 0)
+            continue;
+        const auto* address = reinterpret_cast<const sockaddr_in*>(entry->ifa_addr);
+        char dotted[INET_ADDRSTRLEN] = {};
+        if (inet_ntop(AF_INET, &address->sin_addr, dotted, sizeof(dotted)) == nullptr)
+            continue;
+        interfaces.push_back({dotted, (entry->ifa_flags & IFF_LOOPBACK) != 0});
+    }
+    freeifaddrs(list);
+    return interfaces;
+}
+
+std::optional<std::string> FirstIPv4Address() {
+    auto address = ChooseHostAddress(Ipv4Interfaces());
+    if (!address)
+        SetLastErrorCode(static_cast<uint32_t>(EADDRNOTAVAIL));
+    return address;
+}
+
+std::optional<std::string> LocalHostName() {
+    char name[256] = {};
+    if (gethostname(name, sizeof(name) - 1) != 0) {
+        SetLastErrorCode(static_cast<uint32_t>(errno));
+        return std::nullopt;
+    }
+    return std::string(name);
+}
+
+} // namespace os

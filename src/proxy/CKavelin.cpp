@@ -1,0 +1,7 @@
+#include "kavelin/CKavelin.h"
+
+CKavelin::CKavelin() = default;
+
+CKavelin& CKavelin::operator=(const CKavelin&) {
+    return *this;
+}
