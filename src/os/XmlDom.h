@@ -1,0 +1,63 @@
+#pragma once
+
+#include <cstdint>
+
+#include "kavelin/ComBase.h"
+
+// The XML DOM component "MSXML2.DOMDocument.4.0": the interfaces and members that the
+// library calls, in the shapes of the Windows DOM. Texts cross as BSTR both ways; a null BSTR
+// argument reads as the empty text.
+
+using VARIANT_BOOL = int16_t;
+constexpr VARIANT_BOOL VARIANT_TRUE = -1;
+constexpr VARIANT_BOOL VARIANT_FALSE = 0;
+
+struct IXMLDOMNode : IDispatch {
+    static constexpr IID kInterfaceId = kavelin::MakeGuid("{7E5035A4-BDF0-40E4-8D60-02C1AC76AA44}");
+
+    // The character data below the node, without surrounding white space.
+    virtual HRESULT get_text(BSTR* text) = 0;
+
+protected:
+    ~IXMLDOMNode() = default;
+};
+
+struct IXMLDOMNodeList : IDispatch {
+    static constexpr IID kInterfaceId = kavelin::MakeGuid("{F6EDF291-75A3-4BF2-8216-43DAB711B662}");
+
+    virtual HRESULT get_length(int32_t* length) = 0;
+    // S_FALSE and a null node for an index outside the list.
+    virtual HRESULT get_item(int32_t index, IXMLDOMNode** node) = 0;
+
+protected:
+    ~IXMLDOMNodeList() = default;
+};
+
+struct IXMLDOMDocument2 : IXMLDOMNode {
+    static constexpr IID kInterfaceId = kavelin::MakeGuid("{B0D6E8CC-502B-40F2-8936-475B3DEE09B5}");
+
+    // S_OK and VARIANT_TRUE when the text is a well-formed, acceptable document; otherwise
+    // S_FALSE and VARIANT_FALSE, and the document is empty.
+    virtual HRESULT loadXML(BSTR text, VARIANT_BOOL* loaded) = 0;
+    // Only "SelectionLanguage" = "XPath" is known: E_INVALIDARG for another name, E_FAIL for
+    // another value.
+    virtual HRESULT setProperty(BSTR name, BSTR value) = 0;
+    // The first match in document order, or S_FALSE and null; E_FAIL for an expression that
+    // does not compile or does not select nodes.
+    virtual HRESULT selectSingleNode(BSTR expression, IXMLDOMNode** node) = 0;
+    // Every match in document order; E_FAIL as for selectSingleNode.
+    virtual HRESULT selectNodes(BSTR expression, IXMLDOMNodeList** nodes) = 0;
+
+protected:
+    ~IXMLDOMDocument2() = default;
+};
+
+namespace os {
+
+inline constexpr char16_t kXmlDomProgId[] = u"MSXML2.DOMDocument.4.0";
+inline constexpr CLSID kXmlDomClassId = kavelin::MakeGuid("{41D65E43-FC61-4DFF-ABB3-CF839D2BEA74}");
+
+// Adds the DOM document class to the process's class table (in process).
+void RegisterXmlDomClass();
+
+} // namespace os

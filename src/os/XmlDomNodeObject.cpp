@@ -1,0 +1,16 @@
+#include "os/XmlDomNodeObject.h"
+
+#include "os/XmlDomSupport.h"
+
+namespace os {
+
+XmlDomNodeObject::XmlDomNodeObject(std::shared_ptr<const XmlDomTree> tree, XmlDomTree::Node node)
+    : mTree(std::move(tree)), mNode(node) {}
+
+HRESULT XmlDomNodeObject::get_text(BSTR* text) {
+    if (text == nullptr)
+        return E_POINTER;
+    return GuardComCall([&] { return NewBstr(XmlDomTree::Text(mNode), text); });
+}
+
+} // namespace os

@@ -1,0 +1,113 @@
+#include "os/XmlDomPtr.h"
+
+#include "os/ComCreation.h"
+#include "os/XmlDomSupport.h"
+
+namespace os {
+
+namespace {
+
+// Every class context: in process, in-process handler and local server.
+constexpr DWORD kAnyContext = CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | CLSCTX_LOCAL_SERVER;
+
+void Check(HRESULT result) {
+    if (FAILED(result))
+        _com_issue_error(result);
+}
+
+template <typename Interface> Interface* Present(const CPComPtr<Interface>& pointer) {
+    if (!pointer)
+        _com_issue_error(E_POINTER);
+    return pointer.Get();
+}
+
+// A BSTR argument for the length of one call, as a wrapper string class would hand it over.
+class BstrArgument {
+public:
+    explicit BstrArgument(std::u16string_view text) { Check(NewBstr(text, &mValue)); }
+    BstrArgument(const BstrArgument&) = delete;
+    BstrArgument& operator=(const BstrArgument&) = delete;
+    ~BstrArgument() { SysFreeString(mValue); }
+
+    BSTR Get() const { return mValue; }
+
+private:
+    BSTR mValue = nullptr;
+};
+
+} // namespace
+
+XmlDomNodePtr::XmlDomNodePtr(IXMLDOMNode* adopted) {
+    mNode.Attach(adopted);
+}
+
+std::u16string XmlDomNodePtr::text() const {
+    BSTR value = nullptr;
+    Check(Present(mNode)->get_text(&value));
+    std::u16string text(BstrView(value));
+    SysFreeString(value);
+    return text;
+}
+
+XmlDomNodeListPtr::XmlDomNodeListPtr(IXMLDOMNodeList* adopted) {
+    mList.Attach(adopted);
+}
+
+int32_t XmlDomNodeListPtr::length() const {
+    int32_t length = 0;
+    Check(Present(mList)->get_length(&length));
+    return length;
+}
+
+XmlDomNodePtr XmlDomNodeListPtr::item(int32_t index) const {
+    IXMLDOMNode* node = nullptr;
+    Check(Present(mList)->get_item(index, &node));
+    return XmlDomNodePtr(node);
+}
+
+HRESULT XmlDomDocumentPtr::CreateInstance() {
+    mDocument.Release();
+    CLSID classId{};
+    HRESULT result = CLSIDFromProgID(kXmlDomProgId, &classId);
+    if (FAILED(result))
+        return result;
+    void* object = nullptr;
+    result =
+        CoCreateInstance(classId, nullptr, kAnyContext, IXMLDOMDocument2::kInterfaceId, &object);
+    if (SUCCEEDED(result))
+        mDocument.Attach(static_cast<IXMLDOMDocument2*>(object));
+    return result;
+}
+
+bool XmlDomDocumentPtr::loadXML(std::u16string_view text) {
+    IXMLDOMDocument2* document = Present(mDocument);
+    const BstrArgument argument(text);
+    VARIANT_BOOL loaded = VARIANT_FALSE;
+    const HRESULT result = document->loadXML(argument.Get(), &loaded);
+    return SUCCEEDED(result) && loaded == VARIANT_TRUE;
+}
+
+void XmlDomDocumentPtr::setProperty(std::u16string_view name, std::u16string_view value) {
+    IXMLDOMDocument2* document = Present(mDocument);
+    const BstrArgument nameArgument(name);
+    const BstrArgument valueArgument(value);
+    Check(document->setProperty(nameArgument.Get(), valueArgument.Get()));
+}
+
+XmlDomNodePtr XmlDomDocumentPtr::selectSingleNode(std::u16string_view expression) {
+    IXMLDOMDocument2* document = Present(mDocument);
+    const BstrArgument argument(expression);
+    IXMLDOMNode* node = nullptr;
+    Check(document->selectSingleNode(argument.Get(), &node));
+    return XmlDomNodePtr(node);
+}
+
+XmlDomNodeListPtr XmlDomDocumentPtr::selectNodes(std::u16string_view expression) {
+    IXMLDOMDocument2* document = Present(mDocument);
+    const BstrArgument argument(expression);
+    IXMLDOMNodeList* nodes = nullptr;
+    Check(document->selectNodes(argument.Get(), &nodes));
+    return XmlDomNodeListPtr(nodes);
+}
+
+} // namespace os

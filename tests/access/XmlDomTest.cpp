@@ -1,0 +1,178 @@
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "os/ComClassTable.h"
+#include "os/Text.h"
+#include "os/XmlDomPtr.h"
+
+namespace {
+
+using os::Utf8ToUtf16;
+
+class XmlDomTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        os::RegisterXmlDomClass();
+        ASSERT_EQ(mDocument.CreateInstance(), S_OK);
+        mDocument.setProperty(u"SelectionLanguage", u"XPath");
+    }
+
+    bool Load(const std::string& text) { return mDocument.loadXML(Utf8ToUtf16(text)); }
+
+    std::vector<std::string> SelectTexts(const std::string& expression) {
+        std::vector<std::string> texts;
+        const os::XmlDomNodeListPtr nodes = mDocument.selectNodes(Utf8ToUtf16(expression));
+        for (int32_t i = 0; i < nodes.length(); ++i)
+            texts.push_back(os::Utf16ToUtf8(nodes.item(i).text()));
+        return texts;
+    }
+
+    os::XmlDomDocumentPtr mDocument;
+};
+
+HRESULT ErrorOf(const std::function<void()>& call) {
+    try {
+        call();
+    } catch (const _com_error& error) {
+        return error.Error();
+    }
+    return S_OK;
+}
+
+TEST_F(XmlDomTest, SelectsInDocumentOrderWithXPathNamespaceRules) {
+    struct Case {
+        const char* document;
+        const char* expression;
+        std::vector<std::string> texts;
+    };
+    const Case cases[] = {
+        {"<r><PrefixMap><Prefix>a</Prefix><URL>u1</URL><Prefix>b</Prefix><URL>u2</URL>"
+         "</PrefixMap></r>",
+         "//PrefixMap/*[local-name()='Prefix' or local-name()='URL']",
+         {"a", "u1", "b", "u2"}},
+        // A union is answered in document order, not in the order of its operands.
+        {"<r><b>2</b><a>1</a><b>3</b></r>", "//a | //b", {"2", "1", "3"}},
+        // Unprefixed names match elements in no namespace only ...
+        {"<r xmlns='urn:x'><EventName>e</EventName></r>", "//EventName", {}},
+        // ... while local-name() reaches children in any namespace.
+        {"<FilterOn xmlns:p='urn:p'><p:Name>n</p:Name><Value>v</Value></FilterOn>",
+         "//FilterOn/*[local-name()='Name' or local-name()='Value']",
+         {"n", "v"}},
+        {"<r><c>\n   spaced value\t\n</c><c><![CDATA[<raw> & ]]>tail</c><c>&lt;&#x41;&amp;</c></r>",
+         "//c",
+         {"spaced value", "<raw> & tail", "<A&"}},
+        {"<r><c><d>one</d><!-- note --><d>two</d></c><e a='attr'/></r>",
+         "//c | //@a",
+         {"onetwo", "attr"}},
+        {"<r>\xC3\xA9\xE2\x82\xAC\xF0\x9F\x96\xA8</r>",
+         "/r",
+         {"\xC3\xA9\xE2\x82\xAC\xF0\x9F\x96\xA8"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.document);
+        ASSERT_TRUE(Load(c.document));
+        EXPECT_EQ(SelectTexts(c.expression), c.texts);
+    }
+}
+
+TEST_F(XmlDomTest, RefusesMalformedAndHostileDocumentsAsAResult) {
+    const std::string deep = [] {
+        std::string text;
+        for (int i = 0; i < 5000; ++i)
+            text += "<a>";
+        for (int i = 0; i < 5000; ++i)
+            text += "</a>";
+        return text;
+    }();
+    const std::string hugeText = "<a>" + std::string(11 * 1024 * 1024, 'x') + "</a>";
+    const std::string laughs = "<!DOCTYPE l [<!ENTITY a 'aaaaaaaaaa'>"
+                               "<!ENTITY b '&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;'>"
+                               "<!ENTITY c '&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;'>"
+                               "<!ENTITY d '&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;'>]><l>&d;&d;&d;</l>";
+    const std::string external = "<!DOCTYPE r [<!ENTITY x SYSTEM 'file:///etc/passwd'>]><r>&x;</r>";
+    const std::string externalSubset = "<!DOCTYPE r SYSTEM 'http://127.0.0.1:1/never.dtd'><r/>";
+    struct Case {
+        const char* name;
+        std::string document;
+        bool loads;
+    };
+    const Case cases[] = {
+        {"plain", "<r><x>1</x></r>", true},
+        {"declared encoding is not applied twice",
+         "<?xml version='1.0' encoding='ISO-8859-1'?><r>\xC3\xA9</r>", true},
+        {"empty", "", false},
+        {"not closed", "<r><x>1</r>", false},
+        {"two roots", "<a/><b/>", false},
+        {"undeclared entity", "<r>&nbsp;</r>", false},
+        {"text only", "just text", false},
+        {"entity bomb", laughs, false},
+        {"external entity", external, false},
+        {"external subset", externalSubset, false},
+        {"deep nesting", deep, false},
+        {"huge text node", hugeText, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(Load(c.document), c.loads);
+        // A refused text leaves the document empty: nothing of an earlier load survives.
+        if (!c.loads) {
+            EXPECT_FALSE(mDocument.selectSingleNode(u"//x"));
+            EXPECT_EQ(mDocument.selectNodes(u"//*").length(), 0);
+        }
+        ASSERT_TRUE(Load("<r><x>previous</x></r>"));
+    }
+}
+
+TEST_F(XmlDomTest, FailuresRaiseComErrorsWithTheirResults) {
+    ASSERT_TRUE(Load("<r><x>1</x><x>2</x><x>3</x></r>"));
+    os::XmlDomDocumentPtr neverCreated;
+    struct Case {
+        const char* name;
+        std::function<void()> call;
+        HRESULT result;
+    };
+    const Case cases[] = {
+        {"item past the end has no text", [&] { mDocument.selectNodes(u"//x").item(3).text(); },
+         E_POINTER},
+        {"negative item has no text", [&] { mDocument.selectNodes(u"//x").item(-1).text(); },
+         E_POINTER},
+        {"no match has no text", [&] { mDocument.selectSingleNode(u"//y").text(); }, E_POINTER},
+        {"expression that does not compile", [&] { mDocument.selectNodes(u"//x["); }, E_FAIL},
+        {"expression without nodes", [&] { mDocument.selectSingleNode(u"count(//x)"); }, E_FAIL},
+        {"unknown prefix", [&] { mDocument.selectNodes(u"//p:x"); }, E_FAIL},
+        {"other selection language",
+         [&] { mDocument.setProperty(u"SelectionLanguage", u"XSLPattern"); }, E_FAIL},
+        {"unknown property", [&] { mDocument.setProperty(u"ProhibitDTD", u"XPath"); },
+         E_INVALIDARG},
+        {"document never created", [&] { neverCreated.loadXML(u"<r/>"); }, E_POINTER},
+        {"list never selected", [] { os::XmlDomNodeListPtr().length(); }, E_POINTER},
+        {"last item has text", [&] { mDocument.selectNodes(u"//x").item(2).text(); }, S_OK},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(ErrorOf(c.call), c.result);
+    }
+}
+
+TEST_F(XmlDomTest, SelectedNodesOutliveTheirDocumentsNextLoad) {
+    ASSERT_TRUE(Load("<r><x>kept</x></r>"));
+    const os::XmlDomNodeListPtr nodes = mDocument.selectNodes(u"//x");
+    const os::XmlDomNodePtr node = mDocument.selectSingleNode(u"//x");
+    ASSERT_TRUE(Load("<other/>"));
+    EXPECT_EQ(nodes.item(0).text(), u"kept");
+    EXPECT_EQ(node.text(), u"kept");
+}
+
+TEST(XmlDomCreationTest, FailsCleanlyWhenTheClassIsNotRegistered) {
+    os::ComClassTable::Instance().Unregister(os::ComClassOrigin::BuiltIn, os::kXmlDomProgId);
+    os::XmlDomDocumentPtr document;
+    EXPECT_EQ(document.CreateInstance(), CO_E_CLASSSTRING);
+    EXPECT_FALSE(document);
+    os::RegisterXmlDomClass();
+    EXPECT_EQ(document.CreateInstance(), S_OK);
+    EXPECT_TRUE(document);
+}
+
+} // namespace
