@@ -1,0 +1,198 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <stdexcept>
+#include <string>
+#include <unistd.h>
+
+#include "com/LiveObject.h"
+#include "components/BuiltInComponents.h"
+#include "kavelin/ComponentRegistration.h"
+#include "kavelin/ISessionInfo.h"
+#include "os/ComClassTable.h"
+#include "platform/LogCapture.h"
+#include "platform/PlatformServices.h"
+
+namespace {
+
+using kavelin_test::LiveObject;
+
+constexpr char kForceKeyLine[] =
+    "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\ForceToOutOfProc]\n";
+
+// Points the registry at a file of this test's own for the test's lifetime.
+class CreateInstanceTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        RegisterBuiltInComponents();
+        mPath = ::testing::TempDir() + "create_instance_" + std::to_string(getpid()) + ".reg";
+        setenv("KAVELIN_REGISTRY", mPath.c_str(), 1);
+    }
+    void TearDown() override {
+        unsetenv("KAVELIN_REGISTRY");
+        std::remove(mPath.c_str());
+    }
+    void WriteRegistry(const std::string& body) {
+        std::ofstream(mPath) << "Windows Registry Editor Version 5.00\n\n" << body;
+    }
+
+    std::string mPath;
+};
+
+HRESULT CreateLive(void*, IUnknown* outer, const IID* iid, void** object) {
+    return kavelin::CreateComObject<LiveObject>(outer, *iid, object);
+}
+
+// The ProgID buffer's own level-6 lines are pinned by the buffer's tests.
+kavelin_test::LogLines WithoutBufferLines(kavelin_test::LogLines lines) {
+    std::erase_if(lines, [](const auto& line) { return line.first == 6; });
+    return lines;
+}
+
+struct OverrideCase {
+    const char* name;
+    std::string registry; // empty: no file at all
+    bool created;
+};
+
+TEST_F(CreateInstanceTest, OnlyATerminatedStringValueForcesTheLocalServer) {
+    const std::string name = "\"OVCOM.SessionInfoWrapper\"=";
+    const OverrideCase cases[] = {
+        {"no registry", "", true},
+        {"key without values", kForceKeyLine, true},
+        {"empty string", kForceKeyLine + name + "\"\"\n", false},
+        {"text, other case", std::string(kForceKeyLine) + "\"ovcom.sessioninfowrapper\"=\"1\"\n",
+         false},
+        {"expandable string", kForceKeyLine + name + "hex(2):41,00,00,00\n", false},
+        {"number", kForceKeyLine + name + "dword:00000001\n", true},
+        {"another ProgID", std::string(kForceKeyLine) + "\"OVCOM.ASIDATASTREAM\"=\"\"\n", true},
+        {"unterminated", kForceKeyLine + name + "hex(1):41,00,42,00\n", true},
+        {"longer than the buffer", kForceKeyLine + name + "\"" + std::string(300, 'x') + "\"\n",
+         true},
+    };
+    for (const OverrideCase& c : cases) {
+        std::remove(mPath.c_str());
+        if (!c.registry.empty())
+            WriteRegistry(c.registry);
+        CPComPtr<ISessionInfo> info;
+        const HRESULT result = info.CreateInstance(kSessionInfoProgId);
+        EXPECT_EQ(SUCCEEDED(result), c.created) << c.name;
+        EXPECT_EQ(static_cast<bool>(info), c.created) << c.name;
+        if (!c.created) {
+            EXPECT_EQ(result, REGDB_E_CLASSNOTREG) << c.name;
+        }
+    }
+}
+
+TEST_F(CreateInstanceTest, ForcedCreationSucceedsForALocalServer) {
+    WriteRegistry(kForceKeyLine + std::string("\"Kavelin.Test.Server\"=\"\"\n"));
+    ASSERT_EQ(KavelinRegisterComponent(u"Kavelin.Test.Server", &LiveObject::kClassId,
+                                       CLSCTX_LOCAL_SERVER, &CreateLive, nullptr),
+              S_OK);
+    CPComPtr<IUnknown> object;
+    EXPECT_EQ(object.CreateInstance(u"Kavelin.Test.Server"), S_OK);
+    EXPECT_EQ(LiveObject::alive, 1);
+    object.Release();
+    KavelinUnregisterComponent(u"Kavelin.Test.Server");
+}
+
+TEST_F(CreateInstanceTest, ReleasesTheHeldObjectEvenWhenCreationFails) {
+    WriteRegistry(kForceKeyLine + std::string("\"Kavelin.Test.InProc\"=\"\"\n"));
+    ASSERT_EQ(KavelinRegisterComponent(u"Kavelin.Test.InProc", &LiveObject::kClassId,
+                                       CLSCTX_INPROC_SERVER, &CreateLive, nullptr),
+              S_OK);
+    struct FailureCase {
+        const char16_t* progId;
+        HRESULT expected;
+    };
+    const FailureCase cases[] = {{u"Kavelin.Test.Unknown", CO_E_CLASSSTRING},
+                                 {u"Kavelin.Test.InProc", REGDB_E_CLASSNOTREG},
+                                 {nullptr, E_INVALIDARG}};
+    for (const FailureCase& c : cases) {
+        CPComPtr<IUnknown> object;
+        object.Attach(new LiveObject());
+        EXPECT_EQ(object.CreateInstance(c.progId), c.expected);
+        EXPECT_FALSE(object);
+        EXPECT_EQ(LiveObject::alive, 0);
+    }
+    KavelinUnregisterComponent(u"Kavelin.Test.InProc");
+}
+
+TEST_F(CreateInstanceTest, AFactoryExceptionBecomesAFailureWithoutALeak) {
+    os::ComClassTable::Instance().Register(os::ComClassOrigin::Host, u"Kavelin.Test.Throws",
+                                           LiveObject::kClassId, CLSCTX_INPROC_SERVER,
+                                           [](IUnknown*, REFIID, void** object) -> HRESULT {
+                                               *object = static_cast<IUnknown*>(new LiveObject());
+                                               throw std::runtime_error("component failed");
+                                           });
+    CPComPtr<IUnknown> object;
+    HRESULT result = S_OK;
+    kavelin_test::LogCapture capture(1);
+    EXPECT_NO_THROW(result = object.CreateInstance(u"Kavelin.Test.Throws"));
+    EXPECT_EQ(result, E_FAIL);
+    const kavelin_test::LogLines expected = {
+        {1, "PlatformServices::CreateInstance() caught exception."},
+        {1, "PlatformServices::CreateInstance() returning FAIL."}};
+    EXPECT_EQ(capture.Lines(), expected);
+    EXPECT_FALSE(object);
+    EXPECT_EQ(LiveObject::alive, 0);
+    KavelinUnregisterComponent(u"Kavelin.Test.Throws");
+}
+
+TEST_F(CreateInstanceTest, TracesEachStepAtItsLevel) {
+    using kavelin_test::LogLines;
+    const LogLines entry = {
+        {8, "PlatformServices::CreateInstance() Entering"}, {9, "CI 1"}, {9, "CI 2"}, {9, "CI 3"}};
+    const LogLines resolved = {{8, "PlatformServices::CreateInstance() CLSIDFromProgID succeeded"},
+                               {8, "PlatformServices::CreateInstance() just created temp"}};
+    const std::pair<int, std::string> found = {8,
+                                               "PlatformServices::CreateInstance() found forcekey"};
+    const std::pair<int, std::string> success = {
+        8, "PlatformServices::CreateInstance() returning SUCCESS."};
+    const std::pair<int, std::string> failure = {
+        1, "PlatformServices::CreateInstance() returning FAIL."};
+    const std::string name = "\"OVCOM.SessionInfoWrapper\"=";
+    struct TraceCase {
+        std::string registry;
+        const char16_t* progId;
+        LogLines tail;
+    };
+    const TraceCase cases[] = {
+        {"",
+         kSessionInfoProgId,
+         {{8, "PlatformServices::CreateInstance() could not find forcekey"}, success}},
+        {kForceKeyLine + name + "\"\"\n",
+         kSessionInfoProgId,
+         {found,
+          {8, "PlatformServices::CreateInstance() found string value in forcekey"},
+          failure}},
+        {kForceKeyLine + name + "dword:00000001\n",
+         kSessionInfoProgId,
+         {found,
+          {8, "PlatformServices::CreateInstance() string value in forcekey not found"},
+          success}},
+    };
+    for (const TraceCase& c : cases) {
+        std::remove(mPath.c_str());
+        if (!c.registry.empty())
+            WriteRegistry(c.registry);
+        LogLines expected = entry;
+        expected.insert(expected.end(), resolved.begin(), resolved.end());
+        expected.insert(expected.end(), c.tail.begin(), c.tail.end());
+        kavelin_test::LogCapture capture(9);
+        CPComPtr<ISessionInfo> info;
+        info.CreateInstance(c.progId);
+        EXPECT_EQ(WithoutBufferLines(capture.Lines()), expected) << c.registry;
+    }
+
+    LogLines unresolved = entry;
+    unresolved.push_back({1, "PlatformServices::CreateInstance() unable to resolve CLSID"});
+    unresolved.push_back(failure);
+    kavelin_test::LogCapture capture(9);
+    CPComPtr<ISessionInfo> info;
+    info.CreateInstance(u"Kavelin.Test.Unknown");
+    EXPECT_EQ(WithoutBufferLines(capture.Lines()), unresolved);
+}
+
+} // namespace

@@ -1,0 +1,65 @@
+#include <gtest/gtest.h>
+
+#include "platform/LogCapture.h"
+#include "platform/RemoteArray.h"
+
+namespace {
+
+TEST(RemoteArray, HoldsCopiesInOrderForTheHostToFree) {
+    const std::vector<std::vector<std::string>> lists = {
+        {}, {"PowerStateChanged"}, {"b-event", "a-event", "b-event", ""}};
+    for (const std::vector<std::string>& names : lists) {
+        RemoteArray* array = platform::MakeRemoteArray(names);
+        ASSERT_NE(array, nullptr);
+        ASSERT_EQ(array->mCount, static_cast<int32_t>(names.size()));
+        EXPECT_EQ(array->mElements == nullptr, names.empty());
+        for (size_t i = 0; i < names.size(); ++i)
+            EXPECT_EQ(array->mElements[i], names[i]);
+        // The host's release; a mismatched allocator shows under the sanitizers.
+        delete[] array->mElements;
+        delete array;
+    }
+}
+
+TEST(RemoteArray, InitTakesTheBlockAsGiven) {
+    RemoteArray array;
+    EXPECT_EQ(array.mElements, nullptr);
+    EXPECT_EQ(array.mCount, 0);
+    auto* block = new std::string[2]{"one", "two"};
+    array.Init(block, 2);
+    EXPECT_EQ(array.mElements, block);
+    EXPECT_EQ(array.mCount, 2);
+    // A null block with a count is empty for every reader, logging included.
+    array.Init(nullptr, 3);
+    EXPECT_EQ(array.mElements, nullptr);
+    delete[] block;
+}
+
+TEST(RemoteArray, InitLogsEachElementInOrder) {
+    using kavelin_test::LogLines;
+    std::string names[] = {"first", "second", "third"};
+    struct LogCase {
+        std::string* elements;
+        int32_t count;
+        LogLines expected;
+    };
+    const LogCase cases[] = {
+        {names,
+         3,
+         {{3, "Entering RemoteArray::Init()"},
+          {4, "RemoteArray::Init() list element is first"},
+          {4, "RemoteArray::Init() list element is second"},
+          {4, "RemoteArray::Init() list element is third"},
+          {3, "Exiting RemoteArray::Init()"}}},
+        {names, 0, {{3, "Entering RemoteArray::Init()"}, {3, "Exiting RemoteArray::Init()"}}},
+        {nullptr, 3, {{3, "Entering RemoteArray::Init()"}, {3, "Exiting RemoteArray::Init()"}}},
+    };
+    for (const LogCase& c : cases) {
+        kavelin_test::LogCapture capture(4);
+        RemoteArray array;
+        array.Init(c.elements, c.count);
+        EXPECT_EQ(capture.Lines(), c.expected) << c.count;
+    }
+}
+
+} // namespace

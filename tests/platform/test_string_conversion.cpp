@@ -1,0 +1,51 @@
+#include <gtest/gtest.h>
+
+#include "platform/BstrString.h"
+#include "platform/StringConversion.h"
+
+namespace {
+
+struct TextPair {
+    const char* narrow;
+    std::u16string_view wide;
+};
+
+const TextPair kTexts[] = {
+    {"", u""},
+    {"session-42", u"session-42"},
+    {"gr\xC3\xBC\xC3\x9F"
+     "e",
+     u"gr\u00FC\u00DFe"},
+    {"\xE2\x82\xAC 5", u"\u20AC 5"},
+    {"\xE6\x97\xA5\xE6\x9C\xAC", u"\u65E5\u672C"},
+    {"\xF0\x9D\x84\x9E clef", u"\U0001D11E clef"},
+};
+
+TEST(StringConversion, NonAsciiTextTravelsBothWays) {
+    for (const TextPair& pair : kTexts) {
+        BSTR wide = platform::NarrowToBstr(pair.narrow);
+        ASSERT_NE(wide, nullptr) << pair.narrow;
+        EXPECT_EQ(std::u16string_view(wide, SysStringLen(wide)), pair.wide) << pair.narrow;
+        EXPECT_EQ(platform::BstrToNarrow(wide), pair.narrow);
+        SysFreeString(wide);
+    }
+}
+
+TEST(StringConversion, NullStaysNullAndEmbeddedZerosSurvive) {
+    EXPECT_EQ(platform::NarrowToBstr(static_cast<const char*>(nullptr)), nullptr);
+    EXPECT_EQ(platform::BstrToNarrow(nullptr), "");
+
+    const std::string withZero("a\0b", 3);
+    platform::BstrString value(withZero);
+    EXPECT_EQ(SysStringLen(value.Get()), 3u);
+    EXPECT_EQ(value.Narrow(), withZero);
+}
+
+TEST(StringConversion, BstrStringFreesWhatItReceives) {
+    platform::BstrString value("first");
+    *value.Receive() = SysAllocString(u"second");
+    EXPECT_EQ(value.Narrow(), "second");
+    EXPECT_EQ(*value.Receive(), nullptr);
+}
+
+} // namespace

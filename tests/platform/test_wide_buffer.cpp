@@ -1,0 +1,215 @@
+#include <gtest/gtest.h>
+
+#include <cstddef>
+#include <regex>
+#include <string>
+
+#include "kavelin/ComBstr.h"
+#include "platform/CPWStringBuffer.h"
+#include "platform/LogCapture.h"
+
+namespace {
+
+struct CapacityCase {
+    uint32_t length;
+    uint32_t capacity;
+    uint32_t offset;
+};
+
+// The growth rule for a text of each length: block size and where the centred text starts.
+const CapacityCase kCapacities[] = {
+    {0, 32, 16},     {10, 32, 11},    {17, 34, 8},       {100, 200, 50},
+    {255, 510, 127}, {256, 512, 128}, {1000, 1407, 203}, {10000, 10499, 249},
+};
+
+TEST(WideBuffer, CentresEachTextInTheBlockTheGrowthRuleGives) {
+    for (const CapacityCase& c : kCapacities) {
+        const std::u16string text(c.length, u'x');
+        CPWStringBuffer buffer(text.c_str(), 0, true);
+        EXPECT_EQ(buffer.GetCapacity(), c.capacity) << c.length;
+        EXPECT_EQ(buffer.GetOffset(), c.offset) << c.length;
+        EXPECT_EQ(buffer.GetString(), buffer.GetRawBuffer() + c.offset);
+        EXPECT_EQ(std::u16string(buffer.GetString()), text);
+        // The start travels in the block: a zero, then the offset.
+        EXPECT_EQ(buffer.GetRawBuffer()[0], 0);
+        EXPECT_EQ(buffer.GetRawBuffer()[1], c.offset);
+
+        CPWStringBuffer allocated;
+        allocated.Allocate(c.length, true);
+        EXPECT_EQ(allocated.GetCapacity(), c.capacity);
+        EXPECT_EQ(allocated.GetOffset(), c.offset);
+        EXPECT_EQ(allocated.GetLength(), 0u);
+    }
+}
+
+struct OffsetCase {
+    uint32_t capacity;
+    uint32_t requested;
+    uint32_t stored;
+};
+
+TEST(WideBuffer, StoresOnlyOffsetsInsideTheBlockAndNeverOne) {
+    const OffsetCase cases[] = {
+        {32, 0, 0},
+        {32, 1, 0},
+        {32, 2, 2},
+        {32, 31, 31},
+        {32, 100, 32},
+        {70000, 65535, 65535},
+        {70000, 70000, 65535},
+        {2, 2, 0},
+    };
+    for (const OffsetCase& c : cases) {
+        CPWStringBuffer buffer;
+        ASSERT_NE(buffer.Allocate(c.capacity, false), nullptr);
+        buffer.SetOffset(c.requested);
+        EXPECT_EQ(buffer.GetOffset(), c.stored) << c.capacity << "/" << c.requested;
+        EXPECT_EQ(buffer.GetLength(), 0u);
+        if (c.stored == 0) {
+            EXPECT_EQ(buffer.GetRawBuffer()[1], 0) << "empty text at 0 leaves no offset";
+        }
+    }
+}
+
+TEST(WideBuffer, AssignReusesTheBlockAndErasesToAThird) {
+    CPWStringBuffer buffer(u"0123456789", 0, true);
+    const char16_t* block = buffer.GetRawBuffer();
+    buffer.Assign(u"abc", false);
+    EXPECT_EQ(buffer.GetRawBuffer(), block);
+    EXPECT_EQ(buffer.GetOffset(), 0u);
+    EXPECT_EQ(std::u16string(buffer.GetString()), u"abc");
+
+    buffer.Assign(u"abcdef", true);
+    EXPECT_EQ(buffer.GetOffset(), 13u);
+    EXPECT_TRUE(buffer.Erase());
+    EXPECT_EQ(buffer.GetOffset(), 10u);
+    EXPECT_EQ(buffer.GetLength(), 0u);
+    EXPECT_FALSE(buffer.Erase());
+
+    // A text longer than the block needs a new one.
+    const std::u16string longText(40, u'y');
+    buffer.Assign(longText.c_str(), true);
+    EXPECT_EQ(buffer.GetCapacity(), 80u);
+    EXPECT_EQ(std::u16string(buffer.GetString()), longText);
+}
+
+TEST(WideBuffer, ErasingTextAtTheStartOfASmallBlockLeavesNoStrayOffset) {
+    CPWStringBuffer buffer;
+    buffer.Allocate(4, false);
+    buffer.Assign(u"abc", false);
+    ASSERT_EQ(buffer.GetOffset(), 0u);
+    EXPECT_TRUE(buffer.Erase());
+    EXPECT_EQ(buffer.GetOffset(), 0u);
+    EXPECT_EQ(buffer.GetLength(), 0u);
+}
+
+TEST(WideBuffer, AssignsTextTakenFromItsOwnBlock) {
+    CPWStringBuffer buffer(u"prefix-text", 0, true);
+    buffer.Assign(buffer.GetString() + 7, true);
+    EXPECT_EQ(std::u16string(buffer.GetString()), u"text");
+    buffer.Assign(nullptr, true);
+    EXPECT_EQ(buffer.GetLength(), 0u);
+}
+
+TEST(WideBuffer, NarrowFormIsCachedWhileItFits) {
+    const char fallback[] = "none";
+    CPWStringBuffer buffer;
+    EXPECT_EQ(buffer.ToNarrow(fallback), fallback);
+    EXPECT_EQ(buffer.ToNarrow(nullptr), nullptr);
+
+    buffer.Assign(u"gr\u00FC\u00DFe", true);
+    const char* first = buffer.ToNarrow(nullptr);
+    EXPECT_STREQ(first, "gr\xC3\xBC\xC3\x9F"
+                        "e");
+    // 8 bytes needed record room for 32: texts of up to 30 bytes reuse the copy.
+    const std::u16string fits(30, u'a');
+    buffer.Assign(fits.c_str(), true);
+    const char* second = buffer.ToNarrow(nullptr);
+    EXPECT_EQ(second, first);
+    EXPECT_EQ(std::string(second), std::string(30, 'a'));
+
+    const std::u16string larger(31, u'b');
+    buffer.Assign(larger.c_str(), true);
+    EXPECT_EQ(std::string(buffer.ToNarrow(nullptr)), std::string(31, 'b'));
+
+    buffer.Assign(nullptr, true);
+    EXPECT_EQ(buffer.ToNarrow(fallback), fallback);
+}
+
+TEST(WideBuffer, PropertiesAnswerByIdAndRefuseOthers) {
+    CPWStringBuffer buffer(u"0123456789", 0, true);
+    struct PropertyCase {
+        int id;
+        bool readable;
+        bool writable;
+    };
+    const PropertyCase cases[] = {{-1, false, false}, {0, false, false}, {1, true, false},
+                                  {2, true, false},   {3, true, false},  {4, true, false},
+                                  {5, true, false},   {6, true, true},   {7, true, true},
+                                  {9, false, false}};
+    for (const PropertyCase& c : cases) {
+        if (c.readable)
+            EXPECT_NO_THROW(buffer.GetProperty(c.id)) << c.id;
+        else
+            EXPECT_THROW(buffer.GetProperty(c.id), int) << c.id;
+        try {
+            buffer.SetProperty(c.id, 12);
+            EXPECT_TRUE(c.writable) << c.id;
+        } catch (int thrown) {
+            EXPECT_FALSE(c.writable) << c.id;
+            EXPECT_EQ(thrown, -1);
+        }
+    }
+    EXPECT_THROW(buffer.SetProperty(8, 0), int);
+}
+
+TEST(WideBuffer, PropertyMembersReachTheirBuffer) {
+    CPWStringBuffer buffer(u"0123456789", 0, true);
+    const auto* base = reinterpret_cast<const std::byte*>(&buffer);
+    EXPECT_EQ(reinterpret_cast<const std::byte*>(&buffer.Length) - base, 1);
+    EXPECT_EQ(reinterpret_cast<const std::byte*>(&buffer.Detach) - base, 8);
+
+    EXPECT_EQ(static_cast<uint32_t>(buffer.Length), 10u);
+    EXPECT_EQ(static_cast<uint32_t>(buffer.Capacity), 32u);
+    EXPECT_EQ(static_cast<char16_t*>(buffer.String), buffer.GetRawBuffer() + 11);
+    EXPECT_EQ(static_cast<char16_t*>(buffer.WideString), buffer.GetRawBuffer() + 11);
+    buffer.UserData = 77;
+    EXPECT_EQ(buffer.GetUserData(), 77u);
+    buffer.Offset = 20;
+    EXPECT_EQ(static_cast<uint32_t>(buffer.Offset), 20u);
+    EXPECT_EQ(std::u16string(buffer.GetString()), u"9");
+
+    char16_t* block = buffer.Detach;
+    ASSERT_NE(block, nullptr);
+    EXPECT_EQ(block[1], 20);
+    EXPECT_EQ(buffer.GetRawBuffer(), nullptr);
+    EXPECT_EQ(buffer.GetLength(), 0u);
+    EXPECT_EQ(buffer.GetString(), nullptr);
+    SysFreeString(block);
+}
+
+TEST(WideBuffer, LogsItsInternalsAtLevelSix) {
+    kavelin_test::LogLines lines;
+    {
+        kavelin_test::LogCapture capture(6);
+        CPWStringBuffer buffer(u"0123456789", 0, true);
+        buffer.Erase();
+        lines = capture.Lines();
+    }
+    ASSERT_EQ(lines.size(), 4u);
+    for (const auto& line : lines)
+        EXPECT_EQ(line.first, 6);
+    EXPECT_EQ(lines[0].second, "CPWStringBuffer::SetOffset - mOffset=11");
+    EXPECT_TRUE(std::regex_match(lines[1].second,
+                                 std::regex("CPWStringBuffer::Allocate - refsize=10 \\| "
+                                            "mBuffer=[0-9A-F]+ \\| mCapacity=32 \\| mOffset=11")))
+        << lines[1].second;
+    EXPECT_EQ(lines[2].second, "CPWStringBuffer::SetOffset - mOffset=11");
+    EXPECT_EQ(lines[3].second, "CPWStringBuffer::SetOffset - mOffset=10");
+
+    kavelin_test::LogCapture quiet(5);
+    CPWStringBuffer buffer(u"x", 0, true);
+    EXPECT_TRUE(quiet.Lines().empty());
+}
+
+} // namespace
