@@ -1,0 +1,287 @@
+#include "LogTestSupport.h"
+
+#include "os/LastError.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdint>
+#include <functional>
+
+namespace {
+
+using ::testing::internal::CaptureStderr;
+using ::testing::internal::CaptureStdout;
+using ::testing::internal::GetCapturedStderr;
+using ::testing::internal::GetCapturedStdout;
+
+std::string Replace(std::string text, const std::string& from, const std::string& to) {
+    for (auto at = text.find(from); at != std::string::npos; at = text.find(from, at + to.size()))
+        text.replace(at, from.size(), to);
+    return text;
+}
+
+TEST_F(LogTest, ConfigurationValueGrammar) {
+    const struct {
+        const char* value;
+        uint8_t level;
+        LogDestination destination;
+    } cases[] = {
+        {"Console,2", 2, Console},
+        {"debug,3", 3, Debug},
+        {"DEBUG,3,trailing,text", 3, Debug},
+        {"console,133", 133, Console},
+        {"file,{log},5", 5, File},
+        {"File,{log},512,5", 5, FileWithLimit},
+        {"file,{log},512,5,more", 5, FileWithLimit},
+        {"5", 0, Off},
+        {"file,{log}", 0, Off},
+        {"file,{log},", 0, Off},
+        {"printer,3", 0, Off},
+        {"", 0, Off},
+        {"file,{dir}/missing/x.log,5", 0, Off},
+    };
+    for (const auto& c : cases) {
+        const auto value =
+            Replace(Replace(c.value, "{log}", PathOf("x.log")), "{dir}", mDir.string());
+        ParseLogConfig(value.c_str());
+        EXPECT_EQ(CurrentLogLevel(), c.level) << value;
+        if (c.destination != Off) {
+            // Only the destination in use accepts another open.
+            EXPECT_EQ(OpenLog(1, c.destination, nullptr, 0), c.level) << value;
+            const LogDestination other = c.destination == Console ? Debug : Console;
+            EXPECT_EQ(OpenLog(1, other, nullptr, 0), 0) << value;
+        }
+        CloseFully();
+    }
+    EXPECT_EQ(CurrentLogLevel(), 0);
+    EXPECT_FALSE(PlaybackEnabled());
+}
+
+TEST_F(LogTest, ConfigurationLookupOrder) {
+    const std::string header = "Windows Registry Editor Version 5.00\n\n";
+    const std::string own = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\Logging-Infra]\n";
+    const std::string product = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\n"
+                                "\"Logging-Infra\"=\"console,3\"\n";
+    const struct {
+        const char* name;
+        std::string registry;
+        uint8_t level;
+    } cases[] = {
+        {"component value", own + "\"OVCOM.Kavelin\"=\"console,4\"\n@=\"console,6\"\n" + product,
+         4},
+        {"component value, other case", own + "\"ovcom.kavelin\"=\"console,4\"\n", 4},
+        {"default value", own + "\"Other.Component\"=\"console,5\"\n@=\"console,6\"\n", 6},
+        {"key without a usable value stops the search", own + "\"Other\"=\"console,5\"\n" + product,
+         0},
+        {"product value", product, 3},
+        {"nothing configured", "", 0},
+        {"rejected value", own + "@=\"5\"\n", 0},
+    };
+    for (const auto& c : cases) {
+        WriteFile(PathOf("r.reg"), header + c.registry);
+        setenv("KAVELIN_REGISTRY", PathOf("r.reg").c_str(), 1);
+        CaptureStdout();
+        EXPECT_EQ(StartLogging("OVCOM.Kavelin"), c.level) << c.name;
+        StopLogging();
+        const auto out = GetCapturedStdout();
+        const std::string banners = c.level >= 4 ? "OVCOM.Kavelin:: ---Start Logging---\r\n"
+                                                   "OVCOM.Kavelin:: ---End Logging---\r\n"
+                                                 : "";
+        EXPECT_EQ(out, banners) << c.name;
+        EXPECT_EQ(CurrentLogLevel(), 0) << c.name;
+    }
+}
+
+TEST_F(LogTest, FileLinesCarryThePrefixAndEndWithCrLf) {
+    const auto path = PathOf("x.log");
+    ASSERT_EQ(OpenLog(5, File, path.c_str(), 0), 5);
+    Log(3, "IBaseSoap - Constructor");
+    Log(5, "ends in a feed: %d\n", 7);
+    Log(6, "above the level");
+    CloseLog();
+    const auto content = Read(path);
+    const auto firstEnd = content.find('\n') + 1;
+    EXPECT_EQ(AfterFilePrefix(content.substr(0, firstEnd), 3, getpid()),
+              "::IBaseSoap - Constructor\r\n");
+    EXPECT_EQ(AfterFilePrefix(content.substr(firstEnd), 5), "::ends in a feed: 7\n");
+}
+
+TEST_F(LogTest, CountedOpenAndClose) {
+    CaptureStdout();
+    EXPECT_EQ(OpenLog(3, Console, nullptr, 0), 3);
+    EXPECT_EQ(OpenLog(6, Console, nullptr, 0), 3) << "a second open keeps the first level";
+    EXPECT_EQ(OpenLog(6, Debug, nullptr, 0), 0) << "another destination is refused";
+    CloseLog();
+    Log(3, "still open");
+    CloseLog();
+    Log(1, "closed");
+    EXPECT_EQ(GetCapturedStdout(), "::still open\r\n");
+    EXPECT_EQ(CurrentLogLevel(), 0);
+    EXPECT_EQ(OpenLog(2, Off, nullptr, 0), 0);
+    EXPECT_EQ(OpenLog(2, File, nullptr, 0), 0) << "a file log needs a path";
+    EXPECT_EQ(CurrentLogLevel(), 0);
+}
+
+TEST_F(LogTest, StringArgumentsShareTheLine) {
+    const std::string longNarrow(2000, 'a');
+    const std::u16string longWide(2000, u'w');
+    const std::string pad100(98, '.');    // with "%s": a 100-character format
+    const std::string pad100Two(96, '.'); // with two "%s": 100 characters as well
+    const struct {
+        const char* name;
+        std::string format;
+        size_t expectedA;
+        size_t expectedW;
+    } cases[] = {
+        {"one narrow", pad100 + "%s", 922, 0},
+        {"one wide", pad100 + "%S", 0, 922},
+        {"two", pad100Two + "%s%S", 460, 460},
+        {"explicit precision wins", std::string(95, '.') + "%.10s", 10, 0},
+        {"width means no limit", std::string(96, '.') + "%1s", 1152 - 3 - 2 - 96, 0},
+    };
+    for (const auto& c : cases) {
+        CaptureStdout();
+        OpenLog(1, Console, nullptr, 0);
+        if (c.name == std::string("one wide"))
+            Log(1, c.format.c_str(), longWide.c_str());
+        else if (c.name == std::string("two"))
+            Log(1, c.format.c_str(), longNarrow.c_str(), longWide.c_str());
+        else
+            Log(1, c.format.c_str(), longNarrow.c_str());
+        CloseLog();
+        const auto out = GetCapturedStdout();
+        EXPECT_EQ(static_cast<size_t>(std::count(out.begin(), out.end(), 'a')), c.expectedA)
+            << c.name;
+        EXPECT_EQ(static_cast<size_t>(std::count(out.begin(), out.end(), 'w')), c.expectedW)
+            << c.name;
+        EXPECT_EQ(out.substr(out.size() - 2), "\r\n") << c.name;
+    }
+}
+
+TEST_F(LogTest, LongFormatIsCutWithAWarning) {
+    const std::string format = std::string(511, 'x') + std::string(89, 'y');
+    CaptureStdout();
+    OpenLog(1, Console, nullptr, 0);
+    Log(1, format.c_str());
+    CloseLog();
+    EXPECT_EQ(GetCapturedStdout(), "::WARNING!!! LogMessage() format string > 512 chars:" +
+                                       std::string(511, 'x') + "\r\n");
+}
+
+TEST_F(LogTest, FormattingStaysInsideTheLine) {
+    const std::string component(400, 'c');
+    const std::u16string wide = u"\U0001F5A8 " + std::u16string(1500, u'\u00E9');
+    const std::string narrow(3000, 'n');
+    int untouched = 12345;
+    const struct {
+        const char* name;
+        std::function<void()> log;
+    } cases[] = {
+        {"many numbers",
+         [&] {
+             Log(1, "%d %i %ld %lld %hd %hhd %u %lu %llu %zu %jd %f %e %g %Lf %p %x %o %c", 1, 2,
+                 3L, 4LL, 5, 6, 7u, 8UL, 18446744073709551615ull, size_t{7}, intmax_t{9}, 1e300,
+                 -1e300, 2.5, 1e4000L, static_cast<void*>(&untouched), 255u, 8u, 'z');
+         }},
+        {"wide padded", [&] { Log(1, "%-1200S|%S", wide.c_str(), wide.c_str()); }},
+        {"huge widths", [&] { Log(1, "%1000000d%.1000000f%*d", 1, 2.0, 5000, 3); }},
+        {"narrow padded", [&] { Log(1, "%-5000s%5000.4000s", narrow.c_str(), narrow.c_str()); }},
+        {"percent and unknown", [&] { Log(1, "100%% %y %"); }},
+        {"no write through %n", [&] { Log(1, "%n%s", &untouched, narrow.c_str()); }},
+        {"null strings", [&] { Log(1, "%s %S", nullptr, nullptr); }},
+    };
+    WriteFile(PathOf("console.reg"),
+              "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\Logging-Infra]\n"
+              "@=\"console,1\"\n");
+    setenv("KAVELIN_REGISTRY", PathOf("console.reg").c_str(), 1);
+    for (const auto& c : cases) {
+        CaptureStdout();
+        ASSERT_EQ(StartLogging(component.c_str()), 1);
+        c.log();
+        StopLogging();
+        const auto out = GetCapturedStdout();
+        EXPECT_LE(out.size(), 1151u) << c.name;
+        EXPECT_EQ(out.substr(0, 261), std::string(259, 'c') + "::") << c.name;
+        EXPECT_EQ(out.substr(out.size() - 2), "\r\n") << c.name;
+    }
+    EXPECT_EQ(untouched, 12345);
+}
+
+TEST_F(LogTest, TrimKeepsTheLastKilobytesOnAWholeLine) {
+    // 600 KB of numbered 100-byte lines.
+    std::string original;
+    for (int i = 0; original.size() < 600 * 1024; ++i) {
+        char line[101];
+        std::snprintf(line, sizeof(line), "%08d %089d\n", i, 0);
+        original += line;
+    }
+    const struct {
+        const char* name;
+        const char* config;
+        bool trimmed;
+    } cases[] = {
+        {"512 KB limit", "file,{log},512,5", true},
+        {"no limit", "file,{log},0,5", false},
+        {"limit too large", "file,{log},2048,5", false},
+        {"plain file", "file,{log},5", false},
+    };
+    for (const auto& c : cases) {
+        const auto path = PathOf("trim.log");
+        WriteFile(path, original);
+        ParseLogConfig(Replace(c.config, "{log}", path).c_str());
+        ASSERT_EQ(CurrentLogLevel(), 5) << c.name;
+        Log(1, "last line");
+        CloseLog();
+        const auto content = Read(path);
+        const auto lastLine = content.substr(content.rfind('\n', content.size() - 3) + 1);
+        EXPECT_NE(lastLine.find("::last line\r\n"), std::string::npos) << c.name;
+        if (!c.trimmed) {
+            EXPECT_EQ(content.substr(0, original.size()), original) << c.name;
+            continue;
+        }
+        EXPECT_LE(content.size(), 512u * 1024) << c.name;
+        // The cut falls right after the first line feed of the last 512 KB of the file.
+        const size_t grownSize = original.size() + lastLine.size();
+        const size_t cut = original.find('\n', grownSize - 512 * 1024) + 1;
+        EXPECT_EQ(content, original.substr(cut) + lastLine) << c.name;
+    }
+}
+
+TEST_F(LogTest, FailedWriteMovesTheLogToTheDebugger) {
+    ASSERT_EQ(OpenLog(3, File, "/dev/full", 0), 3);
+    CaptureStderr();
+    Log(1, "first");
+    Log(1, "second");
+    const auto err = GetCapturedStderr();
+    EXPECT_NE(err.find("/1] ::first\r\n"), std::string::npos) << err;
+    EXPECT_NE(err.find("::second\r\n"), std::string::npos) << err;
+    EXPECT_EQ(OpenLog(3, Debug, nullptr, 0), 3);
+}
+
+TEST_F(LogTest, LastErrorCodeIsPreserved) {
+    const std::string path = PathOf("x.log");
+    const struct {
+        const char* name;
+        LogDestination destination;
+        const char* file;
+    } cases[] = {
+        {"file", File, path.c_str()},
+        {"failing file", File, "/dev/full"},
+        {"console", Console, nullptr},
+    };
+    for (const auto& c : cases) {
+        CaptureStdout();
+        CaptureStderr();
+        OpenLog(3, c.destination, c.file, 0);
+        os::SetLastErrorCode(1234);
+        errno = EDOM;
+        Log(1, "a line with %s", "text");
+        EXPECT_EQ(os::LastErrorCode(), 1234u) << c.name;
+        EXPECT_EQ(errno, EDOM) << c.name;
+        CloseFully();
+        GetCapturedStdout();
+        GetCapturedStderr();
+    }
+}
+
+} // namespace

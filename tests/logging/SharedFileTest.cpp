@@ -1,0 +1,61 @@
+#include "LogTestSupport.h"
+
+#include <cstdio>
+#include <set>
+#include <spawn.h>
+#include <sstream>
+#include <sys/wait.h>
+#include <tuple>
+
+extern char** environ;
+
+namespace {
+
+TEST_F(LogTest, ProcessesSharingAFileWriteWholeLinesAndLoseNone) {
+    constexpr int kWriters = 3;
+    constexpr int kThreads = 2;
+    constexpr int kLines = 2500;
+    const auto path = PathOf("shared.log");
+    std::vector<pid_t> children;
+    for (int writer = 0; writer < kWriters; ++writer) {
+        std::vector<std::string> args = {LOG_CHILD_PATH, path, std::to_string(writer),
+                                         std::to_string(kThreads), std::to_string(kLines)};
+        std::vector<char*> argv;
+        for (auto& arg : args)
+            argv.push_back(arg.data());
+        argv.push_back(nullptr);
+        pid_t child = 0;
+        ASSERT_EQ(posix_spawn(&child, LOG_CHILD_PATH, nullptr, nullptr, argv.data(), environ), 0);
+        children.push_back(child);
+    }
+    for (pid_t child : children) {
+        int status = 0;
+        ASSERT_EQ(waitpid(child, &status, 0), child);
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    }
+
+    std::set<std::tuple<int, int, int>> seen;
+    std::istringstream in(Read(path));
+    size_t bad = 0;
+    for (std::string text; std::getline(in, text);) {
+        const auto rest = AfterFilePrefix(text, 3);
+        int writer = -1;
+        int thread = -1;
+        int number = -1;
+        char tail[64] = "";
+        if (!rest ||
+            std::sscanf(rest->c_str(), "::child %d thread %d line %d %63s", &writer, &thread,
+                        &number, tail) != 4 ||
+            *rest != "::child " + std::to_string(writer) + " thread " + std::to_string(thread) +
+                         " line " + std::to_string(number) +
+                         " padding-padding-padding-padding-padding\r") {
+            ++bad;
+            continue;
+        }
+        seen.emplace(writer, thread, number);
+    }
+    EXPECT_EQ(bad, 0u);
+    EXPECT_EQ(seen.size(), static_cast<size_t>(kWriters * kThreads * kLines));
+}
+
+} // namespace
