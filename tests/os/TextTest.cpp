@@ -66,4 +66,26 @@ TEST(Text, ReplacesUnpairedSurrogates) {
         EXPECT_EQ(os::Utf16ToUtf8(c.wide), c.narrow) << c.name;
 }
 
+TEST(Text, BufferConversionWritesWholeCharactersOnly) {
+    const std::u16string wide = u"a\u00E9\u20AC\U0001F5A8";
+    const struct {
+        size_t size;
+        std::string expected;
+    } cases[] = {
+        {0, ""},
+        {1, "a"},
+        {2, "a"},
+        {3, "a\xC3\xA9"},
+        {5, "a\xC3\xA9"},
+        {6, "a\xC3\xA9\xE2\x82\xAC"},
+        {9, "a\xC3\xA9\xE2\x82\xAC"},
+        {10, "a\xC3\xA9\xE2\x82\xAC\xF0\x9F\x96\xA8"},
+    };
+    for (const auto& c : cases) {
+        char buffer[16] = {};
+        const size_t written = os::Utf16ToUtf8(wide, buffer, c.size);
+        EXPECT_EQ(std::string(buffer, written), c.expected) << c.size;
+    }
+}
+
 } // namespace

@@ -1,0 +1,83 @@
+#include "os/File.h"
+
+#include "os/LastError.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <unistd.h>
+
+namespace {
+
+std::string TempPath(const char* name) {
+    return (std::filesystem::temp_directory_path() /
+            ("kavelin-file-" + std::to_string(getpid()) + "-" + name))
+        .string();
+}
+
+std::string ReadAll(const os::File& file) {
+    std::string text(static_cast<size_t>(file.Size().value_or(0)), '\0');
+    const auto got = file.ReadAt(0, text.data(), text.size());
+    text.resize(got.value_or(0));
+    return text;
+}
+
+TEST(File, AppendsRewritesAndTruncates) {
+    const auto path = TempPath("edit");
+    std::filesystem::remove(path);
+    {
+        auto file = os::File::OpenOrCreate(path);
+        ASSERT_TRUE(file);
+        EXPECT_EQ(file->SeekToEnd(), 0u);
+        ASSERT_TRUE(file->Write("hello ", 6));
+    }
+    auto file = os::File::OpenOrCreate(path);
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->SeekToEnd(), 6u) << "an existing file is opened, not emptied";
+    ASSERT_TRUE(file->Write("world", 5));
+    EXPECT_EQ(ReadAll(*file), "hello world");
+    ASSERT_TRUE(file->WriteAt(0, "HE", 2));
+    char tail[16];
+    EXPECT_EQ(file->ReadAt(6, tail, sizeof(tail)), 5u);
+    EXPECT_EQ(file->ReadAt(11, tail, sizeof(tail)), 0u);
+    ASSERT_TRUE(file->Truncate(5));
+    EXPECT_EQ(ReadAll(*file), "HEllo");
+    EXPECT_EQ(file->SeekToEnd(), 5u);
+    std::filesystem::remove(path);
+}
+
+TEST(File, RangeLocksExcludeOtherHandles) {
+    const auto path = TempPath("lock");
+    auto first = os::File::OpenOrCreate(path);
+    auto second = os::File::OpenOrCreate(path);
+    ASSERT_TRUE(first && second);
+    ASSERT_TRUE(first->Write("0123456789", 10));
+    const struct {
+        const char* name;
+        uint64_t offset;
+        uint64_t length;
+        bool locks;
+    } cases[] = {
+        {"overlapping", 4, 4, false},
+        {"inside", 1, 1, false},
+        {"after the range", 5, 5, true},
+    };
+    ASSERT_TRUE(first->LockRange(0, 5));
+    for (const auto& c : cases) {
+        EXPECT_EQ(second->LockRange(c.offset, c.length), c.locks) << c.name;
+        if (c.locks) {
+            EXPECT_TRUE(second->UnlockRange(c.offset, c.length)) << c.name;
+        }
+    }
+    ASSERT_TRUE(first->UnlockRange(0, 5));
+    EXPECT_TRUE(second->LockRange(0, 5)) << "free again after unlock";
+    std::filesystem::remove(path);
+}
+
+TEST(File, OpenFailureSetsTheLastError) {
+    os::SetLastErrorCode(0);
+    EXPECT_FALSE(os::File::OpenOrCreate("/nonexistent-folder/x.log"));
+    EXPECT_NE(os::LastErrorCode(), 0u);
+}
+
+} // namespace

@@ -1,0 +1,60 @@
+#include "os/HostAddress.h"
+#include "os/LocalTime.h"
+#include "os/ModulePath.h"
+
+#include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+#include <cstring>
+#include <filesystem>
+
+namespace {
+
+TEST(LocalTime, FormatsTheLogTimestamp) {
+    const struct {
+        os::LocalDateTime time;
+        size_t bufferSize;
+        const char* expected;
+    } cases[] = {
+        {{2026, 12, 4, 22, 0, 44}, 32, "12/4/26-22:00:44"},
+        {{2000, 1, 2, 3, 4, 5}, 32, "1/2/00-03:04:05"},
+        {{2109, 10, 31, 23, 59, 60}, 32, "10/31/09-23:59:60"},
+        {{2026, 12, 4, 22, 0, 44}, 6, "12/4/"},
+    };
+    for (const auto& c : cases) {
+        char buffer[32];
+        const size_t length = os::FormatLogTimestamp(c.time, buffer, c.bufferSize);
+        EXPECT_STREQ(buffer, c.expected);
+        EXPECT_EQ(length, std::strlen(c.expected));
+    }
+}
+
+TEST(HostAddress, PrefersTheFirstNonLoopbackAddress) {
+    const struct {
+        const char* name;
+        std::vector<os::Ipv4Interface> interfaces;
+        std::optional<std::string> expected;
+    } cases[] = {
+        {"none", {}, std::nullopt},
+        {"loopback only", {{"127.0.0.1", true}}, "127.0.0.1"},
+        {"loopback first",
+         {{"127.0.0.1", true}, {"10.0.0.5", false}, {"10.0.0.6", false}},
+         "10.0.0.5"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(os::ChooseHostAddress(c.interfaces), c.expected) << c.name;
+
+    // This machine: whatever it picks is a dotted IPv4 address.
+    if (const auto address = os::FirstIPv4Address()) {
+        in_addr parsed = {};
+        EXPECT_EQ(inet_pton(AF_INET, address->c_str(), &parsed), 1) << *address;
+    }
+}
+
+TEST(ModulePath, NamesTheBinaryThatHoldsTheCode) {
+    // Linked statically into this test, the code lives in the test program.
+    EXPECT_EQ(std::filesystem::path(os::LibraryPath()),
+              std::filesystem::canonical("/proc/self/exe"));
+}
+
+} // namespace
