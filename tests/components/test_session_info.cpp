@@ -9,8 +9,8 @@
 
 namespace {
 
-using Put = HRESULT (ISessionInfo::*)(BSTR);
-using Get = HRESULT (ISessionInfo::*)(BSTR*);
+using Put = HRESULT (*)(ISessionInfo*, BSTR);
+using Get = HRESULT (*)(ISessionInfo*, BSTR*);
 
 struct Property {
     const char* name;
@@ -19,15 +19,19 @@ struct Property {
 };
 
 const Property kProperties[] = {
-    {"SessionID", &ISessionInfo::put_SessionID, &ISessionInfo::get_SessionID},
-    {"SessionData", &ISessionInfo::put_SessionData, &ISessionInfo::get_SessionData},
-    {"Language", &ISessionInfo::put_Language, &ISessionInfo::get_Language},
-    {"Roles", &ISessionInfo::put_Roles, &ISessionInfo::get_Roles},
+    {"SessionID", [](ISessionInfo* i, BSTR v) { return i->put_SessionID(v); },
+     [](ISessionInfo* i, BSTR* v) { return i->get_SessionID(v); }},
+    {"SessionData", [](ISessionInfo* i, BSTR v) { return i->put_SessionData(v); },
+     [](ISessionInfo* i, BSTR* v) { return i->get_SessionData(v); }},
+    {"Language", [](ISessionInfo* i, BSTR v) { return i->put_Language(v); },
+     [](ISessionInfo* i, BSTR* v) { return i->get_Language(v); }},
+    {"Roles", [](ISessionInfo* i, BSTR v) { return i->put_Roles(v); },
+     [](ISessionInfo* i, BSTR* v) { return i->get_Roles(v); }},
 };
 
 std::string Read(ISessionInfo* info, const Property& property) {
     platform::BstrString value;
-    EXPECT_EQ((info->*property.get)(value.Receive()), S_OK) << property.name;
+    EXPECT_EQ(property.get(info, value.Receive()), S_OK) << property.name;
     return value.Narrow();
 }
 
@@ -43,13 +47,13 @@ TEST(SessionInfo, EachPropertyKeepsItsOwnText) {
     ASSERT_TRUE(info);
     const char* values[] = {"ticket-7", "data \xC3\xA9t\xC3\xA9", "de-DE,en", "guest,admin"};
     for (size_t i = 0; i < 4; ++i)
-        ASSERT_EQ((info.Get()->*kProperties[i].put)(platform::BstrString(values[i]).Get()), S_OK);
+        ASSERT_EQ(kProperties[i].put(info.Get(), platform::BstrString(values[i]).Get()), S_OK);
     for (size_t i = 0; i < 4; ++i)
         EXPECT_EQ(Read(info.Get(), kProperties[i]), values[i]) << kProperties[i].name;
 
     // Clearing, as the end of a session does, with empty texts and with null.
     for (size_t i = 0; i < 4; ++i)
-        (info.Get()->*kProperties[i].put)(i % 2 == 0 ? platform::BstrString("").Get() : nullptr);
+        kProperties[i].put(info.Get(), i % 2 == 0 ? platform::BstrString("").Get() : nullptr);
     for (const Property& property : kProperties)
         EXPECT_EQ(Read(info.Get(), property), "") << property.name;
     EXPECT_EQ(info->get_Roles(nullptr), E_POINTER);
