@@ -1,0 +1,176 @@
+#include <cstdint>
+#include <cstdlib>
+#include <optional>
+#include <vector>
+
+#include "os/HostAddress.h"
+#include "os/LastError.h"
+#include "platform/Logging.h"
+#include "platform/RemoteArray.h"
+#include "proxy/BaseSoapProxy.h"
+#include "proxy/ParameterDocuments.h"
+
+namespace kavelin::proxy {
+
+namespace {
+
+constexpr ExchangeLines kSubscribeLines{
+    "IBaseSoap::Subscribe - invoking gSoap subscribe function.",
+    "IBaseSoap::Subscribe - error: gSoap subscribe function failed - attempting retry!!!"};
+constexpr ExchangeLines kUnsubscribeLines{
+    "IBaseSoap::Unsubscribe - invoking gSoap unsubscribe function.",
+    "IBaseSoap::Unsubscribe - error: gSoap unsubscribe function failed - attempting retry!!!"};
+constexpr ExchangeLines kGetSupportedEventsLines{
+    nullptr, "IBaseSoap::GetSupportedEvents - error: gSoap get supported events function failed "
+             "- attempting retry!!!"};
+
+[[noreturn]] void FailSubscribe() {
+    KV_LOG(1, "IBaseSoap::Subscribe - error: subscribe failed - throwing exception!!!");
+    throw CPException("Subscribe Failed!!!", E_FAIL);
+}
+
+[[noreturn]] void FailUnsubscribe() {
+    KV_LOG(1, "IBaseSoap::Unsubscribe - error: unsubscribe failed - throwing exception!!!");
+    throw CPException("Unsubscribe Failed!!!", E_FAIL);
+}
+
+[[noreturn]] void FailGetSupportedEvents() {
+    KV_LOG(1, "IBaseSoap::GetSupportedEvents - error: get supported events failed - throwing "
+              "exception!!!");
+    throw CPException("GetSupportedEvents Failed!!!", E_FAIL);
+}
+
+// The port of the host's event listener. An empty value names no port, like a missing one.
+std::optional<std::string> ListenerPort() {
+    const char* port = std::getenv("OVXORB_SOAP_SERVICE_PORT");
+    if (port == nullptr || *port == '\0')
+        return std::nullopt;
+    return std::string(port);
+}
+
+} // namespace
+
+std::string BaseSoapProxy::Subscribe(std::string subscriptionInfo, std::string filter,
+                                     std::string fallbackAddress) {
+    KV_LOG(5, "IBaseSoap::Subscribe - Enter");
+    if (GuardSession().empty())
+        FailSubscribe();
+
+    os::XmlDomDocumentPtr dom;
+    dom.CreateInstance();
+    const SubscriptionDescription description =
+        ReadSubscriptionInfo(dom, subscriptionInfo, fallbackAddress);
+
+    // The lookups run only for a usable event; their error code is the one they left.
+    std::string hostName;
+    std::optional<std::string> hostAddress;
+    uint32_t lookupError = 0;
+    if (!description.eventName.empty()) {
+        if (const std::optional<std::string> name = os::LocalHostName()) {
+            hostName = *name;
+            hostAddress = os::FirstIPv4Address();
+        }
+        if (!hostAddress)
+            lookupError = os::LastErrorCode();
+    }
+    if (!hostAddress) {
+        KV_LOG(1,
+               "IBaseSoap::Subscribe - error: invalid event target: %s -or- unable to get host "
+               "ip: %s | wsa error code:0x%X",
+               description.eventName.c_str(), hostName.c_str(), lookupError);
+        FailSubscribe();
+    }
+
+    const std::vector<FilterPair> pairs = ReadFilter(dom, filter);
+
+    std::string deliveryAddress;
+    if (const std::optional<std::string> port = ListenerPort()) {
+        deliveryAddress = "http://" + *hostAddress + ":" + *port + "/EventCallback";
+        KV_LOG(3, "IBaseSoap::Subscribe - client delivery address: %s", deliveryAddress.c_str());
+    } else {
+        KV_LOG(2,
+               "IBaseSoap::Subscribe - warning: unable to determine client delivery address - "
+               "using: %s",
+               fallbackAddress.c_str());
+        deliveryAddress = fallbackAddress;
+    }
+
+    std::string clientCookie = description.clientCookie.value_or(std::string());
+    bsi__SubscriptionInfo_USCOREt info;
+    info.bsi__EventName = description.eventName;
+    info.bsi__ReliabilityOption =
+        static_cast<bsi__EventReliabilityDescriptor_USCOREt>(description.reliability);
+    if (description.clientCookie)
+        info.bsi__ClientCookie = &clientCookie;
+    std::vector<bsi__Pair_USCOREt> filterPairs(pairs.size());
+    bsi__FilterProperties_USCOREt filterProperties;
+    for (size_t i = 0; i < pairs.size(); ++i) {
+        filterPairs[i].bsi__Name = pairs[i].name;
+        filterPairs[i].bsi__Value = pairs[i].value;
+        filterProperties.bsi__FilterOn.push_back(&filterPairs[i]);
+    }
+    _bsi__Subscribe request;
+    request.bsi__SubscriptionInfo = &info;
+    if (!filterPairs.empty())
+        request.bsi__FilterProperties = &filterProperties;
+    request.bsi__ClientDeliveryAddress = deliveryAddress;
+
+    _bsi__SubscribeResponse response;
+    const bool succeeded = ExchangeWithRetry(TimeStampUse::Leave, kSubscribeLines, [&] {
+        return soap_call___bsiwsdl__Subscribe(Soap(), ServiceUrl(), "Subscribe", &request,
+                                              &response);
+    });
+    const bsi__SubscriptionID_USCOREt* result = succeeded ? binding::ResultOf(response) : nullptr;
+    if (result == nullptr || result->__item.empty())
+        FailSubscribe();
+    std::string subscriptionId = result->__item;
+    KV_LOG(5, "IBaseSoap::Subscribe - Exit | subscription id: %s", subscriptionId.c_str());
+    return subscriptionId;
+}
+
+void BaseSoapProxy::Unsubscribe(std::string subscriptionId) {
+    KV_LOG(5, "IBaseSoap::Unsubscribe - Enter");
+    if (GuardSession().empty() || subscriptionId.empty()) {
+        KV_LOG(1, "IBaseSoap::Unsubscribe - error: subscription id is empty string!!!");
+        FailUnsubscribe();
+    }
+
+    bsi__SubscriptionID_USCOREt id;
+    id.__item = subscriptionId;
+    _bsi__Unsubscribe request;
+    request.bsi__SubscriptionID = &id;
+    KV_LOG(3, "IBaseSoap::Unsubscribe - unsubscribing for event: %s", subscriptionId.c_str());
+    char* answer = nullptr;
+    if (!ExchangeWithRetry(TimeStampUse::Leave, kUnsubscribeLines, [&] {
+            return soap_call___bsiwsdl__Unsubscribe(Soap(), ServiceUrl(), "Unsubscribe", &request,
+                                                    &answer);
+        }))
+        FailUnsubscribe();
+    KV_LOG(5, "IBaseSoap::Unsubscribe - Exit");
+}
+
+RemoteArray* BaseSoapProxy::GetSupportedEvents() {
+    KV_LOG(5, "IBaseSoap::GetSupportedEvents - Enter");
+    if (GuardSession().empty())
+        FailGetSupportedEvents();
+
+    _bsi__GetSupportedEventsResponse response;
+    if (!ExchangeWithRetry(TimeStampUse::Leave, kGetSupportedEventsLines, [&] {
+            return soap_call___bsiwsdl__GetSupportedEvents(
+                Soap(), ServiceUrl(), "GetSupportedEvents", nullptr, &response);
+        }))
+        FailGetSupportedEvents();
+
+    // A device that names no events gives the host no array at all, not an empty one.
+    RemoteArray* events = nullptr;
+    if (const bsi__EventList* list = binding::ResultOf(response);
+        list != nullptr && !list->bsi__Event.empty()) {
+        for (const std::string& name : list->bsi__Event)
+            KV_LOG(4, "IBaseSoap::GetSupportedEvents - supported event: %s", name.c_str());
+        events = platform::MakeRemoteArray(list->bsi__Event);
+    }
+    KV_LOG(5, "IBaseSoap::GetSupportedEvents - Exit");
+    return events;
+}
+
+} // namespace kavelin::proxy
