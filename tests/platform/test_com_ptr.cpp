@@ -48,15 +48,4 @@ TEST(ComPtr, SelfAssignmentKeepsTheLastReference) {
     EXPECT_FALSE(only.Flag());
 }
 
-TEST(ComPtr, MoveAndDetachHandOverWithoutCounting) {
-    CPComPtr<IUnknown> source = MakeHeld();
-    CPComPtr<IUnknown> target(std::move(source));
-    EXPECT_FALSE(source);
-    IUnknown* raw = target.Detach();
-    EXPECT_FALSE(target);
-    EXPECT_EQ(LiveObject::alive, 1);
-    EXPECT_EQ(raw->Release(), 0u);
-    EXPECT_EQ(LiveObject::alive, 0);
-}
-
 } // namespace

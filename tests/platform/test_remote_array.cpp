@@ -21,20 +21,6 @@ TEST(RemoteArray, HoldsCopiesInOrderForTheHostToFree) {
     }
 }
 
-TEST(RemoteArray, InitTakesTheBlockAsGiven) {
-    RemoteArray array;
-    EXPECT_EQ(array.mElements, nullptr);
-    EXPECT_EQ(array.mCount, 0);
-    auto* block = new std::string[2]{"one", "two"};
-    array.Init(block, 2);
-    EXPECT_EQ(array.mElements, block);
-    EXPECT_EQ(array.mCount, 2);
-    // A null block with a count is empty for every reader, logging included.
-    array.Init(nullptr, 3);
-    EXPECT_EQ(array.mElements, nullptr);
-    delete[] block;
-}
-
 TEST(RemoteArray, InitLogsEachElementInOrder) {
     using kavelin_test::LogLines;
     std::string names[] = {"first", "second", "third"};
