@@ -5,7 +5,7 @@ ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build test test-asan bench fuzz demo install format clean
+.PHONY: all deps build test test-asan bench fuzz format clean
 
 all: build
 
