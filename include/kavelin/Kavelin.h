@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "kavelin/CKavelin.h"
 #include "kavelin/CPComPtr.h"
 #include "kavelin/CPException.h"
 #include "kavelin/Export.h"

@@ -1,0 +1,47 @@
+#include "proxy/EngineContext.h"
+
+namespace kavelin::proxy {
+
+namespace {
+// Connections stay open between exchanges; narrow strings travel as UTF-8 unconverted.
+constexpr soap_mode kEngineMode = SOAP_IO_KEEPALIVE | SOAP_C_UTFSTRING;
+} // namespace
+
+EngineContext::EngineContext() {
+    soap_init2(&mSoap, kEngineMode, kEngineMode);
+    Configure();
+}
+
+EngineContext::~EngineContext() {
+    ReleaseDecodedData();
+    soap_done(&mSoap);
+}
+
+void EngineContext::Restart() {
+    // A context that soap_done has ended refuses every later call, so it is set up anew.
+    soap_done(&mSoap);
+    soap_init2(&mSoap, kEngineMode, kEngineMode);
+    Configure();
+}
+
+void EngineContext::SetTimeouts(const ExchangeTimeouts& timeouts) {
+    mTimeouts = timeouts;
+    Configure();
+}
+
+void EngineContext::ReleaseDecodedData() {
+    soap_destroy(&mSoap);
+    soap_end(&mSoap);
+}
+
+void EngineContext::Configure() {
+    if (mSoap.namespaces == nullptr)
+        soap_set_namespaces(&mSoap, namespaces);
+    mSoap.connect_timeout = mTimeouts.connectSeconds;
+    mSoap.send_timeout = mTimeouts.ioSeconds;
+    mSoap.recv_timeout = mTimeouts.ioSeconds;
+    // A write to a connection the device has closed must fail, not kill the host's process.
+    mSoap.socket_flags = MSG_NOSIGNAL;
+}
+
+} // namespace kavelin::proxy
