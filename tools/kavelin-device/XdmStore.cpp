@@ -137,6 +137,9 @@ void CollectSettable(const xmlNode* node, const std::string& path, std::vector<s
     }
 }
 
+// Errors are reported to the caller as a fault; libxml2 printing them too would only be noise.
+void IgnoreXPathError(void*, xmlError*) {}
+
 struct XPathContextDeleter {
     void operator()(xmlXPathContext* context) const { xmlXPathFreeContext(context); }
 };
@@ -170,6 +173,7 @@ bool XdmStore::Query(const std::string& xpath,
         return false;
     }
     std::unique_ptr<xmlXPathContext, XPathContextDeleter> context(xmlXPathNewContext(mDoc.get()));
+    context->error = IgnoreXPathError;
     const xmlNode* root = xmlDocGetRootElement(mDoc.get());
     xmlXPathRegisterNs(context.get(), BAD_CAST kDictionaryPrefix, root->ns->href);
     for (const auto& [prefix, url] : prefixes) {

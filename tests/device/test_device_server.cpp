@@ -1,0 +1,417 @@
+#include "DeviceServer.h"
+#include "RawHttpClient.h"
+
+#include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <thread>
+#include <unistd.h>
+
+namespace kavelin::device {
+namespace {
+
+using testing::ElementText;
+using testing::Envelope;
+using testing::RawHttpClient;
+using testing::RawResponse;
+
+const std::string kDictionary =
+    "http://schemas.orvanta.example/schemas/imaging/con/dictionaries/1.0/";
+
+const std::string kStartSession =
+    "<b:StartSession><b:RequestTicket><b:Credentials><b:UserNameToken>guest</b:UserNameToken>"
+    "<b:Password>zqvk</b:Password></b:Credentials><b:RequestedLanguage>fr-FR"
+    "</b:RequestedLanguage><b:RequestedRole>admin</b:RequestedRole><b:RequestedRole>user"
+    "</b:RequestedRole></b:RequestTicket></b:StartSession>";
+
+std::string GetDataBody(const std::string& path, const std::string& prefix = "",
+                        const std::string& url = "") {
+    std::string body = "<g:GetData>";
+    if (!prefix.empty()) {
+        body += "<Prefixes><PrefixMap><Prefix>" + prefix + "</Prefix><URL>" + url +
+                "</URL></PrefixMap></Prefixes>";
+    }
+    return body + "<Path>" + path + "</Path></g:GetData>";
+}
+
+std::string SetDataBody(const std::string& document, bool details = true) {
+    return "<w:SetData><XDM_Document>" + document + "</XDM_Document><ResultsDetails>" +
+           (details ? "true" : "false") + "</ResultsDetails></w:SetData>";
+}
+
+std::string Printer(const std::string& inner) {
+    return "<p:Printer xmlns:p=\"" + kDictionary + "\">" + inner + "</p:Printer>";
+}
+
+class DeviceServerTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(mDevice.Start()) << mDevice.LastError(); }
+
+    RawHttpClient Connect() {
+        RawHttpClient client = RawHttpClient::Tcp(mDevice.Port());
+        EXPECT_TRUE(client.Connected());
+        return client;
+    }
+
+    std::string StartSession(RawHttpClient& client) {
+        const RawResponse answer = client.Post(Envelope(kStartSession), "StartSession");
+        EXPECT_EQ(answer.status, 200) << answer.body;
+        return ElementText(answer.body, "bsi:SessionID");
+    }
+
+    std::string Query(RawHttpClient& client, const std::string& session, const std::string& path) {
+        const RawResponse answer =
+            client.Post(Envelope(GetDataBody(path, "p", kDictionary), session), "GetData");
+        EXPECT_EQ(answer.status, 200) << answer.body;
+        return ElementText(answer.body, "GetDataResult");
+    }
+
+    DeviceServer mDevice;
+};
+
+TEST_F(DeviceServerTest, KeepsOneConnectionAliveAcrossRequests) {
+    RawHttpClient client = Connect();
+    const std::string session = StartSession(client);
+    ASSERT_FALSE(session.empty());
+    EXPECT_EQ(Query(client, session, "string(/p:Printer/p:Identity/p:Model)"), "Plotara C4250dn");
+
+    const auto requests = mDevice.Requests();
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(requests[0].connection, requests[1].connection);
+    EXPECT_EQ(requests[0].operation, "StartSession");
+    EXPECT_EQ(requests[1].operation, "GetData");
+    EXPECT_EQ(requests[1].soapAction, "GetData");
+}
+
+TEST_F(DeviceServerTest, GrantsRequestedLanguageAndRoles) {
+    RawHttpClient client = Connect();
+    const RawResponse answer = client.Post(Envelope(kStartSession));
+    EXPECT_EQ(ElementText(answer.body, "bsi:SessionLanguage"), "fr-FR");
+    EXPECT_NE(answer.body.find("<bsi:GrantedRole>admin</bsi:GrantedRole>"
+                               "<bsi:GrantedRole>user</bsi:GrantedRole>"),
+              std::string::npos);
+    ASSERT_EQ(mDevice.Sessions().size(), 1u);
+
+    client.Post(Envelope("<b:EndSession/>", mDevice.Sessions()[0].id), "EndSession");
+    EXPECT_TRUE(mDevice.Sessions().empty());
+}
+
+TEST_F(DeviceServerTest, AnswersGetDataByXPathWithTheRequestsPrefixes) {
+    struct Case {
+        const char* name;
+        std::string body;
+        int status;
+        std::string expected; // GetDataResult for 200, a piece of the faultstring otherwise
+    };
+    const Case cases[] = {
+        {"string value",
+         GetDataBody("string(/x:Printer/x:Trays/x:Tray[@id='2']/x:Capacity)", "x", kDictionary),
+         200, "550"},
+        {"node set keeps the namespace declaration",
+         GetDataBody("/q:Printer/q:Consumables/q:Consumable[@id='drum']/q:LevelPercent", "q",
+                     kDictionary),
+         200, "<dd:LevelPercent xmlns:dd=\"" + kDictionary + "\">64</dd:LevelPercent>"},
+        {"count", GetDataBody("count(//dd:Tray)"), 200, "3"},
+        {"empty node set", GetDataBody("/x:Printer/x:Scanner", "x", kDictionary), 200, ""},
+        {"escaped path", GetDataBody("string(//dd:Tray[dd:Level &lt; 100]/dd:Name)"), 200,
+         "Multipurpose tray"},
+        {"prefix bound elsewhere", GetDataBody("/x:Printer", "x", "urn:other"), 200, ""},
+        {"unknown prefix", GetDataBody("/nope:Printer"), 500, "invalid XPath"},
+        {"broken expression", GetDataBody("/dd:Printer[", "", ""), 500, "invalid XPath"},
+        {"no Path", "<g:GetData/>", 500, "without Path"},
+    };
+    RawHttpClient client = Connect();
+    const std::string session = StartSession(client);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const RawResponse answer = client.Post(Envelope(c.body, session), "GetData");
+        ASSERT_TRUE(answer.complete);
+        EXPECT_EQ(answer.status, c.status);
+        if (c.status == 200) {
+            EXPECT_EQ(ElementText(answer.body, "GetDataResult"), c.expected);
+        } else {
+            EXPECT_NE(ElementText(answer.body, "faultstring").find(c.expected), std::string::npos)
+                << answer.body;
+        }
+    }
+}
+
+TEST_F(DeviceServerTest, SetDataChangesOnlyWhatFitsAndGetDataSeesIt) {
+    const std::string location = "string(/p:Printer/p:Identity/p:Location)";
+    const std::string tray3 = "string(/p:Printer/p:Trays/p:Tray[@id='3']/p:MediaSize)";
+    struct Case {
+        const char* name;
+        std::string document;
+        int status;
+        std::string expectedLocation;
+        std::string expectedTray3;
+    };
+    const Case cases[] = {
+        {"leaf by position",
+         Printer("<p:Identity><p:Location>Lab &amp; annex</p:Location>"
+                 "</p:Identity>"),
+         200, "Lab & annex", "Letter"},
+        {"sibling by id",
+         Printer("<p:Trays><p:Tray id=\"3\"><p:MediaSize>A3</p:MediaSize>"
+                 "</p:Tray></p:Trays>"),
+         200, "Lab & annex", "A3"},
+        {"read-only leaf refused",
+         Printer("<p:Identity><p:Location>x</p:Location><p:Model>y</p:Model></p:Identity>"), 500,
+         "Lab & annex", "A3"},
+        {"unknown element refused, nothing half-applied",
+         Printer("<p:Trays><p:Tray id=\"3\"><p:MediaSize>B5</p:MediaSize></p:Tray>"
+                 "<p:Tray id=\"9\"><p:MediaSize>A5</p:MediaSize></p:Tray></p:Trays>"),
+         500, "Lab & annex", "A3"},
+        {"structure replaced by text refused", Printer("<p:Identity>flat</p:Identity>"), 500,
+         "Lab & annex", "A3"},
+        {"other root refused", "<p:Scanner xmlns:p=\"" + kDictionary + "\"/>", 500, "Lab & annex",
+         "A3"},
+        {"no document refused", "", 500, "Lab & annex", "A3"},
+    };
+    RawHttpClient client = Connect();
+    const std::string session = StartSession(client);
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const RawResponse answer =
+            client.Post(Envelope(SetDataBody(c.document), session), "SetData");
+        EXPECT_EQ(answer.status, c.status) << answer.body;
+        EXPECT_EQ(Query(client, session, location), c.expectedLocation);
+        EXPECT_EQ(Query(client, session, tray3), c.expectedTray3);
+    }
+    EXPECT_NE(mDevice.XdmDocument().find("<dd:MediaSize access=\"rw\">A3</dd:MediaSize>"),
+              std::string::npos);
+}
+
+TEST_F(DeviceServerTest, FailsTheNextNRequestsOfOneOperation) {
+    mDevice.FailNext("GetData", 2);
+    RawHttpClient client = Connect();
+    const std::string session = StartSession(client); // another operation: not failed
+    ASSERT_FALSE(session.empty());
+    const std::string body = Envelope(GetDataBody("count(//dd:Tray)"), session);
+    std::vector<int> statuses;
+    for (int i = 0; i < 3; ++i) {
+        const RawResponse answer = client.Post(body, "GetData");
+        statuses.push_back(answer.status);
+        if (answer.status == 500) {
+            EXPECT_NE(answer.body.find("<SOAP-ENV:Fault>"), std::string::npos);
+        }
+    }
+    EXPECT_EQ(statuses, (std::vector<int>{500, 500, 200}));
+}
+
+TEST_F(DeviceServerTest, RefusesDataAccessOutsideALiveSession) {
+    const std::string sessions[] = {"", "session-0-deadbeef"};
+    RawHttpClient client = Connect();
+    for (const std::string& session : sessions) {
+        const RawResponse answer = client.Post(Envelope(GetDataBody("1"), session), "GetData");
+        EXPECT_EQ(answer.status, 500);
+        EXPECT_NE(answer.body.find("InvalidSessionID"), std::string::npos);
+    }
+}
+
+TEST_F(DeviceServerTest, ShapesAnswersAsToldAndPlaysScripts) {
+    RawHttpClient client = Connect();
+    mDevice.SetOmitSessionTicket(true);
+    EXPECT_EQ(client.Post(Envelope(kStartSession)).body.find("SessionID"), std::string::npos);
+    mDevice.SetOmitSessionTicket(false);
+    mDevice.SetUseReturnElement(true);
+    const RawResponse alternate = client.Post(Envelope(kStartSession));
+    EXPECT_FALSE(ElementText(alternate.body, "bsi:return").empty()) << alternate.body;
+
+    mDevice.Script("GetSupportedEvents", {ScriptedAnswer::Kind::Envelope, "<scripted/>"}, 1);
+    const std::string events = Envelope("<b:GetSupportedEvents/>", mDevice.Sessions()[0].id);
+    EXPECT_EQ(client.Post(events).body, "<scripted/>");
+    EXPECT_NE(client.Post(events).body.find("<bsi:Event>ConsumableChanged</bsi:Event>"),
+              std::string::npos);
+
+    mDevice.Script("", {ScriptedAnswer::Kind::RawHttp, "HTTP/1.1 503 Busy\r\n\r\n"}, 1);
+    RawResponse raw = client.Post(events);
+    EXPECT_EQ(raw.status, 503);
+    EXPECT_TRUE(client.WaitForClose());
+}
+
+TEST_F(DeviceServerTest, ClosesMidAnswerWhenTold) {
+    mDevice.CloseMidAnswerNext("StartSession", 1);
+    RawHttpClient client = Connect();
+    const RawResponse answer = client.Post(Envelope(kStartSession));
+    EXPECT_FALSE(answer.complete);
+    RawHttpClient again = Connect();
+    EXPECT_FALSE(StartSession(again).empty());
+}
+
+TEST_F(DeviceServerTest, StopReturnsWhileClientsAreConnectedOrWaiting) {
+    mDevice.NeverAnswerNext("", DeviceServer::kAlways);
+    RawHttpClient idle = Connect();
+    RawHttpClient waiting = Connect();
+    ASSERT_TRUE(waiting.Send("POST / HTTP/1.1\r\nContent-Length: 0\r\n\r\n"));
+    ASSERT_TRUE(mDevice.WaitForRequests(1, std::chrono::seconds(10)));
+    mDevice.Stop();
+    EXPECT_TRUE(idle.WaitForClose());
+    EXPECT_TRUE(waiting.WaitForClose());
+    EXPECT_FALSE(RawHttpClient::Tcp(mDevice.Port()).Connected());
+}
+
+TEST_F(DeviceServerTest, AnswersMalformedRequestsWithoutFallingOver) {
+    struct Case {
+        const char* name;
+        std::string request;
+        int status;
+    };
+    const std::string longHeader = "X-Filler: " + std::string(20000, 'a') + "\r\n";
+    const auto post = [](const std::string& body) {
+        return "POST / HTTP/1.1\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n" +
+               body;
+    };
+    const Case cases[] = {
+        {"not XML", post("<bad"), 500},
+        {"not an envelope", post("<a/>"), 500},
+        {"DOCTYPE refused", post("<!DOCTYPE a [<!ENTITY e \"x\">]><a>&e;</a>"), 500},
+        {"empty Body", post(Envelope("")), 500},
+        {"no body", post(""), 500},
+        {"unknown operation", post(Envelope("<b:Reboot/>")), 500},
+        {"garbage request line", "HELLO\r\n\r\n", 400},
+        {"header without colon", "POST / HTTP/1.1\r\nbroken\r\n\r\n", 400},
+        {"bad length", "POST / HTTP/1.1\r\nContent-Length: -5\r\n\r\n", 400},
+        {"no length", "POST / HTTP/1.1\r\n\r\n", 411},
+        {"body too large", "POST / HTTP/1.1\r\nContent-Length: 99999999999\r\n\r\n", 413},
+        {"header too large", "POST / HTTP/1.1\r\n" + longHeader + "\r\n", 431},
+        {"bad chunk size", "POST / HTTP/1.1\r\nTransfer-Encoding: chunked\r\n\r\nzz\r\n", 400},
+        {"chunk without CRLF",
+         "POST / HTTP/1.1\r\nTransfer-Encoding: chunked\r\n\r\n2\r\nabcd\r\n0\r\n\r\n", 400},
+        {"unknown encoding", "POST / HTTP/1.1\r\nTransfer-Encoding: gzip\r\n\r\n", 501},
+        {"not POST", "GET / HTTP/1.1\r\n\r\n", 405},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        RawHttpClient client = Connect();
+        ASSERT_TRUE(client.Send(c.request));
+        EXPECT_EQ(client.Read().status, c.status);
+    }
+    RawHttpClient healthy = Connect();
+    EXPECT_FALSE(StartSession(healthy).empty());
+}
+
+TEST_F(DeviceServerTest, ReadsChunkedBodies) {
+    const std::string envelope = Envelope(kStartSession);
+    const std::size_t half = envelope.size() / 2;
+    char sizes[2][32];
+    std::snprintf(sizes[0], sizeof sizes[0], "%zx", half);
+    std::snprintf(sizes[1], sizeof sizes[1], "%zx;ext=1", envelope.size() - half);
+    RawHttpClient client = Connect();
+    ASSERT_TRUE(client.Send("POST /BaseService HTTP/1.1\r\nTransfer-Encoding: chunked\r\n\r\n" +
+                            std::string(sizes[0]) + "\r\n" + envelope.substr(0, half) + "\r\n" +
+                            sizes[1] + "\r\n" + envelope.substr(half) +
+                            "\r\n0\r\nX-Trailer: 1\r\n\r\n"));
+    const RawResponse answer = client.Read();
+    EXPECT_EQ(answer.status, 200);
+    EXPECT_EQ(mDevice.Requests().at(0).body, envelope);
+}
+
+TEST(DeviceServerUnixSocket, ServesTheSameBytesOverAUnixSocket) {
+    const std::string path = ::testing::TempDir() + "kavelin-device-test.sock";
+    DeviceOptions options;
+    options.tcpPort.reset();
+    options.unixPath = path;
+    DeviceServer device(options);
+    ASSERT_TRUE(device.Start()) << device.LastError();
+    EXPECT_EQ(device.Port(), 0);
+    RawHttpClient client = RawHttpClient::Unix(path);
+    ASSERT_TRUE(client.Connected());
+    EXPECT_FALSE(ElementText(client.Post(Envelope(kStartSession)).body, "bsi:SessionID").empty());
+    device.Stop();
+    EXPECT_NE(::access(path.c_str(), F_OK), 0);
+}
+
+// A subscriber's event listener: accepts one connection, keeps what was posted, answers 200.
+class EventListener {
+public:
+    EventListener() {
+        mFd = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in addr{};
+        addr.sin_family = AF_INET;
+        addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        ::bind(mFd, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
+        ::listen(mFd, 4);
+        socklen_t len = sizeof addr;
+        ::getsockname(mFd, reinterpret_cast<sockaddr*>(&addr), &len);
+        mPort = ntohs(addr.sin_port);
+        mThread = std::thread([this] {
+            pollfd entry{mFd, POLLIN, 0};
+            if (::poll(&entry, 1, 10000) <= 0) {
+                return;
+            }
+            const int peer = ::accept(mFd, nullptr, nullptr);
+            char chunk[4096];
+            while (mReceived.find("</SOAP-ENV:Envelope>") == std::string::npos) {
+                pollfd in{peer, POLLIN, 0};
+                const ssize_t got = ::poll(&in, 1, 10000) > 0 ? ::recv(peer, chunk, 4096, 0) : 0;
+                if (got <= 0) {
+                    break;
+                }
+                mReceived.append(chunk, static_cast<std::size_t>(got));
+            }
+            const char answer[] = "HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n";
+            ::send(peer, answer, sizeof answer - 1, MSG_NOSIGNAL);
+            ::close(peer);
+        });
+    }
+    ~EventListener() {
+        if (mThread.joinable()) {
+            mThread.join();
+        }
+        ::close(mFd);
+    }
+    std::uint16_t Port() const { return mPort; }
+    std::string Received() {
+        mThread.join();
+        return mReceived;
+    }
+
+private:
+    int mFd;
+    std::uint16_t mPort = 0;
+    std::thread mThread;
+    std::string mReceived;
+};
+
+TEST_F(DeviceServerTest, DeliversSubscribedEventsWhenTheDataChanges) {
+    EventListener listener;
+    RawHttpClient client = Connect();
+    const std::string session = StartSession(client);
+    const std::string subscribe =
+        "<b:Subscribe><b:SubscriptionInfo><b:EventName>MediaChanged</b:EventName>"
+        "<b:ReliabilityOption>NoRetry</b:ReliabilityOption><b:ClientCookie>A CliCook:c"
+        "</b:ClientCookie></b:SubscriptionInfo><b:ClientDeliveryAddress>http://127.0.0.1:" +
+        std::to_string(listener.Port()) + "/EventCallback</b:ClientDeliveryAddress></b:Subscribe>";
+    const RawResponse subscribed = client.Post(Envelope(subscribe, session), "Subscribe");
+    const std::string id = ElementText(subscribed.body, "bsi:SubscribeResult");
+    ASSERT_FALSE(id.empty()) << subscribed.body;
+
+    // A change elsewhere raises no MediaChanged; the tray change does.
+    ASSERT_TRUE(mDevice.ApplyDeviceChange(
+        Printer("<p:Counters><p:TotalPages>48214</p:TotalPages></p:Counters>")));
+    client.Post(Envelope(SetDataBody(Printer("<p:Trays><p:Tray id=\"1\"><p:MediaType>Labels"
+                                             "</p:MediaType></p:Tray></p:Trays>")),
+                         session),
+                "SetData");
+    const std::string posted = listener.Received();
+    EXPECT_NE(posted.find("POST /EventCallback HTTP/1.1"), std::string::npos);
+    EXPECT_EQ(ElementText(posted, "bsi:SubscriptionID"), id);
+    EXPECT_EQ(ElementText(posted, "bsi:Name"), "MediaChanged");
+    EXPECT_EQ(ElementText(posted, "bsi:ClientCookie"), "A CliCook:c");
+    EXPECT_NE(posted.find(">Labels</dd:Change>"), std::string::npos);
+    ASSERT_TRUE(mDevice.WaitForDeliveries(1, std::chrono::seconds(10)));
+    EXPECT_EQ(mDevice.Deliveries().at(0).httpStatus, 200);
+
+    const std::string unsubscribe =
+        "<b:Unsubscribe><b:SubscriptionID>" + id + "</b:SubscriptionID></b:Unsubscribe>";
+    EXPECT_EQ(client.Post(Envelope(unsubscribe, session)).status, 200);
+    EXPECT_EQ(client.Post(Envelope(unsubscribe, session)).status, 500);
+    EXPECT_TRUE(mDevice.Subscriptions().empty());
+}
+
+} // namespace
+} // namespace kavelin::device
