@@ -415,3 +415,21 @@ TEST_F(DeviceServerTest, DeliversSubscribedEventsWhenTheDataChanges) {
 
 } // namespace
 } // namespace kavelin::device
+
+namespace kavelin::device {
+namespace {
+
+TEST(DeviceServerLimits, TurnsAwayConnectionsBeyondTheBound) {
+    DeviceOptions options;
+    options.maxConnections = 1;
+    DeviceServer device(options);
+    ASSERT_TRUE(device.Start()) << device.LastError();
+    RawHttpClient first = RawHttpClient::Tcp(device.Port());
+    ASSERT_TRUE(first.Send("POST / HTTP/1.1\r\nContent-Length: 0\r\n\r\n"));
+    EXPECT_TRUE(first.Read().complete); // the first connection is being served
+    RawHttpClient second = RawHttpClient::Tcp(device.Port());
+    EXPECT_EQ(second.Read().status, 503);
+}
+
+} // namespace
+} // namespace kavelin::device
