@@ -3,6 +3,7 @@
 #include "os/LastError.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstdint>
 #include <functional>
@@ -281,6 +282,21 @@ TEST_F(LogTest, LastErrorCodeIsPreserved) {
         GetCapturedStdout();
         GetCapturedStderr();
     }
+}
+
+TEST_F(LogTest, MutexIsNamedAfterTheLowerCasedPath) {
+    const auto path = PathOf("My Log (1).LOG");
+    std::string expected = "orvanta_ktr_logging_mutex-" + path;
+    for (char& c : expected) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (!std::isalnum(static_cast<unsigned char>(c)) &&
+            std::string_view("_-#.~()[]{}").find(c) == std::string_view::npos)
+            c = '_';
+    }
+    ASSERT_EQ(OpenLog(3, File, path.c_str(), 0), 3);
+    EXPECT_TRUE(std::filesystem::exists("/dev/shm/kavelin-mutex." + expected)) << expected;
+    CloseLog();
+    EXPECT_FALSE(std::filesystem::exists("/dev/shm/kavelin-mutex." + expected));
 }
 
 } // namespace
