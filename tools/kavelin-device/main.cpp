@@ -66,14 +66,14 @@ int main(int argc, char** argv) {
                    ParseNumber(argv[++i], 7 * 24 * 3600, &duration)) {
         } else if (arg == "--delay" && hasValue && ParseNumber(argv[++i], 600000, &delay)) {
         } else if (arg == "--fail" && hasValue) {
-            const std::string spec = argv[++i];
-            const auto colon = spec.rfind(':');
+            const std::string failureText = argv[++i];
+            const auto colon = failureText.rfind(':');
             if (colon == std::string::npos ||
-                !ParseNumber(spec.c_str() + colon + 1, 1000000, &number)) {
+                !ParseNumber(failureText.c_str() + colon + 1, 1000000, &number)) {
                 Usage();
                 return 2;
             }
-            failures.push_back({spec.substr(0, colon), static_cast<int>(number)});
+            failures.push_back({failureText.substr(0, colon), static_cast<int>(number)});
         } else {
             Usage();
             return 2;
