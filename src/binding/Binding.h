@@ -13,8 +13,8 @@ namespace kavelin::binding {
 
 // These answers may carry their result under the named element or under `return`; the named
 // one wins when both are present. Each gives null (or an empty text) when neither arrived.
-bsi__SessionTicket_t* ResultOf(const _bsi__StartSessionResponse& response);
-bsi__SubscriptionID_t* ResultOf(const _bsi__SubscribeResponse& response);
+bsi__SessionTicket_USCOREt* ResultOf(const _bsi__StartSessionResponse& response);
+bsi__SubscriptionID_USCOREt* ResultOf(const _bsi__SubscribeResponse& response);
 bsi__EventList* ResultOf(const _bsi__GetSupportedEventsResponse& response);
 const std::string& ResultOf(const _ixagd__GetDataResponse& response);
 

@@ -3,54 +3,46 @@
 
 namespace {
 
-const soap_code_map kAccessControlEnumCodes[] = {
-    {dd__AccessControlEnum__denied, "denied"},
-    {dd__AccessControlEnum__allowed, "allowed"},
-    {0, nullptr}};
+const soap_code_map kAccessControlEnumCodes[] = {{dd__AccessControlEnum__denied, "denied"},
+                                                 {dd__AccessControlEnum__allowed, "allowed"},
+                                                 {0, nullptr}};
 
-const soap_code_map kActionCodes[] = {
-    {dd__Action__lock, "lock"},
-    {dd__Action__get, "get"},
-    {dd__Action__passwordProtection, "passwordProtection"},
-    {dd__Action__set, "set"},
-    {dd__Action__read, "read"},
-    {dd__Action__write, "write"},
-    {0, nullptr}};
+const soap_code_map kActionCodes[] = {{dd__Action__lock, "lock"},
+                                      {dd__Action__get, "get"},
+                                      {dd__Action__passwordProtection, "passwordProtection"},
+                                      {dd__Action__set, "set"},
+                                      {dd__Action__read, "read"},
+                                      {dd__Action__write, "write"},
+                                      {0, nullptr}};
 
-const soap_code_map kAlienationTypeEnumCodes[] = {
-    {dd__AlienationTypeEnum__none, "none"},
-    {dd__AlienationTypeEnum__developer, "developer"},
-    {dd__AlienationTypeEnum__OPC, "OPC"},
-    {dd__AlienationTypeEnum__total, "total"},
-    {0, nullptr}};
+const soap_code_map kAlienationTypeEnumCodes[] = {{dd__AlienationTypeEnum__none, "none"},
+                                                  {dd__AlienationTypeEnum__developer, "developer"},
+                                                  {dd__AlienationTypeEnum__OPC, "OPC"},
+                                                  {dd__AlienationTypeEnum__total, "total"},
+                                                  {0, nullptr}};
 
-const soap_code_map kBookletPrintCodes[] = {
-    {dd__BookletPrint__off, "off"},
-    {dd__BookletPrint__LeftEdge, "LeftEdge"},
-    {dd__BookletPrint__RightEdge, "RightEdge"},
-    {0, nullptr}};
+const soap_code_map kBookletPrintCodes[] = {{dd__BookletPrint__off, "off"},
+                                            {dd__BookletPrint__LeftEdge, "LeftEdge"},
+                                            {dd__BookletPrint__RightEdge, "RightEdge"},
+                                            {0, nullptr}};
 
 const soap_code_map kBooleanExpressionEnumCodes[] = {
-    {dd__BooleanExpressionEnum__or, "or"},
-    {dd__BooleanExpressionEnum__and, "and"},
-    {0, nullptr}};
+    {dd__BooleanExpressionEnum__or, "or"}, {dd__BooleanExpressionEnum__and, "and"}, {0, nullptr}};
 
-const soap_code_map kBooleanFuncEnumCodes[] = {
-    {dd__BooleanFuncEnum__boolean, "boolean"},
-    {dd__BooleanFuncEnum__false, "false"},
-    {dd__BooleanFuncEnum__not, "not"},
-    {dd__BooleanFuncEnum__true, "true"},
-    {0, nullptr}};
+const soap_code_map kBooleanFuncEnumCodes[] = {{dd__BooleanFuncEnum__boolean, "boolean"},
+                                               {dd__BooleanFuncEnum__false, "false"},
+                                               {dd__BooleanFuncEnum__not, "not"},
+                                               {dd__BooleanFuncEnum__true, "true"},
+                                               {0, nullptr}};
 
-const soap_code_map kBrandOptionsCodes[] = {
-    {dd__BrandOptions__approvedOEM, "approvedOEM"},
-    {dd__BrandOptions__clone, "clone"},
-    {dd__BrandOptions__Orvanta, "Orvanta"},
-    {dd__BrandOptions__nonApprovedOEM, "nonApprovedOEM"},
-    {dd__BrandOptions__refill, "refill"},
-    {dd__BrandOptions__unauthorized, "unauthorized"},
-    {dd__BrandOptions__unknown, "unknown"},
-    {0, nullptr}};
+const soap_code_map kBrandOptionsCodes[] = {{dd__BrandOptions__approvedOEM, "approvedOEM"},
+                                            {dd__BrandOptions__clone, "clone"},
+                                            {dd__BrandOptions__Orvanta, "Orvanta"},
+                                            {dd__BrandOptions__nonApprovedOEM, "nonApprovedOEM"},
+                                            {dd__BrandOptions__refill, "refill"},
+                                            {dd__BrandOptions__unauthorized, "unauthorized"},
+                                            {dd__BrandOptions__unknown, "unknown"},
+                                            {0, nullptr}};
 
 const soap_code_map kCategoryCodes[] = {
     {dd__Category__Device, "Device"},
@@ -62,33 +54,28 @@ const soap_code_map kCategoryCodes[] = {
     {dd__Category__Device_x003aConsumable_x003aPrintHead, "Device:Consumable:PrintHead"},
     {0, nullptr}};
 
-const soap_code_map kChangeTypeCodes[] = {
-    {dd__ChangeType__Add, "Add"},
-    {dd__ChangeType__Modify, "Modify"},
-    {dd__ChangeType__Remove, "Remove"},
-    {0, nullptr}};
+const soap_code_map kChangeTypeCodes[] = {{dd__ChangeType__Add, "Add"},
+                                          {dd__ChangeType__Modify, "Modify"},
+                                          {dd__ChangeType__Remove, "Remove"},
+                                          {0, nullptr}};
 
-const soap_code_map kChromaticModeCodes[] = {
-    {dd__ChromaticMode__monochrome, "monochrome"},
-    {dd__ChromaticMode__color, "color"},
-    {dd__ChromaticMode__grayscale, "grayscale"},
-    {dd__ChromaticMode__other, "other"},
-    {0, nullptr}};
+const soap_code_map kChromaticModeCodes[] = {{dd__ChromaticMode__monochrome, "monochrome"},
+                                             {dd__ChromaticMode__color, "color"},
+                                             {dd__ChromaticMode__grayscale, "grayscale"},
+                                             {dd__ChromaticMode__other, "other"},
+                                             {0, nullptr}};
 
 const soap_code_map kClearableWarningsCodes[] = {
-    {dd__ClearableWarnings__job, "job"},
-    {dd__ClearableWarnings__on, "on"},
-    {0, nullptr}};
+    {dd__ClearableWarnings__job, "job"}, {dd__ClearableWarnings__on, "on"}, {0, nullptr}};
 
-const soap_code_map kClockTypeCodes[] = {
-    {dd__ClockType__jobAttr, "jobAttr"},
-    {dd__ClockType__managementProtocol, "managementProtocol"},
-    {dd__ClockType__network, "network"},
-    {dd__ClockType__notSet, "notSet"},
-    {dd__ClockType__realTimeClock, "realTimeClock"},
-    {dd__ClockType__system, "system"},
-    {dd__ClockType__timeserver, "timeserver"},
-    {0, nullptr}};
+const soap_code_map kClockTypeCodes[] = {{dd__ClockType__jobAttr, "jobAttr"},
+                                         {dd__ClockType__managementProtocol, "managementProtocol"},
+                                         {dd__ClockType__network, "network"},
+                                         {dd__ClockType__notSet, "notSet"},
+                                         {dd__ClockType__realTimeClock, "realTimeClock"},
+                                         {dd__ClockType__system, "system"},
+                                         {dd__ClockType__timeserver, "timeserver"},
+                                         {0, nullptr}};
 
 const soap_code_map kConsumableContentTypeCodes[] = {
     {dd__ConsumableContentType__fixingAgent, "fixingAgent"},
@@ -96,18 +83,16 @@ const soap_code_map kConsumableContentTypeCodes[] = {
     {0, nullptr}};
 
 const soap_code_map kCounterTypeEnumCodes[] = {
-    {dd__CounterTypeEnum__job, "job"},
-    {dd__CounterTypeEnum__page, "page"},
-    {0, nullptr}};
+    {dd__CounterTypeEnum__job, "job"}, {dd__CounterTypeEnum__page, "page"}, {0, nullptr}};
 
-const soap_code_map kCountScalingEnumCodes[] = {
-    {dd__CountScalingEnum__unknown, "unknown"},
-    {dd__CountScalingEnum__absolute, "absolute"},
-    {dd__CountScalingEnum__equivalent, "equivalent"},
-    {0, nullptr}};
+const soap_code_map kCountScalingEnumCodes[] = {{dd__CountScalingEnum__unknown, "unknown"},
+                                                {dd__CountScalingEnum__absolute, "absolute"},
+                                                {dd__CountScalingEnum__equivalent, "equivalent"},
+                                                {0, nullptr}};
 
 const soap_code_map kDefaltIXAXPathTypeCodes[] = {
-    {dd__DefaltIXAXPathType___x002fdescendant_x002dor_x002dself_x003a_x003a_x002a, "/descendant-or-self::*"},
+    {dd__DefaltIXAXPathType___x002fdescendant_x002dor_x002dself_x003a_x003a_x002a,
+     "/descendant-or-self::*"},
     {dd__DefaltIXAXPathType___x002fdescendant_x003a_x003a_x002a, "/descendant::*"},
     {0, nullptr}};
 
@@ -131,144 +116,112 @@ const soap_code_map kDigitalStorageTypeEnumCodes[] = {
     {dd__DigitalStorageTypeEnum__secureDigital, "secureDigital"},
     {0, nullptr}};
 
-const soap_code_map kDimplexCodes[] = {
-    {dd__Dimplex__dimplex, "dimplex"},
-    {0, nullptr}};
+const soap_code_map kDimplexCodes[] = {{dd__Dimplex__dimplex, "dimplex"}, {0, nullptr}};
 
-const soap_code_map kDuplexUnitCodes[] = {
-    {dd__DuplexUnit__Installed, "Installed"},
-    {dd__DuplexUnit__NotInstalled, "NotInstalled"},
-    {0, nullptr}};
+const soap_code_map kDuplexUnitCodes[] = {{dd__DuplexUnit__Installed, "Installed"},
+                                          {dd__DuplexUnit__NotInstalled, "NotInstalled"},
+                                          {0, nullptr}};
 
-const soap_code_map kEmailMethodEnumsCodes[] = {
-    {dd__EmailMethodEnums__method, "method"},
-    {dd__EmailMethodEnums__service, "service"},
-    {0, nullptr}};
+const soap_code_map kEmailMethodEnumsCodes[] = {{dd__EmailMethodEnums__method, "method"},
+                                                {dd__EmailMethodEnums__service, "service"},
+                                                {0, nullptr}};
 
-const soap_code_map kEnableDisableCodes[] = {
-    {dd__EnableDisable__enabled, "enabled"},
-    {dd__EnableDisable__disabled, "disabled"},
-    {0, nullptr}};
+const soap_code_map kEnableDisableCodes[] = {{dd__EnableDisable__enabled, "enabled"},
+                                             {dd__EnableDisable__disabled, "disabled"},
+                                             {0, nullptr}};
 
-const soap_code_map kEnvFeederCodes[] = {
-    {dd__EnvFeeder__Installed, "Installed"},
-    {dd__EnvFeeder__NotInstalled, "NotInstalled"},
-    {0, nullptr}};
+const soap_code_map kEnvFeederCodes[] = {{dd__EnvFeeder__Installed, "Installed"},
+                                         {dd__EnvFeeder__NotInstalled, "NotInstalled"},
+                                         {0, nullptr}};
 
 const soap_code_map kEqualityExpressionEnumCodes[] = {
     {dd__EqualityExpressionEnum___x003d, "="},
     {dd__EqualityExpressionEnum___x0021_x003d, "!="},
     {0, nullptr}};
 
-const soap_code_map kFaxCodes[] = {
-    {dd__Fax__Yes, "Yes"},
-    {dd__Fax__No, "No"},
-    {0, nullptr}};
+const soap_code_map kFaxCodes[] = {{dd__Fax__Yes, "Yes"}, {dd__Fax__No, "No"}, {0, nullptr}};
 
-const soap_code_map kFaxMethodEnumsCodes[] = {
-    {dd__FaxMethodEnums__lan, "lan"},
-    {dd__FaxMethodEnums__ms, "ms"},
-    {dd__FaxMethodEnums__internet, "internet"},
-    {dd__FaxMethodEnums__embedded, "embedded"},
-    {0, nullptr}};
+const soap_code_map kFaxMethodEnumsCodes[] = {{dd__FaxMethodEnums__lan, "lan"},
+                                              {dd__FaxMethodEnums__ms, "ms"},
+                                              {dd__FaxMethodEnums__internet, "internet"},
+                                              {dd__FaxMethodEnums__embedded, "embedded"},
+                                              {0, nullptr}};
 
-const soap_code_map kFeedCodes[] = {
-    {dd__Feed__Original, "Original"},
-    {dd__Feed__MixedOriginal, "MixedOriginal"},
-    {dd__Feed__ADF, "ADF"},
-    {dd__Feed__RADF, "RADF"},
-    {0, nullptr}};
+const soap_code_map kFeedCodes[] = {{dd__Feed__Original, "Original"},
+                                    {dd__Feed__MixedOriginal, "MixedOriginal"},
+                                    {dd__Feed__ADF, "ADF"},
+                                    {dd__Feed__RADF, "RADF"},
+                                    {0, nullptr}};
 
 const soap_code_map kFinishFunctionCodes[] = {
-    {dd__FinishFunction__None, "None"},
-    {dd__FinishFunction__Punch, "Punch"},
-    {dd__FinishFunction__Offset, "Offset"},
-    {dd__FinishFunction__Stapler, "Stapler"},
-    {dd__FinishFunction__Finisher, "Finisher"},
-    {0, nullptr}};
+    {dd__FinishFunction__None, "None"},         {dd__FinishFunction__Punch, "Punch"},
+    {dd__FinishFunction__Offset, "Offset"},     {dd__FinishFunction__Stapler, "Stapler"},
+    {dd__FinishFunction__Finisher, "Finisher"}, {0, nullptr}};
 
 const soap_code_map kFitToOtherSizeCodes[] = {
     {dd__FitToOtherSize__PrintActualSize, "PrintActualSize"},
     {dd__FitToOtherSize__FitToOtherSize, "FitToOtherSize"},
     {0, nullptr}};
 
-const soap_code_map kFoldCodes[] = {
-    {dd__Fold__Z, "Z"},
-    {dd__Fold__Other, "Other"},
-    {0, nullptr}};
+const soap_code_map kFoldCodes[] = {{dd__Fold__Z, "Z"}, {dd__Fold__Other, "Other"}, {0, nullptr}};
 
 const soap_code_map kFontSourceCodes[] = {
-    {dd__FontSource__Internal, "Internal"},
-    {dd__FontSource__PermanentSoft, "PermanentSoft"},
-    {dd__FontSource__ROMSIMM1, "ROMSIMM1"},
-    {dd__FontSource__ROMSIMM2, "ROMSIMM2"},
-    {dd__FontSource__ROMSIMM3, "ROMSIMM3"},
-    {dd__FontSource__ROMSIMM4, "ROMSIMM4"},
-    {dd__FontSource__ROMSIMM5, "ROMSIMM5"},
-    {dd__FontSource__USB1, "USB1"},
-    {dd__FontSource__USB2, "USB2"},
-    {dd__FontSource__USB3, "USB3"},
-    {dd__FontSource__USB4, "USB4"},
-    {0, nullptr}};
+    {dd__FontSource__Internal, "Internal"}, {dd__FontSource__PermanentSoft, "PermanentSoft"},
+    {dd__FontSource__ROMSIMM1, "ROMSIMM1"}, {dd__FontSource__ROMSIMM2, "ROMSIMM2"},
+    {dd__FontSource__ROMSIMM3, "ROMSIMM3"}, {dd__FontSource__ROMSIMM4, "ROMSIMM4"},
+    {dd__FontSource__ROMSIMM5, "ROMSIMM5"}, {dd__FontSource__USB1, "USB1"},
+    {dd__FontSource__USB2, "USB2"},         {dd__FontSource__USB3, "USB3"},
+    {dd__FontSource__USB4, "USB4"},         {0, nullptr}};
 
-const soap_code_map kImageEdgeBindingCodes[] = {
-    {dd__ImageEdgeBinding__longEdge, "longEdge"},
-    {dd__ImageEdgeBinding__shortEdge, "shortEdge"},
-    {0, nullptr}};
+const soap_code_map kImageEdgeBindingCodes[] = {{dd__ImageEdgeBinding__longEdge, "longEdge"},
+                                                {dd__ImageEdgeBinding__shortEdge, "shortEdge"},
+                                                {0, nullptr}};
 
-const soap_code_map kImageFileEnumsCodes[] = {
-    {dd__ImageFileEnums__pdf, "pdf"},
-    {dd__ImageFileEnums__tiff, "tiff"},
-    {dd__ImageFileEnums__mtiff, "mtiff"},
-    {dd__ImageFileEnums__jpeg, "jpeg"},
-    {0, nullptr}};
+const soap_code_map kImageFileEnumsCodes[] = {{dd__ImageFileEnums__pdf, "pdf"},
+                                              {dd__ImageFileEnums__tiff, "tiff"},
+                                              {dd__ImageFileEnums__mtiff, "mtiff"},
+                                              {dd__ImageFileEnums__jpeg, "jpeg"},
+                                              {0, nullptr}};
 
-const soap_code_map kImageTypeCodes[] = {
-    {dd__ImageType__Images, "Images"},
-    {dd__ImageType__TextOrDrawings, "TextOrDrawings"},
-    {0, nullptr}};
+const soap_code_map kImageTypeCodes[] = {{dd__ImageType__Images, "Images"},
+                                         {dd__ImageType__TextOrDrawings, "TextOrDrawings"},
+                                         {0, nullptr}};
 
-const soap_code_map kIntervalTypeCodes[] = {
-    {dd__IntervalType__job, "job"},
-    {dd__IntervalType__impressions, "impressions"},
-    {dd__IntervalType__sheets, "sheets"},
-    {0, nullptr}};
+const soap_code_map kIntervalTypeCodes[] = {{dd__IntervalType__job, "job"},
+                                            {dd__IntervalType__impressions, "impressions"},
+                                            {dd__IntervalType__sheets, "sheets"},
+                                            {0, nullptr}};
 
-const soap_code_map kIOStatusCodes[] = {
-    {dd__IOStatus__active, "active"},
-    {dd__IOStatus__initializing, "initializing"},
-    {dd__IOStatus__notActive, "notActive"},
-    {0, nullptr}};
+const soap_code_map kIOStatusCodes[] = {{dd__IOStatus__active, "active"},
+                                        {dd__IOStatus__initializing, "initializing"},
+                                        {dd__IOStatus__notActive, "notActive"},
+                                        {0, nullptr}};
 
-const soap_code_map kIPv4ConfigMethodCodes[] = {
-    {dd__IPv4ConfigMethod__MANUAL, "MANUAL"},
-    {dd__IPv4ConfigMethod__BOOTP, "BOOTP"},
-    {dd__IPv4ConfigMethod__DHCP, "DHCP"},
-    {dd__IPv4ConfigMethod__AUTO_IP, "AUTO_IP"},
-    {0, nullptr}};
+const soap_code_map kIPv4ConfigMethodCodes[] = {{dd__IPv4ConfigMethod__MANUAL, "MANUAL"},
+                                                {dd__IPv4ConfigMethod__BOOTP, "BOOTP"},
+                                                {dd__IPv4ConfigMethod__DHCP, "DHCP"},
+                                                {dd__IPv4ConfigMethod__AUTO_IP, "AUTO_IP"},
+                                                {0, nullptr}};
 
-const soap_code_map kIPv6ConfigMethodCodes[] = {
-    {dd__IPv6ConfigMethod__MANUAL, "MANUAL"},
-    {dd__IPv6ConfigMethod__LINK_LOCAL, "LINK_LOCAL"},
-    {dd__IPv6ConfigMethod__STATELESS, "STATELESS"},
-    {dd__IPv6ConfigMethod__DHCPv6, "DHCPv6"},
-    {dd__IPv6ConfigMethod__UNKNOWN, "UNKNOWN"},
-    {0, nullptr}};
+const soap_code_map kIPv6ConfigMethodCodes[] = {{dd__IPv6ConfigMethod__MANUAL, "MANUAL"},
+                                                {dd__IPv6ConfigMethod__LINK_LOCAL, "LINK_LOCAL"},
+                                                {dd__IPv6ConfigMethod__STATELESS, "STATELESS"},
+                                                {dd__IPv6ConfigMethod__DHCPv6, "DHCPv6"},
+                                                {dd__IPv6ConfigMethod__UNKNOWN, "UNKNOWN"},
+                                                {0, nullptr}};
 
-const soap_code_map kJamRecoveryCodes[] = {
-    {dd__JamRecovery__auto, "auto"},
-    {dd__JamRecovery__off, "off"},
-    {dd__JamRecovery__on, "on"},
-    {0, nullptr}};
+const soap_code_map kJamRecoveryCodes[] = {{dd__JamRecovery__auto, "auto"},
+                                           {dd__JamRecovery__off, "off"},
+                                           {dd__JamRecovery__on, "on"},
+                                           {0, nullptr}};
 
-const soap_code_map kJobHoldModeCodes[] = {
-    {dd__JobHoldMode__On, "On"},
-    {dd__JobHoldMode__Off, "Off"},
-    {dd__JobHoldMode__ProofNHold, "ProofNHold"},
-    {dd__JobHoldMode__HoldJob, "HoldJob"},
-    {dd__JobHoldMode__StoreJob, "StoreJob"},
-    {dd__JobHoldMode__PrivatePrint, "PrivatePrint"},
-    {0, nullptr}};
+const soap_code_map kJobHoldModeCodes[] = {{dd__JobHoldMode__On, "On"},
+                                           {dd__JobHoldMode__Off, "Off"},
+                                           {dd__JobHoldMode__ProofNHold, "ProofNHold"},
+                                           {dd__JobHoldMode__HoldJob, "HoldJob"},
+                                           {dd__JobHoldMode__StoreJob, "StoreJob"},
+                                           {dd__JobHoldMode__PrivatePrint, "PrivatePrint"},
+                                           {0, nullptr}};
 
 const soap_code_map kJobInputAutoContinueModeCodes[] = {
     {dd__JobInputAutoContinueMode__cancelJob, "cancelJob"},
@@ -286,41 +239,34 @@ const soap_code_map kLocationPathAbbrvEnumCodes[] = {
     {dd__LocationPathAbbrvEnum__abbrv__x005bnumber_x005d, "abbrv_[number]"},
     {0, nullptr}};
 
-const soap_code_map kLocationPathEnumCodes[] = {
-    {dd__LocationPathEnum___x002f, "/"},
-    {dd__LocationPathEnum___x002f_x002f, "//"},
-    {dd__LocationPathEnum___x007c, "|"},
-    {0, nullptr}};
+const soap_code_map kLocationPathEnumCodes[] = {{dd__LocationPathEnum___x002f, "/"},
+                                                {dd__LocationPathEnum___x002f_x002f, "//"},
+                                                {dd__LocationPathEnum___x007c, "|"},
+                                                {0, nullptr}};
 
-const soap_code_map kLocationTypeEnumCodes[] = {
-    {dd__LocationTypeEnum__external, "external"},
-    {dd__LocationTypeEnum__integrated, "integrated"},
-    {dd__LocationTypeEnum__side, "side"},
-    {dd__LocationTypeEnum__slot, "slot"},
-    {0, nullptr}};
+const soap_code_map kLocationTypeEnumCodes[] = {{dd__LocationTypeEnum__external, "external"},
+                                                {dd__LocationTypeEnum__integrated, "integrated"},
+                                                {dd__LocationTypeEnum__side, "side"},
+                                                {dd__LocationTypeEnum__slot, "slot"},
+                                                {0, nullptr}};
 
 const soap_code_map kMarginIntentCodes[] = {
-    {dd__MarginIntent__Clip, "Clip"},
-    {dd__MarginIntent__ScaleToFit, "ScaleToFit"},
-    {0, nullptr}};
+    {dd__MarginIntent__Clip, "Clip"}, {dd__MarginIntent__ScaleToFit, "ScaleToFit"}, {0, nullptr}};
 
-const soap_code_map kMarginsTypeCodes[] = {
-    {dd__MarginsType__fullBleed, "fullBleed"},
-    {dd__MarginsType__normal, "normal"},
-    {dd__MarginsType__reduced, "reduced"},
-    {0, nullptr}};
+const soap_code_map kMarginsTypeCodes[] = {{dd__MarginsType__fullBleed, "fullBleed"},
+                                           {dd__MarginsType__normal, "normal"},
+                                           {dd__MarginsType__reduced, "reduced"},
+                                           {0, nullptr}};
 
-const soap_code_map kMarkerTypeCodes[] = {
-    {dd__MarkerType__bits, "bits"},
-    {dd__MarkerType__glossOptimizer, "glossOptimizer"},
-    {dd__MarkerType__ink, "ink"},
-    {dd__MarkerType__toner, "toner"},
-    {0, nullptr}};
+const soap_code_map kMarkerTypeCodes[] = {{dd__MarkerType__bits, "bits"},
+                                          {dd__MarkerType__glossOptimizer, "glossOptimizer"},
+                                          {dd__MarkerType__ink, "ink"},
+                                          {dd__MarkerType__toner, "toner"},
+                                          {0, nullptr}};
 
-const soap_code_map kMarkingAgentActionCodes[] = {
-    {dd__MarkingAgentAction__continue, "continue"},
-    {dd__MarkingAgentAction__stop, "stop"},
-    {0, nullptr}};
+const soap_code_map kMarkingAgentActionCodes[] = {{dd__MarkingAgentAction__continue, "continue"},
+                                                  {dd__MarkingAgentAction__stop, "stop"},
+                                                  {0, nullptr}};
 
 const soap_code_map kMeasuredQuantityStateCodes[] = {
     {dd__MeasuredQuantityState__ok, "ok"},
@@ -345,10 +291,9 @@ const soap_code_map kMopierFunctionSettingCodes[] = {
     {dd__MopierFunctionSetting__Enhanced, "Enhanced"},
     {0, nullptr}};
 
-const soap_code_map kNameTestEnumCodes[] = {
-    {dd__NameTestEnum__nametest_QName, "nametest_QName"},
-    {dd__NameTestEnum__nametest__x002a, "nametest_*"},
-    {0, nullptr}};
+const soap_code_map kNameTestEnumCodes[] = {{dd__NameTestEnum__nametest_QName, "nametest_QName"},
+                                            {dd__NameTestEnum__nametest__x002a, "nametest_*"},
+                                            {0, nullptr}};
 
 const soap_code_map kNetworkInterfaceTypeEnumCodes[] = {
     {dd__NetworkInterfaceTypeEnum__embedded, "embedded"},
@@ -366,14 +311,13 @@ const soap_code_map kNodeSetFuncEnumCodes[] = {
     {dd__NodeSetFuncEnum__position, "position"},
     {0, nullptr}};
 
-const soap_code_map kNumberFuncEnumCodes[] = {
-    {dd__NumberFuncEnum__ceiling, "ceiling"},
-    {dd__NumberFuncEnum__count, "count"},
-    {dd__NumberFuncEnum__floor, "floor"},
-    {dd__NumberFuncEnum__number, "number"},
-    {dd__NumberFuncEnum__round, "round"},
-    {dd__NumberFuncEnum__sum, "sum"},
-    {0, nullptr}};
+const soap_code_map kNumberFuncEnumCodes[] = {{dd__NumberFuncEnum__ceiling, "ceiling"},
+                                              {dd__NumberFuncEnum__count, "count"},
+                                              {dd__NumberFuncEnum__floor, "floor"},
+                                              {dd__NumberFuncEnum__number, "number"},
+                                              {dd__NumberFuncEnum__round, "round"},
+                                              {dd__NumberFuncEnum__sum, "sum"},
+                                              {0, nullptr}};
 
 const soap_code_map kNumericalExpressionEnumCodes[] = {
     {dd__NumericalExpressionEnum___x002b, "+"},
@@ -384,15 +328,10 @@ const soap_code_map kNumericalExpressionEnumCodes[] = {
     {dd__NumericalExpressionEnum___x002d_x0028unary_x0029, "-(unary)"},
     {0, nullptr}};
 
-const soap_code_map kOnOffCodes[] = {
-    {dd__OnOff__on, "on"},
-    {dd__OnOff__off, "off"},
-    {0, nullptr}};
+const soap_code_map kOnOffCodes[] = {{dd__OnOff__on, "on"}, {dd__OnOff__off, "off"}, {0, nullptr}};
 
 const soap_code_map kOnOffLineCodes[] = {
-    {dd__OnOffLine__online, "online"},
-    {dd__OnOffLine__offline, "offline"},
-    {0, nullptr}};
+    {dd__OnOffLine__online, "online"}, {dd__OnOffLine__offline, "offline"}, {0, nullptr}};
 
 const soap_code_map kOrvantaDeviceStateWKVCodes[] = {
     {dd__OrvantaDeviceStateWKV__calibrating, "calibrating"},
@@ -417,17 +356,13 @@ const soap_code_map kOrvantaDocumentTypeEnumCodes[] = {
     {dd__OrvantaDocumentTypeEnum__JPEG, "JPEG"},
     {0, nullptr}};
 
-const soap_code_map kOrvantaFinishingsWKVCodes[] = {
-    {dd__OrvantaFinishingsWKV__Stitch, "Stitch"},
-    {0, nullptr}};
+const soap_code_map kOrvantaFinishingsWKVCodes[] = {{dd__OrvantaFinishingsWKV__Stitch, "Stitch"},
+                                                    {0, nullptr}};
 
 const soap_code_map kOrvantaJobSheetsWKVCodes[] = {
-    {dd__OrvantaJobSheetsWKV__Full, "Full"},
-    {dd__OrvantaJobSheetsWKV__Brief, "Brief"},
-    {dd__OrvantaJobSheetsWKV__None, "None"},
-    {dd__OrvantaJobSheetsWKV__Blank, "Blank"},
-    {dd__OrvantaJobSheetsWKV__Retry, "Retry"},
-    {0, nullptr}};
+    {dd__OrvantaJobSheetsWKV__Full, "Full"},   {dd__OrvantaJobSheetsWKV__Brief, "Brief"},
+    {dd__OrvantaJobSheetsWKV__None, "None"},   {dd__OrvantaJobSheetsWKV__Blank, "Blank"},
+    {dd__OrvantaJobSheetsWKV__Retry, "Retry"}, {0, nullptr}};
 
 const soap_code_map kOrvantaMediaTypeWKVCodes[] = {
     {dd__OrvantaMediaTypeWKV__ORVANTA_ANY_SUPPORTED_TYPE, "ORVANTA_ANY_SUPPORTED_TYPE"},
@@ -451,18 +386,16 @@ const soap_code_map kOrvantaPrintQualityWKVCodes[] = {
     {dd__OrvantaPrintQualityWKV__SuperDraft, "SuperDraft"},
     {0, nullptr}};
 
-const soap_code_map kPageBordersCodes[] = {
-    {dd__PageBorders__PrintBorders, "PrintBorders"},
-    {dd__PageBorders__NoBorders, "NoBorders"},
-    {dd__PageBorders__DashedBorders, "DashedBorders"},
-    {0, nullptr}};
+const soap_code_map kPageBordersCodes[] = {{dd__PageBorders__PrintBorders, "PrintBorders"},
+                                           {dd__PageBorders__NoBorders, "NoBorders"},
+                                           {dd__PageBorders__DashedBorders, "DashedBorders"},
+                                           {0, nullptr}};
 
-const soap_code_map kPageOrientationCodes[] = {
-    {dd__PageOrientation__FaceUp, "FaceUp"},
-    {dd__PageOrientation__FaceDown, "FaceDown"},
-    {dd__PageOrientation__FaceBoth, "FaceBoth"},
-    {dd__PageOrientation__FaceUnknown, "FaceUnknown"},
-    {0, nullptr}};
+const soap_code_map kPageOrientationCodes[] = {{dd__PageOrientation__FaceUp, "FaceUp"},
+                                               {dd__PageOrientation__FaceDown, "FaceDown"},
+                                               {dd__PageOrientation__FaceBoth, "FaceBoth"},
+                                               {dd__PageOrientation__FaceUnknown, "FaceUnknown"},
+                                               {0, nullptr}};
 
 const soap_code_map kPagesPerSheetOrderCodes[] = {
     {dd__PagesPerSheetOrder__RightThenDown, "RightThenDown"},
@@ -471,20 +404,15 @@ const soap_code_map kPagesPerSheetOrderCodes[] = {
     {dd__PagesPerSheetOrder__DownThenLeft, "DownThenLeft"},
     {0, nullptr}};
 
-const soap_code_map kPaperSourceCodes[] = {
-    {dd__PaperSource__default, "default"},
-    {dd__PaperSource__optionalTray, "optionalTray"},
-    {0, nullptr}};
+const soap_code_map kPaperSourceCodes[] = {{dd__PaperSource__default, "default"},
+                                           {dd__PaperSource__optionalTray, "optionalTray"},
+                                           {0, nullptr}};
 
 const soap_code_map kParallelPortSpeedCodes[] = {
-    {dd__ParallelPortSpeed__fast, "fast"},
-    {dd__ParallelPortSpeed__slow, "slow"},
-    {0, nullptr}};
+    {dd__ParallelPortSpeed__fast, "fast"}, {dd__ParallelPortSpeed__slow, "slow"}, {0, nullptr}};
 
 const soap_code_map kPlexCodes[] = {
-    {dd__Plex__Simplex, "Simplex"},
-    {dd__Plex__Duplex, "Duplex"},
-    {0, nullptr}};
+    {dd__Plex__Simplex, "Simplex"}, {dd__Plex__Duplex, "Duplex"}, {0, nullptr}};
 
 const soap_code_map kPortConfigurationCodes[] = {
     {dd__PortConfiguration__AUTO, "AUTO"},
@@ -500,10 +428,9 @@ const soap_code_map kPortConfigurationCodes[] = {
     {dd__PortConfiguration__S1600, "S1600"},
     {0, nullptr}};
 
-const soap_code_map kPrinterHardDiskCodes[] = {
-    {dd__PrinterHardDisk__Installed, "Installed"},
-    {dd__PrinterHardDisk__NotInstalled, "NotInstalled"},
-    {0, nullptr}};
+const soap_code_map kPrinterHardDiskCodes[] = {{dd__PrinterHardDisk__Installed, "Installed"},
+                                               {dd__PrinterHardDisk__NotInstalled, "NotInstalled"},
+                                               {0, nullptr}};
 
 const soap_code_map kPrintResolutionSettingCodes[] = {
     {dd__PrintResolutionSetting__fast300dpi, "fast300dpi"},
@@ -514,20 +441,15 @@ const soap_code_map kPrintResolutionSettingCodes[] = {
     {0, nullptr}};
 
 const soap_code_map kPrintSidesCodes[] = {
-    {dd__PrintSides__Single, "Single"},
-    {dd__PrintSides__Double, "Double"},
-    {0, nullptr}};
+    {dd__PrintSides__Single, "Single"}, {dd__PrintSides__Double, "Double"}, {0, nullptr}};
 
-const soap_code_map kPrintSpeedUnitCodes[] = {
-    {dd__PrintSpeedUnit__half, "half"},
-    {dd__PrintSpeedUnit__quarter, "quarter"},
-    {dd__PrintSpeedUnit__third, "third"},
-    {0, nullptr}};
+const soap_code_map kPrintSpeedUnitCodes[] = {{dd__PrintSpeedUnit__half, "half"},
+                                              {dd__PrintSpeedUnit__quarter, "quarter"},
+                                              {dd__PrintSpeedUnit__third, "third"},
+                                              {0, nullptr}};
 
 const soap_code_map kRAMDiskSupportCodes[] = {
-    {dd__RAMDiskSupport__auto, "auto"},
-    {dd__RAMDiskSupport__off, "off"},
-    {0, nullptr}};
+    {dd__RAMDiskSupport__auto, "auto"}, {dd__RAMDiskSupport__off, "off"}, {0, nullptr}};
 
 const soap_code_map kRelationalExpressionEnumCodes[] = {
     {dd__RelationalExpressionEnum___x003c_x003d, "<="},
@@ -536,49 +458,41 @@ const soap_code_map kRelationalExpressionEnumCodes[] = {
     {dd__RelationalExpressionEnum___x003e, ">"},
     {0, nullptr}};
 
-const soap_code_map kScalePageCodes[] = {
-    {dd__ScalePage__ScaleToFit, "ScaleToFit"},
-    {dd__ScalePage__FitWithoutScaling, "FitWithoutScaling"},
-    {0, nullptr}};
+const soap_code_map kScalePageCodes[] = {{dd__ScalePage__ScaleToFit, "ScaleToFit"},
+                                         {dd__ScalePage__FitWithoutScaling, "FitWithoutScaling"},
+                                         {0, nullptr}};
 
 const soap_code_map kSensorMeasurementTypeCodes[] = {
     {dd__SensorMeasurementType__analog, "analog"},
     {dd__SensorMeasurementType__digital, "digital"},
     {0, nullptr}};
 
-const soap_code_map kSettingsValuesCodes[] = {
-    {dd__SettingsValues__auto, "auto"},
-    {dd__SettingsValues__continue, "continue"},
-    {dd__SettingsValues__disabled, "disabled"},
-    {dd__SettingsValues__enabled, "enabled"},
-    {dd__SettingsValues__fast, "fast"},
-    {dd__SettingsValues__job, "job"},
-    {dd__SettingsValues__off, "off"},
-    {dd__SettingsValues__on, "on"},
-    {dd__SettingsValues__slow, "slow"},
-    {dd__SettingsValues__stop, "stop"},
-    {0, nullptr}};
+const soap_code_map kSettingsValuesCodes[] = {{dd__SettingsValues__auto, "auto"},
+                                              {dd__SettingsValues__continue, "continue"},
+                                              {dd__SettingsValues__disabled, "disabled"},
+                                              {dd__SettingsValues__enabled, "enabled"},
+                                              {dd__SettingsValues__fast, "fast"},
+                                              {dd__SettingsValues__job, "job"},
+                                              {dd__SettingsValues__off, "off"},
+                                              {dd__SettingsValues__on, "on"},
+                                              {dd__SettingsValues__slow, "slow"},
+                                              {dd__SettingsValues__stop, "stop"},
+                                              {0, nullptr}};
 
 const soap_code_map kSeverityCodes[] = {
-    {dd__Severity__Fatal, "Fatal"},
-    {dd__Severity__Error, "Error"},
-    {dd__Severity__Warning, "Warning"},
-    {dd__Severity__Info, "Info"},
-    {dd__Severity__Debug, "Debug"},
-    {0, nullptr}};
+    {dd__Severity__Fatal, "Fatal"},     {dd__Severity__Error, "Error"},
+    {dd__Severity__Warning, "Warning"}, {dd__Severity__Info, "Info"},
+    {dd__Severity__Debug, "Debug"},     {0, nullptr}};
 
 const soap_code_map kShowIPAddressCodes[] = {
-    {dd__ShowIPAddress__auto, "auto"},
-    {dd__ShowIPAddress__off, "off"},
-    {0, nullptr}};
+    {dd__ShowIPAddress__auto, "auto"}, {dd__ShowIPAddress__off, "off"}, {0, nullptr}};
 
-const soap_code_map kSourceTypeCodes[] = {
-    {dd__SourceType__HTTP_Reference, "HTTP_Reference"},
-    {dd__SourceType__HTTP_Post, "HTTP_Post"},
-    {dd__SourceType__Inline, "Inline"},
-    {dd__SourceType__iSink, "iSink"},
-    {dd__SourceType__iSource, "iSource"},
-    {0, nullptr}};
+const soap_code_map kSourceTypeCodes[] = {{dd__SourceType__HTTP_Reference, "HTTP_Reference"},
+                                          {dd__SourceType__HTTP_Post, "HTTP_Post"},
+                                          {dd__SourceType__Inline, "Inline"},
+                                          {dd__SourceType__iSink, "iSink"},
+                                          {dd__SourceType__iSource, "iSource"},
+                                          {0, nullptr}};
 
 const soap_code_map kStringFuncEnumCodes[] = {
     {dd__StringFuncEnum__concat, "concat"},
@@ -611,7 +525,8 @@ const soap_code_map kTrayStateCodes[] = {
 const soap_code_map kTypeTestEnumCodes[] = {
     {dd__TypeTestEnum__text_x0028_x0029, "text()"},
     {dd__TypeTestEnum__comment_x0028_x0029, "comment()"},
-    {dd__TypeTestEnum__processing_x002dinstruction_x0028target_x003f_x0029, "processing-instruction(target?)"},
+    {dd__TypeTestEnum__processing_x002dinstruction_x0028target_x003f_x0029,
+     "processing-instruction(target?)"},
     {dd__TypeTestEnum__node_x0028_x0029, "node()"},
     {0, nullptr}};
 
@@ -621,11 +536,10 @@ const soap_code_map kUnitsCodes[] = {
     {dd__Units__enum_x002d1_x003aThousandths_x002dInch, "enum-1:Thousandths-Inch"},
     {0, nullptr}};
 
-const soap_code_map kValueTypeCodes[] = {
-    {dd__ValueType__boolean, "boolean"},
-    {dd__ValueType__float, "float"},
-    {dd__ValueType__integer, "integer"},
-    {0, nullptr}};
+const soap_code_map kValueTypeCodes[] = {{dd__ValueType__boolean, "boolean"},
+                                         {dd__ValueType__float, "float"},
+                                         {dd__ValueType__integer, "integer"},
+                                         {0, nullptr}};
 
 const soap_code_map kWarrantyStatusOptionsCodes[] = {
     {dd__WarrantyStatusOptions__active, "active"},
@@ -677,24 +591,15 @@ const soap_code_map kComponentTypeEnumCodes[] = {
     {0, nullptr}};
 
 const soap_code_map kConsumableLabelCodesCodes[] = {
-    {dd__ConsumableLabelCodes__B, "B"},
-    {dd__ConsumableLabelCodes__C, "C"},
-    {dd__ConsumableLabelCodes__dg, "dg"},
-    {dd__ConsumableLabelCodes__E, "E"},
-    {dd__ConsumableLabelCodes__G, "G"},
-    {dd__ConsumableLabelCodes__GN, "GN"},
-    {dd__ConsumableLabelCodes__K, "K"},
-    {dd__ConsumableLabelCodes__lc, "lc"},
-    {dd__ConsumableLabelCodes__lg, "lg"},
-    {dd__ConsumableLabelCodes__lm, "lm"},
-    {dd__ConsumableLabelCodes__M, "M"},
-    {dd__ConsumableLabelCodes__mK, "mK"},
-    {dd__ConsumableLabelCodes__O, "O"},
-    {dd__ConsumableLabelCodes__pK, "pK"},
-    {dd__ConsumableLabelCodes__R, "R"},
-    {dd__ConsumableLabelCodes__V, "V"},
-    {dd__ConsumableLabelCodes__Y, "Y"},
-    {0, nullptr}};
+    {dd__ConsumableLabelCodes__B, "B"},   {dd__ConsumableLabelCodes__C, "C"},
+    {dd__ConsumableLabelCodes__dg, "dg"}, {dd__ConsumableLabelCodes__E, "E"},
+    {dd__ConsumableLabelCodes__G, "G"},   {dd__ConsumableLabelCodes__GN, "GN"},
+    {dd__ConsumableLabelCodes__K, "K"},   {dd__ConsumableLabelCodes__lc, "lc"},
+    {dd__ConsumableLabelCodes__lg, "lg"}, {dd__ConsumableLabelCodes__lm, "lm"},
+    {dd__ConsumableLabelCodes__M, "M"},   {dd__ConsumableLabelCodes__mK, "mK"},
+    {dd__ConsumableLabelCodes__O, "O"},   {dd__ConsumableLabelCodes__pK, "pK"},
+    {dd__ConsumableLabelCodes__R, "R"},   {dd__ConsumableLabelCodes__V, "V"},
+    {dd__ConsumableLabelCodes__Y, "Y"},   {0, nullptr}};
 
 const soap_code_map kConsumableStateCodes[] = {
     {dd__ConsumableState__defectiveMemory, "defectiveMemory"},
@@ -730,37 +635,36 @@ const soap_code_map kConsumableTypeEnumCodes[] = {
     {dd__ConsumableTypeEnum__tonerCartridge, "tonerCartridge"},
     {0, nullptr}};
 
-const soap_code_map kInputBinCodes[] = {
-    {dd__InputBin__ADF, "ADF"},
-    {dd__InputBin__EnvFeed, "EnvFeed"},
-    {dd__InputBin__Flatbed, "Flatbed"},
-    {dd__InputBin__PrinterSelect, "PrinterSelect"},
-    {dd__InputBin__Tray1, "Tray1"},
-    {dd__InputBin__Tray2, "Tray2"},
-    {dd__InputBin__Tray3, "Tray3"},
-    {dd__InputBin__Tray4, "Tray4"},
-    {dd__InputBin__Tray5, "Tray5"},
-    {dd__InputBin__Tray6, "Tray6"},
-    {dd__InputBin__Tray7, "Tray7"},
-    {dd__InputBin__Tray8, "Tray8"},
-    {dd__InputBin__Tray9, "Tray9"},
-    {dd__InputBin__Tray10, "Tray10"},
-    {dd__InputBin__Tray11, "Tray11"},
-    {dd__InputBin__Tray12, "Tray12"},
-    {dd__InputBin__Tray13, "Tray13"},
-    {dd__InputBin__Tray14, "Tray14"},
-    {dd__InputBin__Tray15, "Tray15"},
-    {dd__InputBin__Roll1, "Roll1"},
-    {dd__InputBin__Roll2, "Roll2"},
-    {dd__InputBin__Roll3, "Roll3"},
-    {dd__InputBin__Roll4, "Roll4"},
-    {dd__InputBin__ManualFeed, "ManualFeed"},
-    {dd__InputBin__RearManualFeed, "RearManualFeed"},
-    {dd__InputBin__PhotoTray, "PhotoTray"},
-    {dd__InputBin__MultiPurpose_Tray, "MultiPurpose_Tray"},
-    {dd__InputBin__External, "External"},
-    {dd__InputBin__Other, "Other"},
-    {0, nullptr}};
+const soap_code_map kInputBinCodes[] = {{dd__InputBin__ADF, "ADF"},
+                                        {dd__InputBin__EnvFeed, "EnvFeed"},
+                                        {dd__InputBin__Flatbed, "Flatbed"},
+                                        {dd__InputBin__PrinterSelect, "PrinterSelect"},
+                                        {dd__InputBin__Tray1, "Tray1"},
+                                        {dd__InputBin__Tray2, "Tray2"},
+                                        {dd__InputBin__Tray3, "Tray3"},
+                                        {dd__InputBin__Tray4, "Tray4"},
+                                        {dd__InputBin__Tray5, "Tray5"},
+                                        {dd__InputBin__Tray6, "Tray6"},
+                                        {dd__InputBin__Tray7, "Tray7"},
+                                        {dd__InputBin__Tray8, "Tray8"},
+                                        {dd__InputBin__Tray9, "Tray9"},
+                                        {dd__InputBin__Tray10, "Tray10"},
+                                        {dd__InputBin__Tray11, "Tray11"},
+                                        {dd__InputBin__Tray12, "Tray12"},
+                                        {dd__InputBin__Tray13, "Tray13"},
+                                        {dd__InputBin__Tray14, "Tray14"},
+                                        {dd__InputBin__Tray15, "Tray15"},
+                                        {dd__InputBin__Roll1, "Roll1"},
+                                        {dd__InputBin__Roll2, "Roll2"},
+                                        {dd__InputBin__Roll3, "Roll3"},
+                                        {dd__InputBin__Roll4, "Roll4"},
+                                        {dd__InputBin__ManualFeed, "ManualFeed"},
+                                        {dd__InputBin__RearManualFeed, "RearManualFeed"},
+                                        {dd__InputBin__PhotoTray, "PhotoTray"},
+                                        {dd__InputBin__MultiPurpose_Tray, "MultiPurpose_Tray"},
+                                        {dd__InputBin__External, "External"},
+                                        {dd__InputBin__Other, "Other"},
+                                        {0, nullptr}};
 
 const soap_code_map kOrvantaMediaSizeWKVCodes[] = {
     {dd__OrvantaMediaSizeWKV__a3_or_ledger, "a3_or_ledger"},
@@ -985,7 +889,8 @@ const soap_code_map kCurrentAlertIDCodes[] = {
     {dd__CurrentAlertID__fuserJamLowerRearDoor, "fuserJamLowerRearDoor"},
     {dd__CurrentAlertID__genericJam, "genericJam"},
     {dd__CurrentAlertID__genuineOrvanta, "genuineOrvanta"},
-    {dd__CurrentAlertID__genuineOrvantaSuppliesForAnotherPrinter, "genuineOrvantaSuppliesForAnotherPrinter"},
+    {dd__CurrentAlertID__genuineOrvantaSuppliesForAnotherPrinter,
+     "genuineOrvantaSuppliesForAnotherPrinter"},
     {dd__CurrentAlertID__incorrectCartridge, "incorrectCartridge"},
     {dd__CurrentAlertID__incorrectSupplies, "incorrectSupplies"},
     {dd__CurrentAlertID__inPowerSave, "inPowerSave"},
@@ -998,7 +903,8 @@ const soap_code_map kCurrentAlertIDCodes[] = {
     {dd__CurrentAlertID__insufficientMemory, "insufficientMemory"},
     {dd__CurrentAlertID__internalClockError, "internalClockError"},
     {dd__CurrentAlertID__jamInsideFrontDoor, "jamInsideFrontDoor"},
-    {dd__CurrentAlertID__jamInsideFrontDoorRemoveTransparency, "jamInsideFrontDoorRemoveTransparency"},
+    {dd__CurrentAlertID__jamInsideFrontDoorRemoveTransparency,
+     "jamInsideFrontDoorRemoveTransparency"},
     {dd__CurrentAlertID__jamInsideLowerRearDoor, "jamInsideLowerRearDoor"},
     {dd__CurrentAlertID__jamInsideTopCover, "jamInsideTopCover"},
     {dd__CurrentAlertID__jamInsideUpperRearDoor, "jamInsideUpperRearDoor"},
@@ -1184,7 +1090,8 @@ KAVELIN_CATALOGUE_ENUMERATION(dd__ConsumableContentType, kConsumableContentTypeC
 KAVELIN_CATALOGUE_ENUMERATION(dd__CounterTypeEnum, kCounterTypeEnumCodes, false)
 KAVELIN_CATALOGUE_ENUMERATION(dd__CountScalingEnum, kCountScalingEnumCodes, false)
 KAVELIN_CATALOGUE_ENUMERATION(dd__DefaltIXAXPathType, kDefaltIXAXPathTypeCodes, false)
-KAVELIN_CATALOGUE_ENUMERATION(dd__DefaultPDLInterpreterOrientation, kDefaultPDLInterpreterOrientationCodes, false)
+KAVELIN_CATALOGUE_ENUMERATION(dd__DefaultPDLInterpreterOrientation,
+                              kDefaultPDLInterpreterOrientationCodes, false)
 KAVELIN_CATALOGUE_ENUMERATION(dd__DigitalStorageTypeEnum, kDigitalStorageTypeEnumCodes, false)
 KAVELIN_CATALOGUE_ENUMERATION(dd__Dimplex, kDimplexCodes, false)
 KAVELIN_CATALOGUE_ENUMERATION(dd__DuplexUnit, kDuplexUnitCodes, false)

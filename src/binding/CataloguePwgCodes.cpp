@@ -42,7 +42,8 @@ const soap_code_map kCharsetWKVCodes[] = {
     {pwg__CharsetWKV__es2, "es2"},
     {pwg__CharsetWKV__euc_x002djp, "euc-jp"},
     {pwg__CharsetWKV__euc_x002dkr, "euc-kr"},
-    {pwg__CharsetWKV__extended_x002dunix_x002dcode_x002dfixed_x002dwidth_x002dfor_x002djapanese, "extended-unix-code-fixed-width-for-japanese"},
+    {pwg__CharsetWKV__extended_x002dunix_x002dcode_x002dfixed_x002dwidth_x002dfor_x002djapanese,
+     "extended-unix-code-fixed-width-for-japanese"},
     {pwg__CharsetWKV__gb18030, "gb18030"},
     {pwg__CharsetWKV__gb_x002d1988_x002d80, "gb-1988-80"},
     {pwg__CharsetWKV__gb2312, "gb2312"},
@@ -145,10 +146,13 @@ const soap_code_map kCharsetWKVCodes[] = {
     {pwg__CharsetWKV__iso_x002d8859_x002d14, "iso-8859-14"},
     {pwg__CharsetWKV__iso_x002d8859_x002d15, "iso-8859-15"},
     {pwg__CharsetWKV__iso_x002d8859_x002d16, "iso-8859-16"},
-    {pwg__CharsetWKV__iso_x002d8859_x002d1_x002dwindows_x002d3_x002d0_x002dlatin_x002d1, "iso-8859-1-windows-3-0-latin-1"},
-    {pwg__CharsetWKV__iso_x002d8859_x002d1_x002dwindows_x002d3_x002d1_x002dlatin_x002d1, "iso-8859-1-windows-3-1-latin-1"},
+    {pwg__CharsetWKV__iso_x002d8859_x002d1_x002dwindows_x002d3_x002d0_x002dlatin_x002d1,
+     "iso-8859-1-windows-3-0-latin-1"},
+    {pwg__CharsetWKV__iso_x002d8859_x002d1_x002dwindows_x002d3_x002d1_x002dlatin_x002d1,
+     "iso-8859-1-windows-3-1-latin-1"},
     {pwg__CharsetWKV__iso_x002d8859_x002d2, "iso-8859-2"},
-    {pwg__CharsetWKV__iso_x002d8859_x002d2_x002dwindows_x002dlatin_x002d2, "iso-8859-2-windows-latin-2"},
+    {pwg__CharsetWKV__iso_x002d8859_x002d2_x002dwindows_x002dlatin_x002d2,
+     "iso-8859-2-windows-latin-2"},
     {pwg__CharsetWKV__iso_x002d8859_x002d3, "iso-8859-3"},
     {pwg__CharsetWKV__iso_x002d8859_x002d4, "iso-8859-4"},
     {pwg__CharsetWKV__iso_x002d8859_x002d5, "iso-8859-5"},
@@ -160,7 +164,8 @@ const soap_code_map kCharsetWKVCodes[] = {
     {pwg__CharsetWKV__iso_x002d8859_x002d8_x002de, "iso-8859-8-e"},
     {pwg__CharsetWKV__iso_x002d8859_x002d8_x002di, "iso-8859-8-i"},
     {pwg__CharsetWKV__iso_x002d8859_x002d9, "iso-8859-9"},
-    {pwg__CharsetWKV__iso_x002d8859_x002d9_x002dwindows_x002dlatin_x002d5, "iso-8859-9-windows-latin-5"},
+    {pwg__CharsetWKV__iso_x002d8859_x002d9_x002dwindows_x002dlatin_x002d5,
+     "iso-8859-9-windows-latin-5"},
     {pwg__CharsetWKV__iso_x002d8859_x002dsupp, "iso-8859-supp"},
     {pwg__CharsetWKV__iso_x002dir_x002d90, "iso-ir-90"},
     {pwg__CharsetWKV__iso_x002dunicode_x002dibm_x002d1261, "iso-unicode-ibm-1261"},
@@ -250,26 +255,21 @@ const soap_code_map kCharsetWKVCodes[] = {
     {pwg__CharsetWKV__windows_x002d31j, "windows-31j"},
     {0, nullptr}};
 
-const soap_code_map kCompressionWKVCodes[] = {
-    {pwg__CompressionWKV__Compress, "Compress"},
-    {pwg__CompressionWKV__Deflate, "Deflate"},
-    {pwg__CompressionWKV__Gzip, "Gzip"},
-    {pwg__CompressionWKV__None, "None"},
-    {0, nullptr}};
+const soap_code_map kCompressionWKVCodes[] = {{pwg__CompressionWKV__Compress, "Compress"},
+                                              {pwg__CompressionWKV__Deflate, "Deflate"},
+                                              {pwg__CompressionWKV__Gzip, "Gzip"},
+                                              {pwg__CompressionWKV__None, "None"},
+                                              {0, nullptr}};
 
-const soap_code_map kCoverColMemberWKVCodes[] = {
-    {pwg__CoverColMemberWKV__ColType, "ColType"},
-    {pwg__CoverColMemberWKV__Media, "Media"},
-    {pwg__CoverColMemberWKV__MediaCol, "MediaCol"},
-    {0, nullptr}};
+const soap_code_map kCoverColMemberWKVCodes[] = {{pwg__CoverColMemberWKV__ColType, "ColType"},
+                                                 {pwg__CoverColMemberWKV__Media, "Media"},
+                                                 {pwg__CoverColMemberWKV__MediaCol, "MediaCol"},
+                                                 {0, nullptr}};
 
 const soap_code_map kCoverTypeWKVCodes[] = {
-    {pwg__CoverTypeWKV__NoCover, "NoCover"},
-    {pwg__CoverTypeWKV__PrintBack, "PrintBack"},
-    {pwg__CoverTypeWKV__PrintBoth, "PrintBoth"},
-    {pwg__CoverTypeWKV__PrintFront, "PrintFront"},
-    {pwg__CoverTypeWKV__PrintNone, "PrintNone"},
-    {0, nullptr}};
+    {pwg__CoverTypeWKV__NoCover, "NoCover"},     {pwg__CoverTypeWKV__PrintBack, "PrintBack"},
+    {pwg__CoverTypeWKV__PrintBoth, "PrintBoth"}, {pwg__CoverTypeWKV__PrintFront, "PrintFront"},
+    {pwg__CoverTypeWKV__PrintNone, "PrintNone"}, {0, nullptr}};
 
 const soap_code_map kCurrentPageOrderWKVCodes[] = {
     {pwg__CurrentPageOrderWKV__1ToNOrder, "1ToNOrder"},
@@ -288,7 +288,8 @@ const soap_code_map kDocumentFormatWKVCodes[] = {
     {pwg__DocumentFormatWKV__application_x002foctet_x002dstream, "application/octet-stream"},
     {pwg__DocumentFormatWKV__application_x002fpdf, "application/pdf"},
     {pwg__DocumentFormatWKV__application_x002fpostscript, "application/postscript"},
-    {pwg__DocumentFormatWKV__application_x002fvnd_x002epwg_x002dxhtml_x002dprint_x002bxml, "application/vnd.pwg-xhtml-print+xml"},
+    {pwg__DocumentFormatWKV__application_x002fvnd_x002epwg_x002dxhtml_x002dprint_x002bxml,
+     "application/vnd.pwg-xhtml-print+xml"},
     {pwg__DocumentFormatWKV__application_x002fvnd_x002ehp_x002dPCL, "application/vnd.hp-PCL"},
     {pwg__DocumentFormatWKV__image_x002fg3fax, "image/g3fax"},
     {pwg__DocumentFormatWKV__image_x002fjpeg, "image/jpeg"},
@@ -296,9 +297,12 @@ const soap_code_map kDocumentFormatWKVCodes[] = {
     {pwg__DocumentFormatWKV__image_x002ftiff_x002dfx, "image/tiff-fx"},
     {pwg__DocumentFormatWKV__text_x002fhtml, "text/html"},
     {pwg__DocumentFormatWKV__text_x002fplain, "text/plain"},
-    {pwg__DocumentFormatWKV__text_x002fplain_x003b_x0020charset_x003dISO_x002d8859_x002d1, "text/plain; charset=ISO-8859-1"},
-    {pwg__DocumentFormatWKV__text_x002fplain_x003b_x0020charset_x003dUS_x002dASCII, "text/plain; charset=US-ASCII"},
-    {pwg__DocumentFormatWKV__text_x002fplain_x003b_x0020charset_x003dutf_x002d8, "text/plain; charset=utf-8"},
+    {pwg__DocumentFormatWKV__text_x002fplain_x003b_x0020charset_x003dISO_x002d8859_x002d1,
+     "text/plain; charset=ISO-8859-1"},
+    {pwg__DocumentFormatWKV__text_x002fplain_x003b_x0020charset_x003dUS_x002dASCII,
+     "text/plain; charset=US-ASCII"},
+    {pwg__DocumentFormatWKV__text_x002fplain_x003b_x0020charset_x003dutf_x002d8,
+     "text/plain; charset=utf-8"},
     {pwg__DocumentFormatWKV__unknown, "unknown"},
     {0, nullptr}};
 
@@ -336,13 +340,12 @@ const soap_code_map kDocumentStateReasonsWKVCodes[] = {
     {pwg__DocumentStateReasonsWKV__WarningsDetected, "WarningsDetected"},
     {0, nullptr}};
 
-const soap_code_map kDocumentStateWKVCodes[] = {
-    {pwg__DocumentStateWKV__Aborted, "Aborted"},
-    {pwg__DocumentStateWKV__Canceled, "Canceled"},
-    {pwg__DocumentStateWKV__Completed, "Completed"},
-    {pwg__DocumentStateWKV__Pending, "Pending"},
-    {pwg__DocumentStateWKV__Processing, "Processing"},
-    {0, nullptr}};
+const soap_code_map kDocumentStateWKVCodes[] = {{pwg__DocumentStateWKV__Aborted, "Aborted"},
+                                                {pwg__DocumentStateWKV__Canceled, "Canceled"},
+                                                {pwg__DocumentStateWKV__Completed, "Completed"},
+                                                {pwg__DocumentStateWKV__Pending, "Pending"},
+                                                {pwg__DocumentStateWKV__Processing, "Processing"},
+                                                {0, nullptr}};
 
 const soap_code_map kFeedOrientationWKVCodes[] = {
     {pwg__FeedOrientationWKV__LongEdgeFirst, "LongEdgeFirst"},
@@ -680,35 +683,29 @@ const soap_code_map kJobErrorSheetTypeWKVCodes[] = {
     {pwg__JobErrorSheetTypeWKV__Standard, "Standard"},
     {0, nullptr}};
 
-const soap_code_map kJobErrorSheetWhenWKVCodes[] = {
-    {pwg__JobErrorSheetWhenWKV__Always, "Always"},
-    {pwg__JobErrorSheetWhenWKV__OnError, "OnError"},
-    {0, nullptr}};
+const soap_code_map kJobErrorSheetWhenWKVCodes[] = {{pwg__JobErrorSheetWhenWKV__Always, "Always"},
+                                                    {pwg__JobErrorSheetWhenWKV__OnError, "OnError"},
+                                                    {0, nullptr}};
 
-const soap_code_map kJobHoldUntilWKVCodes[] = {
-    {pwg__JobHoldUntilWKV__DayTime, "DayTime"},
-    {pwg__JobHoldUntilWKV__Evening, "Evening"},
-    {pwg__JobHoldUntilWKV__Indefinite, "Indefinite"},
-    {pwg__JobHoldUntilWKV__Night, "Night"},
-    {pwg__JobHoldUntilWKV__NoHold, "NoHold"},
-    {pwg__JobHoldUntilWKV__SecondShift, "SecondShift"},
-    {pwg__JobHoldUntilWKV__ThirdShift, "ThirdShift"},
-    {pwg__JobHoldUntilWKV__Weekend, "Weekend"},
-    {0, nullptr}};
+const soap_code_map kJobHoldUntilWKVCodes[] = {{pwg__JobHoldUntilWKV__DayTime, "DayTime"},
+                                               {pwg__JobHoldUntilWKV__Evening, "Evening"},
+                                               {pwg__JobHoldUntilWKV__Indefinite, "Indefinite"},
+                                               {pwg__JobHoldUntilWKV__Night, "Night"},
+                                               {pwg__JobHoldUntilWKV__NoHold, "NoHold"},
+                                               {pwg__JobHoldUntilWKV__SecondShift, "SecondShift"},
+                                               {pwg__JobHoldUntilWKV__ThirdShift, "ThirdShift"},
+                                               {pwg__JobHoldUntilWKV__Weekend, "Weekend"},
+                                               {0, nullptr}};
 
 const soap_code_map kJobPasswordEncryptionWKVCodes[] = {
-    {pwg__JobPasswordEncryptionWKV__Md2, "Md2"},
-    {pwg__JobPasswordEncryptionWKV__Md4, "Md4"},
-    {pwg__JobPasswordEncryptionWKV__Md5, "Md5"},
-    {pwg__JobPasswordEncryptionWKV__None, "None"},
-    {pwg__JobPasswordEncryptionWKV__Sha, "Sha"},
-    {0, nullptr}};
+    {pwg__JobPasswordEncryptionWKV__Md2, "Md2"}, {pwg__JobPasswordEncryptionWKV__Md4, "Md4"},
+    {pwg__JobPasswordEncryptionWKV__Md5, "Md5"}, {pwg__JobPasswordEncryptionWKV__None, "None"},
+    {pwg__JobPasswordEncryptionWKV__Sha, "Sha"}, {0, nullptr}};
 
-const soap_code_map kJobSheetsMemberWKVCodes[] = {
-    {pwg__JobSheetsMemberWKV__JobSheets, "JobSheets"},
-    {pwg__JobSheetsMemberWKV__Media, "Media"},
-    {pwg__JobSheetsMemberWKV__MediaCol, "MediaCol"},
-    {0, nullptr}};
+const soap_code_map kJobSheetsMemberWKVCodes[] = {{pwg__JobSheetsMemberWKV__JobSheets, "JobSheets"},
+                                                  {pwg__JobSheetsMemberWKV__Media, "Media"},
+                                                  {pwg__JobSheetsMemberWKV__MediaCol, "MediaCol"},
+                                                  {0, nullptr}};
 
 const soap_code_map kJobSheetsWKVCodes[] = {
     {pwg__JobSheetsWKV__BothSheets, "BothSheets"},
@@ -719,11 +716,10 @@ const soap_code_map kJobSheetsWKVCodes[] = {
     {pwg__JobSheetsWKV__StartSheet, "StartSheet"},
     {0, nullptr}};
 
-const soap_code_map kJobSpoolingWKVCodes[] = {
-    {pwg__JobSpoolingWKV__Automatic, "Automatic"},
-    {pwg__JobSpoolingWKV__Spool, "Spool"},
-    {pwg__JobSpoolingWKV__Stream, "Stream"},
-    {0, nullptr}};
+const soap_code_map kJobSpoolingWKVCodes[] = {{pwg__JobSpoolingWKV__Automatic, "Automatic"},
+                                              {pwg__JobSpoolingWKV__Spool, "Spool"},
+                                              {pwg__JobSpoolingWKV__Stream, "Stream"},
+                                              {0, nullptr}};
 
 const soap_code_map kJobStateReasonsWKVCodes[] = {
     {pwg__JobStateReasonsWKV__AbortedBySystem, "AbortedBySystem"},
@@ -813,25 +809,23 @@ const soap_code_map kMediaColMemberWKVCodes[] = {
     {pwg__MediaColMemberWKV__MediaRecycled, "MediaRecycled"},
     {0, nullptr}};
 
-const soap_code_map kMediaColorWKVCodes[] = {
-    {pwg__MediaColorWKV__no_x002dcolor, "no-color"},
-    {pwg__MediaColorWKV__white, "white"},
-    {pwg__MediaColorWKV__pink, "pink"},
-    {pwg__MediaColorWKV__yellow, "yellow"},
-    {pwg__MediaColorWKV__blue, "blue"},
-    {pwg__MediaColorWKV__green, "green"},
-    {pwg__MediaColorWKV__buff, "buff"},
-    {pwg__MediaColorWKV__goldenrod, "goldenrod"},
-    {pwg__MediaColorWKV__red, "red"},
-    {pwg__MediaColorWKV__gray, "gray"},
-    {pwg__MediaColorWKV__ivory, "ivory"},
-    {pwg__MediaColorWKV__orange, "orange"},
-    {0, nullptr}};
+const soap_code_map kMediaColorWKVCodes[] = {{pwg__MediaColorWKV__no_x002dcolor, "no-color"},
+                                             {pwg__MediaColorWKV__white, "white"},
+                                             {pwg__MediaColorWKV__pink, "pink"},
+                                             {pwg__MediaColorWKV__yellow, "yellow"},
+                                             {pwg__MediaColorWKV__blue, "blue"},
+                                             {pwg__MediaColorWKV__green, "green"},
+                                             {pwg__MediaColorWKV__buff, "buff"},
+                                             {pwg__MediaColorWKV__goldenrod, "goldenrod"},
+                                             {pwg__MediaColorWKV__red, "red"},
+                                             {pwg__MediaColorWKV__gray, "gray"},
+                                             {pwg__MediaColorWKV__ivory, "ivory"},
+                                             {pwg__MediaColorWKV__orange, "orange"},
+                                             {0, nullptr}};
 
-const soap_code_map kMediaGrainWKVCodes[] = {
-    {pwg__MediaGrainWKV__x_x002ddirection, "x-direction"},
-    {pwg__MediaGrainWKV__y_x002ddirection, "y-direction"},
-    {0, nullptr}};
+const soap_code_map kMediaGrainWKVCodes[] = {{pwg__MediaGrainWKV__x_x002ddirection, "x-direction"},
+                                             {pwg__MediaGrainWKV__y_x002ddirection, "y-direction"},
+                                             {0, nullptr}};
 
 const soap_code_map kMediaInputTrayCheckWKVCodes[] = {
     {pwg__MediaInputTrayCheckWKV__Top, "Top"},
@@ -852,10 +846,9 @@ const soap_code_map kMediaMaterialWKVCodes[] = {
     {pwg__MediaMaterialWKV__Transparency, "Transparency"},
     {0, nullptr}};
 
-const soap_code_map kMediaRecycledWKVCodes[] = {
-    {pwg__MediaRecycledWKV__none, "none"},
-    {pwg__MediaRecycledWKV__standard, "standard"},
-    {0, nullptr}};
+const soap_code_map kMediaRecycledWKVCodes[] = {{pwg__MediaRecycledWKV__none, "none"},
+                                                {pwg__MediaRecycledWKV__standard, "standard"},
+                                                {0, nullptr}};
 
 const soap_code_map kMediaSizeAliasNameWKVCodes[] = {
     {pwg__MediaSizeAliasNameWKV__10x11, "10x11"},
@@ -1133,7 +1126,8 @@ const soap_code_map kMediaSizeSelfDescribingNameWKVCodes[] = {
     {pwg__MediaSizeSelfDescribingNameWKV__iso_a3x6_420x1783mm, "iso_a3x6_420x1783mm"},
     {pwg__MediaSizeSelfDescribingNameWKV__iso_a3x7_420x2080mm, "iso_a3x7_420x2080mm"},
     {pwg__MediaSizeSelfDescribingNameWKV__iso_a4_210x297mm, "iso_a4_210x297mm"},
-    {pwg__MediaSizeSelfDescribingNameWKV__iso_a4_x002dextra_235_x002e5x322_x002e3mm, "iso_a4-extra_235.5x322.3mm"},
+    {pwg__MediaSizeSelfDescribingNameWKV__iso_a4_x002dextra_235_x002e5x322_x002e3mm,
+     "iso_a4-extra_235.5x322.3mm"},
     {pwg__MediaSizeSelfDescribingNameWKV__iso_a4_x002dtab_225x297mm, "iso_a4-tab_225x297mm"},
     {pwg__MediaSizeSelfDescribingNameWKV__iso_a4x3_297x630mm, "iso_a4x3_297x630mm"},
     {pwg__MediaSizeSelfDescribingNameWKV__iso_a4x4_297x841mm, "iso_a4x4_297x841mm"},
@@ -1225,45 +1219,62 @@ const soap_code_map kMediaSizeSelfDescribingNameWKVCodes[] = {
     {pwg__MediaSizeSelfDescribingNameWKV__na_e_34x44in, "na_e_34x44in"},
     {pwg__MediaSizeSelfDescribingNameWKV__na_edp_11x14in, "na_edp_11x14in"},
     {pwg__MediaSizeSelfDescribingNameWKV__na_eur_x002dedp_12x14in, "na_eur-edp_12x14in"},
-    {pwg__MediaSizeSelfDescribingNameWKV__na_executive_7_x002e25x10_x002e5in, "na_executive_7.25x10.5in"},
+    {pwg__MediaSizeSelfDescribingNameWKV__na_executive_7_x002e25x10_x002e5in,
+     "na_executive_7.25x10.5in"},
     {pwg__MediaSizeSelfDescribingNameWKV__na_f_44x68in, "na_f_44x68in"},
-    {pwg__MediaSizeSelfDescribingNameWKV__na_fanfold_x002deur_8_x002e5x12in, "na_fanfold-eur_8.5x12in"},
-    {pwg__MediaSizeSelfDescribingNameWKV__na_fanfold_x002dus_11x14_x002e875in, "na_fanfold-us_11x14.875in"},
+    {pwg__MediaSizeSelfDescribingNameWKV__na_fanfold_x002deur_8_x002e5x12in,
+     "na_fanfold-eur_8.5x12in"},
+    {pwg__MediaSizeSelfDescribingNameWKV__na_fanfold_x002dus_11x14_x002e875in,
+     "na_fanfold-us_11x14.875in"},
     {pwg__MediaSizeSelfDescribingNameWKV__na_foolscap_8_x002e5x13in, "na_foolscap_8.5x13in"},
     {pwg__MediaSizeSelfDescribingNameWKV__na_govt_x002dlegal_8x13in, "na_govt-legal_8x13in"},
     {pwg__MediaSizeSelfDescribingNameWKV__na_govt_x002dletter_8x10in, "na_govt-letter_8x10in"},
     {pwg__MediaSizeSelfDescribingNameWKV__na_index_x002d3x5_3x5in, "na_index-3x5_3x5in"},
     {pwg__MediaSizeSelfDescribingNameWKV__na_index_x002d4x6_4x6in, "na_index-4x6_4x6in"},
-    {pwg__MediaSizeSelfDescribingNameWKV__na_index_x002d4x6_x002dext_6x8in, "na_index-4x6-ext_6x8in"},
+    {pwg__MediaSizeSelfDescribingNameWKV__na_index_x002d4x6_x002dext_6x8in,
+     "na_index-4x6-ext_6x8in"},
     {pwg__MediaSizeSelfDescribingNameWKV__na_index_x002d5x8_5x8in, "na_index-5x8_5x8in"},
     {pwg__MediaSizeSelfDescribingNameWKV__na_invoice_5_x002e5x8_x002e5in, "na_invoice_5.5x8.5in"},
     {pwg__MediaSizeSelfDescribingNameWKV__na_ledger_11x17in, "na_ledger_11x17in"},
     {pwg__MediaSizeSelfDescribingNameWKV__na_legal_8_x002e5x14in, "na_legal_8.5x14in"},
-    {pwg__MediaSizeSelfDescribingNameWKV__na_legal_x002dextra_9_x002e5x15in, "na_legal-extra_9.5x15in"},
+    {pwg__MediaSizeSelfDescribingNameWKV__na_legal_x002dextra_9_x002e5x15in,
+     "na_legal-extra_9.5x15in"},
     {pwg__MediaSizeSelfDescribingNameWKV__na_letter_8_x002e5x11in, "na_letter_8.5x11in"},
-    {pwg__MediaSizeSelfDescribingNameWKV__na_letter_x002dextra_9_x002e5x12in, "na_letter-extra_9.5x12in"},
-    {pwg__MediaSizeSelfDescribingNameWKV__na_letter_x002dplus_8_x002e5x12_x002e69in, "na_letter-plus_8.5x12.69in"},
-    {pwg__MediaSizeSelfDescribingNameWKV__na_monarch_3_x002e875x7_x002e5in, "na_monarch_3.875x7.5in"},
-    {pwg__MediaSizeSelfDescribingNameWKV__na_number_x002d10_4_x002e125x9_x002e5in, "na_number-10_4.125x9.5in"},
-    {pwg__MediaSizeSelfDescribingNameWKV__na_number_x002d11_4_x002e5x10_x002e375in, "na_number-11_4.5x10.375in"},
-    {pwg__MediaSizeSelfDescribingNameWKV__na_number_x002d12_4_x002e75x11in, "na_number-12_4.75x11in"},
+    {pwg__MediaSizeSelfDescribingNameWKV__na_letter_x002dextra_9_x002e5x12in,
+     "na_letter-extra_9.5x12in"},
+    {pwg__MediaSizeSelfDescribingNameWKV__na_letter_x002dplus_8_x002e5x12_x002e69in,
+     "na_letter-plus_8.5x12.69in"},
+    {pwg__MediaSizeSelfDescribingNameWKV__na_monarch_3_x002e875x7_x002e5in,
+     "na_monarch_3.875x7.5in"},
+    {pwg__MediaSizeSelfDescribingNameWKV__na_number_x002d10_4_x002e125x9_x002e5in,
+     "na_number-10_4.125x9.5in"},
+    {pwg__MediaSizeSelfDescribingNameWKV__na_number_x002d11_4_x002e5x10_x002e375in,
+     "na_number-11_4.5x10.375in"},
+    {pwg__MediaSizeSelfDescribingNameWKV__na_number_x002d12_4_x002e75x11in,
+     "na_number-12_4.75x11in"},
     {pwg__MediaSizeSelfDescribingNameWKV__na_number_x002d14_5x11_x002e5in, "na_number-14_5x11.5in"},
-    {pwg__MediaSizeSelfDescribingNameWKV__na_number_x002d9_3_x002e875x8_x002e875in, "na_number-9_3.875x8.875in"},
-    {pwg__MediaSizeSelfDescribingNameWKV__na_personal_3_x002e625x6_x002e5in, "na_personal_3.625x6.5in"},
+    {pwg__MediaSizeSelfDescribingNameWKV__na_number_x002d9_3_x002e875x8_x002e875in,
+     "na_number-9_3.875x8.875in"},
+    {pwg__MediaSizeSelfDescribingNameWKV__na_personal_3_x002e625x6_x002e5in,
+     "na_personal_3.625x6.5in"},
     {pwg__MediaSizeSelfDescribingNameWKV__na_quarto_8_x002e5x10_x002e83in, "na_quarto_8.5x10.83in"},
     {pwg__MediaSizeSelfDescribingNameWKV__na_super_x002da_8_x002e94x14in, "na_super-a_8.94x14in"},
     {pwg__MediaSizeSelfDescribingNameWKV__na_super_x002db_13x19in, "na_super-b_13x19in"},
     {pwg__MediaSizeSelfDescribingNameWKV__na_wide_x002dformat_30x42in, "na_wide-format_30x42in"},
-    {pwg__MediaSizeSelfDescribingNameWKV__om_dai_x002dpa_x002dkai_275x395mm, "om_dai-pa-kai_275x395mm"},
+    {pwg__MediaSizeSelfDescribingNameWKV__om_dai_x002dpa_x002dkai_275x395mm,
+     "om_dai-pa-kai_275x395mm"},
     {pwg__MediaSizeSelfDescribingNameWKV__om_folio_210x330mm, "om_folio_210x330mm"},
     {pwg__MediaSizeSelfDescribingNameWKV__om_folio_x002dsp_215x315mm, "om_folio-sp_215x315mm"},
     {pwg__MediaSizeSelfDescribingNameWKV__om_invite_220x220mm, "om_invite_220x220mm"},
     {pwg__MediaSizeSelfDescribingNameWKV__om_italian_110x230mm, "om_italian_110x230mm"},
-    {pwg__MediaSizeSelfDescribingNameWKV__om_juuro_x002dku_x002dkai_198x275mm, "om_juuro-ku-kai_198x275mm"},
-    {pwg__MediaSizeSelfDescribingNameWKV__om_large_x002dphoto_200x300mm, "om_large-photo_200x300mm"},
+    {pwg__MediaSizeSelfDescribingNameWKV__om_juuro_x002dku_x002dkai_198x275mm,
+     "om_juuro-ku-kai_198x275mm"},
+    {pwg__MediaSizeSelfDescribingNameWKV__om_large_x002dphoto_200x300mm,
+     "om_large-photo_200x300mm"},
     {pwg__MediaSizeSelfDescribingNameWKV__om_pa_x002dkai_267x389mm, "om_pa-kai_267x389mm"},
     {pwg__MediaSizeSelfDescribingNameWKV__om_postfix_114x229mm, "om_postfix_114x229mm"},
-    {pwg__MediaSizeSelfDescribingNameWKV__om_small_x002dphoto_100x150mm, "om_small-photo_100x150mm"},
+    {pwg__MediaSizeSelfDescribingNameWKV__om_small_x002dphoto_100x150mm,
+     "om_small-photo_100x150mm"},
     {pwg__MediaSizeSelfDescribingNameWKV__prc_1_102x165mm, "prc_1_102x165mm"},
     {pwg__MediaSizeSelfDescribingNameWKV__prc_10_324x458mm, "prc_10_324x458mm"},
     {pwg__MediaSizeSelfDescribingNameWKV__prc_16k_146x215mm, "prc_16k_146x215mm"},
@@ -1275,16 +1286,16 @@ const soap_code_map kMediaSizeSelfDescribingNameWKVCodes[] = {
     {pwg__MediaSizeSelfDescribingNameWKV__prc_6_120x320mm, "prc_6_120x320mm"},
     {pwg__MediaSizeSelfDescribingNameWKV__prc_7_160x230mm, "prc_7_160x230mm"},
     {pwg__MediaSizeSelfDescribingNameWKV__prc_8_120x309mm, "prc_8_120x309mm"},
-    {pwg__MediaSizeSelfDescribingNameWKV__pwg_letter_x002dor_x002da4_choice, "pwg_letter-or-a4_choice"},
+    {pwg__MediaSizeSelfDescribingNameWKV__pwg_letter_x002dor_x002da4_choice,
+     "pwg_letter-or-a4_choice"},
     {pwg__MediaSizeSelfDescribingNameWKV__roc_16k_7_x002e75x10_x002e75in, "roc_16k_7.75x10.75in"},
     {pwg__MediaSizeSelfDescribingNameWKV__roc_8k_10_x002e75x15_x002e5in, "roc_8k_10.75x15.5in"},
     {0, nullptr}};
 
-const soap_code_map kMediaToothWKVCodes[] = {
-    {pwg__MediaToothWKV__coarse, "coarse"},
-    {pwg__MediaToothWKV__fine, "fine"},
-    {pwg__MediaToothWKV__medium, "medium"},
-    {0, nullptr}};
+const soap_code_map kMediaToothWKVCodes[] = {{pwg__MediaToothWKV__coarse, "coarse"},
+                                             {pwg__MediaToothWKV__fine, "fine"},
+                                             {pwg__MediaToothWKV__medium, "medium"},
+                                             {0, nullptr}};
 
 const soap_code_map kMediaTypeWKVCodes[] = {
     {pwg__MediaTypeWKV__back_x002dprint_x002dfilm, "back-print-film"},
@@ -1325,25 +1336,21 @@ const soap_code_map kMediaTypeWKVCodes[] = {
     {0, nullptr}};
 
 const soap_code_map kMultipleDocumentsHandlingWKVCodes[] = {
-    {pwg__MultipleDocumentsHandlingWKV__SeparateDocumentsCollatedCopies, "SeparateDocumentsCollatedCopies"},
-    {pwg__MultipleDocumentsHandlingWKV__SeparateDocumentsUncollatedCopies, "SeparateDocumentsUncollatedCopies"},
+    {pwg__MultipleDocumentsHandlingWKV__SeparateDocumentsCollatedCopies,
+     "SeparateDocumentsCollatedCopies"},
+    {pwg__MultipleDocumentsHandlingWKV__SeparateDocumentsUncollatedCopies,
+     "SeparateDocumentsUncollatedCopies"},
     {pwg__MultipleDocumentsHandlingWKV__SingleDocument, "SingleDocument"},
     {pwg__MultipleDocumentsHandlingWKV__SingleDocumentNewSheet, "SingleDocumentNewSheet"},
     {0, nullptr}};
 
 const soap_code_map kNaturalLanguageWKVCodes[] = {
-    {pwg__NaturalLanguageWKV__ar, "ar"},
-    {pwg__NaturalLanguageWKV__de, "de"},
-    {pwg__NaturalLanguageWKV__en, "en"},
-    {pwg__NaturalLanguageWKV__en_x002dus, "en-us"},
-    {pwg__NaturalLanguageWKV__es, "es"},
-    {pwg__NaturalLanguageWKV__fr, "fr"},
-    {pwg__NaturalLanguageWKV__hi, "hi"},
-    {pwg__NaturalLanguageWKV__it, "it"},
-    {pwg__NaturalLanguageWKV__ja, "ja"},
-    {pwg__NaturalLanguageWKV__pt, "pt"},
-    {pwg__NaturalLanguageWKV__zh, "zh"},
-    {0, nullptr}};
+    {pwg__NaturalLanguageWKV__ar, "ar"}, {pwg__NaturalLanguageWKV__de, "de"},
+    {pwg__NaturalLanguageWKV__en, "en"}, {pwg__NaturalLanguageWKV__en_x002dus, "en-us"},
+    {pwg__NaturalLanguageWKV__es, "es"}, {pwg__NaturalLanguageWKV__fr, "fr"},
+    {pwg__NaturalLanguageWKV__hi, "hi"}, {pwg__NaturalLanguageWKV__it, "it"},
+    {pwg__NaturalLanguageWKV__ja, "ja"}, {pwg__NaturalLanguageWKV__pt, "pt"},
+    {pwg__NaturalLanguageWKV__zh, "zh"}, {0, nullptr}};
 
 const soap_code_map kOperatingSystemNameWKVCodes[] = {
     {pwg__OperatingSystemNameWKV__aegis, "aegis"},
@@ -1461,7 +1468,8 @@ const soap_code_map kOperatingSystemNameWKVCodes[] = {
     {pwg__OperatingSystemNameWKV__sco_x002dopen_x002ddesktop_x002d1_x002e1, "sco-open-desktop-1.1"},
     {pwg__OperatingSystemNameWKV__sco_x002dopen_x002ddesktop_x002d2_x002e0, "sco-open-desktop-2.0"},
     {pwg__OperatingSystemNameWKV__sco_x002dopen_x002ddesktop_x002d3_x002e0, "sco-open-desktop-3.0"},
-    {pwg__OperatingSystemNameWKV__sco_x002dopen_x002ddesktop_x002dlite_x002d3_x002e0, "sco-open-desktop-lite-3.0"},
+    {pwg__OperatingSystemNameWKV__sco_x002dopen_x002ddesktop_x002dlite_x002d3_x002e0,
+     "sco-open-desktop-lite-3.0"},
     {pwg__OperatingSystemNameWKV__sco_x002dopen_x002dserver_x002d3_x002e0, "sco-open-server-3.0"},
     {pwg__OperatingSystemNameWKV__sco_x002dunix_x002d3_x002e2_x002e0, "sco-unix-3.2.0"},
     {pwg__OperatingSystemNameWKV__sco_x002dunix_x002d3_x002e2v2_x002e0, "sco-unix-3.2v2.0"},
@@ -1469,9 +1477,12 @@ const soap_code_map kOperatingSystemNameWKVCodes[] = {
     {pwg__OperatingSystemNameWKV__sco_x002dunix_x002d3_x002e2v4_x002e0, "sco-unix-3.2v4.0"},
     {pwg__OperatingSystemNameWKV__sco_x002dunix_x002d3_x002e2v4_x002e1, "sco-unix-3.2v4.1"},
     {pwg__OperatingSystemNameWKV__sco_x002dunix_x002d3_x002e2v4_x002e2, "sco-unix-3.2v4.2"},
-    {pwg__OperatingSystemNameWKV__sco_x002dxenix_x002d386_x002d2_x002e3_x002e2, "sco-xenix-386-2.3.2"},
-    {pwg__OperatingSystemNameWKV__sco_x002dxenix_x002d386_x002d2_x002e3_x002e3, "sco-xenix-386-2.3.3"},
-    {pwg__OperatingSystemNameWKV__sco_x002dxenix_x002d386_x002d2_x002e3_x002e4, "sco-xenix-386-2.3.4"},
+    {pwg__OperatingSystemNameWKV__sco_x002dxenix_x002d386_x002d2_x002e3_x002e2,
+     "sco-xenix-386-2.3.2"},
+    {pwg__OperatingSystemNameWKV__sco_x002dxenix_x002d386_x002d2_x002e3_x002e3,
+     "sco-xenix-386-2.3.3"},
+    {pwg__OperatingSystemNameWKV__sco_x002dxenix_x002d386_x002d2_x002e3_x002e4,
+     "sco-xenix-386-2.3.4"},
     {pwg__OperatingSystemNameWKV__scs, "scs"},
     {pwg__OperatingSystemNameWKV__simp, "simp"},
     {pwg__OperatingSystemNameWKV__sun, "sun"},
@@ -1543,7 +1554,8 @@ const soap_code_map kOperationsSupportedWKVCodes[] = {
     {pwg__OperationsSupportedWKV__GetJobElements, "GetJobElements"},
     {pwg__OperationsSupportedWKV__GetJobs, "GetJobs"},
     {pwg__OperationsSupportedWKV__GetPrinterElements, "GetPrinterElements"},
-    {pwg__OperationsSupportedWKV__GetPrinterSettableElementValues, "GetPrinterSettableElementValues"},
+    {pwg__OperationsSupportedWKV__GetPrinterSettableElementValues,
+     "GetPrinterSettableElementValues"},
     {pwg__OperationsSupportedWKV__HoldJob, "HoldJob"},
     {pwg__OperationsSupportedWKV__HoldNewJobs, "HoldNewJobs"},
     {pwg__OperationsSupportedWKV__PausePrinter, "PausePrinter"},
@@ -1579,20 +1591,19 @@ const soap_code_map kOrientationRequestedWKVCodes[] = {
     {pwg__OrientationRequestedWKV__ReversePortrait, "ReversePortrait"},
     {0, nullptr}};
 
-const soap_code_map kOutputBinWKVCodes[] = {
-    {pwg__OutputBinWKV__Bottom, "Bottom"},
-    {pwg__OutputBinWKV__Center, "Center"},
-    {pwg__OutputBinWKV__FaceDown, "FaceDown"},
-    {pwg__OutputBinWKV__FaceUp, "FaceUp"},
-    {pwg__OutputBinWKV__LargeCapacity, "LargeCapacity"},
-    {pwg__OutputBinWKV__Left, "Left"},
-    {pwg__OutputBinWKV__Middle, "Middle"},
-    {pwg__OutputBinWKV__MyMailbox, "MyMailbox"},
-    {pwg__OutputBinWKV__Rear, "Rear"},
-    {pwg__OutputBinWKV__Right, "Right"},
-    {pwg__OutputBinWKV__Side, "Side"},
-    {pwg__OutputBinWKV__Top, "Top"},
-    {0, nullptr}};
+const soap_code_map kOutputBinWKVCodes[] = {{pwg__OutputBinWKV__Bottom, "Bottom"},
+                                            {pwg__OutputBinWKV__Center, "Center"},
+                                            {pwg__OutputBinWKV__FaceDown, "FaceDown"},
+                                            {pwg__OutputBinWKV__FaceUp, "FaceUp"},
+                                            {pwg__OutputBinWKV__LargeCapacity, "LargeCapacity"},
+                                            {pwg__OutputBinWKV__Left, "Left"},
+                                            {pwg__OutputBinWKV__Middle, "Middle"},
+                                            {pwg__OutputBinWKV__MyMailbox, "MyMailbox"},
+                                            {pwg__OutputBinWKV__Rear, "Rear"},
+                                            {pwg__OutputBinWKV__Right, "Right"},
+                                            {pwg__OutputBinWKV__Side, "Side"},
+                                            {pwg__OutputBinWKV__Top, "Top"},
+                                            {0, nullptr}};
 
 const soap_code_map kPageDeliveryWKVCodes[] = {
     {pwg__PageDeliveryWKV__ReverseOrderFaceDown, "ReverseOrderFaceDown"},
@@ -1643,7 +1654,8 @@ const soap_code_map kPrinterStateReasonsWKVsCodes[] = {
     {pwg__PrinterStateReasonsWKVs__FuserUnderTemp, "FuserUnderTemp"},
     {pwg__PrinterStateReasonsWKVs__HoldNewJobs, "HoldNewJobs"},
     {pwg__PrinterStateReasonsWKVs__InputTrayMissing, "InputTrayMissing"},
-    {pwg__PrinterStateReasonsWKVs__InterpreterResourceUnavailable, "InterpreterResourceUnavailable"},
+    {pwg__PrinterStateReasonsWKVs__InterpreterResourceUnavailable,
+     "InterpreterResourceUnavailable"},
     {pwg__PrinterStateReasonsWKVs__InterlockOpen, "InterlockOpen"},
     {pwg__PrinterStateReasonsWKVs__MarkerSupplyEmpty, "MarkerSupplyEmpty"},
     {pwg__PrinterStateReasonsWKVs__MarkerSupplyLow, "MarkerSupplyLow"},
@@ -1672,28 +1684,25 @@ const soap_code_map kPrinterStateReasonsWKVsCodes[] = {
     {pwg__PrinterStateReasonsWKVs__Unknown, "Unknown"},
     {0, nullptr}};
 
-const soap_code_map kPrinterStateWKVCodes[] = {
-    {pwg__PrinterStateWKV__Idle, "Idle"},
-    {pwg__PrinterStateWKV__Processing, "Processing"},
-    {pwg__PrinterStateWKV__Stopped, "Stopped"},
-    {0, nullptr}};
+const soap_code_map kPrinterStateWKVCodes[] = {{pwg__PrinterStateWKV__Idle, "Idle"},
+                                               {pwg__PrinterStateWKV__Processing, "Processing"},
+                                               {pwg__PrinterStateWKV__Stopped, "Stopped"},
+                                               {0, nullptr}};
 
-const soap_code_map kPrintQualityWKVCodes[] = {
-    {pwg__PrintQualityWKV__Draft, "Draft"},
-    {pwg__PrintQualityWKV__High, "High"},
-    {pwg__PrintQualityWKV__Normal, "Normal"},
-    {0, nullptr}};
+const soap_code_map kPrintQualityWKVCodes[] = {{pwg__PrintQualityWKV__Draft, "Draft"},
+                                               {pwg__PrintQualityWKV__High, "High"},
+                                               {pwg__PrintQualityWKV__Normal, "Normal"},
+                                               {0, nullptr}};
 
 const soap_code_map kReferenceUriSchemesWKVCodes[] = {
     {pwg__ReferenceUriSchemesWKV__ftp_x003a_x002f_x002f, "ftp://"},
     {pwg__ReferenceUriSchemesWKV__http_x003a_x002f_x002f, "http://"},
     {0, nullptr}};
 
-const soap_code_map kSaveDispositionWKVCodes[] = {
-    {pwg__SaveDispositionWKV__None, "None"},
-    {pwg__SaveDispositionWKV__PrintSave, "PrintSave"},
-    {pwg__SaveDispositionWKV__SaveOnly, "SaveOnly"},
-    {0, nullptr}};
+const soap_code_map kSaveDispositionWKVCodes[] = {{pwg__SaveDispositionWKV__None, "None"},
+                                                  {pwg__SaveDispositionWKV__PrintSave, "PrintSave"},
+                                                  {pwg__SaveDispositionWKV__SaveOnly, "SaveOnly"},
+                                                  {0, nullptr}};
 
 const soap_code_map kSeparatorSheetsMemberWKVCodes[] = {
     {pwg__SeparatorSheetsMemberWKV__Media, "Media"},
@@ -1709,28 +1718,29 @@ const soap_code_map kSeparatorSheetsTypeWKVCodes[] = {
     {pwg__SeparatorSheetsTypeWKV__StartSheet, "StartSheet"},
     {0, nullptr}};
 
-const soap_code_map kSheetCollateWKVCodes[] = {
-    {pwg__SheetCollateWKV__Collated, "Collated"},
-    {pwg__SheetCollateWKV__Uncollated, "Uncollated"},
-    {0, nullptr}};
+const soap_code_map kSheetCollateWKVCodes[] = {{pwg__SheetCollateWKV__Collated, "Collated"},
+                                               {pwg__SheetCollateWKV__Uncollated, "Uncollated"},
+                                               {0, nullptr}};
 
-const soap_code_map kSidesWKVCodes[] = {
-    {pwg__SidesWKV__OneSided, "OneSided"},
-    {pwg__SidesWKV__TwoSidedLongEdge, "TwoSidedLongEdge"},
-    {pwg__SidesWKV__TwoSidedShortEdge, "TwoSidedShortEdge"},
-    {0, nullptr}};
+const soap_code_map kSidesWKVCodes[] = {{pwg__SidesWKV__OneSided, "OneSided"},
+                                        {pwg__SidesWKV__TwoSidedLongEdge, "TwoSidedLongEdge"},
+                                        {pwg__SidesWKV__TwoSidedShortEdge, "TwoSidedShortEdge"},
+                                        {0, nullptr}};
 
 const soap_code_map kStatusStringWKVCodes[] = {
     {pwg__StatusStringWKV__ClientErrorElementsNotSettable, "ClientErrorElementsNotSettable"},
-    {pwg__StatusStringWKV__ClientErrorElementsOrValuesNotSupported, "ClientErrorElementsOrValuesNotSupported"},
+    {pwg__StatusStringWKV__ClientErrorElementsOrValuesNotSupported,
+     "ClientErrorElementsOrValuesNotSupported"},
     {pwg__StatusStringWKV__ClientErrorBadRequest, "ClientErrorBadRequest"},
     {pwg__StatusStringWKV__ClientErrorCharsetNotSupported, "ClientErrorCharsetNotSupported"},
     {pwg__StatusStringWKV__ClientErrorCompressionError, "ClientErrorCompressionError"},
-    {pwg__StatusStringWKV__ClientErrorCompressionNotSupported, "ClientErrorCompressionNotSupported"},
+    {pwg__StatusStringWKV__ClientErrorCompressionNotSupported,
+     "ClientErrorCompressionNotSupported"},
     {pwg__StatusStringWKV__ClientErrorConflictingElements, "ClientErrorConflictingElements"},
     {pwg__StatusStringWKV__ClientErrorDocumentAccessError, "ClientErrorDocumentAccessError"},
     {pwg__StatusStringWKV__ClientErrorDocumentFormatError, "ClientErrorDocumentFormatError"},
-    {pwg__StatusStringWKV__ClientErrorDocumentFormatNotSupported, "ClientErrorDocumentFormatNotSupported"},
+    {pwg__StatusStringWKV__ClientErrorDocumentFormatNotSupported,
+     "ClientErrorDocumentFormatNotSupported"},
     {pwg__StatusStringWKV__ClientErrorForbidden, "ClientErrorForbidden"},
     {pwg__StatusStringWKV__ClientErrorGone, "ClientErrorGone"},
     {pwg__StatusStringWKV__ClientErrorNotAuthenticated, "ClientErrorNotAuthenticated"},
@@ -1746,7 +1756,8 @@ const soap_code_map kStatusStringWKVCodes[] = {
     {pwg__StatusStringWKV__ServerErrorDeviceError, "ServerErrorDeviceError"},
     {pwg__StatusStringWKV__ServerErrorInternalError, "ServerErrorInternalError"},
     {pwg__StatusStringWKV__ServerErrorJobCanceled, "ServerErrorJobCanceled"},
-    {pwg__StatusStringWKV__ServerErrorMultipleDocumentJobsNotSupported, "ServerErrorMultipleDocumentJobsNotSupported"},
+    {pwg__StatusStringWKV__ServerErrorMultipleDocumentJobsNotSupported,
+     "ServerErrorMultipleDocumentJobsNotSupported"},
     {pwg__StatusStringWKV__ServerErrorNotAcceptingJobs, "ServerErrorNotAcceptingJobs"},
     {pwg__StatusStringWKV__ServerErrorOperationNotSupported, "ServerErrorOperationNotSupported"},
     {pwg__StatusStringWKV__ServerErrorServiceIsDeactivated, "ServerErrorServiceIsDeactivated"},
@@ -1755,7 +1766,8 @@ const soap_code_map kStatusStringWKVCodes[] = {
     {pwg__StatusStringWKV__ServerErrorVersionNotSupported, "ServerErrorVersionNotSupported"},
     {pwg__StatusStringWKV__SuccessfulOk, "SuccessfulOk"},
     {pwg__StatusStringWKV__SuccessfulOkConflictingElements, "SuccessfulOkConflictingElements"},
-    {pwg__StatusStringWKV__SuccessfulOkIgnoredOrSubstitutedElements, "SuccessfulOkIgnoredOrSubstitutedElements"},
+    {pwg__StatusStringWKV__SuccessfulOkIgnoredOrSubstitutedElements,
+     "SuccessfulOkIgnoredOrSubstitutedElements"},
     {pwg__StatusStringWKV__SuccessfulOkIgnoredSubscriptions, "SuccessfulOkIgnoredSubscriptions"},
     {0, nullptr}};
 
@@ -1773,9 +1785,7 @@ const soap_code_map kStitchingReferenceEdgeWKVCodes[] = {
     {0, nullptr}};
 
 const soap_code_map kUnitsWKVCodes[] = {
-    {pwg__UnitsWKV__Dpcm, "Dpcm"},
-    {pwg__UnitsWKV__Dpi, "Dpi"},
-    {0, nullptr}};
+    {pwg__UnitsWKV__Dpcm, "Dpcm"}, {pwg__UnitsWKV__Dpi, "Dpi"}, {0, nullptr}};
 
 const soap_code_map kUriAuthenticationWKVCodes[] = {
     {pwg__UriAuthenticationWKV__Basic, "Basic"},
@@ -1785,11 +1795,10 @@ const soap_code_map kUriAuthenticationWKVCodes[] = {
     {pwg__UriAuthenticationWKV__RequestingUserName, "RequestingUserName"},
     {0, nullptr}};
 
-const soap_code_map kUriSecurityWKVCodes[] = {
-    {pwg__UriSecurityWKV__None, "None"},
-    {pwg__UriSecurityWKV__Ssl3, "Ssl3"},
-    {pwg__UriSecurityWKV__Tls, "Tls"},
-    {0, nullptr}};
+const soap_code_map kUriSecurityWKVCodes[] = {{pwg__UriSecurityWKV__None, "None"},
+                                              {pwg__UriSecurityWKV__Ssl3, "Ssl3"},
+                                              {pwg__UriSecurityWKV__Tls, "Tls"},
+                                              {0, nullptr}};
 
 const soap_code_map kWhichJobsWKVCodes[] = {
     {pwg__WhichJobsWKV__Aborted, "Aborted"},
@@ -1803,19 +1812,17 @@ const soap_code_map kWhichJobsWKVCodes[] = {
     {pwg__WhichJobsWKV__ProcessingStopped, "ProcessingStopped"},
     {0, nullptr}};
 
-const soap_code_map kXImagePositionWKVCodes[] = {
-    {pwg__XImagePositionWKV__Center, "Center"},
-    {pwg__XImagePositionWKV__Left, "Left"},
-    {pwg__XImagePositionWKV__None, "None"},
-    {pwg__XImagePositionWKV__Right, "Right"},
-    {0, nullptr}};
+const soap_code_map kXImagePositionWKVCodes[] = {{pwg__XImagePositionWKV__Center, "Center"},
+                                                 {pwg__XImagePositionWKV__Left, "Left"},
+                                                 {pwg__XImagePositionWKV__None, "None"},
+                                                 {pwg__XImagePositionWKV__Right, "Right"},
+                                                 {0, nullptr}};
 
-const soap_code_map kYImagePositionWKVCodes[] = {
-    {pwg__YImagePositionWKV__Bottom, "Bottom"},
-    {pwg__YImagePositionWKV__Center, "Center"},
-    {pwg__YImagePositionWKV__None, "None"},
-    {pwg__YImagePositionWKV__Top, "Top"},
-    {0, nullptr}};
+const soap_code_map kYImagePositionWKVCodes[] = {{pwg__YImagePositionWKV__Bottom, "Bottom"},
+                                                 {pwg__YImagePositionWKV__Center, "Center"},
+                                                 {pwg__YImagePositionWKV__None, "None"},
+                                                 {pwg__YImagePositionWKV__Top, "Top"},
+                                                 {0, nullptr}};
 
 } // namespace
 
@@ -1824,7 +1831,8 @@ KAVELIN_CATALOGUE_ENUMERATION(pwg__CompressionWKV, kCompressionWKVCodes, false)
 KAVELIN_CATALOGUE_ENUMERATION(pwg__CoverColMemberWKV, kCoverColMemberWKVCodes, false)
 KAVELIN_CATALOGUE_ENUMERATION(pwg__CoverTypeWKV, kCoverTypeWKVCodes, false)
 KAVELIN_CATALOGUE_ENUMERATION(pwg__CurrentPageOrderWKV, kCurrentPageOrderWKVCodes, false)
-KAVELIN_CATALOGUE_ENUMERATION(pwg__DocumentDigitalSignatureWKV, kDocumentDigitalSignatureWKVCodes, false)
+KAVELIN_CATALOGUE_ENUMERATION(pwg__DocumentDigitalSignatureWKV, kDocumentDigitalSignatureWKVCodes,
+                              false)
 KAVELIN_CATALOGUE_ENUMERATION(pwg__DocumentFormatWKV, kDocumentFormatWKVCodes, false)
 KAVELIN_CATALOGUE_ENUMERATION(pwg__DocumentStateReasonsWKV, kDocumentStateReasonsWKVCodes, false)
 KAVELIN_CATALOGUE_ENUMERATION(pwg__DocumentStateWKV, kDocumentStateWKVCodes, false)
@@ -1832,8 +1840,10 @@ KAVELIN_CATALOGUE_ENUMERATION(pwg__FeedOrientationWKV, kFeedOrientationWKVCodes,
 KAVELIN_CATALOGUE_ENUMERATION(pwg__FinishingsColMemberWKV, kFinishingsColMemberWKVCodes, false)
 KAVELIN_CATALOGUE_ENUMERATION(pwg__FinishingsWKV, kFinishingsWKVCodes, false)
 KAVELIN_CATALOGUE_ENUMERATION(pwg__IANACharset, kIANACharsetCodes, false)
-KAVELIN_CATALOGUE_ENUMERATION(pwg__JobAccountingOutputBinWKV, kJobAccountingOutputBinWKVCodes, false)
-KAVELIN_CATALOGUE_ENUMERATION(pwg__JobAccountingSheetTypeWKV, kJobAccountingSheetTypeWKVCodes, false)
+KAVELIN_CATALOGUE_ENUMERATION(pwg__JobAccountingOutputBinWKV, kJobAccountingOutputBinWKVCodes,
+                              false)
+KAVELIN_CATALOGUE_ENUMERATION(pwg__JobAccountingSheetTypeWKV, kJobAccountingSheetTypeWKVCodes,
+                              false)
 KAVELIN_CATALOGUE_ENUMERATION(pwg__JobCollationTypeWKV, kJobCollationTypeWKVCodes, false)
 KAVELIN_CATALOGUE_ENUMERATION(pwg__JobErrorSheetMemberWKV, kJobErrorSheetMemberWKVCodes, false)
 KAVELIN_CATALOGUE_ENUMERATION(pwg__JobErrorSheetTypeWKV, kJobErrorSheetTypeWKVCodes, false)
@@ -1855,10 +1865,12 @@ KAVELIN_CATALOGUE_ENUMERATION(pwg__MediaRecycledWKV, kMediaRecycledWKVCodes, fal
 KAVELIN_CATALOGUE_ENUMERATION(pwg__MediaSizeAliasNameWKV, kMediaSizeAliasNameWKVCodes, false)
 KAVELIN_CATALOGUE_ENUMERATION(pwg__MediaSizeLegacyNamesWKV, kMediaSizeLegacyNamesWKVCodes, false)
 KAVELIN_CATALOGUE_ENUMERATION(pwg__MediaSizeMemberWKV, kMediaSizeMemberWKVCodes, false)
-KAVELIN_CATALOGUE_ENUMERATION(pwg__MediaSizeSelfDescribingNameWKV, kMediaSizeSelfDescribingNameWKVCodes, false)
+KAVELIN_CATALOGUE_ENUMERATION(pwg__MediaSizeSelfDescribingNameWKV,
+                              kMediaSizeSelfDescribingNameWKVCodes, false)
 KAVELIN_CATALOGUE_ENUMERATION(pwg__MediaToothWKV, kMediaToothWKVCodes, false)
 KAVELIN_CATALOGUE_ENUMERATION(pwg__MediaTypeWKV, kMediaTypeWKVCodes, false)
-KAVELIN_CATALOGUE_ENUMERATION(pwg__MultipleDocumentsHandlingWKV, kMultipleDocumentsHandlingWKVCodes, false)
+KAVELIN_CATALOGUE_ENUMERATION(pwg__MultipleDocumentsHandlingWKV, kMultipleDocumentsHandlingWKVCodes,
+                              false)
 KAVELIN_CATALOGUE_ENUMERATION(pwg__NaturalLanguageWKV, kNaturalLanguageWKVCodes, false)
 KAVELIN_CATALOGUE_ENUMERATION(pwg__OperatingSystemNameWKV, kOperatingSystemNameWKVCodes, false)
 KAVELIN_CATALOGUE_ENUMERATION(pwg__OperationsSupportedWKV, kOperationsSupportedWKVCodes, false)
@@ -1867,7 +1879,8 @@ KAVELIN_CATALOGUE_ENUMERATION(pwg__OutputBinWKV, kOutputBinWKVCodes, false)
 KAVELIN_CATALOGUE_ENUMERATION(pwg__PageDeliveryWKV, kPageDeliveryWKVCodes, false)
 KAVELIN_CATALOGUE_ENUMERATION(pwg__PageOrderReceivedWKV, kPageOrderReceivedWKVCodes, false)
 KAVELIN_CATALOGUE_ENUMERATION(pwg__PdlOverrideSupportedWKV, kPdlOverrideSupportedWKVCodes, false)
-KAVELIN_CATALOGUE_ENUMERATION(pwg__PresentationDirectionNumberUpWKV, kPresentationDirectionNumberUpWKVCodes, false)
+KAVELIN_CATALOGUE_ENUMERATION(pwg__PresentationDirectionNumberUpWKV,
+                              kPresentationDirectionNumberUpWKVCodes, false)
 KAVELIN_CATALOGUE_ENUMERATION(pwg__PrintContentOptimizeWKV, kPrintContentOptimizeWKVCodes, false)
 KAVELIN_CATALOGUE_ENUMERATION(pwg__PrinterStateReasonsWKVs, kPrinterStateReasonsWKVsCodes, false)
 KAVELIN_CATALOGUE_ENUMERATION(pwg__PrinterStateWKV, kPrinterStateWKVCodes, false)
@@ -1880,7 +1893,8 @@ KAVELIN_CATALOGUE_ENUMERATION(pwg__SheetCollateWKV, kSheetCollateWKVCodes, false
 KAVELIN_CATALOGUE_ENUMERATION(pwg__SidesWKV, kSidesWKVCodes, false)
 KAVELIN_CATALOGUE_ENUMERATION(pwg__StatusStringWKV, kStatusStringWKVCodes, false)
 KAVELIN_CATALOGUE_ENUMERATION(pwg__StitchingMemberWKV, kStitchingMemberWKVCodes, false)
-KAVELIN_CATALOGUE_ENUMERATION(pwg__StitchingReferenceEdgeWKV, kStitchingReferenceEdgeWKVCodes, false)
+KAVELIN_CATALOGUE_ENUMERATION(pwg__StitchingReferenceEdgeWKV, kStitchingReferenceEdgeWKVCodes,
+                              false)
 KAVELIN_CATALOGUE_ENUMERATION(pwg__UnitsWKV, kUnitsWKVCodes, false)
 KAVELIN_CATALOGUE_ENUMERATION(pwg__UriAuthenticationWKV, kUriAuthenticationWKVCodes, false)
 KAVELIN_CATALOGUE_ENUMERATION(pwg__UriSecurityWKV, kUriSecurityWKVCodes, false)

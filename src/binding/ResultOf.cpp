@@ -2,12 +2,12 @@
 
 namespace kavelin::binding {
 
-bsi__SessionTicket_t* ResultOf(const _bsi__StartSessionResponse& response) {
+bsi__SessionTicket_USCOREt* ResultOf(const _bsi__StartSessionResponse& response) {
     return response.bsi__StartSessionResult ? response.bsi__StartSessionResult
                                             : response.bsi__return;
 }
 
-bsi__SubscriptionID_t* ResultOf(const _bsi__SubscribeResponse& response) {
+bsi__SubscriptionID_USCOREt* ResultOf(const _bsi__SubscribeResponse& response) {
     return response.bsi__SubscribeResult ? response.bsi__SubscribeResult : response.bsi__return;
 }
 

@@ -24,6 +24,7 @@
 //gsoap ixard   schema elementForm: unqualified
 //gsoap ixa     schema elementForm: unqualified
 
+#include "binding/RuntimeCallbacks.h"
 #include "binding/ReceiveFault.h"
 
 #import "bsi.h"

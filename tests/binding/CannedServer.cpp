@@ -1,0 +1,107 @@
+#include "binding/CannedServer.h"
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <stdexcept>
+
+namespace kavelin::test {
+
+namespace {
+
+constexpr int kSilenceLimitMs = 5000;
+constexpr size_t kRequestLimit = 1 << 20;
+
+// True once the buffer holds a whole request: the header block and Content-Length bytes.
+bool RequestComplete(const std::string& request) {
+    const auto headerEnd = request.find("\r\n\r\n");
+    if (headerEnd == std::string::npos)
+        return false;
+    const auto length = request.find("Content-Length: ");
+    if (length == std::string::npos || length > headerEnd)
+        return true;
+    const size_t bodyLength = std::strtoul(request.c_str() + length + 16, nullptr, 10);
+    return request.size() >= headerEnd + 4 + bodyLength;
+}
+
+std::string ReadRequest(int connection) {
+    std::string request;
+    char buffer[4096];
+    while (!RequestComplete(request) && request.size() < kRequestLimit) {
+        pollfd ready{connection, POLLIN, 0};
+        if (poll(&ready, 1, kSilenceLimitMs) <= 0)
+            break;
+        const ssize_t got = read(connection, buffer, sizeof buffer);
+        if (got <= 0)
+            break;
+        request.append(buffer, static_cast<size_t>(got));
+    }
+    return request;
+}
+
+} // namespace
+
+CannedServer::CannedServer(std::vector<std::string> answers) : mAnswers(std::move(answers)) {
+    mListener = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    if (mListener < 0 || bind(mListener, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
+        listen(mListener, 4) != 0 ||
+        getsockname(mListener, reinterpret_cast<sockaddr*>(&address), &length) != 0)
+        throw std::runtime_error("loopback listener failed");
+    mPort = ntohs(address.sin_port);
+    mThread = std::thread([this] { Serve(); });
+}
+
+CannedServer::~CannedServer() {
+    if (mThread.joinable())
+        mThread.join();
+    close(mListener);
+}
+
+std::string CannedServer::Url(const std::string& path) const {
+    return "http://127.0.0.1:" + std::to_string(mPort) + path;
+}
+
+const std::vector<std::string>& CannedServer::Requests() {
+    if (mThread.joinable())
+        mThread.join();
+    return mRequests;
+}
+
+void CannedServer::Serve() {
+    for (const auto& answer : mAnswers) {
+        pollfd ready{mListener, POLLIN, 0};
+        if (poll(&ready, 1, kSilenceLimitMs) <= 0)
+            return;
+        const int connection = accept(mListener, nullptr, nullptr);
+        if (connection < 0)
+            return;
+        mRequests.push_back(ReadRequest(connection));
+        size_t sent = 0;
+        while (sent < answer.size()) {
+            const ssize_t put = write(connection, answer.data() + sent, answer.size() - sent);
+            if (put <= 0)
+                break;
+            sent += static_cast<size_t>(put);
+        }
+        close(connection);
+    }
+}
+
+std::string SoapAnswer(const std::string& bodyContent) {
+    const std::string envelope =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
+        "<s:Envelope xmlns:s=\"http://schemas.xmlsoap.org/soap/envelope/\"><s:Body>" +
+        bodyContent + "</s:Body></s:Envelope>";
+    return "HTTP/1.1 200 OK\r\nContent-Type: text/xml; charset=utf-8\r\nContent-Length: " +
+           std::to_string(envelope.size()) + "\r\nConnection: close\r\n\r\n" + envelope;
+}
+
+} // namespace kavelin::test

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace kavelin::test {
+
+// A loopback HTTP server for one test: it accepts one connection per canned answer, reads
+// one request on it, records the request's bytes, answers with the canned text and closes.
+// It stops by itself after its last answer, or when a connection stays silent too long.
+class CannedServer {
+public:
+    explicit CannedServer(std::vector<std::string> answers);
+    ~CannedServer();
+    CannedServer(const CannedServer&) = delete;
+    CannedServer& operator=(const CannedServer&) = delete;
+
+    // "http://127.0.0.1:<port>" followed by the given path.
+    std::string Url(const std::string& path = "/") const;
+    // The requests received so far, in order; call after the exchanges are done.
+    const std::vector<std::string>& Requests();
+
+private:
+    void Serve();
+
+    int mListener = -1;
+    int mPort = 0;
+    std::vector<std::string> mAnswers;
+    std::vector<std::string> mRequests;
+    std::thread mThread;
+};
+
+// A canned HTTP 200 answer carrying the given Body content in a SOAP 1.1 envelope.
+std::string SoapAnswer(const std::string& bodyContent);
+
+} // namespace kavelin::test

@@ -1,0 +1,227 @@
+// The exact bytes of every request the proxy sends, against envelopes written by hand.
+#include "binding/CannedServer.h"
+#include "binding/SoapContext.h"
+
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <functional>
+#include <regex>
+#include <sstream>
+#include <string>
+#include <vector>
+
+namespace kavelin::test {
+namespace {
+
+// 2023-11-14T22:13:20Z: a fixed attempt time keeps the envelopes (and their lengths) stable.
+constexpr time_t kAttemptTime = 1700000000;
+
+std::string Golden(const std::string& name) {
+    std::ifstream file(std::string(KAVELIN_TEST_DATA) + "/binding/" + name, std::ios::binary);
+    std::stringstream bytes;
+    bytes << file.rdbuf();
+    return bytes.str();
+}
+
+// The request's port is the server's ephemeral one; everything else is compared as sent.
+std::string Normalised(const std::string& request) {
+    return std::regex_replace(request, std::regex("Host: 127\\.0\\.0\\.1:[0-9]+"),
+                              "Host: 127.0.0.1:PORT");
+}
+
+struct Header {
+    SOAP_ENV__Header header{};
+    bsi__SessionID_USCOREt sessionId;
+    time_t timestamp = kAttemptTime;
+
+    // The proxy's usual header: the session and the attempt time.
+    void Install(struct soap* soap, bool withSession, bool withTime) {
+        sessionId.__item = "SID-0042";
+        header.bsi__SessionID = withSession ? &sessionId : nullptr;
+        header.dd__TimeStamp = withTime ? &timestamp : nullptr;
+        soap->header = &header;
+    }
+};
+
+using Call = std::function<void(struct soap*, const std::string& url)>;
+
+struct RequestCase {
+    const char* golden;
+    bool withHeader;
+    bool withSession;
+    Call call;
+};
+
+std::string Sent(const RequestCase& c) {
+    CannedServer server({SoapAnswer("")});
+    auto soap = NewSoapContext();
+    Header header;
+    if (c.withHeader)
+        header.Install(soap.get(), c.withSession, true);
+    c.call(soap.get(), server.Url());
+    return Normalised(server.Requests().at(0));
+}
+
+bsi__SubscriptionInfo_USCOREt* Info(struct soap* soap, const char* cookie) {
+    auto* info = soap_new_bsi__SubscriptionInfo_USCOREt(soap);
+    info->bsi__EventName = "PrinterStatusChanged";
+    info->bsi__ReliabilityOption = bsi__EventReliabilityDescriptor_USCOREt__Retry;
+    if (cookie)
+        info->bsi__ClientCookie = soap_new_std__string(soap);
+    if (cookie)
+        *info->bsi__ClientCookie = cookie;
+    return info;
+}
+
+const std::vector<RequestCase> kRequests = {
+    {"StartSession.http", true, false,
+     [](struct soap* soap, const std::string& url) {
+         auto* credentials = soap_new_bsi__UserNamePassword_USCOREt(soap);
+         credentials->bsi__UserNameToken = "guest";
+         credentials->bsi__Password = soap_new_std__string(soap);
+         *credentials->bsi__Password = "p&ss";
+         auto* ticket = soap_new_bsi__RequestTicket_USCOREt(soap);
+         ticket->bsi__Credentials = credentials;
+         ticket->bsi__RequestedLanguage = {"de-DE"};
+         ticket->bsi__RequestedRole = {"Guest", "Operator"};
+         _bsi__StartSession request;
+         request.soap_default(soap);
+         request.bsi__RequestTicket = ticket;
+         _bsi__StartSessionResponse response;
+         soap_call___bsiwsdl__StartSession(soap, url.c_str(), "StartSession", &request, &response);
+     }},
+    {"EndSession.http", true, true,
+     [](struct soap* soap, const std::string& url) {
+         char* answer = nullptr;
+         soap_call___bsiwsdl__EndSession(soap, url.c_str(), "EndSession", nullptr, &answer);
+     }},
+    {"GetDataWithoutPrefixes.http", true, true,
+     [](struct soap* soap, const std::string& url) {
+         _ixagd__GetData request;
+         request.soap_default(soap);
+         request.Path = "/dd:Printer/dd:Status";
+         __ixawsdl__GetDataResponse response;
+         soap_call___ixawsdl__GetData(soap, url.c_str(), "GetData", &request, response);
+     }},
+    {"GetDataWithPrefixes.http", true, true,
+     [](struct soap* soap, const std::string& url) {
+         auto* prefixes = soap_new_ixagd__PrefixMapList(soap);
+         for (const auto& [prefix, name] : std::vector<std::pair<std::string, std::string>>{
+                  {"dd", "urn:one"}, {"pwg", "urn:two"}, {"x", "urn:three"}}) {
+             auto* entry = soap_new_ixagd__PrefixMap_USCOREt(soap);
+             entry->Prefix = prefix;
+             entry->URL = name;
+             prefixes->PrefixMap.push_back(entry);
+         }
+         _ixagd__GetData request;
+         request.soap_default(soap);
+         request.Prefixes = prefixes;
+         request.Path = "//dd:Tray[dd:Level < 5 and @id != 'a&b']";
+         __ixawsdl__GetDataResponse response;
+         soap_call___ixawsdl__GetData(soap, url.c_str(), "GetData", &request, response);
+     }},
+    {"SetData.http", true, true,
+     [](struct soap* soap, const std::string& url) {
+         _ixasd__SetData request;
+         request.soap_default(soap);
+         request.XDM_USCOREDocument.Ticket.text =
+             soap_strdup(soap, "<dd:Printer><dd:Name>Front &amp; back</dd:Name></dd:Printer>");
+         request.ResultsDetails = true;
+         __ixawsdl__SetDataResponse response;
+         soap_call___ixawsdl__SetData(soap, url.c_str(), "SetData", &request, response);
+     }},
+    {"GetSettable.http", true, true,
+     [](struct soap* soap, const std::string& url) {
+         __ixawsdl__GetSettableResponse response;
+         soap_call___ixawsdl__GetSettable(soap, url.c_str(), "GetSettable", nullptr, response);
+     }},
+    {"SubscribeFull.http", true, true,
+     [](struct soap* soap, const std::string& url) {
+         auto* filter = soap_new_bsi__FilterProperties_USCOREt(soap);
+         for (const char* name : {"Severity", "Component"}) {
+             auto* pair = soap_new_bsi__Pair_USCOREt(soap);
+             pair->bsi__Name = name;
+             pair->bsi__Value = std::string(name) + "-value";
+             filter->bsi__FilterOn.push_back(pair);
+         }
+         _bsi__Subscribe request;
+         request.soap_default(soap);
+         request.bsi__SubscriptionInfo =
+             Info(soap, "http://10.0.0.7:8080/EventCallbackCliCook:c<1>");
+         request.bsi__FilterProperties = filter;
+         request.bsi__ClientDeliveryAddress = "http://10.0.0.7:8080/EventCallback";
+         _bsi__SubscribeResponse response;
+         soap_call___bsiwsdl__Subscribe(soap, url.c_str(), "Subscribe", &request, &response);
+     }},
+    {"SubscribePlain.http", true, true,
+     [](struct soap* soap, const std::string& url) {
+         _bsi__Subscribe request;
+         request.soap_default(soap);
+         request.bsi__SubscriptionInfo = Info(soap, nullptr);
+         request.bsi__ClientDeliveryAddress = "http://10.0.0.7:8080/EventCallback";
+         _bsi__SubscribeResponse response;
+         soap_call___bsiwsdl__Subscribe(soap, url.c_str(), "Subscribe", &request, &response);
+     }},
+    {"SubscribeAddressOnly.http", true, true,
+     [](struct soap* soap, const std::string& url) {
+         _bsi__Subscribe request;
+         request.soap_default(soap);
+         request.bsi__ClientDeliveryAddress = "http://10.0.0.7:8080/EventCallback";
+         _bsi__SubscribeResponse response;
+         soap_call___bsiwsdl__Subscribe(soap, url.c_str(), "Subscribe", &request, &response);
+     }},
+    {"Unsubscribe.http", true, true,
+     [](struct soap* soap, const std::string& url) {
+         _bsi__Unsubscribe request;
+         request.soap_default(soap);
+         request.bsi__SubscriptionID = soap_new_bsi__SubscriptionID_USCOREt(soap);
+         request.bsi__SubscriptionID->__item = "SUB-7";
+         char* answer = nullptr;
+         soap_call___bsiwsdl__Unsubscribe(soap, url.c_str(), "Unsubscribe", &request, &answer);
+     }},
+    {"GetSupportedEvents.http", true, true,
+     [](struct soap* soap, const std::string& url) {
+         _bsi__GetSupportedEventsResponse response;
+         soap_call___bsiwsdl__GetSupportedEvents(soap, url.c_str(), "GetSupportedEvents", nullptr,
+                                                 &response);
+     }},
+    // The frame's own variations: no header, time stamp alone, the default action (the
+    // default endpoint is not reachable here, so the endpoint stays given), a null object
+    // request and a literal request with content, written unescaped.
+    {"NoHeader.http", false, false,
+     [](struct soap* soap, const std::string& url) {
+         char* answer = nullptr;
+         soap_call___bsiwsdl__EndSession(soap, url.c_str(), "EndSession", nullptr, &answer);
+     }},
+    {"TimeStampAlone.http", true, false,
+     [](struct soap* soap, const std::string& url) {
+         char* answer = nullptr;
+         soap_call___bsiwsdl__EndSession(soap, url.c_str(), "EndSession", nullptr, &answer);
+     }},
+    {"DefaultAction.http", false, false,
+     [](struct soap* soap, const std::string& url) {
+         __ixawsdl__GetSettableResponse response;
+         soap_call___ixawsdl__GetSettable(soap, url.c_str(), nullptr, nullptr, response);
+     }},
+    {"NullObjectRequest.http", false, false,
+     [](struct soap* soap, const std::string& url) {
+         soap_call___bsiwsdl__StartSession(soap, url.c_str(), nullptr, nullptr, nullptr);
+     }},
+    {"LiteralRequest.http", false, false,
+     [](struct soap* soap, const std::string& url) {
+         char literal[] = "<bsi:SessionID>SID-0042</bsi:SessionID>";
+         _bsi__GetSessionTicketResponse response;
+         soap_call___bsiwsdl__GetSessionTicket(soap, url.c_str(), nullptr, literal, &response);
+     }},
+};
+
+TEST(RequestEnvelope, MatchesTheHandWrittenEnvelope) {
+    for (const auto& c : kRequests) {
+        SCOPED_TRACE(c.golden);
+        EXPECT_EQ(Golden(c.golden), Sent(c));
+    }
+}
+
+} // namespace
+} // namespace kavelin::test

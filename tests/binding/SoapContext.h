@@ -1,0 +1,26 @@
+#pragma once
+
+#include "binding/Binding.h"
+
+#include <memory>
+
+namespace kavelin::test {
+
+// An engine context set up as the proxy sets up its own: keep-alive, UTF-8 text, the
+// binding's namespace table.
+struct SoapDeleter {
+    void operator()(struct soap* soap) const {
+        soap_destroy(soap);
+        soap_end(soap);
+        soap_free(soap);
+    }
+};
+using SoapContext = std::unique_ptr<struct soap, SoapDeleter>;
+
+inline SoapContext NewSoapContext() {
+    SoapContext soap(soap_new1(SOAP_IO_KEEPALIVE | SOAP_C_UTFSTRING));
+    soap_set_namespaces(soap.get(), namespaces);
+    return soap;
+}
+
+} // namespace kavelin::test
