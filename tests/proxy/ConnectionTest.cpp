@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <thread>
+
+#include "ProxyTestSupport.h"
+
+using kavelin::device::DeviceOptions;
+using namespace proxytest;
+
+namespace {
+
+const std::string kConfigurationKey = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\n";
+
+TEST(ProxyConnection, ConsecutiveExchangesShareOneConnection) {
+    auto device = StartDevice();
+    RecordingSessionInfo* info = nullptr;
+    CPComPtr<ISessionInfo> held = NewSessionInfo(&info);
+    ProxyHandle proxy = MakeProxy();
+    proxy->Initialize(device->BaseServiceUrl(), held);
+    for (int i = 0; i < 3; ++i) {
+        proxy->StartSession();
+        proxy->EndSession();
+    }
+    const auto requests = device->Requests();
+    ASSERT_EQ(requests.size(), 6u);
+    for (const auto& request : requests)
+        EXPECT_EQ(request.connection, requests[0].connection);
+}
+
+// A device that accepts and never answers: each attempt ends after the configured wait, and
+// the operation fails as for any other failed exchange.
+TEST(ProxyConnection, SilentDeviceFailsAfterTheConfiguredWait) {
+    ScopedRegistry registry(kConfigurationKey + "\"IOTimeout\"=\"1\"\n\"ConnectTimeout\"=\"1\"\n");
+    auto device = StartDevice();
+    device->NeverAnswerNext("StartSession", 2);
+    RecordingSessionInfo* info = nullptr;
+    CPComPtr<ISessionInfo> held = NewSessionInfo(&info);
+    ProxyHandle proxy = MakeProxy();
+    proxy->Initialize(device->BaseServiceUrl(), held);
+    LogCapture log;
+    EXPECT_THROW(proxy->StartSession(), CPException);
+    EXPECT_EQ(log.Count(1, "IBaseSoap::StartSession - error: gSoap start session failed "
+                           "attempting a retry!!!"),
+              2);
+    EXPECT_EQ(device->Requests().size(), 2u);
+}
+
+// The device closes the kept-alive connection between two exchanges; the next exchange must
+// neither fail nor raise SIGPIPE in the host's process.
+TEST(ProxyConnection, ConnectionClosedByTheDeviceIsReplaced) {
+    ASSERT_NE(std::signal(SIGPIPE, SIG_DFL), SIG_ERR);
+    DeviceOptions options;
+    options.idleTimeout = std::chrono::milliseconds(50);
+    auto device = StartDevice(options);
+    RecordingSessionInfo* info = nullptr;
+    CPComPtr<ISessionInfo> held = NewSessionInfo(&info);
+    ProxyHandle proxy = MakeProxy();
+    proxy->Initialize(device->BaseServiceUrl(), held);
+    for (int i = 0; i < 3; ++i) {
+        proxy->StartSession();
+        // Longer than the device's idle limit, so it has closed the connection.
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        proxy->EndSession();
+        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    }
+    const auto requests = device->Requests();
+    ASSERT_EQ(requests.size(), 6u);
+    EXPECT_NE(requests.front().connection, requests.back().connection);
+    EXPECT_TRUE(info->SessionId().empty());
+}
+
+// A device that drops the connection in the middle of its answer: the exchange fails and the
+// next attempt runs on a new connection.
+TEST(ProxyConnection, AnswerCutOffIsAFailedExchange) {
+    auto device = StartDevice();
+    device->CloseMidAnswerNext("StartSession", 1);
+    RecordingSessionInfo* info = nullptr;
+    CPComPtr<ISessionInfo> held = NewSessionInfo(&info);
+    ProxyHandle proxy = MakeProxy();
+    proxy->Initialize(device->BaseServiceUrl(), held);
+    EXPECT_FALSE(proxy->StartSession().empty());
+    const auto requests = device->Requests();
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_NE(requests[0].connection, requests[1].connection);
+}
+
+} // namespace

@@ -1,0 +1,123 @@
+// The library as a host uses it: loaded with dlopen, driven through the public headers alone.
+#include <gtest/gtest.h>
+
+#include <dlfcn.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "DeviceServer.h"
+#include "RecordingSessionInfo.h"
+#include "kavelin/Kavelin.h"
+
+namespace {
+
+std::string ReadFile(const std::filesystem::path& path) {
+    std::ifstream file(path, std::ios::binary);
+    std::ostringstream text;
+    text << file.rdbuf();
+    return text.str();
+}
+
+class HostLibraryTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        std::string pattern =
+            (std::filesystem::temp_directory_path() / "kavelin-host-XXXXXX").string();
+        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
+        mDirectory = pattern;
+        mLogPath = mDirectory / "host.log";
+        std::ofstream(mDirectory / "registry.reg")
+            << "Windows Registry Editor Version 5.00\n\n"
+               "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\n"
+               "\"Logging-Infra\"=\"file,"
+            << mLogPath.string() << ",5\"\n";
+        setenv("KAVELIN_REGISTRY", (mDirectory / "registry.reg").c_str(), 1);
+
+        mLibrary = dlopen(KAVELIN_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
+        ASSERT_NE(mLibrary, nullptr) << dlerror();
+        mMaker = reinterpret_cast<KavelinMaker>(dlsym(mLibrary, "maker"));
+        mDemaker = reinterpret_cast<KavelinDemaker>(dlsym(mLibrary, "demaker"));
+        mRegister = reinterpret_cast<decltype(&KavelinRegisterComponent)>(
+            dlsym(mLibrary, "KavelinRegisterComponent"));
+        mUnregister = reinterpret_cast<decltype(&KavelinUnregisterComponent)>(
+            dlsym(mLibrary, "KavelinUnregisterComponent"));
+        ASSERT_NE(mMaker, nullptr);
+        ASSERT_NE(mDemaker, nullptr);
+        ASSERT_NE(mRegister, nullptr);
+        ASSERT_NE(mUnregister, nullptr);
+        ASSERT_EQ(mRegister(kSessionInfoProgId, &RecordingSessionInfo::kClassId,
+                            CLSCTX_INPROC_SERVER, &RecordingSessionInfo::Factory, nullptr),
+                  S_OK);
+        ASSERT_TRUE(mDevice.Start()) << mDevice.LastError();
+    }
+
+    void TearDown() override {
+        mDevice.Stop();
+        if (mLibrary != nullptr) {
+            mUnregister(kSessionInfoProgId);
+            dlclose(mLibrary);
+        }
+        unsetenv("KAVELIN_REGISTRY");
+        std::filesystem::remove_all(mDirectory);
+    }
+
+    std::filesystem::path mDirectory;
+    std::filesystem::path mLogPath;
+    void* mLibrary = nullptr;
+    KavelinMaker mMaker = nullptr;
+    KavelinDemaker mDemaker = nullptr;
+    decltype(&KavelinRegisterComponent) mRegister = nullptr;
+    decltype(&KavelinUnregisterComponent) mUnregister = nullptr;
+    kavelin::device::DeviceServer mDevice;
+};
+
+TEST_F(HostLibraryTest, SessionThroughTheLoadedLibrary) {
+    mDemaker(nullptr);
+
+    IXDMAccessSoap* proxy = mMaker();
+    ASSERT_NE(proxy, nullptr);
+    EXPECT_EQ(proxy->Reserved0("x", 0), "not implemented");
+    proxy->Initialize(mDevice.BaseServiceUrl(), CPComPtr<ISessionInfo>());
+    const std::string sessionId = proxy->StartSession();
+    EXPECT_FALSE(sessionId.empty());
+
+    // The library's failure is caught by type in the host.
+    try {
+        proxy->StartSession();
+        ADD_FAILURE() << "a second start must be refused";
+    } catch (const CPException& failure) {
+        EXPECT_STREQ(failure.what(), "StartSession Failed!!!");
+        EXPECT_EQ(failure.GetErrorCode(), E_FAIL);
+    }
+    // The proxy made its own session-information object, so destroying it ends the session.
+    mDemaker(proxy);
+    const auto requests = mDevice.Requests();
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(requests[0].operation, "StartSession");
+    EXPECT_EQ(requests[1].operation, "EndSession");
+    EXPECT_NE(requests[1].body.find(sessionId), std::string::npos);
+
+    const std::string log = ReadFile(mLogPath);
+    for (const char* line : {
+             "/3] OVCOM.Kavelin::IBaseSoap - Constructor\r\n",
+             "/5] OVCOM.Kavelin::IBaseSoap::Initialize - Enter\r\n",
+             "/5] OVCOM.Kavelin::IBaseSoap::StartSession - Enter\r\n",
+             "/3] OVCOM.Kavelin::IBaseSoap::StartSession - invoking gSoap start session "
+             "function.\r\n",
+             "/1] OVCOM.Kavelin::IBaseSoap::StartSession - error: start session failed throwing "
+             "exception!!!\r\n",
+             "/5] OVCOM.Kavelin::IBaseSoap::EndSession - Exit\r\n",
+             "/3] OVCOM.Kavelin::IBaseSoap - Destructor\r\n",
+         }) {
+        EXPECT_NE(log.find(line), std::string::npos) << line;
+    }
+    EXPECT_NE(log.find("/2] OVCOM.Kavelin::IBaseSoap::StartSession - warning: session has "
+                       "already been established: " +
+                       sessionId + "\r\n"),
+              std::string::npos);
+}
+
+} // namespace

@@ -1,0 +1,181 @@
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <functional>
+
+#include "ProxyTestSupport.h"
+#include "proxy/BaseSoapProxy.h"
+
+using kavelin::device::DeviceServer;
+using namespace proxytest;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+namespace {
+
+// The reserved slots, and the data-access slots of the base proxy, answer without any
+// exchange; hosts compare these answers, the misspelled one included.
+TEST(ProxyDefaultAnswers, SlotsAnswerWithoutExchange) {
+    kavelin::proxy::BaseSoapProxy base;
+    ProxyHandle made = MakeProxy();
+    struct Case {
+        const char* slot;
+        std::function<std::string(IBaseSoap&)> call;
+        std::string expected;
+    };
+    const auto text = [](bool value) { return std::string(value ? "true" : "false"); };
+    const Case cases[] = {
+        {"Reserved0", [](IBaseSoap& p) { return p.Reserved0("a", 1); }, "not implemented"},
+        {"Reserved1", [](IBaseSoap& p) { return p.Reserved1("a", 1); }, "not implemented"},
+        {"Reserved2", [](IBaseSoap& p) { return p.Reserved2("a", 1); }, "not implemented"},
+        {"Reserved11", [](IBaseSoap& p) { return std::to_string(p.Reserved11("a")); }, "0"},
+        {"Reserved16", [](IBaseSoap& p) { return p.Reserved16(1); }, "not implemented"},
+        {"Reserved17", [](IBaseSoap& p) { return p.Reserved17("a", 1); }, "not implemented"},
+        {"Reserved18", [&](IBaseSoap& p) { return text(p.Reserved18("a", "b", 1)); }, "false"},
+        {"Reserved19", [&](IBaseSoap& p) { return text(p.Reserved19("a", 1)); }, "false"},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(c.call(base), c.expected) << c.slot;
+        EXPECT_EQ(c.call(*made), c.expected) << c.slot << " of the object from maker";
+    }
+    EXPECT_EQ(base.GetData("/", "", 0, 0), "not implemeneted");
+    EXPECT_FALSE(base.SetData("<x/>", 1, 0, 0));
+    EXPECT_EQ(base.GetSettable(0), "not implemented");
+    EXPECT_NO_THROW(base.Reserved3("a", "b", 1));
+    EXPECT_NO_THROW(base.Reserved4("a", 1));
+}
+
+TEST(ProxyInitialize, EmptyUrlOnNewProxyChangesNothing) {
+    LogCapture log;
+    ProxyHandle proxy = MakeProxy();
+    proxy->Initialize("", CPComPtr<ISessionInfo>());
+    EXPECT_EQ(log.Text().find("SetServiceUrl"), std::string::npos);
+    EXPECT_EQ(log.Count(5, "IBaseSoap::Initialize - Enter"), 1);
+    EXPECT_EQ(log.Count(5, "IBaseSoap::Initialize - Exit"), 1);
+}
+
+TEST(ProxyInitialize, SameUrlTwiceOnlyReplacesTheSessionInfo) {
+    auto device = StartDevice();
+    RecordingSessionInfo* first = nullptr;
+    RecordingSessionInfo* second = nullptr;
+    CPComPtr<ISessionInfo> firstHeld = NewSessionInfo(&first);
+    CPComPtr<ISessionInfo> secondHeld = NewSessionInfo(&second);
+    LogCapture log;
+    ProxyHandle proxy = MakeProxy();
+    proxy->Initialize(device->BaseServiceUrl(), firstHeld);
+    const std::string sessionId = proxy->StartSession();
+    proxy->Initialize(device->BaseServiceUrl(), secondHeld);
+
+    EXPECT_EQ(
+        log.Count(3, "IBaseSoap::SetServiceUrl - current:  | new: " + device->BaseServiceUrl()), 1);
+    EXPECT_EQ(log.Text().find("SetServiceUrl - current: " + device->BaseServiceUrl()),
+              std::string::npos);
+    // The first object is released: only the test's own reference is left.
+    EXPECT_EQ(first->AddRef(), 2u);
+    first->Release();
+    // The session stays open and the second object is the one the proxy now reads.
+    EXPECT_THAT(Operations(*device), ElementsAre("StartSession"));
+    second->PresetSessionId(Wide(sessionId));
+    proxy->EndSession();
+    EXPECT_THAT(Operations(*device), ElementsAre("StartSession", "EndSession"));
+    EXPECT_EQ(Narrow(first->SessionId()), sessionId);
+    EXPECT_THAT(second->SessionId(), IsEmpty());
+}
+
+TEST(ProxyInitialize, UrlChangeEndsASessionTheProxyHeld) {
+    auto first = StartDevice();
+    auto second = StartDevice();
+    auto third = StartDevice();
+    RecordingSessionInfo* info = nullptr;
+    CPComPtr<ISessionInfo> held = NewSessionInfo(&info);
+    ProxyHandle proxy = MakeProxy();
+    proxy->Initialize(first->BaseServiceUrl(), held);
+    proxy->StartSession();
+
+    proxy->Initialize(second->BaseServiceUrl(), held);
+    EXPECT_THAT(Operations(*first), ElementsAre("StartSession", "EndSession"));
+    EXPECT_THAT(Operations(*second), IsEmpty());
+    EXPECT_THAT(info->SessionId(), IsEmpty());
+
+    // The ended session's ID is still the proxy's own copy, so the next change tries again,
+    // but the object holds no session and nothing is sent.
+    LogCapture log;
+    proxy->Initialize(third->BaseServiceUrl(), held);
+    EXPECT_EQ(log.Count(2, "IBaseSoap::EndSession - warning: no session has exist to end!"), 1);
+    EXPECT_THAT(Operations(*first), ElementsAre("StartSession", "EndSession"));
+    EXPECT_THAT(Operations(*second), IsEmpty());
+    EXPECT_THAT(Operations(*third), IsEmpty());
+}
+
+TEST(ProxyInitialize, NullObjectAfterHostObjectReleasesIt) {
+    auto device = StartDevice();
+    RecordingSessionInfo* hostObject = nullptr;
+    CPComPtr<ISessionInfo> held = NewSessionInfo(&hostObject);
+    RecordingSessionInfo::Created() = 0;
+    {
+        ProxyHandle proxy = MakeProxy();
+        proxy->Initialize(device->BaseServiceUrl(), held);
+        proxy->Initialize(device->BaseServiceUrl(), CPComPtr<ISessionInfo>());
+        EXPECT_EQ(hostObject->AddRef(), 2u);
+        hostObject->Release();
+
+        const std::string sessionId = proxy->StartSession();
+        EXPECT_FALSE(sessionId.empty());
+        EXPECT_EQ(RecordingSessionInfo::Created(), 1);
+        EXPECT_THAT(hostObject->Writes(), IsEmpty());
+    }
+    // The proxy still counts as given its object by the host: its own session stays open.
+    EXPECT_THAT(Operations(*device), ElementsAre("StartSession"));
+}
+
+TEST(ProxyDestruction, EndsOnlyASessionOfItsOwnObject) {
+    struct Case {
+        const char* name;
+        bool hostSuppliesObject;
+        std::vector<std::string> expected;
+    };
+    const Case cases[] = {
+        {"host object", true, {"StartSession"}},
+        {"own object", false, {"StartSession", "EndSession"}},
+    };
+    for (const Case& c : cases) {
+        auto device = StartDevice();
+        RecordingSessionInfo* info = nullptr;
+        CPComPtr<ISessionInfo> held = NewSessionInfo(&info);
+        {
+            ProxyHandle proxy = MakeProxy();
+            proxy->Initialize(device->BaseServiceUrl(),
+                              c.hostSuppliesObject ? held : CPComPtr<ISessionInfo>());
+            proxy->StartSession();
+        }
+        EXPECT_EQ(Operations(*device), c.expected) << c.name;
+    }
+}
+
+TEST(ProxyDestruction, FreshProxyLooksForASessionAndSendsNothing) {
+    RecordingSessionInfo::Created() = 0;
+    LogCapture log;
+    demaker(maker());
+    EXPECT_EQ(RecordingSessionInfo::Created(), 1);
+    EXPECT_EQ(log.Count(3, "IBaseSoap - Constructor"), 1);
+    EXPECT_EQ(log.Count(3, "IBaseSoap - Destructor"), 1);
+    EXPECT_EQ(log.Count(2, "IBaseSoap::EndSession - warning: no session has exist to end!"), 1);
+}
+
+TEST(ProxySetSessionId, StoresTheIdAndSendsItInTheHeader) {
+    auto device = StartDevice();
+    RecordingSessionInfo* info = nullptr;
+    CPComPtr<ISessionInfo> held = NewSessionInfo(&info);
+    ProxyHandle proxy = MakeProxy();
+    proxy->Initialize(device->BaseServiceUrl(), held);
+    proxy->SetSessionID("host-session");
+    EXPECT_EQ(Narrow(info->SessionId()), "host-session");
+
+    proxy->EndSession();
+    const auto requests = device->Requests();
+    ASSERT_EQ(requests.size(), 1u);
+    EXPECT_NE(HeaderOf(requests[0].body).find("SessionID>host-session</"), std::string::npos)
+        << requests[0].body;
+}
+
+} // namespace
