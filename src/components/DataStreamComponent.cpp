@@ -1,0 +1,126 @@
+#include "components/DataStreamComponent.h"
+
+#include <charconv>
+#include <optional>
+#include <string>
+
+#include "os/ComClassTable.h"
+#include "os/Registry.h"
+#include "platform/Logging.h"
+#include "platform/StringConversion.h"
+
+namespace components {
+
+namespace {
+
+constexpr HRESULT kTimedOut = static_cast<HRESULT>(0x80070102);
+constexpr HRESULT kNotOpen = static_cast<HRESULT>(0x8000FFFF);
+constexpr char kSettingsKey[] = "SOFTWARE\\Orvanta\\Plotara";
+constexpr std::chrono::seconds kDefaultConnectTimeout{10};
+constexpr std::chrono::seconds kDefaultIoTimeout{60};
+// A day: anything longer is taken for a typing error rather than a wish to wait.
+constexpr unsigned kLongestTimeoutSeconds = 86400;
+
+std::chrono::milliseconds ConfiguredTimeout(const char* name, std::chrono::seconds fallback) {
+    const std::optional<std::string> text = os::ReadRegistryString(kSettingsKey, name);
+    if (!text)
+        return fallback;
+    unsigned seconds = 0;
+    const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), seconds);
+    if (error != std::errc() || end != text->data() + text->size() || seconds == 0 ||
+        seconds > kLongestTimeoutSeconds)
+        return fallback;
+    return std::chrono::seconds(seconds);
+}
+
+HRESULT ResultOf(SocketStatus status) {
+    switch (status) {
+    case SocketStatus::Ok:
+        return S_OK;
+    case SocketStatus::TimedOut:
+        return kTimedOut;
+    case SocketStatus::Failed:
+        break;
+    }
+    return E_FAIL;
+}
+
+} // namespace
+
+HRESULT DataStreamComponent::Open(BSTR target, int32_t, int32_t, int32_t, BSTR* status) {
+    if (status != nullptr)
+        *status = nullptr;
+    try {
+        return Connect(target, status);
+    } catch (...) {
+        // Only allocations can fail here; a COM call must not throw at its caller.
+        mSocket.Close();
+        return E_OUTOFMEMORY;
+    }
+}
+
+HRESULT DataStreamComponent::Connect(BSTR target, BSTR* status) {
+    mSocket.Close();
+    const std::string narrowTarget = platform::BstrToNarrow(target);
+    const std::optional<DeviceAddress> address = ResolveDataStreamTarget(narrowTarget);
+    if (!address) {
+        KV_LOG(1, "DataStreamComponent::Open - error: no device address for target: %s",
+               narrowTarget.c_str());
+        return E_INVALIDARG;
+    }
+    const std::string described = address->Describe();
+    KV_LOG(3, "DataStreamComponent::Open - connecting to %s", described.c_str());
+    std::string error;
+    const SocketStatus connected = mSocket.Connect(
+        *address, ConfiguredTimeout("ConnectTimeout", kDefaultConnectTimeout), &error);
+    if (connected != SocketStatus::Ok) {
+        KV_LOG(1, "DataStreamComponent::Open - error: connecting to %s failed: %s",
+               described.c_str(), error.c_str());
+        return ResultOf(connected);
+    }
+    mIoTimeout = ConfiguredTimeout("IOTimeout", kDefaultIoTimeout);
+    if (status != nullptr)
+        *status = platform::NarrowToBstr(described);
+    return S_OK;
+}
+
+HRESULT DataStreamComponent::Read(uint32_t maximum, uint8_t* buffer, uint32_t* count, uint32_t) {
+    if (count == nullptr || (buffer == nullptr && maximum > 0))
+        return E_POINTER;
+    *count = 0;
+    if (!mSocket.IsOpen())
+        return kNotOpen;
+    size_t received = 0;
+    const SocketStatus status = mSocket.Receive(buffer, maximum, &received, mIoTimeout);
+    if (status != SocketStatus::Ok) {
+        KV_LOG(1, "DataStreamComponent::Read - error: receiving from the device failed!!!");
+        return ResultOf(status);
+    }
+    *count = static_cast<uint32_t>(received);
+    return S_OK;
+}
+
+HRESULT DataStreamComponent::Write(uint32_t count, const uint8_t* bytes, uint32_t) {
+    if (bytes == nullptr && count > 0)
+        return E_POINTER;
+    if (!mSocket.IsOpen())
+        return kNotOpen;
+    const SocketStatus status = mSocket.Send(bytes, count, mIoTimeout);
+    if (status != SocketStatus::Ok) {
+        KV_LOG(1, "DataStreamComponent::Write - error: sending to the device failed!!!");
+        return ResultOf(status);
+    }
+    return S_OK;
+}
+
+HRESULT DataStreamComponent::Close() {
+    mSocket.Close();
+    return S_OK;
+}
+
+void RegisterDataStreamComponent() {
+    os::RegisterBuiltInClass(kDataStreamProgId, DataStreamComponent::kClassId, CLSCTX_INPROC_SERVER,
+                             &kavelin::CreateComObject<DataStreamComponent>);
+}
+
+} // namespace components

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+#include "components/DataStreamAddress.h"
+
+// One connection of the built-in data stream. Every wait is bounded by the timeout given to
+// the call, and writing to a connection the device has closed fails instead of raising a
+// signal in the host's process.
+namespace components {
+
+enum class SocketStatus { Ok, TimedOut, Failed };
+
+class DataStreamSocket {
+public:
+    DataStreamSocket() = default;
+    ~DataStreamSocket();
+    DataStreamSocket(const DataStreamSocket&) = delete;
+    DataStreamSocket& operator=(const DataStreamSocket&) = delete;
+
+    // Closes any previous connection first. `error` says why a connection failed.
+    SocketStatus Connect(const DeviceAddress& address, std::chrono::milliseconds timeout,
+                         std::string* error);
+    // All of `bytes`, within `timeout` in total.
+    SocketStatus Send(const uint8_t* bytes, size_t count, std::chrono::milliseconds timeout);
+    // What arrives first, at most `maximum` bytes; `*received` is 0 when the device has
+    // closed its side.
+    SocketStatus Receive(uint8_t* buffer, size_t maximum, size_t* received,
+                         std::chrono::milliseconds timeout);
+    void Close();
+    bool IsOpen() const { return mDescriptor >= 0; }
+
+private:
+    int mDescriptor = -1;
+};
+
+} // namespace components

@@ -1,0 +1,348 @@
+#include "transport/OrvantaDCSPlugin.h"
+
+#include <cstdint>
+#include <cstring>
+#include <new>
+#include <string>
+#include <string_view>
+
+#include <stdsoap2.h>
+
+#include "kavelin/CPComPtr.h"
+#include "kavelin/DataStream.h"
+#include "os/ComCreation.h"
+#include "platform/BstrString.h"
+#include "platform/Logging.h"
+
+namespace {
+
+constexpr std::string_view kSchemePrefix = "ovdcs:";
+constexpr char kPseudoEndpoint[] = "http://ovdcs";
+constexpr std::string_view kEnvelopeStart = "<?xml";
+constexpr std::string_view kEnvelopeEnd = "</SOAP-ENV:Envelope>";
+// The end tag counts only when it closes the buffer, give or take one trailing byte.
+constexpr size_t kEnvelopeEndWindow = kEnvelopeEnd.size() + 1;
+constexpr size_t kFlushThreshold = 4092;
+constexpr uint32_t kIoArgument = 0x80000;
+// Where the stream is created: in-process server, in-process handler and local server.
+constexpr DWORD kStreamClassContext =
+    CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | CLSCTX_LOCAL_SERVER;
+
+// The engine hooks of this plug-in (defined below the state they work on).
+int ConnectHook(struct soap* soap, const char* endpoint, const char* host, int port);
+int PostHook(struct soap* soap, const char* endpoint, const char* host, int port, const char* path,
+             const char* action, ULONG64 count);
+int SendHook(struct soap* soap, const char* bytes, size_t length);
+size_t RecvHook(struct soap* soap, char* buffer, size_t size);
+int CloseHook(struct soap* soap);
+
+bool HasSchemePrefix(const char* url) {
+    if (url == nullptr)
+        return false;
+    for (size_t i = 0; i < kSchemePrefix.size(); ++i) {
+        // A shorter URL stops at its terminating zero, which matches no prefix character.
+        char c = url[i];
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+        if (c != kSchemePrefix[i])
+            return false;
+    }
+    return true;
+}
+
+// The device the stream is opened for: what follows the scheme prefix and any run of slashes
+// and backslashes behind it; any other endpoint is taken whole.
+const char* StreamTarget(const char* endpoint) {
+    if (!HasSchemePrefix(endpoint))
+        return endpoint;
+    const char* target = endpoint + kSchemePrefix.size();
+    while (*target == '/' || *target == '\\')
+        ++target;
+    return target;
+}
+
+// The log prints the stream reference's low 32 bits, 0 when there is none.
+unsigned StreamBits(const IDataStream* stream) {
+    return static_cast<unsigned>(reinterpret_cast<uintptr_t>(stream));
+}
+
+class DirectConnectState {
+public:
+    DirectConnectState() {
+        CLSID clsid{};
+        IDataStream* created = nullptr;
+        try {
+            if (SUCCEEDED(CLSIDFromProgID(kDataStreamProgId, &clsid)) &&
+                FAILED(CoCreateInstance(clsid, nullptr, kStreamClassContext,
+                                        IDataStream::kInterfaceId,
+                                        reinterpret_cast<void**>(&created))))
+                created = nullptr;
+        } catch (...) {
+            // A host factory that throws is a creation failure like any other.
+            created = nullptr;
+        }
+        mStream.Attach(created);
+        if (mStream)
+            KV_LOG(3, "OrvantaDCSPlugin::Constructor - data stream object creation succeeded!");
+        else
+            KV_LOG(1, "OrvantaDCSPlugin::Constructor - error: data stream object creation "
+                      "failed!!!");
+    }
+
+    // Takes over the engine's transport; what it replaces is kept so that ending the context
+    // leaves no hook behind that points into a plug-in that no longer exists.
+    void TakeOver(struct soap* soap) {
+        mSavedPost = soap->fpost;
+        mSavedConnect = soap->fconnect;
+        mSavedClose = soap->fclose;
+        mSavedSend = soap->fsend;
+        mSavedRecv = soap->frecv;
+        soap->fconnect = ConnectHook;
+        soap->fclose = CloseHook;
+        soap->fpost = PostHook;
+        soap->fsend = SendHook;
+        soap->frecv = RecvHook;
+    }
+
+    void GiveBack(struct soap* soap) const {
+        if (soap->fpost == PostHook)
+            soap->fpost = mSavedPost;
+        if (soap->fconnect == ConnectHook)
+            soap->fconnect = mSavedConnect;
+        if (soap->fclose == CloseHook)
+            soap->fclose = mSavedClose;
+        if (soap->fsend == SendHook)
+            soap->fsend = mSavedSend;
+        if (soap->frecv == RecvHook)
+            soap->frecv = mSavedRecv;
+    }
+
+    int Connect(const char* endpoint) {
+        if (endpoint == nullptr || *endpoint == '\0' || !mStream) {
+            KV_LOG(1,
+                   "OrvantaDCSPlugin::connect - error: invalid url: %s -or- data stream is "
+                   "null: 0x%X",
+                   endpoint == nullptr ? "" : endpoint, StreamBits(mStream.Get()));
+            return -1;
+        }
+        if (mOpen) {
+            mStream->Close();
+            mOpen = false;
+        }
+        const char* target = StreamTarget(endpoint);
+        // In playback the answers come from files; nothing may reach a device.
+        if (PlaybackEnabled())
+            return 0;
+        KV_LOG(3, "OrvantaDCSPlugin::connect - attempting to open data stream for url: %s",
+               endpoint);
+        const platform::BstrString wideTarget(target);
+        platform::BstrString status;
+        const HRESULT result = mStream->Open(wideTarget.Get(), 0, 1, 0, status.Receive());
+        if (FAILED(result)) {
+            KV_LOG(1, "OrvantaDCSPlugin::connect - error: data stream open failed!!! | hr=0x%X",
+                   static_cast<unsigned>(result));
+            return result;
+        }
+        KV_LOG(3, "OrvantaDCSPlugin::connect - data stream opened successfully!");
+        mOpen = true;
+        // Any success code means the stream is ready; the engine reads non-zero as failure.
+        return 0;
+    }
+
+    int Post(struct soap* soap, const char* host, int port, const char* path, const char* action,
+             ULONG64 count) const {
+        KV_LOG(5, "OrvantaDCSPlugin::fpost()");
+        if (mSavedPost == nullptr)
+            return 0;
+        return mSavedPost(soap, kPseudoEndpoint, host, port, path, action, count);
+    }
+
+    int Send(const char* bytes, size_t length) {
+        if (!mStream) {
+            KV_LOG(1, "OrvantaDCSPlugin::send - error: data stream is null!!!");
+            mSendBuffer.clear();
+            return -1;
+        }
+        const std::string_view chunk(bytes, bytes == nullptr ? 0 : length);
+        if (chunk.starts_with(kEnvelopeStart)) {
+            // What came before the envelope is the HTTP header block.
+            const HRESULT result = WriteBuffered();
+            if (FAILED(result)) {
+                KV_LOG(1, "OrvantaDCSPlugin::send - error: writing data failed!!!");
+                return -1;
+            }
+        }
+        mSendBuffer.append(chunk);
+        if (EnvelopeComplete() || mSendBuffer.size() >= kFlushThreshold) {
+            if (FAILED(WriteBuffered())) {
+                KV_LOG(1, "OrvantaDCSPlugin::send - error: writing data failed!!!");
+                return -1;
+            }
+        }
+        return 0;
+    }
+
+    size_t Recv(char* buffer, size_t size) {
+        if (!mStream) {
+            KV_LOG(1, "OrvantaDCSPlugin::recv - error: data stream is null!!!");
+            return 0;
+        }
+        // A request whose end was not recognised is still waiting here.
+        if (!mSendBuffer.empty() && FAILED(WriteBuffered())) {
+            KV_LOG(1, "OrvantaDCSPlugin::recv - error: writing remaining data failed!!!");
+            KV_LOG(1, "OrvantaDCSPlugin::recv - error: read data failed!!!");
+            return 0;
+        }
+        const uint32_t maximum = size > UINT32_MAX ? UINT32_MAX : static_cast<uint32_t>(size);
+        uint32_t count = 0;
+        const HRESULT result =
+            mStream->Read(maximum, reinterpret_cast<uint8_t*>(buffer), &count, kIoArgument);
+        if (FAILED(result)) {
+            KV_LOG(1, "OrvantaDCSPlugin::recv - error: read data failed!!!");
+            return 0;
+        }
+        // A count beyond the buffer would make the engine read past it.
+        return count > maximum ? maximum : count;
+    }
+
+    void Close() {
+        if (mStream && mOpen) {
+            KV_LOG(3, "OrvantaDCSPlugin::close - closing data stream!");
+            mStream->Close();
+            mOpen = false;
+        }
+    }
+
+private:
+    bool EnvelopeComplete() const {
+        if (mSendBuffer.size() < kEnvelopeEndWindow)
+            return false;
+        return mSendBuffer.find(kEnvelopeEnd, mSendBuffer.size() - kEnvelopeEndWindow) !=
+               std::string::npos;
+    }
+
+    // One Write of everything buffered, which is then dropped whatever the result.
+    HRESULT WriteBuffered() {
+        HRESULT result = E_INVALIDARG;
+        if (mSendBuffer.size() <= UINT32_MAX)
+            result =
+                mStream->Write(static_cast<uint32_t>(mSendBuffer.size()),
+                               reinterpret_cast<const uint8_t*>(mSendBuffer.data()), kIoArgument);
+        mSendBuffer.clear();
+        return result;
+    }
+
+    bool mOpen = false;
+    CPComPtr<IDataStream> mStream;
+    std::string mSendBuffer;
+    decltype(soap::fpost) mSavedPost = nullptr;
+    decltype(soap::fconnect) mSavedConnect = nullptr;
+    decltype(soap::fclose) mSavedClose = nullptr;
+    decltype(soap::fsend) mSavedSend = nullptr;
+    decltype(soap::frecv) mSavedRecv = nullptr;
+};
+
+DirectConnectState* StateOf(struct soap* soap) {
+    return static_cast<DirectConnectState*>(soap_lookup_plugin(soap, kOrvantaDCSPluginId));
+}
+
+// The hooks: each finds its state first and does nothing without one; none lets an
+// exception reach the engine.
+
+int ConnectHook(struct soap* soap, const char* endpoint, const char*, int) {
+    DirectConnectState* state = StateOf(soap);
+    if (state == nullptr)
+        return 0;
+    try {
+        return state->Connect(endpoint);
+    } catch (...) {
+        return -1;
+    }
+}
+
+int PostHook(struct soap* soap, const char*, const char* host, int port, const char* path,
+             const char* action, ULONG64 count) {
+    DirectConnectState* state = StateOf(soap);
+    if (state == nullptr)
+        return 0;
+    try {
+        return state->Post(soap, host, port, path, action, count);
+    } catch (...) {
+        return SOAP_EOM;
+    }
+}
+
+int SendHook(struct soap* soap, const char* bytes, size_t length) {
+    DirectConnectState* state = StateOf(soap);
+    if (state == nullptr)
+        return 0;
+    try {
+        return state->Send(bytes, length);
+    } catch (...) {
+        return -1;
+    }
+}
+
+size_t RecvHook(struct soap* soap, char* buffer, size_t size) {
+    DirectConnectState* state = StateOf(soap);
+    if (state == nullptr)
+        return 0;
+    try {
+        return state->Recv(buffer, size);
+    } catch (...) {
+        return 0;
+    }
+}
+
+int CloseHook(struct soap* soap) {
+    DirectConnectState* state = StateOf(soap);
+    if (state == nullptr)
+        return 0;
+    try {
+        state->Close();
+    } catch (...) {
+        // Closing has no failure to report.
+    }
+    return 0;
+}
+
+void DeleteHook(struct soap* soap, struct soap_plugin* plugin) {
+    KV_LOG(5, "OrvantaDCSPlugin::Delete()");
+    auto* state = static_cast<DirectConnectState*>(plugin->data);
+    if (state == nullptr)
+        return;
+    state->GiveBack(soap);
+    plugin->data = nullptr;
+    delete state;
+}
+
+} // namespace
+
+int OrvantaDCSPlugin(struct soap* soap, struct soap_plugin* plugin, void* serviceUrl) {
+    const char* url = static_cast<const char*>(serviceUrl);
+    if (!HasSchemePrefix(url)) {
+        KV_LOG(3, "OrvantaDCSPlugin::Attach - skipping plugin attach for service url: %s",
+               url == nullptr ? "" : url);
+        return -1;
+    }
+    // The engine refuses a second record with this identifier only after the attach function
+    // has run, so a second attach must not touch the hooks at all.
+    if (soap_lookup_plugin(soap, kOrvantaDCSPluginId) != nullptr)
+        return -1;
+    DirectConnectState* state = nullptr;
+    try {
+        state = new (std::nothrow) DirectConnectState();
+    } catch (...) {
+        state = nullptr;
+    }
+    if (state == nullptr)
+        return -1;
+    KV_LOG(3, "OrvantaDCSPlugin::Attach - attaching direct connect plugin for service url: %s",
+           url);
+    plugin->id = kOrvantaDCSPluginId;
+    plugin->data = state;
+    plugin->fcopy = nullptr;
+    plugin->fdelete = DeleteHook;
+    state->TakeOver(soap);
+    return 0;
+}

@@ -1,0 +1,198 @@
+#include "transport/SoapMsgLogging.h"
+
+#include <cstdint>
+#include <fstream>
+#include <new>
+#include <string>
+#include <string_view>
+
+#include <stdsoap2.h>
+
+#include "os/ModulePath.h"
+#include "platform/Logging.h"
+
+namespace {
+
+constexpr char kOutgoingFormat[] = "SoapOut >>\n%s";
+constexpr uint8_t kDumpLevel = 6;
+constexpr size_t kPieceSize = 480;
+constexpr std::string_view kEnvelopeStart = "<?xml";
+constexpr std::string_view kEnvelopeEnd = "</SOAP-ENV:Envelope>";
+constexpr size_t kEnvelopeEndWindow = 25;
+constexpr std::string_view kActionHeader = "SOAPAction:";
+constexpr std::string_view kActionDelimiters = ": \n\"'";
+constexpr std::string_view kResponseSuffix = "Res.txt";
+constexpr std::string_view kFolderName = "SoapMsgs/";
+constexpr size_t kPlaybackReadLimit = 4096;
+
+int SendHook(struct soap* soap, const char* bytes, size_t length);
+size_t RecvHook(struct soap* soap, char* buffer, size_t size);
+
+// The folder of the response files: the directory of the library's own file, then SoapMsgs.
+// Empty when the library cannot tell where it lives, so that no file is ever looked up
+// relative to wherever the process happens to run.
+std::string ResponseFolder() {
+    const std::string module = os::LibraryPath();
+    const size_t separator = module.rfind('/');
+    if (separator == std::string::npos)
+        return {};
+    return module.substr(0, separator + 1).append(kFolderName);
+}
+
+// An action names a file inside the folder only; anything that could step out of it names none.
+bool NamesFileInFolder(std::string_view token) {
+    return !token.empty() &&
+           token.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos &&
+           token.find("..") == std::string_view::npos;
+}
+
+class PlaybackState {
+public:
+    explicit PlaybackState(std::string folder) : mFolder(std::move(folder)) {}
+
+    void TakeOver(struct soap* soap) {
+        mSavedSend = soap->fsend;
+        soap->fsend = SendHook;
+        mSavedRecv = soap->frecv;
+        soap->frecv = RecvHook;
+    }
+
+    // Leaves no hook behind that points into a plug-in that no longer exists.
+    void GiveBack(struct soap* soap) const {
+        if (soap->fsend == SendHook)
+            soap->fsend = mSavedSend;
+        if (soap->frecv == RecvHook)
+            soap->frecv = mSavedRecv;
+    }
+
+    int Send(const char* bytes, size_t length) {
+        const std::string_view chunk(bytes, bytes == nullptr ? 0 : length);
+        // What came before the envelope is the HTTP header block: one entry of its own.
+        if (!mOutBuffer.empty() && chunk.starts_with(kEnvelopeStart)) {
+            LogInPieces(mOutBuffer);
+            mOutBuffer.clear();
+        }
+        mOutBuffer.append(chunk);
+        const bool logged = MessageComplete() || mOutBuffer.size() > kPieceSize;
+        if (logged)
+            LogInPieces(mOutBuffer);
+        UpdateResponsePath();
+        // Every request starts its answer from the beginning of its file.
+        mResponseFile.close();
+        if (logged)
+            mOutBuffer.clear();
+        return SOAP_OK;
+    }
+
+    size_t Recv(char* buffer, size_t size) {
+        if (!mResponseFile.is_open() && !mResponsePath.empty())
+            mResponseFile.open(mResponsePath, std::ios::in | std::ios::binary);
+        if (!mResponseFile.is_open())
+            return 0;
+        const size_t limit = size < kPlaybackReadLimit ? size : kPlaybackReadLimit;
+        mResponseFile.read(buffer, static_cast<std::streamsize>(limit));
+        return static_cast<size_t>(mResponseFile.gcount());
+    }
+
+private:
+    bool MessageComplete() const {
+        const size_t from =
+            mOutBuffer.size() > kEnvelopeEndWindow ? mOutBuffer.size() - kEnvelopeEndWindow : 0;
+        return !mOutBuffer.empty() && mOutBuffer.find(kEnvelopeEnd, from) != std::string::npos;
+    }
+
+    static void LogInPieces(std::string_view bytes) {
+        for (size_t at = 0; at < bytes.size(); at += kPieceSize) {
+            const std::string piece(bytes.substr(at, kPieceSize));
+            KV_LOG(kDumpLevel, kOutgoingFormat, piece.c_str());
+        }
+    }
+
+    // The SOAP action of the request names its answer; a request without one keeps the
+    // previous answer's file.
+    void UpdateResponsePath() {
+        const size_t header = mOutBuffer.find(kActionHeader);
+        if (header == std::string::npos || header == 0)
+            return;
+        std::string_view token;
+        const size_t start =
+            mOutBuffer.find_first_not_of(kActionDelimiters, header + kActionHeader.size());
+        if (start != std::string::npos) {
+            const size_t end = mOutBuffer.find_first_of(kActionDelimiters, start);
+            token = std::string_view(mOutBuffer).substr(start, end - start);
+        }
+        if (mFolder.empty() || !NamesFileInFolder(token))
+            mResponsePath.clear();
+        else
+            mResponsePath = std::string(mFolder).append(token).append(kResponseSuffix);
+    }
+
+    std::string mFolder;
+    std::string mOutBuffer;
+    std::string mResponsePath;
+    std::ifstream mResponseFile;
+    decltype(soap::fsend) mSavedSend = nullptr;
+    decltype(soap::frecv) mSavedRecv = nullptr;
+};
+
+PlaybackState* StateOf(struct soap* soap) {
+    return static_cast<PlaybackState*>(soap_lookup_plugin(soap, kSoapMsgLoggingId));
+}
+
+// The hooks: each finds its state first and does nothing without one; none lets an
+// exception reach the engine.
+
+int SendHook(struct soap* soap, const char* bytes, size_t length) {
+    PlaybackState* state = StateOf(soap);
+    if (state == nullptr)
+        return 0;
+    try {
+        return state->Send(bytes, length);
+    } catch (...) {
+        return SOAP_EOM;
+    }
+}
+
+size_t RecvHook(struct soap* soap, char* buffer, size_t size) {
+    PlaybackState* state = StateOf(soap);
+    if (state == nullptr)
+        return 0;
+    try {
+        return state->Recv(buffer, size);
+    } catch (...) {
+        return 0;
+    }
+}
+
+void DeleteHook(struct soap* soap, struct soap_plugin* plugin) {
+    auto* state = static_cast<PlaybackState*>(plugin->data);
+    if (state == nullptr)
+        return;
+    state->GiveBack(soap);
+    plugin->data = nullptr;
+    delete state;
+}
+
+} // namespace
+
+int SoapMsgLogging(struct soap* soap, struct soap_plugin* plugin, void*) {
+    // The engine refuses a second record with this identifier only after the attach function
+    // has run, so a second attach must not touch the hooks at all.
+    if (soap_lookup_plugin(soap, kSoapMsgLoggingId) != nullptr)
+        return -1;
+    PlaybackState* state = nullptr;
+    try {
+        state = new (std::nothrow) PlaybackState(ResponseFolder());
+    } catch (...) {
+        state = nullptr;
+    }
+    if (state == nullptr)
+        return -1;
+    KV_LOG(3, "SoapMsgLogging::Attach - attaching SoapMsgLogging plugin.");
+    plugin->id = kSoapMsgLoggingId;
+    plugin->data = state;
+    plugin->fcopy = nullptr;
+    plugin->fdelete = DeleteHook;
+    state->TakeOver(soap);
+    return 0;
+}

@@ -1,0 +1,285 @@
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "RecordingDataStream.h"
+#include "ScopedLog.h"
+#include "binding/Binding.h"
+#include "transport/OrvantaDCSPlugin.h"
+#include "transport/TransportPlugins.h"
+
+namespace {
+
+using kavelin::testing::RecordingStreamRegistration;
+using kavelin::testing::ScopedLog;
+using kavelin::testing::StreamJournal;
+using ::testing::Each;
+using ::testing::ElementsAre;
+using ::testing::ElementsAreArray;
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+constexpr std::string_view kEndTag = "</SOAP-ENV:Envelope>";
+
+// An envelope of exactly `size` bytes: the XML declaration, filler, the end tag.
+std::string Envelope(size_t size) {
+    std::string body = "<?xml version=\"1.0\"?>";
+    body.append(size - body.size() - kEndTag.size(), 'x');
+    body.append(kEndTag);
+    return body;
+}
+
+std::vector<size_t> SizesOf(const std::vector<std::string>& writes) {
+    std::vector<size_t> sizes;
+    for (const std::string& write : writes)
+        sizes.push_back(write.size());
+    return sizes;
+}
+
+std::string HttpAnswer(const std::string& result) {
+    const std::string envelope =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
+        "<SOAP-ENV:Envelope xmlns:SOAP-ENV=\"http://schemas.xmlsoap.org/soap/envelope/\" "
+        "xmlns:ixagd=\"http://schemas.orvanta.example/schemas/imaging/con/ixa/2004/07/20\">"
+        "<SOAP-ENV:Body><ixagd:GetDataResponse><GetDataResult>" +
+        result + "</GetDataResult></ixagd:GetDataResponse></SOAP-ENV:Body></SOAP-ENV:Envelope>";
+    return "HTTP/1.1 200 OK\r\nContent-Type: text/xml; charset=utf-8\r\nContent-Length: " +
+           std::to_string(envelope.size()) + "\r\n\r\n" + envelope;
+}
+
+class DirectConnectPlugin : public ::testing::Test {
+protected:
+    DirectConnectPlugin() { Init(); }
+    ~DirectConnectPlugin() override { soap_done(&mSoap); }
+
+    void Init() {
+        soap_init2(&mSoap, SOAP_IO_KEEPALIVE | SOAP_C_UTFSTRING,
+                   SOAP_IO_KEEPALIVE | SOAP_C_UTFSTRING);
+        soap_set_namespaces(&mSoap, namespaces);
+    }
+
+    bool Attach(const char* url) {
+        RegisterTransportPlugins(&mSoap, url);
+        return soap_lookup_plugin(&mSoap, kOrvantaDCSPluginId) != nullptr;
+    }
+
+    int Send(std::string_view bytes) { return mSoap.fsend(&mSoap, bytes.data(), bytes.size()); }
+
+    // The header as the engine sends it: a few pieces per line.
+    void SendHeader() {
+        for (std::string_view piece : {"POST /ixa HTTP/1.1", "\r\n", "Host", ": ", "dev", "\r\n",
+                                       "SOAPAction", ": ", "\"GetData\"", "\r\n", "\r\n"})
+            ASSERT_EQ(Send(piece), 0);
+    }
+
+    size_t Receive() {
+        char buffer[256];
+        return mSoap.frecv(&mSoap, buffer, sizeof buffer);
+    }
+
+    int GetData(const char* url, std::string* result) {
+        _ixagd__GetData request;
+        request.soap_default(&mSoap);
+        request.Path = "/dd:Device";
+        __ixawsdl__GetDataResponse response;
+        const int status = soap_call___ixawsdl__GetData(&mSoap, url, "GetData", &request, response);
+        if (status == SOAP_OK && response.ixagd__GetDataResponse != nullptr)
+            *result = kavelin::binding::ResultOf(*response.ixagd__GetDataResponse);
+        return status;
+    }
+
+    StreamJournal mJournal;
+    RecordingStreamRegistration mRegistration{mJournal};
+    struct soap mSoap;
+};
+
+TEST_F(DirectConnectPlugin, AttachesOnlyToTheDirectConnectScheme) {
+    struct Case {
+        const char* url;
+        bool attaches;
+    };
+    for (const Case& c : {Case{"ovdcs://dev", true}, Case{"OVDCS://dev", true},
+                          Case{"OvDcS:", true}, Case{"http://127.0.0.1:80/x", false},
+                          Case{"ovdcs", false}, Case{"", false}, Case{nullptr, false}}) {
+        SCOPED_TRACE(c.url == nullptr ? "(null)" : c.url);
+        soap_done(&mSoap);
+        Init();
+        const int created = mJournal.created;
+        EXPECT_EQ(Attach(c.url), c.attaches);
+        EXPECT_EQ(mJournal.created - created, c.attaches ? 1 : 0);
+        EXPECT_EQ(mSoap.fconnect != nullptr, c.attaches);
+        EXPECT_EQ(mSoap.error, SOAP_OK);
+    }
+}
+
+TEST_F(DirectConnectPlugin, LogsWhetherItAttaches) {
+    const ScopedLog log(3, "dcs-attach");
+    Attach("http://printer/x");
+    soap_done(&mSoap);
+    Init();
+    Attach("ovdcs://dev");
+    const std::string text = log.Contents();
+    EXPECT_THAT(text, HasSubstr("OrvantaDCSPlugin::Attach - skipping plugin attach for service "
+                                "url: http://printer/x"));
+    EXPECT_THAT(text, HasSubstr("OrvantaDCSPlugin::Constructor - data stream object creation "
+                                "succeeded!"));
+    EXPECT_THAT(text, HasSubstr("OrvantaDCSPlugin::Attach - attaching direct connect plugin for "
+                                "service url: ovdcs://dev"));
+}
+
+TEST_F(DirectConnectPlugin, OpensTheTargetBehindTheSchemeAndItsSlashes) {
+    struct Case {
+        const char* endpoint;
+        std::u16string target;
+    };
+    ASSERT_TRUE(Attach("ovdcs:"));
+    for (const Case& c : {Case{"ovdcs://dev/path", u"dev/path"}, Case{"ovdcs:\\\\name", u"name"},
+                          Case{"ovdcs:", u""}, Case{"OVDCS:/\\/unix/run/x", u"unix/run/x"},
+                          Case{"plain/name", u"plain/name"}}) {
+        SCOPED_TRACE(c.endpoint);
+        EXPECT_EQ(mSoap.fconnect(&mSoap, c.endpoint, "host", 80), 0);
+        ASSERT_FALSE(mJournal.openTargets.empty());
+        EXPECT_EQ(mJournal.openTargets.back(), c.target);
+    }
+}
+
+TEST_F(DirectConnectPlugin, ClosesAnOpenStreamBeforeOpeningAgain) {
+    ASSERT_TRUE(Attach("ovdcs://dev"));
+    EXPECT_EQ(mSoap.fconnect(&mSoap, "ovdcs://dev", "", 0), 0);
+    EXPECT_EQ(mSoap.fconnect(&mSoap, "ovdcs://dev", "", 0), 0);
+    EXPECT_EQ(mSoap.fclose(&mSoap), 0);
+    EXPECT_EQ(mSoap.fclose(&mSoap), 0);
+    EXPECT_THAT(mJournal.calls, ElementsAre("open", "close", "open", "close"));
+}
+
+TEST_F(DirectConnectPlugin, FailedOpenIsTheConnectResultAndLeavesTheStreamClosed) {
+    mJournal.openResult = E_FAIL;
+    ASSERT_TRUE(Attach("ovdcs://dev"));
+    EXPECT_EQ(mSoap.fconnect(&mSoap, "ovdcs://dev", "", 0), E_FAIL);
+    EXPECT_EQ(mSoap.fclose(&mSoap), 0);
+    EXPECT_THAT(mJournal.calls, ElementsAre("open"));
+    // Another success code than S_OK still means the stream is ready.
+    mJournal.openResult = S_FALSE;
+    EXPECT_EQ(mSoap.fconnect(&mSoap, "ovdcs://dev", "", 0), 0);
+    EXPECT_EQ(mSoap.fclose(&mSoap), 0);
+    EXPECT_THAT(mJournal.calls, ElementsAre("open", "open", "close"));
+}
+
+TEST_F(DirectConnectPlugin, WritesTheHeaderBlockAndTheBodyInWholePieces) {
+    struct Case {
+        const char* name;
+        std::string body;
+        size_t chunk;
+        std::vector<size_t> writtenBySend;
+        std::vector<size_t> writtenByReceive;
+    };
+    const std::string shortBody = Envelope(300);
+    const Case cases[] = {
+        {"short body ending in the end tag", shortBody, 50, {0, 300}, {}},
+        {"one byte after the end tag", shortBody + "\n", 301, {0, 301}, {}},
+        {"two bytes after the end tag wait for the answer", shortBody + "\r\n", 302, {0}, {302}},
+        {"long body in 1024-byte chunks", Envelope(10000), 1024, {0, 4096, 4096, 1808}, {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        soap_done(&mSoap);
+        Init();
+        mJournal.writes.clear();
+        ASSERT_TRUE(Attach("ovdcs://dev"));
+        SendHeader();
+        for (size_t at = 0; at < c.body.size(); at += c.chunk)
+            ASSERT_EQ(Send(std::string_view(c.body).substr(at, c.chunk)), 0);
+        std::vector<size_t> expected = c.writtenBySend;
+        // The header block is what the first write carries.
+        expected[0] = std::string_view("POST /ixa HTTP/1.1\r\nHost: dev\r\nSOAPAction: "
+                                       "\"GetData\"\r\n\r\n")
+                          .size();
+        EXPECT_EQ(SizesOf(mJournal.writes), expected);
+        Receive();
+        expected.insert(expected.end(), c.writtenByReceive.begin(), c.writtenByReceive.end());
+        EXPECT_EQ(SizesOf(mJournal.writes), expected);
+        EXPECT_EQ(mJournal.writes.front().substr(0, 4), "POST");
+    }
+    EXPECT_THAT(mJournal.ioArguments, Each(0x80000u));
+}
+
+TEST_F(DirectConnectPlugin, FailedWriteFailsTheSendAndDropsTheBuffer) {
+    ASSERT_TRUE(Attach("ovdcs://dev"));
+    SendHeader();
+    mJournal.writeResult = E_FAIL;
+    EXPECT_EQ(Send(Envelope(100)), -1);
+    mJournal.writeResult = S_OK;
+    const size_t writes = mJournal.writes.size();
+    Receive();
+    // Nothing of the failed request is written again before the read.
+    EXPECT_EQ(mJournal.writes.size(), writes);
+}
+
+TEST_F(DirectConnectPlugin, ComponentThatCannotBeCreatedFailsTheExchangeAtConnect) {
+    KavelinRegisterComponent(kDataStreamProgId, &kavelin::testing::kRecordingStreamClassId,
+                             CLSCTX_INPROC_SERVER, kavelin::testing::RefuseCreation, nullptr);
+    const ScopedLog log(1, "dcs-nostream");
+    ASSERT_TRUE(Attach("ovdcs://dev"));
+    EXPECT_EQ(mSoap.fconnect(&mSoap, "ovdcs://dev", "", 0), -1);
+    EXPECT_EQ(Send("POST"), -1);
+    EXPECT_EQ(Receive(), 0u);
+    std::string result;
+    EXPECT_NE(GetData("ovdcs://dev", &result), SOAP_OK);
+    EXPECT_THAT(log.Contents(),
+                HasSubstr("OrvantaDCSPlugin::connect - error: invalid url: ovdcs://dev -or- "
+                          "data stream is null: 0x0"));
+}
+
+TEST_F(DirectConnectPlugin, OpensNothingWhilePlaybackIsOn) {
+    const ScopedLog log(134, "dcs-playback");
+    ASSERT_TRUE(Attach("ovdcs://dev"));
+    EXPECT_EQ(mSoap.fconnect(&mSoap, "ovdcs://dev", "", 0), 0);
+    EXPECT_THAT(mJournal.calls, Not(::testing::Contains("open")));
+}
+
+TEST_F(DirectConnectPlugin, CarriesAWholeExchangeOfTheBinding) {
+    mJournal.answers.push_back(HttpAnswer("forty-two"));
+    ASSERT_TRUE(Attach("ovdcs://dev/ixa"));
+    std::string result;
+    ASSERT_EQ(GetData("ovdcs://dev/ixa", &result), SOAP_OK);
+    EXPECT_EQ(result, "forty-two");
+    // The engine ends the envelope with a line break of its own, after the end tag: the body
+    // goes when its end tag arrives, the line break before the answer is read.
+    ASSERT_EQ(mJournal.writes.size(), 3u) << ::testing::PrintToString(mJournal.writes);
+    const std::string& header = mJournal.writes[0];
+    EXPECT_EQ(header.substr(0, 20), "POST /ixa HTTP/1.1\r\n");
+    EXPECT_THAT(header, HasSubstr("SOAPAction: \"GetData\"\r\n"));
+    EXPECT_EQ(mJournal.writes[1].substr(0, 5), "<?xml");
+    EXPECT_TRUE(mJournal.writes[1].ends_with(kEndTag));
+    EXPECT_EQ(mJournal.writes[2], "\r\n");
+    EXPECT_THAT(header, HasSubstr("Content-Length: " + std::to_string(mJournal.writes[1].size() +
+                                                                      mJournal.writes[2].size())));
+    EXPECT_EQ(mJournal.openTargets, std::vector<std::u16string>{u"dev/ixa"});
+    EXPECT_EQ(mJournal.calls.front(), "open");
+    EXPECT_EQ(mJournal.calls.back(), "close");
+}
+
+TEST_F(DirectConnectPlugin, RegisteringTwiceKeepsOneWorkingTransport) {
+    mJournal.answers.push_back(HttpAnswer("once"));
+    ASSERT_TRUE(Attach("ovdcs://dev"));
+    ASSERT_TRUE(Attach("ovdcs://dev"));
+    EXPECT_EQ(mJournal.created, 1);
+    std::string result;
+    ASSERT_EQ(GetData("ovdcs://dev", &result), SOAP_OK);
+    EXPECT_EQ(result, "once");
+}
+
+TEST_F(DirectConnectPlugin, EndingTheContextReleasesTheStreamAndHandsTheHooksBack) {
+    ASSERT_TRUE(Attach("ovdcs://dev"));
+    EXPECT_EQ(mSoap.fconnect(&mSoap, "ovdcs://dev", "", 0), 0);
+    soap_done(&mSoap);
+    EXPECT_EQ(mJournal.destroyed, 1);
+    // A later http URL on this context must reach the engine's own connect again.
+    EXPECT_EQ(mSoap.fconnect, nullptr);
+    Init();
+}
+
+} // namespace

@@ -1,0 +1,219 @@
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "RecordingDataStream.h"
+#include "ScopedLog.h"
+#include "binding/Binding.h"
+#include "os/ModulePath.h"
+#include "transport/OrvantaDCSPlugin.h"
+#include "transport/SoapMsgLogging.h"
+#include "transport/TransportPlugins.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using kavelin::testing::RecordingStreamRegistration;
+using kavelin::testing::ScopedLog;
+using kavelin::testing::StreamJournal;
+using ::testing::ElementsAre;
+using ::testing::IsEmpty;
+
+constexpr uint8_t kPlaybackLevel = 134;
+
+// Statically linked, the library's own file is this test program: its answers live beside it.
+fs::path ProgramFolder() {
+    return fs::path(os::LibraryPath()).parent_path();
+}
+fs::path AnswerFolder() {
+    return ProgramFolder() / "SoapMsgs";
+}
+
+void WriteFile(const fs::path& path, const std::string& text) {
+    fs::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary) << text;
+}
+
+// Distinct bytes at every offset, so that a read from the wrong place shows.
+std::string Pattern(size_t size) {
+    std::string text;
+    for (size_t i = 0; i < size; ++i)
+        text.push_back(static_cast<char>('a' + (i * 7 + i / 26) % 26));
+    return text;
+}
+
+std::string Header(std::string_view action) {
+    return "POST /ixa HTTP/1.1\r\nHost: dev\r\nSOAPAction: \"" + std::string(action) + "\"\r\n\r\n";
+}
+
+// The text of every "SoapOut >>" entry of the log, in order.
+std::vector<std::string> LoggedPieces(const std::string& log) {
+    constexpr std::string_view kMarker = "SoapOut >>\n";
+    std::vector<std::string> pieces;
+    for (size_t at = log.find(kMarker); at != std::string::npos; at = log.find(kMarker, at)) {
+        at += kMarker.size();
+        pieces.push_back(log.substr(at, log.find("\r\n", at) - at));
+    }
+    return pieces;
+}
+
+std::vector<size_t> SizesOf(const std::vector<std::string>& pieces) {
+    std::vector<size_t> sizes;
+    for (const std::string& piece : pieces)
+        sizes.push_back(piece.size());
+    return sizes;
+}
+
+class PlaybackPlugin : public ::testing::Test {
+protected:
+    PlaybackPlugin() {
+        soap_init2(&mSoap, SOAP_IO_KEEPALIVE | SOAP_C_UTFSTRING,
+                   SOAP_IO_KEEPALIVE | SOAP_C_UTFSTRING);
+        soap_set_namespaces(&mSoap, namespaces);
+        RegisterTransportPlugins(&mSoap, "ovdcs://dev");
+    }
+    ~PlaybackPlugin() override { soap_done(&mSoap); }
+
+    void Send(std::string_view bytes) {
+        ASSERT_EQ(mSoap.fsend(&mSoap, bytes.data(), bytes.size()), SOAP_OK);
+    }
+    void SendRequest(std::string_view action) {
+        Send(Header(action));
+        Send("<?xml version=\"1.0\"?><SOAP-ENV:Envelope/></SOAP-ENV:Envelope>\r\n");
+    }
+    std::string Receive(size_t size) {
+        std::string buffer(size, '\0');
+        buffer.resize(mSoap.frecv(&mSoap, buffer.data(), buffer.size()));
+        return buffer;
+    }
+    // Reads until the answer ends; the size of every read.
+    std::vector<size_t> ReceiveAll(std::string* answer) {
+        std::vector<size_t> sizes;
+        std::string piece;
+        do {
+            piece = Receive(65536);
+            sizes.push_back(piece.size());
+            answer->append(piece);
+        } while (!piece.empty() && sizes.size() < 100);
+        return sizes;
+    }
+
+    ScopedLog mLog{kPlaybackLevel, "playback"};
+    StreamJournal mJournal;
+    RecordingStreamRegistration mRegistration{mJournal};
+    struct soap mSoap;
+};
+
+TEST_F(PlaybackPlugin, LogsTheHeaderAsOneEntryAndTheMessageInPiecesOf480Bytes) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> sends;
+        std::vector<size_t> entries;
+    };
+    const std::string header(200, 'h');
+    const std::string envelope = "<?xml" + std::string(1175, 'e') + "</SOAP-ENV:Envelope>";
+    const std::string openEnded = "<?xml" + std::string(275, 'e') + "</SOAP-ENV:Envelope>123456";
+    const Case cases[] = {
+        {"header, then the envelope in one chunk", {header, envelope}, {200, 480, 480, 240}},
+        {"end tag followed by six bytes is not the end", {openEnded}, {}},
+        {"until the buffer passes 480 bytes", {openEnded, std::string(200, 'f')}, {480, 26}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const size_t before = LoggedPieces(mLog.Contents()).size();
+        for (const std::string& send : c.sends)
+            Send(send);
+        const std::vector<std::string> pieces = LoggedPieces(mLog.Contents());
+        EXPECT_EQ(SizesOf({pieces.begin() + static_cast<long>(before), pieces.end()}), c.entries);
+        // Start the next case with an empty buffer.
+        Send(envelope);
+    }
+    EXPECT_THAT(mJournal.calls, IsEmpty());
+}
+
+TEST_F(PlaybackPlugin, DeliversALongAnswerInOrderInReadsOfAtMost4096Bytes) {
+    const std::string answer = Pattern(10000);
+    WriteFile(AnswerFolder() / "TransportLongRes.txt", answer);
+    SendRequest("TransportLong");
+    std::string received;
+    EXPECT_THAT(ReceiveAll(&received), ElementsAre(4096, 4096, 1808, 0));
+    EXPECT_EQ(received, answer);
+    // A smaller buffer gets no more than it holds.
+    SendRequest("TransportLong");
+    EXPECT_EQ(Receive(100), answer.substr(0, 100));
+}
+
+TEST_F(PlaybackPlugin, EveryRequestReadsItsAnswerFromTheStart) {
+    const std::string first = Pattern(6000);
+    const std::string second = "second answer";
+    WriteFile(AnswerFolder() / "TransportFirstRes.txt", first);
+    WriteFile(AnswerFolder() / "TransportSecondRes.txt", second);
+    SendRequest("TransportFirst");
+    EXPECT_EQ(Receive(65536), first.substr(0, 4096));
+    SendRequest("TransportFirst");
+    EXPECT_EQ(Receive(65536), first.substr(0, 4096));
+    SendRequest("TransportSecond");
+    EXPECT_EQ(Receive(65536), second);
+    // A request without an action keeps the previous request's answer.
+    Send("POST /ixa HTTP/1.1\r\nHost: dev\r\n\r\n");
+    Send("<?xml version=\"1.0\"?><SOAP-ENV:Envelope/>");
+    EXPECT_EQ(Receive(65536), second);
+}
+
+TEST_F(PlaybackPlugin, ActionsThatWouldLeaveTheFolderNameNoAnswer) {
+    WriteFile(ProgramFolder() / "TransportEscapeRes.txt", "outside");
+    WriteFile(AnswerFolder() / "sub" / "TransportEscapeRes.txt", "below");
+    WriteFile(AnswerFolder() / "TransportInsideRes.txt", "inside");
+    for (const char* action : {"../TransportEscape", "sub/TransportEscape", "sub\\TransportEscape",
+                               "..", "TransportMissing", ""}) {
+        SCOPED_TRACE(action);
+        SendRequest("TransportInside");
+        SendRequest(action);
+        EXPECT_EQ(Receive(65536), "");
+    }
+    SendRequest("TransportInside");
+    EXPECT_EQ(Receive(65536), "inside");
+}
+
+TEST_F(PlaybackPlugin, AnswersAWholeExchangeOfTheBindingWithoutTouchingTheStream) {
+    const std::string envelope =
+        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
+        "<SOAP-ENV:Envelope xmlns:SOAP-ENV=\"http://schemas.xmlsoap.org/soap/envelope/\" "
+        "xmlns:ixagd=\"http://schemas.orvanta.example/schemas/imaging/con/ixa/2004/07/20\">"
+        "<SOAP-ENV:Body><ixagd:GetDataResponse><GetDataResult>from the file</GetDataResult>"
+        "</ixagd:GetDataResponse></SOAP-ENV:Body></SOAP-ENV:Envelope>";
+    WriteFile(AnswerFolder() / "TransportPlaybackRes.txt",
+              "HTTP/1.1 200 OK\r\nContent-Type: text/xml\r\nContent-Length: " +
+                  std::to_string(envelope.size()) + "\r\n\r\n" + envelope);
+    ASSERT_NE(soap_lookup_plugin(&mSoap, kSoapMsgLoggingId), nullptr);
+    _ixagd__GetData request;
+    request.soap_default(&mSoap);
+    request.Path = "/dd:Device";
+    __ixawsdl__GetDataResponse response;
+    ASSERT_EQ(soap_call___ixawsdl__GetData(&mSoap, "ovdcs://dev", "TransportPlayback", &request,
+                                           response),
+              SOAP_OK);
+    ASSERT_NE(response.ixagd__GetDataResponse, nullptr);
+    EXPECT_EQ(kavelin::binding::ResultOf(*response.ixagd__GetDataResponse), "from the file");
+    EXPECT_THAT(mJournal.calls, IsEmpty());
+}
+
+TEST(TransportRegistration, PlaybackPluginOnlyWhileThePlaybackBitIsSet) {
+    for (const uint8_t level : {uint8_t{6}, kPlaybackLevel}) {
+        SCOPED_TRACE(static_cast<int>(level));
+        const ScopedLog log(level, "registration");
+        struct soap soap;
+        soap_init(&soap);
+        RegisterTransportPlugins(&soap, "http://127.0.0.1:1/x");
+        EXPECT_EQ(soap_lookup_plugin(&soap, kOrvantaDCSPluginId), nullptr);
+        EXPECT_EQ(soap_lookup_plugin(&soap, kSoapMsgLoggingId) != nullptr, level == kPlaybackLevel);
+        soap_done(&soap);
+    }
+}
+
+} // namespace
