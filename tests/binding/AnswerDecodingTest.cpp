@@ -1,0 +1,223 @@
+// Hand-written answers fed over a loopback socket to the generated readers.
+#include "binding/CannedServer.h"
+#include "binding/SoapContext.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+namespace kavelin::test {
+namespace {
+
+using kavelin::binding::ResultOf;
+
+const std::string kBsi =
+    "xmlns:b=\"http://schemas.orvanta.example/schemas/imaging/con/bsi/2003/08/21\"";
+const std::string kIxaGet =
+    "xmlns:g=\"http://schemas.orvanta.example/schemas/imaging/con/ixa/2004/07/20\"";
+const std::string kIxaSet =
+    "xmlns:t=\"http://schemas.orvanta.example/schemas/imaging/con/ixa/2005/05/05\"";
+const std::string kFault = "<s:Fault><faultcode>s:Server</faultcode>"
+                           "<faultstring>busy</faultstring></s:Fault>";
+
+// Runs one exchange against a canned answer and returns what the reader made of it.
+using Reader = std::function<std::string(struct soap*, const std::string& url, int& status)>;
+
+struct AnswerCase {
+    const char* what;
+    std::string body;
+    Reader read;
+    int status; // -1: any non-zero status
+    std::string decoded;
+};
+
+std::string Session(const bsi__SessionTicket_USCOREt* ticket) {
+    if (!ticket)
+        return "(none)";
+    std::string text = (ticket->bsi__SessionID ? ticket->bsi__SessionID->__item : "-") + "|" +
+                       ticket->bsi__SessionLanguage;
+    for (const auto& role : ticket->bsi__GrantedRole)
+        text += "|" + role;
+    return text;
+}
+
+std::string StartSession(struct soap* soap, const std::string& url, int& status) {
+    _bsi__StartSessionResponse response;
+    status = soap_call___bsiwsdl__StartSession(soap, url.c_str(), nullptr, nullptr, &response);
+    return Session(ResultOf(response));
+}
+
+std::string Subscribe(struct soap* soap, const std::string& url, int& status) {
+    _bsi__SubscribeResponse response;
+    status = soap_call___bsiwsdl__Subscribe(soap, url.c_str(), nullptr, nullptr, &response);
+    return ResultOf(response) ? ResultOf(response)->__item : "(none)";
+}
+
+std::string SupportedEvents(struct soap* soap, const std::string& url, int& status) {
+    _bsi__GetSupportedEventsResponse response;
+    status =
+        soap_call___bsiwsdl__GetSupportedEvents(soap, url.c_str(), nullptr, nullptr, &response);
+    const auto* list = ResultOf(response);
+    if (!list)
+        return "(none)";
+    std::string text = std::to_string(list->bsi__Event.size());
+    for (const auto& event : list->bsi__Event)
+        text += "|" + event;
+    return text;
+}
+
+std::string State(struct soap* soap, const std::string& url, int& status) {
+    _bsi__GetStateResponse response;
+    status = soap_call___bsiwsdl__GetState(soap, url.c_str(), nullptr, nullptr, &response);
+    const auto* state = response.bsi__GetStateResult;
+    return state && state->bsi__ServiceInfo ? std::to_string(state->bsi__ServiceInfo->bsi__State)
+                                            : "(none)";
+}
+
+std::string EndSession(struct soap* soap, const std::string& url, int& status) {
+    char* answer = nullptr;
+    status = soap_call___bsiwsdl__EndSession(soap, url.c_str(), nullptr, nullptr, &answer);
+    return answer ? answer : "(null)";
+}
+
+std::string GetData(struct soap* soap, const std::string& url, int& status) {
+    _ixagd__GetData request;
+    request.soap_default(soap);
+    __ixawsdl__GetDataResponse response;
+    status = soap_call___ixawsdl__GetData(soap, url.c_str(), nullptr, &request, response);
+    return response.ixagd__GetDataResponse ? ResultOf(*response.ixagd__GetDataResponse) : "(none)";
+}
+
+std::string Ticket(const XML_USCORETicket_USCOREt& ticket) {
+    return ticket.Ticket.text ? ticket.Ticket.text : "(null)";
+}
+
+std::string GetSettable(struct soap* soap, const std::string& url, int& status) {
+    __ixawsdl__GetSettableResponse response;
+    status = soap_call___ixawsdl__GetSettable(soap, url.c_str(), nullptr, nullptr, response);
+    return response.ixagd__GetSettableResponse
+               ? Ticket(response.ixagd__GetSettableResponse->GetSettableResult)
+               : "(none)";
+}
+
+std::string AddData(struct soap* soap, const std::string& url, int& status) {
+    _ixaad__AddData request;
+    request.soap_default(soap);
+    __ixawsdl__AddDataResponse response;
+    status = soap_call___ixawsdl__AddData(soap, url.c_str(), nullptr, &request, response);
+    return response.ixasd__AddDataResponse ? Ticket(response.ixasd__AddDataResponse->AddDataResult)
+                                           : "(none)";
+}
+
+std::string RemoveData(struct soap* soap, const std::string& url, int& status) {
+    _ixard__RemoveData request;
+    request.soap_default(soap);
+    __ixawsdl__RemoveDataResponse response;
+    status = soap_call___ixawsdl__RemoveData(soap, url.c_str(), nullptr, &request, response);
+    return response.ixasd__RemoveDataResponse
+               ? Ticket(response.ixasd__RemoveDataResponse->RemoveDataResult)
+               : "(none)";
+}
+
+const std::vector<AnswerCase> kAnswers = {
+    {"named session result",
+     "<b:StartSessionResponse " + kBsi +
+         "><b:StartSessionResult><b:SessionID>S1</b:SessionID>"
+         "<b:SessionLanguage>en</b:SessionLanguage></b:StartSessionResult></"
+         "b:StartSessionResponse>",
+     StartSession, 0, "S1|en"},
+    {"session result as return, out of order, second language skipped",
+     "<b:StartSessionResponse " + kBsi +
+         "><b:return><b:GrantedRole>r1</b:GrantedRole>"
+         "<b:SessionLanguage>en</b:SessionLanguage><b:SessionLanguage>de</b:SessionLanguage>"
+         "<b:Unknown><b:x/></b:Unknown><b:GrantedRole>r2</b:GrantedRole>"
+         "<b:SessionID>S2</b:SessionID></b:return></b:StartSessionResponse>",
+     StartSession, 0, "S2|en|r1|r2"},
+    {"subscription as return",
+     "<b:SubscribeResponse " + kBsi + "><b:return>SUB-1</b:return></b:SubscribeResponse>",
+     Subscribe, 0, "SUB-1"},
+    {"supported events as return",
+     "<b:GetSupportedEventsResponse " + kBsi +
+         "><b:return><b:Event>a</b:Event><b:Event>b</b:Event></b:return>"
+         "</b:GetSupportedEventsResponse>",
+     SupportedEvents, 0, "2|a|b"},
+    {"empty event list",
+     "<b:GetSupportedEventsResponse " + kBsi +
+         "><b:GetSupportedEventsResult/></b:GetSupportedEventsResponse>",
+     SupportedEvents, 0, "0"},
+    {"enumeration by number",
+     "<b:GetStateResponse " + kBsi +
+         "><b:GetStateResult>"
+         "<b:ServiceInfo><b:State>1</b:State></b:ServiceInfo></b:GetStateResult>"
+         "</b:GetStateResponse>",
+     State, 0, "1"},
+    {"enumeration by name",
+     "<b:GetStateResponse " + kBsi +
+         "><b:GetStateResult>"
+         "<b:ServiceInfo><b:State>Unknown</b:State></b:ServiceInfo></b:GetStateResult>"
+         "</b:GetStateResponse>",
+     State, 0, "2"},
+    {"unknown enumeration text",
+     "<b:GetStateResponse " + kBsi +
+         "><b:GetStateResult>"
+         "<b:ServiceInfo><b:State>running</b:State></b:ServiceInfo></b:GetStateResult>"
+         "</b:GetStateResponse>",
+     State, SOAP_TYPE, "(none)"},
+    {"fault to an object form", kFault, StartSession, -1, "(none)"},
+    {"unexpected element to an object form", "<b:Other " + kBsi + "/>", StartSession, -1, "(none)"},
+    {"fault to a wrapper form", kFault, GetData, -1, "(none)"},
+    {"fault to a literal form", kFault, EndSession, 0,
+     "<faultcode>s:Server</faultcode><faultstring>busy</faultstring>"},
+    {"literal form takes any first element", "<b:Other " + kBsi + ">ok<b:x/></b:Other>", EndSession,
+     0, "ok<b:x/>"},
+    {"escaped result unescaped, extra elements skipped",
+     "<g:GetDataResponse " + kIxaGet +
+         "><GetDataResult>&lt;dd:Status&gt;Idle &amp; ready&lt;/dd:Status&gt;</GetDataResult>"
+         "</g:GetDataResponse><g:Noise " +
+         kIxaGet + "><a/></g:Noise>",
+     GetData, 0, "<dd:Status>Idle & ready</dd:Status>"},
+    {"data result as return",
+     "<g:GetDataResponse " + kIxaGet + "><return>text</return></g:GetDataResponse>", GetData, 0,
+     "text"},
+    {"missing data result", "<g:GetDataResponse " + kIxaGet + "/>", GetData, 0, ""},
+    {"settable answer in the shared namespace",
+     "<g:GetSettableResponse " + kIxaGet +
+         "><GetSettableResult><Ticket>a</Ticket></GetSettableResult></g:GetSettableResponse>",
+     GetSettable, 0, "a"},
+    {"added answer in the shared namespace",
+     "<t:AddDataResponse " + kIxaSet +
+         "><AddDataResult><r>b</r></AddDataResult></t:AddDataResponse>",
+     AddData, 0, "b"},
+    {"removed answer in the shared namespace",
+     "<t:RemoveDataResponse " + kIxaSet +
+         "><RemoveDataResult><r>c</r></RemoveDataResult></t:RemoveDataResponse>",
+     RemoveData, 0, "c"},
+};
+
+TEST(AnswerDecoding, DecodesHandWrittenAnswers) {
+    for (const auto& c : kAnswers) {
+        SCOPED_TRACE(c.what);
+        CannedServer server({SoapAnswer(c.body)});
+        auto soap = NewSoapContext();
+        int status = 0;
+        const auto decoded = c.read(soap.get(), server.Url(), status);
+        if (c.status < 0) {
+            EXPECT_NE(0, status);
+        } else {
+            EXPECT_EQ(c.status, status);
+            EXPECT_EQ(c.decoded, decoded);
+        }
+    }
+}
+
+TEST(AnswerDecoding, NullObjectResponseReadsNoAnswer) {
+    CannedServer server({"not an HTTP answer"});
+    auto soap = NewSoapContext();
+    EXPECT_EQ(0, soap_call___bsiwsdl__StartSession(soap.get(), server.Url().c_str(), nullptr,
+                                                   nullptr, nullptr));
+}
+
+} // namespace
+} // namespace kavelin::test
