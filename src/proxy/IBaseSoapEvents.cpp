@@ -40,6 +40,10 @@ constexpr ExchangeLines kGetSupportedEventsLines{
     throw CPException("GetSupportedEvents Failed!!!", E_FAIL);
 }
 
+// A literal answer is whatever the Body holds, so a SOAP Fault decodes as one too; its HTTP
+// status (500, as SOAP over HTTP sends every fault) tells it for the failed exchange it is.
+constexpr int kFaultStatus = 500;
+
 // The port of the host's event listener. An empty value names no port, like a missing one.
 std::optional<std::string> ListenerPort() {
     const char* port = std::getenv("OVXORB_SOAP_SERVICE_PORT");
@@ -142,8 +146,9 @@ void BaseSoapProxy::Unsubscribe(std::string subscriptionId) {
     KV_LOG(3, "IBaseSoap::Unsubscribe - unsubscribing for event: %s", subscriptionId.c_str());
     char* answer = nullptr;
     if (!ExchangeWithRetry(TimeStampUse::Leave, kUnsubscribeLines, [&] {
-            return soap_call___bsiwsdl__Unsubscribe(Soap(), ServiceUrl(), "Unsubscribe", &request,
-                                                    &answer);
+            const int result = soap_call___bsiwsdl__Unsubscribe(Soap(), ServiceUrl(), "Unsubscribe",
+                                                                &request, &answer);
+            return result == SOAP_OK && Soap()->status == kFaultStatus ? SOAP_FAULT : result;
         }))
         FailUnsubscribe();
     KV_LOG(5, "IBaseSoap::Unsubscribe - Exit");

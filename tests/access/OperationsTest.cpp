@@ -1,0 +1,383 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <functional>
+#include <optional>
+
+#include "os/HostAddress.h"
+#include "os/XmlDom.h"
+#include "proxy/ProxyTestSupport.h"
+
+using kavelin::device::DeviceOptions;
+using kavelin::device::ScriptedAnswer;
+using namespace proxytest;
+
+namespace {
+
+// The data-access answers' namespaces: x for GetData and GetSettable, y for SetData.
+constexpr char kIxaNamespaces[] =
+    "xmlns:x=\"http://schemas.orvanta.example/schemas/imaging/con/ixa/2004/07/20\" "
+    "xmlns:y=\"http://schemas.orvanta.example/schemas/imaging/con/ixa/2005/05/05\"";
+constexpr char kDictionary[] =
+    "http://schemas.orvanta.example/schemas/imaging/con/dictionaries/1.0/";
+constexpr char kFallback[] = "http://fallback.example/cb";
+constexpr char kEvent[] = "<S><EventName>StatusChange</EventName></S>";
+
+// A device that answers without sessions, and a proxy whose host already holds one, so that
+// the device sees only the requests of the operation under test.
+struct Rig {
+    explicit Rig(bool hostSession = true) {
+        os::RegisterXmlDomClass();
+        DeviceOptions options;
+        options.requireSession = false;
+        device = StartDevice(options);
+        held = NewSessionInfo(&info);
+        if (hostSession)
+            info->PresetSessionId(u"S-host");
+        proxy = MakeProxy();
+        proxy->Initialize(device->XdmServiceUrl(), held);
+        device->SetSupportedEvents({"StatusChange", "e"});
+    }
+    std::string Body(size_t index) const { return device->Requests().at(index).body; }
+
+    std::unique_ptr<kavelin::device::DeviceServer> device;
+    RecordingSessionInfo* info = nullptr;
+    CPComPtr<ISessionInfo> held;
+    ProxyHandle proxy;
+    LogCapture log;
+};
+
+ScriptedAnswer Answer(const std::string& body) {
+    return {ScriptedAnswer::Kind::Envelope,
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?><SOAP-ENV:Envelope "
+            "xmlns:SOAP-ENV=\"http://schemas.xmlsoap.org/soap/envelope/\" " +
+                std::string(kIxaNamespaces) + "><SOAP-ENV:Body>" + body +
+                "</SOAP-ENV:Body></SOAP-ENV:Envelope>"};
+}
+
+// "ok", the CPException text, or the COM error's name.
+std::string OutcomeOf(const std::function<void()>& call) {
+    try {
+        call();
+        return "ok";
+    } catch (const CPException& failure) {
+        return failure.what();
+    } catch (const _com_error& error) {
+        return error.Error() == E_POINTER ? "E_POINTER" : "COM error";
+    }
+}
+
+TEST(GetData, PairsThePrefixMapByPosition) {
+    struct Case {
+        const char* name;
+        const char* map;
+        const char* outcome;
+        size_t requests;
+        const char* sentPrefixes; // what the request carries; null: no Prefixes element
+    };
+    const Case cases[] = {
+        {"no map", "", "ok", 1, nullptr},
+        {"in order",
+         "<m><PrefixMap><Prefix>a</Prefix><URL>urn:a</URL><Prefix>b</Prefix><URL>urn:b</URL>"
+         "</PrefixMap></m>",
+         "ok", 1,
+         "<Prefixes><PrefixMap><Prefix>a</Prefix><URL>urn:a</URL></PrefixMap><PrefixMap>"
+         "<Prefix>b</Prefix><URL>urn:b</URL></PrefixMap></Prefixes>"},
+        {"reversed", "<PrefixMap><URL>urn:a</URL><Prefix>a</Prefix></PrefixMap>", "ok", 1,
+         "<Prefixes><PrefixMap><Prefix>urn:a</Prefix><URL>a</URL></PrefixMap></Prefixes>"},
+        {"three nodes",
+         "<PrefixMap><Prefix>a</Prefix><URL>urn:a</URL><Prefix>b</Prefix></PrefixMap>", "E_POINTER",
+         0, nullptr},
+        {"malformed", "<PrefixMap><Prefix>a</PrefixMap>", "Get Data Failed!!!", 0, nullptr},
+        {"no pair", "<Other><Prefix>a</Prefix><URL>urn:a</URL></Other>", "Get Data Failed!!!", 0,
+         nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Rig rig;
+        rig.device->Script("GetData",
+                           Answer("<x:GetDataResponse><GetDataResult>&lt;v&gt;1&lt;/v&gt;"
+                                  "</GetDataResult></x:GetDataResponse>"));
+        std::string answer;
+        EXPECT_EQ(OutcomeOf([&] { answer = rig.proxy->GetData("/p:v", c.map, 0, 0); }), c.outcome);
+        ASSERT_EQ(rig.device->RequestCount(), c.requests);
+        if (c.requests == 0)
+            continue;
+        EXPECT_EQ(answer, "<v>1</v>");
+        const std::string body = rig.Body(0);
+        if (c.sentPrefixes != nullptr)
+            EXPECT_NE(body.find(c.sentPrefixes), std::string::npos) << body;
+        else
+            EXPECT_EQ(body.find("<Prefixes"), std::string::npos) << body;
+    }
+    // The odd map builds and logs its first entry before the missing partner is reached.
+    Rig rig;
+    EXPECT_EQ(OutcomeOf([&] { rig.proxy->GetData("/", cases[3].map, 0, 0); }), "E_POINTER");
+    EXPECT_EQ(rig.log.Count(4, "IXDMAccessSoap::GetData - get data prefix: a | url: urn:a"), 1);
+    EXPECT_EQ(OutcomeOf([&] { rig.proxy->GetData("/", cases[4].map, 0, 0); }),
+              "Get Data Failed!!!");
+    EXPECT_EQ(rig.log.Count(1, std::string("IXDMAccessSoap::GetData - error: unable to load "
+                                           "prefixes parameter data: ") +
+                                   cases[4].map),
+              1);
+}
+
+TEST(DataAccess, AnswersWithoutAResultAreEmpty) {
+    struct Case {
+        const char* operation;
+        const char* body;
+        std::string expected;
+    };
+    const Case cases[] = {
+        {"GetData", "<x:GetDataResponse/>", ""},
+        {"GetSettable", "<x:GetSettableResponse/>", ""},
+        {"GetData", "<x:GetDataResponse><return>by other name</return></x:GetDataResponse>",
+         "by other name"},
+        {"GetSettable",
+         "<x:GetSettableResponse><GetSettableResult><Settable>p</Settable></GetSettableResult>"
+         "</x:GetSettableResponse>",
+         "p"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.operation) + ": " + c.body);
+        Rig rig;
+        rig.device->Script(c.operation, Answer(c.body));
+        std::string answer;
+        EXPECT_EQ(OutcomeOf([&] {
+                      answer = std::string(c.operation) == "GetData"
+                                   ? rig.proxy->GetData("/", "", 0, 0)
+                                   : rig.proxy->GetSettable(0);
+                  }),
+                  "ok");
+        if (c.expected.empty())
+            EXPECT_EQ(answer, "");
+        else
+            EXPECT_NE(answer.find(c.expected), std::string::npos) << answer;
+    }
+}
+
+TEST(DataAccess, WritesTheDocumentAsGivenAndReadsItBack) {
+    Rig rig(false);
+    const std::string document = std::string("<dd:Printer xmlns:dd=\"") + kDictionary +
+                                 "\">\n  <dd:Identity><dd:Name>Lab &amp; \xC3\xA9tage</dd:Name>"
+                                 "</dd:Identity></dd:Printer>";
+    EXPECT_TRUE(rig.proxy->SetData(document, 1, 0, 0));
+    const std::string map =
+        std::string("<PrefixMap><Prefix>p</Prefix><URL>") + kDictionary + "</URL></PrefixMap>";
+    EXPECT_EQ(rig.proxy->GetData("string(//p:Identity/p:Name)", map, 0, 0), "Lab & \xC3\xA9tage");
+    const std::vector<std::string> operations = Operations(*rig.device);
+    ASSERT_EQ(operations, (std::vector<std::string>{"StartSession", "SetData", "GetData"}));
+    const std::string setData = rig.Body(1);
+    EXPECT_NE(setData.find("<XDM_Document>" + document + "</XDM_Document><ResultsDetails>true"),
+              std::string::npos)
+        << setData;
+
+    // An empty document is refused before any exchange, whatever the session.
+    rig.device->ClearRequests();
+    EXPECT_EQ(OutcomeOf([&] { rig.proxy->SetData("", 0, 0, 0); }), "Set Data Failed!!!");
+    EXPECT_EQ(rig.device->RequestCount(), 0u);
+}
+
+TEST(RetryRule, RestartsTheSessionOnceAndRepeatsTheRequest) {
+    struct Case {
+        const char* operation;
+        const char* failure;
+        const char* retryLine;
+        std::function<void(IXDMAccessSoap&)> call;
+    };
+    const Case cases[] = {
+        {"GetData", "Get Data Failed!!!",
+         "IXDMAccessSoap::GetData - error: gSoap get data function failed - attempting retry!!!",
+         [](IXDMAccessSoap& p) { p.GetData("/", "", 0, 0); }},
+        {"SetData", "Set Data Failed!!!",
+         "IXDMAccessSoap::SetData - error: gSoap set data function failed - attempting retry!!!",
+         [](IXDMAccessSoap& p) { p.SetData("<x/>", 0, 0, 0); }},
+        {"GetSettable", "Get Settable Failed!!!",
+         "IXDMAccessSoap::GetSettable - error: gSoap get settable function failed - attempting "
+         "retry!!!",
+         [](IXDMAccessSoap& p) { p.GetSettable(0); }},
+        {"Subscribe", "Subscribe Failed!!!",
+         "IBaseSoap::Subscribe - error: gSoap subscribe function failed - attempting retry!!!",
+         [](IXDMAccessSoap& p) { p.Subscribe(kEvent, "", kFallback); }},
+        {"Unsubscribe", "Unsubscribe Failed!!!",
+         "IBaseSoap::Unsubscribe - error: gSoap unsubscribe function failed - attempting "
+         "retry!!!",
+         [](IXDMAccessSoap& p) { p.Unsubscribe("sub-1"); }},
+        {"GetSupportedEvents", "GetSupportedEvents Failed!!!",
+         "IBaseSoap::GetSupportedEvents - error: gSoap get supported events function failed - "
+         "attempting retry!!!",
+         [](IXDMAccessSoap& p) { delete p.GetSupportedEvents(); }},
+    };
+    for (const Case& c : cases) {
+        for (const int failures : {1, 2}) {
+            SCOPED_TRACE(std::string(c.operation) + " failing " + std::to_string(failures));
+            Rig rig;
+            // The device answers the first matching control: the failures come first.
+            rig.device->FailNext(c.operation, failures);
+            rig.device->Script("SetData", Answer("<y:SetDataResponse/>"));
+            rig.device->Script("Unsubscribe", Answer("<x:UnsubscribeResponse/>"));
+            EXPECT_EQ(OutcomeOf([&] { c.call(*rig.proxy); }), failures == 1 ? "ok" : c.failure);
+            EXPECT_EQ(
+                Operations(*rig.device),
+                (std::vector<std::string>{c.operation, "EndSession", "StartSession", c.operation}));
+            EXPECT_EQ(rig.log.Count(1, c.retryLine), 1);
+        }
+    }
+}
+
+TEST(Subscribe, BuildsTheRequestFromTheDocuments) {
+    const std::optional<std::string> address = os::FirstIPv4Address();
+    ASSERT_TRUE(address);
+    struct Case {
+        const char* name;
+        std::string info;
+        std::string filter;
+        const char* port;
+        std::vector<std::string> sent;
+        std::vector<std::string> absent;
+    };
+    const std::string cookie = "<ClientCookie>c1</ClientCookie>";
+    const Case cases[] = {
+        {"cookie",
+         "<S><EventName>StatusChange</EventName>" + cookie + "</S>",
+         "",
+         "49152",
+         {"<bsi:EventName>StatusChange</bsi:EventName>",
+          "<bsi:ClientCookie>http://fallback.example/cbCliCook:c1</bsi:ClientCookie>",
+          "<bsi:ClientDeliveryAddress>http://" + *address + ":49152/EventCallback<"},
+         {"<bsi:FilterProperties"}},
+        {"empty cookie",
+         "<S><EventName>e</EventName><ClientCookie/></S>",
+         "",
+         nullptr,
+         {"CliCook:</bsi:ClientCookie>", "<bsi:ClientDeliveryAddress>http://fallback.example/cb<"},
+         {}},
+        {"no cookie",
+         kEvent,
+         "",
+         nullptr,
+         {"<bsi:ReliabilityOption>NoRetry<"},
+         {"<bsi:ClientCookie"}},
+        {"retry",
+         "<S><EventName>e</EventName><ReliabilityOption>Retry</ReliabilityOption></S>",
+         "",
+         nullptr,
+         {"<bsi:ReliabilityOption>Retry<"},
+         {}},
+        {"persistent",
+         "<S><ReliabilityOption>PersistentRetry</ReliabilityOption><EventName>e</EventName></S>",
+         "",
+         nullptr,
+         {"<bsi:ReliabilityOption>PersistentRetry<"},
+         {}},
+        {"small letters",
+         "<S><EventName>e</EventName><ReliabilityOption>retry</ReliabilityOption></S>",
+         "",
+         nullptr,
+         {"<bsi:ReliabilityOption>NoRetry<"},
+         {}},
+        {"empty option",
+         "<S><EventName>e</EventName><ReliabilityOption/></S>",
+         "",
+         nullptr,
+         {"<bsi:ReliabilityOption>NoRetry<"},
+         {}},
+        {"filter pairs",
+         kEvent,
+         "<F><FilterOn><Name>n1</Name><Value>v1</Value></FilterOn><FilterOn xmlns:q='urn:q'>"
+         "<q:Name>n2</q:Name><Value>v2</Value></FilterOn></F>",
+         nullptr,
+         {"<bsi:FilterProperties><bsi:FilterOn><bsi:Name>n1</bsi:Name><bsi:Value>v1</bsi:Value>"
+          "</bsi:FilterOn><bsi:FilterOn><bsi:Name>n2</bsi:Name><bsi:Value>v2</bsi:Value>"},
+         {}},
+        {"reversed pair",
+         kEvent,
+         "<FilterOn><Value>v1</Value><Name>n1</Name></FilterOn>",
+         nullptr,
+         {"<bsi:Name>v1</bsi:Name><bsi:Value>n1</bsi:Value>"},
+         {}},
+        {"filter without FilterOn",
+         kEvent,
+         "<F><Name>n</Name><Value>v</Value></F>",
+         "",
+         {"<bsi:ClientDeliveryAddress>http://fallback.example/cb<"},
+         {"<bsi:FilterProperties"}},
+        {"filter that does not load", kEvent, "<F>", nullptr, {}, {"<bsi:FilterProperties"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        if (c.port != nullptr)
+            setenv("OVXORB_SOAP_SERVICE_PORT", c.port, 1);
+        else
+            unsetenv("OVXORB_SOAP_SERVICE_PORT");
+        Rig rig;
+        EXPECT_FALSE(rig.proxy->Subscribe(c.info, c.filter, kFallback).empty());
+        ASSERT_EQ(rig.device->RequestCount(), 1u);
+        const std::string body = rig.Body(0);
+        for (const std::string& text : c.sent)
+            EXPECT_NE(body.find(text), std::string::npos) << text << " in " << body;
+        for (const std::string& text : c.absent)
+            EXPECT_EQ(body.find(text), std::string::npos) << text << " in " << body;
+        const int warnings = rig.log.Count(2, std::string("IBaseSoap::Subscribe - warning: unable "
+                                                          "to determine client delivery "
+                                                          "address - using: ") +
+                                                  kFallback);
+        EXPECT_EQ(warnings, c.port != nullptr && *c.port != '\0' ? 0 : 1);
+    }
+    unsetenv("OVXORB_SOAP_SERVICE_PORT");
+}
+
+TEST(Subscribe, UnusableDocumentsFailWithoutAnExchange) {
+    struct Case {
+        const char* name;
+        const char* info;
+        const char* filter;
+        const char* outcome;
+        const char* line; // level 1, before the "invalid event target" line
+    };
+    const Case cases[] = {
+        {"missing event", "<S><ClientCookie>c</ClientCookie></S>", "", "Subscribe Failed!!!",
+         "IBaseSoap::Subscribe - error: unable determine target event from subscription info "
+         "xml: <S><ClientCookie>c</ClientCookie></S>"},
+        {"default namespace hides the event", "<S xmlns='urn:x'><EventName>e</EventName></S>", "",
+         "Subscribe Failed!!!",
+         "IBaseSoap::Subscribe - error: unable determine target event from subscription info "
+         "xml: <S xmlns='urn:x'><EventName>e</EventName></S>"},
+        {"not a document", "<S>", "", "Subscribe Failed!!!",
+         "IBaseSoap::Subscribe - error: unable to load subscription info xml: <S>"},
+        {"odd filter", kEvent, "<FilterOn><Name>n</Name></FilterOn>", "E_POINTER", nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Rig rig;
+        EXPECT_EQ(OutcomeOf([&] { rig.proxy->Subscribe(c.info, c.filter, kFallback); }), c.outcome);
+        EXPECT_EQ(rig.device->RequestCount(), 0u);
+        if (c.line == nullptr)
+            continue;
+        EXPECT_EQ(rig.log.Count(1, c.line), 1);
+        EXPECT_EQ(rig.log.Count(1, "IBaseSoap::Subscribe - error: invalid event target:  -or- "
+                                   "unable to get host ip:  | wsa error code:0x0"),
+                  1);
+    }
+}
+
+TEST(Events, EmptyAnswersAndArguments) {
+    Rig rig;
+    EXPECT_EQ(OutcomeOf([&] { rig.proxy->Unsubscribe(""); }), "Unsubscribe Failed!!!");
+    EXPECT_EQ(
+        rig.log.Count(1, "IBaseSoap::Unsubscribe - error: subscription id is empty string!!!"), 1);
+    EXPECT_EQ(rig.device->RequestCount(), 0u);
+
+    rig.device->SetSupportedEvents({});
+    EXPECT_EQ(rig.proxy->GetSupportedEvents(), nullptr);
+    rig.device->SetSupportedEvents({"StatusChange", "Alert"});
+    RemoteArray* events = rig.proxy->GetSupportedEvents();
+    ASSERT_NE(events, nullptr);
+    ASSERT_EQ(events->mCount, 2);
+    EXPECT_EQ(events->mElements[0], "StatusChange");
+    EXPECT_EQ(events->mElements[1], "Alert");
+    delete[] events->mElements;
+    delete events;
+}
+
+} // namespace
