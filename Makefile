@@ -6,6 +6,7 @@ FUZZ_BUILD ?= build-fuzz
 CMAKE_FLAGS ?=
 
 .PHONY: all deps build test test-asan bench fuzz format clean
+.PHONY: demo install
 
 all: build
 
@@ -36,6 +37,17 @@ $(FUZZ_BUILD)/CMakeCache.txt:
 
 fuzz: deps $(FUZZ_BUILD)/CMakeCache.txt
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+# A short tour of the command-line host against the simulated device; builds only what it needs.
+demo: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target kavelin kavelin_cli kavelin-device
+	@scripts/demo.sh $(BUILD)
+
+# The library, its headers, both tools, kavelin.pc and kavelinConfig.cmake under PREFIX.
+PREFIX ?= /usr/local
+install: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target kavelin kavelin_cli kavelin-device
+	cmake --install $(BUILD) --prefix $(PREFIX)
 
 format:
 	@git ls-files '*.cpp' '*.h' | grep -v "^src/binding/gsoap/" | xargs clang-format -i

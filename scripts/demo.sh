@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# A short tour of the command-line host: starts the simulated device, then reads, lists,
+# subscribes and unsubscribes through libkavelin.so, as a host application would.
+# Usage: scripts/demo.sh [BUILD_DIR]
+set -euo pipefail
+
+build=${1:-build}
+kavelin=$build/tools/kavelin/kavelin
+device=$build/tools/kavelin-device/kavelin-device
+for program in "$kavelin" "$device"; do
+    [ -x "$program" ] || { echo "demo: $program is missing; run 'make demo'" >&2; exit 1; }
+done
+
+work=$(mktemp -d)
+device_pid=
+cleanup() {
+    if [ -n "$device_pid" ]; then
+        kill "$device_pid" 2>/dev/null || true
+        wait "$device_pid" 2>/dev/null || true
+    fi
+    rm -rf "$work"
+}
+trap cleanup EXIT
+
+# The device stops by itself after two minutes should this script be killed.
+"$device" --port 0 --duration 120 >"$work/device.out" 2>"$work/device.err" &
+device_pid=$!
+port=
+for _ in $(seq 100); do
+    port=$(sed -n 's/^listening on 127\.0\.0\.1:\([0-9][0-9]*\)$/\1/p' "$work/device.out")
+    [ -n "$port" ] && break
+    sleep 0.1
+done
+[ -n "$port" ] || { echo "demo: the simulated device did not start" >&2; cat "$work/device.err" >&2; exit 1; }
+
+# Every command below reaches the device through this URL; an empty registry keeps the
+# library quiet whatever this machine has configured.
+export KAVELIN_URL=http://127.0.0.1:$port/BaseService
+export KAVELIN_REGISTRY=$work/empty.reg
+: >"$KAVELIN_REGISTRY"
+dd=dd=http://schemas.orvanta.example/schemas/imaging/con/dictionaries/1.0/
+
+heading() { printf '\n== %s\n' "$*"; }
+
+heading "The simulated device listens on 127.0.0.1:$port"
+
+heading "Device status"
+echo "\$ kavelin get-data 'string(//dd:Status/dd:FIELD)' --prefix dd=<dictionary namespace>"
+for field in State Availability Load; do
+    printf '  %-13s %s\n' "$field" "$("$kavelin" get-data "string(//dd:Status/dd:$field)" --prefix "$dd")"
+done
+
+heading "Consumable levels"
+echo "\$ kavelin get-data \"concat(string(//dd:Consumable[N]/@id), ...)\" --prefix dd=..."
+count=$("$kavelin" get-data "count(//dd:Consumable)" --prefix "$dd")
+for i in $(seq "$count"); do
+    item="//dd:Consumable[$i]"
+    read -r name level state < <("$kavelin" get-data \
+        "concat(string($item/@id), ' ', string($item/dd:LevelPercent), ' ', string($item/dd:State))" \
+        --prefix "$dd")
+    printf '  %-15s %4s%%  %s\n' "$name" "$level" "$state"
+done
+
+heading "Events the device can deliver"
+echo "\$ kavelin events"
+"$kavelin" events | sed 's/^/  /'
+
+heading "Subscribe and unsubscribe"
+echo "\$ kavelin subscribe --event ConsumableChanged --cookie demo --fallback http://127.0.0.1:9/EventCallback"
+id=$("$kavelin" subscribe --event ConsumableChanged --cookie demo \
+    --fallback http://127.0.0.1:9/EventCallback)
+echo "  subscription id: $id"
+echo "\$ kavelin unsubscribe $id"
+"$kavelin" unsubscribe "$id"
+echo "  cancelled"
+
+heading "Done: each command opened a device session, ran one operation and ended the session"

@@ -1,0 +1,45 @@
+#pragma once
+
+#include <chrono>
+#include <map>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace e2e {
+
+// How a program run ended and what it wrote.
+struct RunResult {
+    int exitCode = -1; // -1 when it was killed or did not exit by itself
+    bool timedOut = false;
+    std::string out;
+    std::string err;
+};
+
+// The environment of a child: this process's, with `set` values replaced or added and the
+// `unset` names removed.
+struct ChildEnvironment {
+    std::map<std::string, std::string> set;
+    std::vector<std::string> unset;
+};
+
+// Runs `program` with `arguments`, feeding `input` on standard input, and waits at most
+// `limit`; a child still running then is killed.
+RunResult RunProgram(const std::string& program, const std::vector<std::string>& arguments,
+                     const ChildEnvironment& environment, const std::string& input = {},
+                     std::chrono::milliseconds limit = std::chrono::seconds(30));
+
+// Starts `program` with standard output on a pipe and standard error in `errorFile`.
+// Returns the child's pid and the read end of its output, or nothing when it cannot start.
+struct SpawnedChild {
+    int pid = -1;
+    int outputFd = -1;
+};
+std::optional<SpawnedChild> SpawnProgram(const std::string& program,
+                                         const std::vector<std::string>& arguments,
+                                         const std::string& errorFile);
+
+// Asks the child to stop, kills it after `grace`, and returns its exit code (-1 if killed).
+int StopChild(int pid, std::chrono::milliseconds grace = std::chrono::seconds(5));
+
+} // namespace e2e

@@ -1,0 +1,109 @@
+// The texts the command-line host builds for the library: the parameter documents must parse
+// back to exactly the texts typed, and the log registry file must be read by the real registry.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <libxml/parser.h>
+#include <libxml/xpath.h>
+#include <unistd.h>
+
+#include "LogConfiguration.h"
+#include "ParameterDocuments.h"
+#include "UsageError.h"
+#include "os/Registry.h"
+
+namespace {
+
+using kavelin::cli::NamePair;
+
+// The text of every node the expression selects, in document order.
+std::vector<std::string> Select(const std::string& document, const char* expression) {
+    std::vector<std::string> texts;
+    xmlDocPtr doc = xmlReadMemory(document.data(), static_cast<int>(document.size()), nullptr,
+                                  nullptr, XML_PARSE_NONET);
+    if (doc == nullptr)
+        return {"(not well-formed)"};
+    xmlXPathContextPtr context = xmlXPathNewContext(doc);
+    xmlXPathObjectPtr result = xmlXPathEvalExpression(BAD_CAST expression, context);
+    for (int i = 0; result && result->nodesetval && i < result->nodesetval->nodeNr; ++i) {
+        xmlChar* text = xmlNodeGetContent(result->nodesetval->nodeTab[i]);
+        texts.emplace_back(reinterpret_cast<const char*>(text));
+        xmlFree(text);
+    }
+    xmlXPathFreeObject(result);
+    xmlXPathFreeContext(context);
+    xmlFreeDoc(doc);
+    return texts;
+}
+
+TEST(HostDocuments, TypedTextsSurviveTheDocumentsUnchangedAndInOrder) {
+    const std::vector<std::string> texts = {
+        "plain", "a<b>&c", "quote\"s 'n' more", "tab\tline\nfeed", "ünïcode", "]]>", ""};
+    std::vector<NamePair> pairs;
+    for (size_t i = 0; i < texts.size(); ++i)
+        pairs.emplace_back(texts[i], texts[texts.size() - 1 - i]);
+    std::vector<std::string> flattened;
+    for (const auto& [first, second] : pairs) {
+        flattened.push_back(first);
+        flattened.push_back(second);
+    }
+
+    // The selections the library makes on these documents.
+    EXPECT_EQ(Select(kavelin::cli::PrefixMapDocument(pairs),
+                     "//PrefixMap/*[local-name()='Prefix' or local-name()='URL']"),
+              flattened);
+    EXPECT_EQ(Select(kavelin::cli::FilterDocument(pairs),
+                     "//FilterOn/*[local-name()='Name' or local-name()='Value']"),
+              flattened);
+    for (const std::string& text : texts) {
+        SCOPED_TRACE(text);
+        const std::string info = kavelin::cli::SubscriptionInfoDocument(text, text, text);
+        for (const char* query : {"//EventName", "//ClientCookie", "//ReliabilityOption"})
+            EXPECT_EQ(Select(info, query), std::vector<std::string>{text}) << query;
+    }
+}
+
+TEST(HostDocuments, OptionalPartsAreLeftOutRatherThanSentEmpty) {
+    EXPECT_EQ(kavelin::cli::PrefixMapDocument({}), "");
+    EXPECT_EQ(kavelin::cli::FilterDocument({}), "");
+    const std::string info = kavelin::cli::SubscriptionInfoDocument("E", {}, {});
+    EXPECT_TRUE(Select(info, "//ClientCookie").empty());
+    EXPECT_TRUE(Select(info, "//ReliabilityOption").empty());
+}
+
+TEST(HostDocuments, TextsXmlCannotCarryAreRefused) {
+    for (const char* text : {"\x01", "a\x1f", "\x7f\x0b"}) {
+        EXPECT_THROW(kavelin::cli::SubscriptionInfoDocument(text, {}, {}),
+                     kavelin::cli::UsageError);
+    }
+}
+
+TEST(HostDocuments, TheLogRegistryFileWinsOverEarlierFilesAndKeepsOddPaths) {
+    char pattern[] = "/tmp/kavelin-e2e-reg-XXXXXX";
+    ASSERT_NE(mkdtemp(pattern), nullptr);
+    const std::string folder = pattern;
+    const std::string earlier = folder + "/earlier.reg";
+    const std::string later = folder + "/later.reg";
+    std::ofstream(earlier) << "Windows Registry Editor Version 5.00\r\n\r\n"
+                              "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\Logging-Infra]\r\n"
+                              "\"OVCOM.Kavelin\"=\"console,9\"\r\n@=\"console,1\"\r\n";
+    const std::string value = "file,/tmp/odd \\\"dir\"/log,128";
+    std::ofstream(later) << kavelin::cli::LogRegistryText(value);
+
+    const std::string list = kavelin::cli::RegistrySearchList(earlier.c_str(), {later});
+    setenv("KAVELIN_REGISTRY", list.c_str(), 1);
+    EXPECT_EQ(os::ReadRegistryString("SOFTWARE\\Orvanta\\Plotara\\Logging-Infra", "OVCOM.Kavelin"),
+              value);
+    unsetenv("KAVELIN_REGISTRY");
+
+    // Unset or empty: the library's default file stays first in the list.
+    for (const char* current : {static_cast<const char*>(nullptr), ""})
+        EXPECT_EQ(kavelin::cli::RegistrySearchList(current, {later}),
+                  "/etc/kavelin/registry.reg:" + later);
+    unlink(earlier.c_str());
+    unlink(later.c_str());
+    rmdir(folder.c_str());
+}
+
+} // namespace

@@ -1,0 +1,275 @@
+#include "CommandLine.h"
+
+#include <array>
+#include <charconv>
+#include <optional>
+#include <string_view>
+
+#include "UsageError.h"
+
+namespace kavelin::cli {
+
+namespace {
+
+constexpr long kLongestRepeat = 1000000;
+
+struct CommandSpelling {
+    Command command;
+    const char* name;
+};
+
+constexpr std::array<CommandSpelling, 6> kCommands = {{
+    {Command::GetData, "get-data"},
+    {Command::SetData, "set-data"},
+    {Command::Settable, "settable"},
+    {Command::Events, "events"},
+    {Command::Subscribe, "subscribe"},
+    {Command::Unsubscribe, "unsubscribe"},
+}};
+
+// The library maps only these words; anything else would silently mean no retry.
+constexpr std::array<std::string_view, 3> kReliabilityWords = {"NoRetry", "Retry",
+                                                               "PersistentRetry"};
+
+std::optional<Command> CommandNamed(std::string_view name) {
+    for (const CommandSpelling& spelling : kCommands) {
+        if (name == spelling.name)
+            return spelling.command;
+    }
+    return std::nullopt;
+}
+
+class CommandLineReader {
+public:
+    explicit CommandLineReader(const std::vector<std::string>& arguments) : mArguments(arguments) {}
+
+    Invocation Read() {
+        bool optionsEnded = false;
+        for (mIndex = 0; mIndex < mArguments.size(); ++mIndex) {
+            const std::string& argument = mArguments[mIndex];
+            if (!optionsEnded && argument == "--") {
+                optionsEnded = true;
+            } else if (!optionsEnded && argument.size() > 1 && argument[0] == '-') {
+                ReadOption(argument);
+            } else {
+                ReadPositional(argument);
+            }
+        }
+        if (!mResult.help)
+            CheckComplete();
+        return std::move(mResult);
+    }
+
+private:
+    [[noreturn]] void Fail(const std::string& message) const {
+        throw UsageError(message, mResult.command);
+    }
+
+    void ReadOption(const std::string& argument) {
+        const size_t equals = argument.rfind("--", 0) == 0 ? argument.find('=') : std::string::npos;
+        mName = argument.substr(0, equals);
+        mInlineValue.reset();
+        if (equals != std::string::npos)
+            mInlineValue = argument.substr(equals + 1);
+
+        if (mName == "--help" || mName == "-h") {
+            Flag();
+            mResult.help = true;
+        } else if (!ReadGlobalOption() && !ReadCommandOption()) {
+            Fail("unknown option " + mName);
+        }
+    }
+
+    bool ReadGlobalOption() {
+        if (mName == "--url") {
+            mResult.url = Value();
+            if (mResult.url->empty())
+                Fail("--url needs a URL");
+        } else if (mName == "--registry") {
+            std::string file = Value();
+            if (file.empty() || file.find(':') != std::string::npos)
+                Fail("--registry needs a file name without ':'");
+            mResult.registryFiles.push_back(std::move(file));
+        } else if (mName == "-v" || mName == "--verbose") {
+            Flag();
+            mResult.verbose = true;
+        } else if (mName == "--playback") {
+            Flag();
+            mResult.playback = true;
+        } else if (mName == "--repeat") {
+            mResult.repeat = RepeatCount(Value());
+        } else {
+            return false;
+        }
+        return true;
+    }
+
+    bool ReadCommandOption() {
+        switch (mResult.command) {
+        case Command::GetData:
+            return ReadGetDataOption();
+        case Command::SetData:
+            if (mName != "--results-details")
+                return false;
+            Flag();
+            mResult.resultsDetails = true;
+            return true;
+        case Command::Subscribe:
+            return ReadSubscribeOption();
+        default:
+            return false;
+        }
+    }
+
+    bool ReadGetDataOption() {
+        if (mName == "--prefix") {
+            mResult.prefixes.push_back(Pair("PREFIX=NAMESPACE"));
+        } else if (mName == "--prefix-map") {
+            mResult.prefixMapFile = Value();
+        } else {
+            return false;
+        }
+        return true;
+    }
+
+    bool ReadSubscribeOption() {
+        if (mName == "--event") {
+            mResult.eventName = Value();
+        } else if (mName == "--cookie") {
+            mResult.cookie = Value();
+        } else if (mName == "--reliability") {
+            mResult.reliability = Value();
+        } else if (mName == "--filter") {
+            mResult.filters.push_back(Pair("NAME=VALUE"));
+        } else if (mName == "--fallback") {
+            mResult.fallbackAddress = Value();
+        } else if (mName == "--info") {
+            mResult.infoFile = Value();
+        } else if (mName == "--filter-doc") {
+            mResult.filterDocFile = Value();
+        } else {
+            return false;
+        }
+        return true;
+    }
+
+    void ReadPositional(const std::string& argument) {
+        if (mResult.command != Command::None) {
+            mPositionals.push_back(argument);
+            return;
+        }
+        const std::optional<Command> command = CommandNamed(argument);
+        if (!command)
+            Fail("unknown command '" + argument + "'");
+        mResult.command = *command;
+    }
+
+    std::string Value() {
+        if (mInlineValue)
+            return *mInlineValue;
+        if (mIndex + 1 >= mArguments.size())
+            Fail(mName + " needs a value");
+        return mArguments[++mIndex];
+    }
+
+    void Flag() const {
+        if (mInlineValue)
+            Fail(mName + " takes no value");
+    }
+
+    // NAME=VALUE split at the first '=': namespace names and filter values may hold '='.
+    NamePair Pair(const char* shape) {
+        const std::string text = Value();
+        const size_t equals = text.find('=');
+        if (equals == std::string::npos || equals == 0)
+            Fail(mName + " needs " + shape + ", got '" + text + "'");
+        return {text.substr(0, equals), text.substr(equals + 1)};
+    }
+
+    long RepeatCount(const std::string& text) const {
+        long count = 0;
+        const char* end = text.data() + text.size();
+        const auto [stop, error] = std::from_chars(text.data(), end, count);
+        if (error != std::errc() || stop != end || count < 1 || count > kLongestRepeat)
+            Fail("--repeat needs a whole number from 1 to " + std::to_string(kLongestRepeat));
+        return count;
+    }
+
+    void ExpectPositionals(size_t count, const char* what) const {
+        if (mPositionals.size() != count)
+            Fail(std::string(CommandName(mResult.command)) + " takes " + what);
+    }
+
+    void CheckComplete() {
+        switch (mResult.command) {
+        case Command::None:
+            Fail("no command given");
+        case Command::GetData:
+            ExpectPositionals(1, "one XPath expression");
+            mResult.xpath = mPositionals[0];
+            if (mResult.xpath.empty())
+                Fail("the XPath expression is empty");
+            if (!mResult.prefixes.empty() && mResult.prefixMapFile)
+                Fail("--prefix and --prefix-map exclude each other");
+            break;
+        case Command::SetData:
+            ExpectPositionals(1, "one document file, or - for standard input");
+            mResult.documentSource = mPositionals[0];
+            break;
+        case Command::Settable:
+        case Command::Events:
+            ExpectPositionals(0, "no arguments");
+            break;
+        case Command::Subscribe:
+            ExpectPositionals(0, "options only");
+            CheckSubscription();
+            break;
+        case Command::Unsubscribe:
+            ExpectPositionals(1, "one subscription id");
+            mResult.subscriptionId = mPositionals[0];
+            if (mResult.subscriptionId.empty())
+                Fail("the subscription id is empty");
+            break;
+        }
+    }
+
+    void CheckSubscription() const {
+        const bool described = mResult.eventName || mResult.cookie || mResult.reliability;
+        if (mResult.infoFile && described)
+            Fail("--info excludes --event, --cookie and --reliability");
+        if (!mResult.infoFile && !mResult.eventName)
+            Fail("subscribe needs --event NAME or --info FILE");
+        if (mResult.filterDocFile && !mResult.filters.empty())
+            Fail("--filter and --filter-doc exclude each other");
+        if (mResult.reliability) {
+            bool known = false;
+            for (std::string_view word : kReliabilityWords)
+                known = known || *mResult.reliability == word;
+            if (!known)
+                Fail("--reliability is one of NoRetry, Retry, PersistentRetry");
+        }
+    }
+
+    const std::vector<std::string>& mArguments;
+    size_t mIndex = 0;
+    std::string mName;
+    std::optional<std::string> mInlineValue;
+    std::vector<std::string> mPositionals;
+    Invocation mResult;
+};
+
+} // namespace
+
+const char* CommandName(Command command) {
+    for (const CommandSpelling& spelling : kCommands) {
+        if (spelling.command == command)
+            return spelling.name;
+    }
+    return "";
+}
+
+Invocation ParseCommandLine(const std::vector<std::string>& arguments) {
+    return CommandLineReader(arguments).Read();
+}
+
+} // namespace kavelin::cli

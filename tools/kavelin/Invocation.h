@@ -1,0 +1,51 @@
+#pragma once
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace kavelin::cli {
+
+enum class Command { None, GetData, SetData, Settable, Events, Subscribe, Unsubscribe };
+
+using NamePair = std::pair<std::string, std::string>;
+
+// Everything one run of the command-line host was asked to do, as read from its arguments.
+struct Invocation {
+    // Global options.
+    std::optional<std::string> url;
+    std::vector<std::string> registryFiles;
+    bool verbose = false;
+    bool playback = false;
+    long repeat = 1;
+    bool help = false;
+
+    Command command = Command::None;
+
+    // get-data
+    std::string xpath;
+    std::vector<NamePair> prefixes;
+    std::optional<std::string> prefixMapFile;
+
+    // set-data: a file name, or "-" for standard input
+    std::string documentSource;
+    bool resultsDetails = false;
+
+    // subscribe
+    std::optional<std::string> eventName;
+    std::optional<std::string> cookie;
+    std::optional<std::string> reliability;
+    std::vector<NamePair> filters;
+    std::string fallbackAddress;
+    std::optional<std::string> infoFile;
+    std::optional<std::string> filterDocFile;
+
+    // unsubscribe
+    std::string subscriptionId;
+};
+
+// The name a command is typed as, e.g. "get-data"; empty for Command::None.
+const char* CommandName(Command command);
+
+} // namespace kavelin::cli

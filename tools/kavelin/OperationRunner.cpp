@@ -1,0 +1,66 @@
+#include "OperationRunner.h"
+
+#include <memory>
+
+namespace kavelin::cli {
+
+namespace {
+
+// The array and its element block belong to the host once returned.
+struct RemoteArrayDeleter {
+    void operator()(RemoteArray* array) const {
+        delete[] array->mElements;
+        delete array;
+    }
+};
+
+// Answers end with a line feed so that the shell prompt does not follow them on the same line.
+std::string AsLine(std::string text) {
+    if (!text.empty() && text.back() != '\n')
+        text += '\n';
+    return text;
+}
+
+std::string EventLines(RemoteArray* returned) {
+    const std::unique_ptr<RemoteArray, RemoteArrayDeleter> events(returned);
+    std::string lines;
+    for (int32_t i = 0; events && events->mElements != nullptr && i < events->mCount; ++i)
+        lines += events->mElements[i] + '\n';
+    return lines;
+}
+
+std::string RunOnce(IBaseSoap& proxy, const Invocation& invocation,
+                    const RequestDocuments& documents) {
+    switch (invocation.command) {
+    case Command::GetData:
+        return AsLine(proxy.GetData(invocation.xpath, documents.prefixMap, 0, 0));
+    case Command::SetData:
+        proxy.SetData(documents.xdmDocument, invocation.resultsDetails ? 1 : 0, 0, 0);
+        return {};
+    case Command::Settable:
+        return AsLine(proxy.GetSettable(0));
+    case Command::Events:
+        return EventLines(proxy.GetSupportedEvents());
+    case Command::Subscribe:
+        return AsLine(proxy.Subscribe(documents.subscriptionInfo, documents.filter,
+                                      invocation.fallbackAddress));
+    case Command::Unsubscribe:
+        proxy.Unsubscribe(invocation.subscriptionId);
+        return {};
+    case Command::None:
+        break;
+    }
+    return {};
+}
+
+} // namespace
+
+std::string RunOperation(IBaseSoap& proxy, const Invocation& invocation,
+                         const RequestDocuments& documents) {
+    std::string output;
+    for (long run = 0; run < invocation.repeat; ++run)
+        output = RunOnce(proxy, invocation, documents);
+    return output;
+}
+
+} // namespace kavelin::cli

@@ -1,0 +1,81 @@
+#include "RunEnvironment.h"
+
+#include <cstdlib>
+#include <fstream>
+#include <stdexcept>
+#include <system_error>
+#include <unistd.h>
+#include <vector>
+
+#include "LogConfiguration.h"
+#include "UsageError.h"
+
+namespace kavelin::cli {
+
+namespace {
+
+// A log path cannot hold a comma and a registry list entry cannot hold a colon, so a
+// temporary folder elsewhere than /tmp is used only when its name has neither.
+std::string TemporaryRoot() {
+    const char* root = std::getenv("TMPDIR");
+    if (root == nullptr || *root == '\0' ||
+        std::string(root).find_first_of(",:") != std::string::npos)
+        return "/tmp";
+    return root;
+}
+
+std::filesystem::path MakeTemporaryFolder() {
+    std::string pattern = TemporaryRoot() + "/kavelin-XXXXXX";
+    if (mkdtemp(pattern.data()) == nullptr)
+        throw std::system_error(errno, std::generic_category(), "cannot create " + pattern);
+    return pattern;
+}
+
+void WriteFile(const std::filesystem::path& path, const std::string& text) {
+    std::ofstream file(path, std::ios::binary | std::ios::trunc);
+    file << text;
+    file.close();
+    if (!file)
+        throw std::runtime_error("cannot write " + path.string());
+}
+
+} // namespace
+
+RunEnvironment::RunEnvironment(const Invocation& invocation) {
+    std::vector<std::string> files;
+    for (const std::string& file : invocation.registryFiles) {
+        if (access(file.c_str(), R_OK) != 0)
+            throw UsageError("cannot read registry file " + file, invocation.command);
+        files.push_back(file);
+    }
+    if (invocation.verbose || invocation.playback) {
+        mFolder = MakeTemporaryFolder();
+        if (invocation.playback && !invocation.verbose)
+            mPlaybackLog = (mFolder / "playback.log").string();
+        const std::optional<std::string> logValue =
+            LogValueFor(invocation.verbose, invocation.playback, mPlaybackLog);
+        const std::filesystem::path registryFile = mFolder / "logging.reg";
+        WriteFile(registryFile, LogRegistryText(*logValue));
+        files.push_back(registryFile.string());
+    }
+    if (!files.empty()) {
+        const std::string list = RegistrySearchList(std::getenv("KAVELIN_REGISTRY"), files);
+        setenv("KAVELIN_REGISTRY", list.c_str(), 1);
+    }
+}
+
+RunEnvironment::~RunEnvironment() {
+    if (!mFolder.empty() && !mKeepFolder) {
+        std::error_code ignored;
+        std::filesystem::remove_all(mFolder, ignored);
+    }
+}
+
+std::string RunEnvironment::KeepPlaybackLog() {
+    if (mPlaybackLog.empty())
+        return {};
+    mKeepFolder = true;
+    return mPlaybackLog;
+}
+
+} // namespace kavelin::cli

@@ -1,0 +1,105 @@
+#include "UsageText.h"
+
+namespace kavelin::cli {
+
+namespace {
+
+constexpr char kProgramUsage[] =
+    R"(usage: kavelin [OPTIONS] COMMAND [ARGS]
+
+Talks to a printing device through libkavelin.so: one session, one operation.
+
+Commands:
+  get-data XPATH      the device's answer to an XPath expression
+  set-data FILE|-     writes an XDM document
+  settable            what the device lets a host set
+  events              the events the device can deliver, one a line
+  subscribe           subscribes to an event; prints the subscription id
+  unsubscribe ID      cancels a subscription
+
+Options:
+  --url URL        service URL (http://host:port/path or ovdcs:...). Default: $KAVELIN_URL;
+                   with neither, a built-in simulated device is started on 127.0.0.1.
+  --registry FILE  a registry file for the library, read after $KAVELIN_REGISTRY (may repeat)
+  -v, --verbose    the library's log on standard error, level 5
+  --playback       answer from the sample responses beside the library; no device is used
+  --repeat N       run the operation N times on one proxy and print the last answer
+  -h, --help       this text; 'kavelin COMMAND --help' for a command
+
+Exit status: 0 success, 1 the operation failed, 2 usage error.
+)";
+
+constexpr char kGetDataUsage[] =
+    R"(usage: kavelin get-data XPATH [--prefix PREFIX=NAMESPACE]... [--prefix-map FILE]
+
+Prints the device's answer to the XPath expression.
+  --prefix PREFIX=NAMESPACE  a namespace prefix the expression uses (may repeat)
+  --prefix-map FILE          a prefix-map document to send unchanged instead
+
+example: kavelin get-data '//dd:Status/dd:State' \
+           --prefix dd=http://schemas.orvanta.example/schemas/imaging/con/dictionaries/1.0/
+)";
+
+constexpr char kSetDataUsage[] =
+    R"(usage: kavelin set-data FILE|- [--results-details]
+
+Writes the XDM document in FILE (or standard input for -). Prints nothing.
+  --results-details  ask the device for the details of what changed
+)";
+
+constexpr char kSettableUsage[] =
+    R"(usage: kavelin settable
+
+Prints the device's settable-data document.
+)";
+
+constexpr char kEventsUsage[] =
+    R"(usage: kavelin events
+
+Prints the names of the events the device can deliver, one a line.
+)";
+
+constexpr char kSubscribeUsage[] =
+    R"(usage: kavelin subscribe --event NAME [--cookie TEXT] [--reliability WORD]
+                         [--filter NAME=VALUE]... [--fallback ADDRESS]
+       kavelin subscribe --info FILE [--filter-doc FILE] [--fallback ADDRESS]
+
+Subscribes to an event and prints the subscription id.
+  --event NAME         the event to deliver
+  --cookie TEXT        a client cookie sent with the subscription
+  --reliability WORD   NoRetry, Retry or PersistentRetry
+  --filter NAME=VALUE  a filter pair (may repeat)
+  --fallback ADDRESS   delivery address used when $OVXORB_SOAP_SERVICE_PORT is not set
+  --info FILE          a subscription-information document to send unchanged
+  --filter-doc FILE    a filter document to send unchanged
+)";
+
+constexpr char kUnsubscribeUsage[] =
+    R"(usage: kavelin unsubscribe ID
+
+Cancels the subscription with this id.
+)";
+
+} // namespace
+
+std::string UsageText(Command command) {
+    switch (command) {
+    case Command::GetData:
+        return kGetDataUsage;
+    case Command::SetData:
+        return kSetDataUsage;
+    case Command::Settable:
+        return kSettableUsage;
+    case Command::Events:
+        return kEventsUsage;
+    case Command::Subscribe:
+        return kSubscribeUsage;
+    case Command::Unsubscribe:
+        return kUnsubscribeUsage;
+    case Command::None:
+        break;
+    }
+    return kProgramUsage;
+}
+
+} // namespace kavelin::cli

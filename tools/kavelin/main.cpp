@@ -1,0 +1,98 @@
+// kavelin: the command-line host. It loads libkavelin.so like any host would, runs one
+// operation on one proxy and hands the proxy back, which ends the device session.
+#include <cinttypes>
+#include <cstdio>
+#include <cstdlib>
+#include <iostream>
+#include <memory>
+#include <optional>
+
+#include "BuiltInDevice.h"
+#include "CommandLine.h"
+#include "KavelinLibrary.h"
+#include "OperationRunner.h"
+#include "RequestDocuments.h"
+#include "RunEnvironment.h"
+#include "ServiceChoice.h"
+#include "UsageError.h"
+#include "UsageText.h"
+
+namespace {
+
+using namespace kavelin::cli;
+
+constexpr int kSuccess = 0;
+constexpr int kOperationFailed = 1;
+constexpr int kUsageError = 2;
+
+int ReportUsageError(const std::string& message, Command command) {
+    std::cerr << "kavelin: " << message << "\n\n" << UsageText(command);
+    return kUsageError;
+}
+
+int ReportFailure(const std::string& text, HRESULT code, const Invocation& invocation,
+                  RunEnvironment& environment) {
+    char hex[16];
+    std::snprintf(hex, sizeof hex, "0x%08" PRIX32, static_cast<uint32_t>(code));
+    std::cerr << "kavelin: " << text << " (code " << hex << ")\n";
+    if (invocation.command == Command::Subscribe && invocation.fallbackAddress.empty() &&
+        std::getenv("OVXORB_SOAP_SERVICE_PORT") == nullptr)
+        std::cerr << "kavelin: no delivery address: give --fallback ADDRESS or set "
+                     "OVXORB_SOAP_SERVICE_PORT\n";
+    if (const std::string log = environment.KeepPlaybackLog(); !log.empty())
+        std::cerr << "kavelin: the library's log of this run: " << log << "\n";
+    return kOperationFailed;
+}
+
+int RunInvocation(const Invocation& invocation) {
+    const RequestDocuments documents = ReadRequestDocuments(invocation);
+    RunEnvironment environment(invocation);
+    ServiceChoice service = ChooseService(invocation, std::getenv("KAVELIN_URL"));
+    std::optional<BuiltInDevice> device;
+    if (service.kind == ServiceChoice::Kind::BuiltInDevice) {
+        device.emplace();
+        service.url = device->ServiceUrl();
+    }
+    // Loaded after the registry list is in place: the log is configured when it loads. It
+    // outlives the try block, since a caught exception's code lives in the library.
+    const KavelinLibrary library;
+    try {
+        const std::unique_ptr<IXDMAccessSoap, KavelinDemaker> proxy(library.maker()(),
+                                                                    library.demaker());
+        proxy->Initialize(service.url, CPComPtr<ISessionInfo>());
+        const std::string output = RunOperation(*proxy, invocation, documents);
+        std::cout << output << std::flush;
+        return std::cout ? kSuccess : kOperationFailed;
+    } catch (const CPException& failure) {
+        return ReportFailure(failure.what(), failure.GetErrorCode(), invocation, environment);
+    } catch (const _com_error& failure) {
+        return ReportFailure("the XML component failed on a parameter document", failure.Error(),
+                             invocation, environment);
+    } catch (const std::exception& failure) {
+        return ReportFailure(failure.what(), E_FAIL, invocation, environment);
+    }
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    Invocation invocation;
+    try {
+        invocation = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
+    } catch (const UsageError& error) {
+        return ReportUsageError(error.what(), error.command());
+    }
+    if (invocation.help) {
+        std::cout << UsageText(invocation.command);
+        return kSuccess;
+    }
+    try {
+        return RunInvocation(invocation);
+    } catch (const UsageError& error) {
+        std::cerr << "kavelin: " << error.what() << "\n";
+        return kUsageError;
+    } catch (const std::exception& error) {
+        std::cerr << "kavelin: " << error.what() << "\n";
+        return kOperationFailed;
+    }
+}
