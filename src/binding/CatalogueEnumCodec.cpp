@@ -12,14 +12,21 @@ int TextToCode(struct soap* soap, const soap_code_map* table, bool qualified, co
                LONG64* code) {
     if (!text)
         return soap->error;
-    const char* key = text;
+    // A qualified text is looked up as the engine normalises it, then as written: the
+    // catalogue's own prefixes (such as "enum-1") are bound to no namespace, so normalising
+    // alone would turn every one of their texts into an unknown name.
     if (qualified) {
         char* normalised = nullptr;
-        if (soap_s2QName(soap, text, &normalised, 0, -1, nullptr) == SOAP_OK && normalised)
-            key = normalised;
+        const int status = soap_s2QName(soap, text, &normalised, 0, -1, nullptr);
         soap->error = SOAP_OK;
+        if (status == SOAP_OK && normalised) {
+            if (const soap_code_map* entry = soap_code(table, normalised)) {
+                *code = entry->code;
+                return SOAP_OK;
+            }
+        }
     }
-    if (const soap_code_map* entry = soap_code(table, key)) {
+    if (const soap_code_map* entry = soap_code(table, text)) {
         *code = entry->code;
         return SOAP_OK;
     }

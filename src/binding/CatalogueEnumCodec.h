@@ -10,9 +10,9 @@ namespace kavelin::binding {
 // The value's text from the table, else the value as a decimal number.
 const char* CodeToText(struct soap* soap, const soap_code_map* table, LONG64 code);
 
-// An absent text leaves `code` unchanged; a text from the table (compared exactly, after
-// normalising it as a qualified name when `qualified`) gives its code; a decimal number gives
-// that number; anything else fails with SOAP_TYPE.
+// An absent text leaves `code` unchanged; a text from the table (compared exactly; when
+// `qualified`, first as normalised through the namespace table, then as written) gives its
+// code; a decimal number gives that number; anything else fails with SOAP_TYPE.
 int TextToCode(struct soap* soap, const soap_code_map* table, bool qualified, const char* text,
                LONG64* code);
 

@@ -1,0 +1,26 @@
+#include "catalogue/InMemoryAnswer.h"
+
+#include <cstring>
+
+namespace kavelin::catalogue_test {
+
+InMemoryAnswer::InMemoryAnswer(const std::string& document) : mInput(document) {
+    soap_init1(&mSoap, SOAP_C_UTFSTRING);
+    soap_set_namespaces(&mSoap, namespaces);
+    mSoap.is = &mInput;
+}
+
+InMemoryAnswer::~InMemoryAnswer() {
+    soap_destroy(&mSoap);
+    soap_end(&mSoap);
+    soap_done(&mSoap);
+}
+
+std::string NamespaceOf(const char* prefix) {
+    for (const Namespace* row = namespaces; row->id; ++row)
+        if (std::strcmp(row->id, prefix) == 0)
+            return row->ns;
+    return {};
+}
+
+} // namespace kavelin::catalogue_test
