@@ -70,19 +70,4 @@ TEST(ProxyConnection, ConnectionClosedByTheDeviceIsReplaced) {
     EXPECT_TRUE(info->SessionId().empty());
 }
 
-// A device that drops the connection in the middle of its answer: the exchange fails and the
-// next attempt runs on a new connection.
-TEST(ProxyConnection, AnswerCutOffIsAFailedExchange) {
-    auto device = StartDevice();
-    device->CloseMidAnswerNext("StartSession", 1);
-    RecordingSessionInfo* info = nullptr;
-    CPComPtr<ISessionInfo> held = NewSessionInfo(&info);
-    ProxyHandle proxy = MakeProxy();
-    proxy->Initialize(device->BaseServiceUrl(), held);
-    EXPECT_FALSE(proxy->StartSession().empty());
-    const auto requests = device->Requests();
-    ASSERT_EQ(requests.size(), 2u);
-    EXPECT_NE(requests[0].connection, requests[1].connection);
-}
-
 } // namespace

@@ -178,15 +178,6 @@ TEST(StartSession, PublishesTheTicketInOrder) {
               1);
 }
 
-TEST(StartSession, AnswerWithoutTicketKeepsTheEarlierId) {
-    Started s = InitializedProxy();
-    s.proxy->SetSessionID("earlier");
-    s.info->PresetSessionId(u"");
-    s.device->SetOmitSessionTicket(true);
-    EXPECT_EQ(s.proxy->StartSession(), "earlier");
-    EXPECT_THAT(s.info->SessionId(), IsEmpty());
-}
-
 // The engine decodes an answer's SOAP header into the structure the proxy sends from; the
 // proxy's own session ID must still be the one it sends next, whatever the device put there.
 TEST(StartSession, AnswerHeaderDoesNotReplaceTheProxysHeader) {
