@@ -46,7 +46,7 @@ TEST(PlaybackEndToEnd, EveryOperationIsAnsweredFromItsFileBesideTheLibrary) {
     std::map<std::string, std::string> answers = RunHost("ovdcs://playback/device");
     EXPECT_EQ(answers["exit"], "0");
     EXPECT_EQ(answers["StartSession"], "=session-1-67ca317e");
-    EXPECT_THAT(answers["GetData"], HasSubstr("TK-4250K"));
+    EXPECT_THAT(answers["GetData"], HasSubstr("id=\"black-toner\""));
     EXPECT_EQ(answers["SetData"], "=true");
     EXPECT_THAT(answers["GetSettable"], HasSubstr("dd:MediaType"));
     EXPECT_EQ(answers["Subscribe"], "=subscription-1-02df12bc");
