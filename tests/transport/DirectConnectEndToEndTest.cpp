@@ -1,5 +1,4 @@
 #include <filesystem>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -23,32 +22,51 @@ std::vector<std::string> Operations(const kavelin::device::DeviceServer& device)
     return operations;
 }
 
-TEST(DirectConnectEndToEnd, GetDataReachesADeviceOnAUnixSocketThroughTheBuiltInStream) {
+TEST(DirectConnectEndToEnd, GetDataReachesTheDeviceThroughTheBuiltInStream) {
     RegisterBuiltInComponents();
     components::RegisterDataStreamComponent();
     const std::string socketPath = (std::filesystem::temp_directory_path() /
                                     ("dcs-e2e-" + std::to_string(::getpid()) + ".sock"))
                                        .string();
-    const kavelin::testing::ScopedRegistry registry(
-        "dcs-e2e", "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\DirectConnect]\r\n"
-                   "\"printer\"=\"" +
-                       socketPath + "\"\r\n");
-    const std::string map =
-        std::string("<PrefixMap><Prefix>p</Prefix><URL>") + kDictionary + "</URL></PrefixMap>";
-    for (const std::string& url :
-         {"ovdcs://unix" + socketPath, std::string("ovdcs://printer/xdm/ixa/IXDMAccessSet.asmx")}) {
-        SCOPED_TRACE(url);
+    struct Case {
+        const char* name;
+        bool overTcp;
+        bool firstGetDataUnanswered;
+        std::vector<std::string> operations;
+    };
+    const std::vector<std::string> once = {"StartSession", "GetData", "EndSession"};
+    const std::vector<std::string> retried = {"StartSession", "GetData", "EndSession",
+                                              "StartSession", "GetData", "EndSession"};
+    for (const Case& c :
+         {Case{"socket path in the URL", false, false, once},
+          Case{"registered name of a TCP device", true, false, once},
+          Case{"unanswered read times out, the retry succeeds", false, true, retried}}) {
+        SCOPED_TRACE(c.name);
         kavelin::device::DeviceOptions options;
-        options.tcpPort = std::nullopt;
-        options.unixPath = socketPath;
+        if (c.overTcp)
+            options.tcpPort = 0;
+        else
+            options.tcpPort = std::nullopt;
+        options.unixPath = c.overTcp ? "" : socketPath;
         kavelin::device::DeviceServer device(options);
         ASSERT_TRUE(device.Start()) << device.LastError();
+        if (c.firstGetDataUnanswered)
+            device.NeverAnswerNext("GetData", 1);
+        const kavelin::testing::ScopedRegistry registry(
+            "dcs-e2e", "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\r\n"
+                       "\"IOTimeout\"=\"1\"\r\n"
+                       "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\DirectConnect]\r\n"
+                       "\"printer\"=\"127.0.0.1:" +
+                           std::to_string(device.Port()) + "\"\r\n");
+        const std::string url =
+            c.overTcp ? "ovdcs://printer/xdm/ixa/IXDMAccessSet.asmx" : "ovdcs://unix" + socketPath;
         IXDMAccessSoap* proxy = maker();
         proxy->Initialize(url, CPComPtr<ISessionInfo>());
+        const std::string map =
+            std::string("<PrefixMap><Prefix>p</Prefix><URL>") + kDictionary + "</URL></PrefixMap>";
         EXPECT_EQ(proxy->GetData("string(//p:Identity/p:Model)", map, 0, 0), "Plotara C4250dn");
         demaker(proxy);
-        EXPECT_EQ(Operations(device),
-                  (std::vector<std::string>{"StartSession", "GetData", "EndSession"}));
+        EXPECT_EQ(Operations(device), c.operations);
     }
 }
 

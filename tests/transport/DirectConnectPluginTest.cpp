@@ -18,7 +18,6 @@ using kavelin::testing::ScopedLog;
 using kavelin::testing::StreamJournal;
 using ::testing::Each;
 using ::testing::ElementsAre;
-using ::testing::ElementsAreArray;
 using ::testing::HasSubstr;
 using ::testing::Not;
 
@@ -113,21 +112,6 @@ TEST_F(DirectConnectPlugin, AttachesOnlyToTheDirectConnectScheme) {
         EXPECT_EQ(mSoap.fconnect != nullptr, c.attaches);
         EXPECT_EQ(mSoap.error, SOAP_OK);
     }
-}
-
-TEST_F(DirectConnectPlugin, LogsWhetherItAttaches) {
-    const ScopedLog log(3, "dcs-attach");
-    Attach("http://printer/x");
-    soap_done(&mSoap);
-    Init();
-    Attach("ovdcs://dev");
-    const std::string text = log.Contents();
-    EXPECT_THAT(text, HasSubstr("OrvantaDCSPlugin::Attach - skipping plugin attach for service "
-                                "url: http://printer/x"));
-    EXPECT_THAT(text, HasSubstr("OrvantaDCSPlugin::Constructor - data stream object creation "
-                                "succeeded!"));
-    EXPECT_THAT(text, HasSubstr("OrvantaDCSPlugin::Attach - attaching direct connect plugin for "
-                                "service url: ovdcs://dev"));
 }
 
 TEST_F(DirectConnectPlugin, OpensTheTargetBehindTheSchemeAndItsSlashes) {
