@@ -64,14 +64,6 @@ TEST(HostDocuments, TypedTextsSurviveTheDocumentsUnchangedAndInOrder) {
     }
 }
 
-TEST(HostDocuments, OptionalPartsAreLeftOutRatherThanSentEmpty) {
-    EXPECT_EQ(kavelin::cli::PrefixMapDocument({}), "");
-    EXPECT_EQ(kavelin::cli::FilterDocument({}), "");
-    const std::string info = kavelin::cli::SubscriptionInfoDocument("E", {}, {});
-    EXPECT_TRUE(Select(info, "//ClientCookie").empty());
-    EXPECT_TRUE(Select(info, "//ReliabilityOption").empty());
-}
-
 TEST(HostDocuments, TextsXmlCannotCarryAreRefused) {
     for (const char* text : {"\x01", "a\x1f", "\x7f\x0b"}) {
         EXPECT_THROW(kavelin::cli::SubscriptionInfoDocument(text, {}, {}),

@@ -57,7 +57,7 @@ struct CommandCase {
 TEST_F(KavelinProgram, EachCommandAnswersFromTheDeviceAndEndsItsSession) {
     const std::vector<CommandCase> cases = {
         {"state", {"get-data", "string(//dd:Status/dd:State)", "--prefix", kDictionary}, "Idle\n"},
-        {"prefix map file is not needed for prefix-free paths",
+        {"a number, without prefixes",
          {"get-data", "count(//*[local-name()='Consumable'])"},
          "5\n"},
         {"settable", {"settable"}, "(.|\n)*Path(.|\n)*\n"},
@@ -197,17 +197,30 @@ TEST_F(KavelinProgram, HelpGoesToStandardOutputForTheProgramAndEachCommand) {
     }
 }
 
-TEST_F(KavelinProgram, PlaybackAnswersFromTheSampleResponsesWithoutADevice) {
-    const RunResult quiet = Kavelin({"--playback", "events"});
-    EXPECT_EQ(quiet.exitCode, 0) << quiet.err;
-    EXPECT_THAT(quiet.out, HasSubstr("StatusChanged\n"));
-    EXPECT_THAT(quiet.err, IsEmpty()) << "the log of a quiet playback goes to a file";
+TEST_F(KavelinProgram, PlaybackAnswersFromTheSampleResponsesAndSendsNothing) {
+    // Over HTTP the connection is still made, so a device is there to take it and must see
+    // no request; without a URL, playback needs no device at all.
+    DeviceProcess device;
+    ASSERT_TRUE(device.Running());
+    const std::vector<std::vector<std::string>> urls = {{"--url", device.Url()}, {}};
+    for (const std::vector<std::string>& url : urls) {
+        SCOPED_TRACE(url.empty() ? "no URL" : "HTTP URL");
+        std::vector<std::string> quietArguments = url;
+        quietArguments.insert(quietArguments.end(), {"--playback", "events"});
+        const RunResult quiet = Kavelin(quietArguments);
+        EXPECT_EQ(quiet.exitCode, 0) << quiet.err;
+        EXPECT_THAT(quiet.out, HasSubstr("StatusChanged\n"));
+        EXPECT_THAT(quiet.err, IsEmpty()) << "the log of a quiet playback goes to a file";
 
-    const RunResult verbose = Kavelin({"--playback", "-v", "get-data", "/"});
-    EXPECT_EQ(verbose.exitCode, 0) << verbose.err;
-    EXPECT_THAT(verbose.out, Not(IsEmpty()));
-    EXPECT_THAT(verbose.err, HasSubstr("SoapOut >>"));
-    EXPECT_THAT(verbose.err, HasSubstr("IXDMAccessSoap::GetData - Enter"));
+        std::vector<std::string> verboseArguments = url;
+        verboseArguments.insert(verboseArguments.end(), {"--playback", "-v", "get-data", "/"});
+        const RunResult verbose = Kavelin(verboseArguments);
+        EXPECT_EQ(verbose.exitCode, 0);
+        EXPECT_THAT(verbose.out, HasSubstr("black-toner"));
+        EXPECT_THAT(verbose.err, HasSubstr("SoapOut >>"));
+        EXPECT_THAT(verbose.err, HasSubstr("IXDMAccessSoap::GetData - Enter"));
+    }
+    EXPECT_THAT(device.Operations(), IsEmpty());
 }
 
 TEST_F(KavelinProgram, WithoutAUrlTheBuiltInDeviceAnswers) {

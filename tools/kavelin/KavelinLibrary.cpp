@@ -1,6 +1,7 @@
 #include "KavelinLibrary.h"
 
 #include <climits>
+#include <cstdlib>
 #include <dlfcn.h>
 #include <stdexcept>
 #include <unistd.h>

@@ -1,5 +1,6 @@
 #include "RunEnvironment.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <fstream>
 #include <stdexcept>
