@@ -18,7 +18,9 @@ EngineContext::~EngineContext() {
 }
 
 void EngineContext::Restart() {
-    // A context that soap_done has ended refuses every later call, so it is set up anew.
+    // soap_done leaves decoded data allocated, and a context it has ended refuses plug-ins and
+    // never frees memory again, so the data goes first and the context is set up anew.
+    ReleaseDecodedData();
     soap_done(&mSoap);
     soap_init2(&mSoap, kEngineMode, kEngineMode);
     Configure();
