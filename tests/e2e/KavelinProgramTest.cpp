@@ -2,6 +2,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <fstream>
 #include <regex>
 #include <unistd.h>
@@ -24,16 +25,17 @@ constexpr char kDictionary[] = "dd=http://schemas.orvanta.example/schemas/imagin
 class KavelinProgram : public ::testing::Test {
 protected:
     void SetUp() override {
-        char pattern[] = "/tmp/kavelin-e2e-registry-XXXXXX";
-        const int fd = mkstemp(pattern);
-        ASSERT_GE(fd, 0);
-        close(fd);
-        mRegistry = pattern;
+        char pattern[] = "/tmp/kavelin-e2e-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        mFolder = pattern;
+        mRegistry = mFolder + "/empty.reg";
+        std::ofstream(mRegistry).flush();
         mEnvironment.set["KAVELIN_REGISTRY"] = mRegistry;
-        mEnvironment.unset = {"KAVELIN_URL", "KAVELIN_LIBRARY", "OVXORB_SOAP_SERVICE_PORT",
-                              "TMPDIR"};
+        // The logs a failed playback keeps land here and go with the folder.
+        mEnvironment.set["TMPDIR"] = mFolder;
+        mEnvironment.unset = {"KAVELIN_URL", "KAVELIN_LIBRARY", "OVXORB_SOAP_SERVICE_PORT"};
     }
-    void TearDown() override { unlink(mRegistry.c_str()); }
+    void TearDown() override { std::filesystem::remove_all(mFolder); }
 
     RunResult Kavelin(std::vector<std::string> arguments, const std::string& input = {}) {
         return RunProgram(KAVELIN_CLI_PROGRAM, arguments, mEnvironment, input);
@@ -44,6 +46,7 @@ protected:
         return Kavelin(arguments, input);
     }
 
+    std::string mFolder;
     std::string mRegistry;
     ChildEnvironment mEnvironment;
 };
@@ -241,7 +244,7 @@ TEST_F(KavelinProgram, RepeatRunsTheOperationOnOneProxyAndOneSession) {
 }
 
 TEST_F(KavelinProgram, RegistryFilesGivenOnTheCommandLineConfigureTheLibrary) {
-    const std::string registry = mRegistry + ".reg";
+    const std::string registry = mFolder + "/log.reg";
     std::ofstream(registry) << "Windows Registry Editor Version 5.00\r\n\r\n"
                                "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\Logging-Infra]\r\n"
                                "@=\"debug,3\"\r\n";
@@ -251,7 +254,6 @@ TEST_F(KavelinProgram, RegistryFilesGivenOnTheCommandLineConfigureTheLibrary) {
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_THAT(run.err, HasSubstr("OVCOM.Kavelin::"));
     EXPECT_THAT(run.err, Not(HasSubstr(" - Enter"))) << "level 3 leaves out entry lines";
-    unlink(registry.c_str());
 }
 
 } // namespace
