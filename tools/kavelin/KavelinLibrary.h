@@ -25,7 +25,6 @@ public:
 
     KavelinMaker maker() const { return mMaker; }
     KavelinDemaker demaker() const { return mDemaker; }
-    const std::string& path() const { return mPath; }
 
 private:
     void* mHandle = nullptr;
