@@ -256,5 +256,26 @@ TEST_F(KavelinProgram, RegistryFilesGivenOnTheCommandLineConfigureTheLibrary) {
     EXPECT_THAT(run.err, Not(HasSubstr(" - Enter"))) << "level 3 leaves out entry lines";
 }
 
+TEST_F(KavelinProgram, AnInstalledTreeLoadsItsOwnLibraryAndPlaysBackItsOwnAnswers) {
+    const std::string prefix = mFolder + "/prefix";
+    const RunResult install =
+        RunProgram(KAVELIN_CMAKE_COMMAND, {"--install", KAVELIN_BUILD_DIR, "--prefix", prefix},
+                   mEnvironment, {}, std::chrono::seconds(120));
+    ASSERT_EQ(install.exitCode, 0) << install.err;
+    for (const char* file : {"/include/kavelin/Kavelin.h", "/bin/kavelin-device",
+                             "/lib/SoapMsgs/GetSupportedEventsRes.txt"})
+        EXPECT_TRUE(std::filesystem::exists(prefix + file)) << file;
+
+    DeviceProcess device;
+    ASSERT_TRUE(device.Running());
+    mEnvironment.set["LD_DEBUG"] = "files"; // the loader names every file it loads
+    const RunResult run = RunProgram(prefix + "/bin/kavelin",
+                                     {"--url", device.Url(), "--playback", "events"}, mEnvironment);
+    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_THAT(run.out, HasSubstr("StatusChanged\n"));
+    EXPECT_THAT(run.err, HasSubstr("file=" + prefix + "/bin/../lib/libkavelin.so.0"));
+    EXPECT_THAT(device.Operations(), IsEmpty());
+}
+
 } // namespace
 } // namespace e2e
