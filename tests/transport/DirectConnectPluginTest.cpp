@@ -202,6 +202,13 @@ TEST_F(DirectConnectPlugin, FailedWriteFailsTheSendAndDropsTheBuffer) {
     EXPECT_EQ(mJournal.writes.size(), writes);
 }
 
+TEST_F(DirectConnectPlugin, AnOverstatedReadCountStaysWithinTheEnginesBuffer) {
+    mJournal.overstatedCount = 1000;
+    ASSERT_TRUE(Attach("ovdcs://dev"));
+    char buffer[64];
+    EXPECT_EQ(mSoap.frecv(&mSoap, buffer, sizeof buffer), sizeof buffer);
+}
+
 TEST_F(DirectConnectPlugin, ComponentThatCannotBeCreatedFailsTheExchangeAtConnect) {
     KavelinRegisterComponent(kDataStreamProgId, &kavelin::testing::kRecordingStreamClassId,
                              CLSCTX_INPROC_SERVER, kavelin::testing::RefuseCreation, nullptr);

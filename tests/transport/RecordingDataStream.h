@@ -23,6 +23,8 @@ struct StreamJournal {
     std::deque<std::string> answers;
     HRESULT openResult = S_OK;
     HRESULT writeResult = S_OK;
+    // Added to the count every Read reports, as a faulty component might.
+    uint32_t overstatedCount = 0;
     int created = 0;
     int destroyed = 0;
 };
@@ -41,7 +43,7 @@ public:
     HRESULT Read(uint32_t maximum, uint8_t* buffer, uint32_t* count, uint32_t io) override {
         mJournal.calls.push_back("read");
         mJournal.ioArguments.push_back(io);
-        *count = 0;
+        *count = mJournal.overstatedCount;
         if (mJournal.answers.empty())
             return S_OK;
         std::string& next = mJournal.answers.front();
@@ -50,7 +52,7 @@ public:
         next.erase(0, taken);
         if (next.empty())
             mJournal.answers.pop_front();
-        *count = static_cast<uint32_t>(taken);
+        *count = static_cast<uint32_t>(taken) + mJournal.overstatedCount;
         return S_OK;
     }
     HRESULT Write(uint32_t count, const uint8_t* bytes, uint32_t io) override {
