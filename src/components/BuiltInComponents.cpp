@@ -1,5 +1,6 @@
 #include "components/BuiltInComponents.h"
 
+#include "components/DataStreamComponent.h"
 #include "components/SessionInfoWrapper.h"
 #include "os/ComClassTable.h"
 #include "os/XmlDom.h"
@@ -9,4 +10,5 @@ void RegisterBuiltInComponents() {
                              CLSCTX_INPROC_SERVER,
                              &kavelin::CreateComObject<components::SessionInfoWrapper>);
     os::RegisterXmlDomClass();
+    components::RegisterDataStreamComponent();
 }
