@@ -204,7 +204,13 @@ TEST(RetryRule, RestartsTheSessionOnceAndRepeatsTheRequest) {
         {"GetSupportedEvents", "GetSupportedEvents Failed!!!",
          "IBaseSoap::GetSupportedEvents - error: gSoap get supported events function failed - "
          "attempting retry!!!",
-         [](IXDMAccessSoap& p) { delete p.GetSupportedEvents(); }},
+         [](IXDMAccessSoap& p) {
+             // The host owns the array and its element block.
+             if (RemoteArray* events = p.GetSupportedEvents()) {
+                 delete[] events->mElements;
+                 delete events;
+             }
+         }},
     };
     for (const Case& c : cases) {
         for (const int failures : {1, 2}) {
