@@ -7,9 +7,11 @@ typedef std::string xsd__language;
 typedef std::string xsd__anyURI;
 typedef std::string bsi__UUIDString_USCOREt;
 
-/* Enumerations: texts follow the type name; values run from 0 in table order. */
+/* Enumerations: values run from 0 in table order. Their code tables and text conversions are
+   hand-written beside the binding (BaseServiceCodes.cpp), so that a number outside a table
+   reads unchanged and is written as that number. */
 
-enum bsi__FaultReasonDescriptor_USCOREt {
+extern enum bsi__FaultReasonDescriptor_ : LONG64 {
     bsi__FaultReasonDescriptor_USCOREt__InternalError,
     bsi__FaultReasonDescriptor_USCOREt__ServiceStarting,
     bsi__FaultReasonDescriptor_USCOREt__ServiceStopping,
@@ -24,62 +26,71 @@ enum bsi__FaultReasonDescriptor_USCOREt {
     bsi__FaultReasonDescriptor_USCOREt__NotImplemented,
     bsi__FaultReasonDescriptor_USCOREt__Unknown
 };
+extern typedef enum bsi__FaultReasonDescriptor_ bsi__FaultReasonDescriptor_USCOREt;
 
-enum bsi__StateDescriptor_USCOREt {
+extern enum bsi__StateDescriptor_ : LONG64 {
     bsi__StateDescriptor_USCOREt__Stopped,
     bsi__StateDescriptor_USCOREt__Running,
     bsi__StateDescriptor_USCOREt__Unknown
 };
+extern typedef enum bsi__StateDescriptor_ bsi__StateDescriptor_USCOREt;
 
-enum bsi__SecurityDescriptor_USCOREt {
+extern enum bsi__SecurityDescriptor_ : LONG64 {
     bsi__SecurityDescriptor_USCOREt__None,
     bsi__SecurityDescriptor_USCOREt__UsernamePassword,
     bsi__SecurityDescriptor_USCOREt__SAML,
     bsi__SecurityDescriptor_USCOREt__WSSecurity
 };
+extern typedef enum bsi__SecurityDescriptor_ bsi__SecurityDescriptor_USCOREt;
 
-enum bsi__DiagResultDescriptor_USCOREt {
+extern enum bsi__DiagResultDescriptor_ : LONG64 {
     bsi__DiagResultDescriptor_USCOREt__Pass,
     bsi__DiagResultDescriptor_USCOREt__Marginal,
     bsi__DiagResultDescriptor_USCOREt__Fail,
     bsi__DiagResultDescriptor_USCOREt__Unsupported
 };
+extern typedef enum bsi__DiagResultDescriptor_ bsi__DiagResultDescriptor_USCOREt;
 
-enum bsi__AvailabilityDescriptor_USCOREt {
+extern enum bsi__AvailabilityDescriptor_ : LONG64 {
     bsi__AvailabilityDescriptor_USCOREt__Normal,
     bsi__AvailabilityDescriptor_USCOREt__Warning,
     bsi__AvailabilityDescriptor_USCOREt__AttentionRequired,
     bsi__AvailabilityDescriptor_USCOREt__Critical,
     bsi__AvailabilityDescriptor_USCOREt__Unknown
 };
+extern typedef enum bsi__AvailabilityDescriptor_ bsi__AvailabilityDescriptor_USCOREt;
 
-enum bsi__LoadDescriptor_USCOREt {
+extern enum bsi__LoadDescriptor_ : LONG64 {
     bsi__LoadDescriptor_USCOREt__Idle,
     bsi__LoadDescriptor_USCOREt__Low,
     bsi__LoadDescriptor_USCOREt__Normal,
     bsi__LoadDescriptor_USCOREt__Extreme,
     bsi__LoadDescriptor_USCOREt__Unknown
 };
+extern typedef enum bsi__LoadDescriptor_ bsi__LoadDescriptor_USCOREt;
 
-enum bsi__SeverityDescriptor_USCOREt {
+extern enum bsi__SeverityDescriptor_ : LONG64 {
     bsi__SeverityDescriptor_USCOREt__Debug,
     bsi__SeverityDescriptor_USCOREt__Info,
     bsi__SeverityDescriptor_USCOREt__Warn,
     bsi__SeverityDescriptor_USCOREt__Error,
     bsi__SeverityDescriptor_USCOREt__Fatal
 };
+extern typedef enum bsi__SeverityDescriptor_ bsi__SeverityDescriptor_USCOREt;
 
-enum bsi__EventReliabilityDescriptor_USCOREt {
+extern enum bsi__EventReliabilityDescriptor_ : LONG64 {
     bsi__EventReliabilityDescriptor_USCOREt__NoRetry,
     bsi__EventReliabilityDescriptor_USCOREt__Retry,
     bsi__EventReliabilityDescriptor_USCOREt__PersistentRetry
 };
+extern typedef enum bsi__EventReliabilityDescriptor_ bsi__EventReliabilityDescriptor_USCOREt;
 
-enum bsi__EventDeliveryDescriptor_USCOREt {
+extern enum bsi__EventDeliveryDescriptor_ : LONG64 {
     bsi__EventDeliveryDescriptor_USCOREt__ClientPull,
     bsi__EventDeliveryDescriptor_USCOREt__ServicePush,
     bsi__EventDeliveryDescriptor_USCOREt__Email
 };
+extern typedef enum bsi__EventDeliveryDescriptor_ bsi__EventDeliveryDescriptor_USCOREt;
 
 /* Identifiers: text content only. */
 
@@ -170,7 +181,7 @@ class bsi__FilterProperties_USCOREt {
 class bsi__SubscriptionInfo_USCOREt {
   public:
     std::string bsi__EventName;
-    enum bsi__EventReliabilityDescriptor_USCOREt bsi__ReliabilityOption;
+    bsi__EventReliabilityDescriptor_USCOREt bsi__ReliabilityOption;
     std::string *bsi__ClientCookie;
     struct soap *soap;
 };
@@ -179,7 +190,7 @@ class bsi__SubscriptionDetails_USCOREt {
   public:
     bsi__SubscriptionInfo_USCOREt *bsi__SubscriptionInfo;
     std::string bsi__DeliveryAddress;
-    enum bsi__EventDeliveryDescriptor_USCOREt bsi__DeliveryType;
+    bsi__EventDeliveryDescriptor_USCOREt bsi__DeliveryType;
     bsi__FilterProperties_USCOREt *bsi__FilterProperties;
     struct soap *soap;
 };
@@ -202,7 +213,7 @@ class bsi__EventCapabilities_USCOREt {
     bool bsi__PersistentSubscriptions;
     bool bsi__ReliableDelivery;
     bool bsi__EventCaching;
-    std::vector<enum bsi__EventDeliveryDescriptor_USCOREt> bsi__DeliveryType;
+    std::vector<bsi__EventDeliveryDescriptor_USCOREt> bsi__DeliveryType;
     ULONG64 bsi__MaxSubscriptions;
     struct soap *soap;
 };
@@ -225,7 +236,7 @@ class bsi__BaseProperties_USCOREt {
     xsd__anyURI bsi__ServiceURN;
     std::string bsi__ClientCookie;
     std::string bsi__SubscriptionID;
-    enum bsi__SeverityDescriptor_USCOREt bsi__Severity;
+    bsi__SeverityDescriptor_USCOREt bsi__Severity;
     std::string bsi__Description;
     xsd__language bsi__Language;
     ULONG64 bsi__Sequence;
@@ -236,32 +247,32 @@ class bsi__BaseProperties_USCOREt {
 
 class bsi__StateChangeProperties_USCOREt : public bsi__BaseProperties_USCOREt {
   public:
-    enum bsi__StateDescriptor_USCOREt bsi__NewState;
-    enum bsi__StateDescriptor_USCOREt bsi__OldState;
+    bsi__StateDescriptor_USCOREt bsi__NewState;
+    bsi__StateDescriptor_USCOREt bsi__OldState;
 };
 
 class bsi__StatusChangeProperties_USCOREt : public bsi__BaseProperties_USCOREt {
   public:
-    enum bsi__AvailabilityDescriptor_USCOREt bsi__Availability;
-    enum bsi__LoadDescriptor_USCOREt bsi__Load;
+    bsi__AvailabilityDescriptor_USCOREt bsi__Availability;
+    bsi__LoadDescriptor_USCOREt bsi__Load;
 };
 
 class bsi__ErrorProperties_USCOREt : public bsi__BaseProperties_USCOREt {
   public:
-    enum bsi__AvailabilityDescriptor_USCOREt bsi__Availability;
-    enum bsi__LoadDescriptor_USCOREt bsi__Load;
-    enum bsi__FaultReasonDescriptor_USCOREt bsi__ErrorCode;
-    enum bsi__StateDescriptor_USCOREt bsi__State;
+    bsi__AvailabilityDescriptor_USCOREt bsi__Availability;
+    bsi__LoadDescriptor_USCOREt bsi__Load;
+    bsi__FaultReasonDescriptor_USCOREt bsi__ErrorCode;
+    bsi__StateDescriptor_USCOREt bsi__State;
 };
 
 class bsi__SessionProperties_USCOREt : public bsi__BaseProperties_USCOREt {
   public:
-    enum bsi__FaultReasonDescriptor_USCOREt bsi__ErrorCode;
+    bsi__FaultReasonDescriptor_USCOREt bsi__ErrorCode;
 };
 
 class bsi__SecurityProperties_USCOREt : public bsi__BaseProperties_USCOREt {
   public:
-    enum bsi__FaultReasonDescriptor_USCOREt bsi__ErrorCode;
+    bsi__FaultReasonDescriptor_USCOREt bsi__ErrorCode;
 };
 
 /// Any XML content, kept as one literal string.
@@ -289,8 +300,8 @@ class _bsi__FaultDetails_USCOREt_Payload {
 
 class bsi__FaultDetails_USCOREt {
   public:
-    enum bsi__FaultReasonDescriptor_USCOREt bsi__Reason;
-    enum bsi__SeverityDescriptor_USCOREt bsi__Severity;
+    bsi__FaultReasonDescriptor_USCOREt bsi__Reason;
+    bsi__SeverityDescriptor_USCOREt bsi__Severity;
     ULONG64 bsi__Sequence;
     bool bsi__Cleared;
     time_t *bsi__TimeStamp;
@@ -326,7 +337,7 @@ class bsi__LanguageList {
 
 class bsi__SecurityTypesList {
   public:
-    std::vector<enum bsi__SecurityDescriptor_USCOREt> bsi__SecurityType;
+    std::vector<bsi__SecurityDescriptor_USCOREt> bsi__SecurityType;
     struct soap *soap;
 };
 
@@ -346,7 +357,7 @@ class bsi__DiagnosticList {
 class bsi__DiagnosticPart_USCOREt {
   public:
     std::string bsi__Title;
-    enum bsi__DiagResultDescriptor_USCOREt bsi__ResultCode;
+    bsi__DiagResultDescriptor_USCOREt bsi__ResultCode;
     std::string bsi__ResultDescription;
     struct soap *soap;
 };
@@ -354,7 +365,7 @@ class bsi__DiagnosticPart_USCOREt {
 class bsi__DiagnosticResult_USCOREt {
   public:
     std::string bsi__Name;
-    enum bsi__DiagResultDescriptor_USCOREt bsi__ResultCode;
+    bsi__DiagResultDescriptor_USCOREt bsi__ResultCode;
     std::vector<bsi__DiagnosticPart_USCOREt *> bsi__DiagnosticPart;
     struct soap *soap;
 };
@@ -369,7 +380,7 @@ class bsi__ServiceInfo_USCOREt {
     xsd__anyURI bsi__LocationURI;
     xsd__anyURI bsi__DescriptionDocURI;
     xsd__anyURI bsi__SupportDocURI;
-    enum bsi__StateDescriptor_USCOREt bsi__State;
+    bsi__StateDescriptor_USCOREt bsi__State;
     struct soap *soap;
 };
 
@@ -382,8 +393,8 @@ class bsi__ServiceInfoList {
 class bsi__ServiceState_USCOREt {
   public:
     bsi__ServiceInfo_USCOREt *bsi__ServiceInfo;
-    enum bsi__AvailabilityDescriptor_USCOREt bsi__Availability;
-    enum bsi__LoadDescriptor_USCOREt bsi__Load;
+    bsi__AvailabilityDescriptor_USCOREt bsi__Availability;
+    bsi__LoadDescriptor_USCOREt bsi__Load;
     bsi__Fault_USCOREt *bsi__LastError;
     struct soap *soap;
 };
@@ -393,8 +404,8 @@ class bsi__SubsystemState_USCOREt {
     std::string bsi__Name;
     std::string bsi__Version;
     std::string bsi__Description;
-    enum bsi__AvailabilityDescriptor_USCOREt bsi__Availability;
-    enum bsi__LoadDescriptor_USCOREt bsi__Load;
+    bsi__AvailabilityDescriptor_USCOREt bsi__Availability;
+    bsi__LoadDescriptor_USCOREt bsi__Load;
     struct soap *soap;
 };
 

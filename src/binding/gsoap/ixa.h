@@ -113,8 +113,8 @@ class _ixagd__XPathError_USCOREt_Payload {
 
 class ixagd__XPathError_USCOREt {
   public:
-    enum bsi__FaultReasonDescriptor_USCOREt Reason;
-    enum bsi__SeverityDescriptor_USCOREt Severity;
+    bsi__FaultReasonDescriptor_USCOREt Reason;
+    bsi__SeverityDescriptor_USCOREt Severity;
     ULONG64 Sequence;
     bool Cleared;
     time_t *TimeStamp;
@@ -132,8 +132,8 @@ class _ixagd__XPathException_USCOREt_Payload {
 
 class ixagd__XPathException_USCOREt {
   public:
-    enum bsi__FaultReasonDescriptor_USCOREt Reason;
-    enum bsi__SeverityDescriptor_USCOREt Severity;
+    bsi__FaultReasonDescriptor_USCOREt Reason;
+    bsi__SeverityDescriptor_USCOREt Severity;
     ULONG64 Sequence;
     bool Cleared;
     time_t *TimeStamp;
@@ -152,8 +152,8 @@ class _ixa__XPathError_USCOREt_Payload {
 
 class ixa__XPathError_USCOREt {
   public:
-    enum bsi__FaultReasonDescriptor_USCOREt Reason;
-    enum bsi__SeverityDescriptor_USCOREt Severity;
+    bsi__FaultReasonDescriptor_USCOREt Reason;
+    bsi__SeverityDescriptor_USCOREt Severity;
     ULONG64 Sequence;
     bool Cleared;
     time_t *TimeStamp;
@@ -170,8 +170,8 @@ class _ixa__XPathException_USCOREt_Payload {
 
 class ixa__XPathException_USCOREt {
   public:
-    enum bsi__FaultReasonDescriptor_USCOREt Reason;
-    enum bsi__SeverityDescriptor_USCOREt Severity;
+    bsi__FaultReasonDescriptor_USCOREt Reason;
+    bsi__SeverityDescriptor_USCOREt Severity;
     ULONG64 Sequence;
     bool Cleared;
     time_t *TimeStamp;
