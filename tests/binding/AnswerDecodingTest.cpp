@@ -19,6 +19,8 @@ const std::string kIxaGet =
     "xmlns:g=\"http://schemas.orvanta.example/schemas/imaging/con/ixa/2004/07/20\"";
 const std::string kIxaSet =
     "xmlns:t=\"http://schemas.orvanta.example/schemas/imaging/con/ixa/2005/05/05\"";
+const std::string kTypes = "xmlns:i=\"http://www.w3.org/2001/XMLSchema-instance\" "
+                           "xmlns:x=\"http://www.w3.org/2001/XMLSchema\"";
 const std::string kFault = "<s:Fault><faultcode>s:Server</faultcode>"
                            "<faultstring>busy</faultstring></s:Fault>";
 
@@ -159,6 +161,39 @@ const std::vector<AnswerCase> kAnswers = {
          "<b:ServiceInfo><b:State>Unknown</b:State></b:ServiceInfo></b:GetStateResult>"
          "</b:GetStateResponse>",
      State, 0, "2"},
+    {"enumeration number outside its table",
+     "<b:GetStateResponse " + kBsi +
+         "><b:GetStateResult>"
+         "<b:ServiceInfo><b:State>7</b:State></b:ServiceInfo></b:GetStateResult>"
+         "</b:GetStateResponse>",
+     State, 0, "7"},
+    {"service identifier typed as another type",
+     "<b:GetStateResponse " + kBsi + " " + kTypes +
+         "><b:GetStateResult><b:ServiceInfo><b:ServiceID i:type=\"x:string\">svc</b:ServiceID>"
+         "<b:State>1</b:State></b:ServiceInfo></b:GetStateResult></b:GetStateResponse>",
+     State, SOAP_TYPE, "(none)"},
+    {"session identifier typed as another type",
+     "<b:StartSessionResponse " + kBsi + " " + kTypes +
+         "><b:StartSessionResult><b:SessionID i:type=\"x:string\">S1</b:SessionID>"
+         "</b:StartSessionResult></b:StartSessionResponse>",
+     StartSession, SOAP_TYPE, "(none)"},
+    {"subscription typed as its own type",
+     "<b:SubscribeResponse " + kBsi + " " + kTypes +
+         "><b:SubscribeResult i:type=\"b:SubscriptionID_t\">SUB-2</b:SubscribeResult>"
+         "</b:SubscribeResponse>",
+     Subscribe, 0, "SUB-2"},
+    {"subscription typed as another type",
+     "<b:SubscribeResponse " + kBsi + " " + kTypes +
+         "><b:SubscribeResult i:type=\"x:int\">3</b:SubscribeResult></b:SubscribeResponse>",
+     Subscribe, SOAP_TYPE, "(none)"},
+    {"data result typed as its own type",
+     "<g:GetDataResponse " + kIxaGet + " " + kTypes +
+         "><GetDataResult i:type=\"g:Device_t\">text</GetDataResult></g:GetDataResponse>",
+     GetData, 0, "text"},
+    {"data result typed as another type",
+     "<g:GetDataResponse " + kIxaGet + " " + kTypes +
+         "><GetDataResult i:type=\"x:int\">1</GetDataResult></g:GetDataResponse>",
+     GetData, SOAP_TYPE, "(none)"},
     {"unknown enumeration text",
      "<b:GetStateResponse " + kBsi +
          "><b:GetStateResult>"
