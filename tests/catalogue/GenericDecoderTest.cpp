@@ -42,7 +42,7 @@ struct Feature {
     LONG64 value;
 };
 
-void ExpectReportedSupport(const dd__XPathExpressionSupport_t& support) {
+void ExpectReportedSupport(const dd__XPathExpressionSupport_USCOREt& support) {
     EXPECT_EQ(support.dd__XPathVersionSupport, "1.0");
     EXPECT_EQ(support.dd__DefaltIXAXPathType_,
               dd__DefaltIXAXPathType___x002fdescendant_x003a_x003a_x002a);
@@ -87,7 +87,7 @@ TEST(GenericDecoder, UnknownElementWithIdDecodesIntoItsType) {
     const void* decoded = soap_getelement(engine.soap(), nullptr, &type);
     ASSERT_NE(decoded, nullptr) << engine.soap()->error;
     ASSERT_EQ(type, SOAP_TYPE_dd__XPathExpressionSupport_USCOREt);
-    ExpectReportedSupport(*static_cast<const dd__XPathExpressionSupport_t*>(decoded));
+    ExpectReportedSupport(*static_cast<const dd__XPathExpressionSupport_USCOREt*>(decoded));
 }
 
 TEST(GenericDecoder, ElementsBesideThePayloadAreSkipped) {

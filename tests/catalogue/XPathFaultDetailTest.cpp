@@ -1,5 +1,5 @@
-// The XPath exception fault carries the device's XPath support as its payload; the fault reader
-// must hand it over decoded, choice items included.
+// The fault reader hands a fault's detail over decoded: the XPath exception with the device's
+// XPath support as its payload, choice items included, and the base service's fault details.
 #include "catalogue/InMemoryAnswer.h"
 
 #include <gtest/gtest.h>
@@ -12,20 +12,23 @@ namespace {
 std::string FaultAnswer(const std::string& detail) {
     return "<SOAP-ENV:Envelope xmlns:SOAP-ENV=\"http://schemas.xmlsoap.org/soap/envelope/\" "
            "xmlns:ixaget=\"" +
-           NamespaceOf("ixaget") + "\" xmlns:dd=\"" + NamespaceOf("dd") +
+           NamespaceOf("ixaget") + "\" xmlns:dd=\"" + NamespaceOf("dd") + "\" xmlns:bsi=\"" +
+           NamespaceOf("bsi") +
            "\"><SOAP-ENV:Body><SOAP-ENV:Fault><faultcode>SOAP-ENV:Client</faultcode>"
            "<faultstring>XPath not supported</faultstring><detail>" +
            detail + "</detail></SOAP-ENV:Fault></SOAP-ENV:Body></SOAP-ENV:Envelope>";
 }
 
-const char* const kException =
-    "<ixaget:XPathException><Reason>InvalidParameter</Reason><Severity>Error</Severity>"
-    "<Sequence>3</Sequence><Cleared>false</Cleared><Payload><XPathExpressionSupport_t>"
-    "<dd:XPathVersionSupport>1.0</dd:XPathVersionSupport>"
-    "<dd:DefaltIXAXPathType>/descendant-or-self::*</dd:DefaltIXAXPathType>"
-    "<dd:AxisEnum>child</dd:AxisEnum><dd:AxisEnum>attribute</dd:AxisEnum>"
-    "<dd:StringFuncEnum>contains</dd:StringFuncEnum>"
-    "</XPathExpressionSupport_t></Payload></ixaget:XPathException>";
+const char* const kSupport = "<dd:XPathVersionSupport>1.0</dd:XPathVersionSupport>"
+                             "<dd:DefaltIXAXPathType>/descendant-or-self::*</dd:DefaltIXAXPathType>"
+                             "<dd:AxisEnum>child</dd:AxisEnum><dd:AxisEnum>attribute</dd:AxisEnum>"
+                             "<dd:StringFuncEnum>contains</dd:StringFuncEnum>";
+
+std::string Exception(const std::string& payload) {
+    return "<ixaget:XPathException><Reason>InvalidParameter</Reason><Severity>Error</Severity>"
+           "<Sequence>3</Sequence><Cleared>false</Cleared><Payload>" +
+           payload + "</Payload></ixaget:XPathException>";
+}
 
 // Reads the answer the way a client operation does: the expected response is not there, so
 // the Body goes to the fault reader.
@@ -39,32 +42,11 @@ int ReadFault(struct soap* soap) {
     return soap_recv_fault_in_body(soap);
 }
 
-// The detail's literal XML keeps the element but not the namespace bindings made above it.
-std::string DetailDocument(const char* literal) {
-    return "<detail xmlns:ixaget=\"" + NamespaceOf("ixaget") + "\" xmlns:dd=\"" +
-           NamespaceOf("dd") + "\">" + literal + "</detail>";
+const SOAP_ENV__Detail* DetailOf(struct soap* soap) {
+    return soap->fault ? soap->fault->detail : nullptr;
 }
 
-TEST(XPathFaultDetail, PayloadDecodesFromTheFaultReadersDetail) {
-    InMemoryAnswer engine(FaultAnswer(kException));
-    EXPECT_EQ(ReadFault(engine.soap()), SOAP_CLI_FAULT);
-    ASSERT_NE(engine.soap()->fault, nullptr);
-    ASSERT_NE(engine.soap()->fault->detail, nullptr);
-    // The binding declares no element for the detail, so the fault reader keeps it as literal
-    // XML; the exception's own reader decodes it from there.
-    const SOAP_ENV__Detail& detail = *engine.soap()->fault->detail;
-    ASSERT_NE(detail.__any, nullptr);
-    InMemoryAnswer detailEngine(DetailDocument(detail.__any));
-    ASSERT_EQ(soap_begin_recv(detailEngine.soap()), SOAP_OK);
-    ASSERT_EQ(soap_element_begin_in(detailEngine.soap(), "detail", 0, nullptr), SOAP_OK);
-    ixa__XPathException_USCOREt decoded;
-    const ixa__XPathException_USCOREt* exception = soap_get_ixa__XPathException_USCOREt(
-        detailEngine.soap(), &decoded, "ixaget:XPathException", nullptr);
-    ASSERT_NE(exception, nullptr) << detailEngine.soap()->error;
-    EXPECT_EQ(exception->Sequence, 3u);
-    ASSERT_NE(exception->Payload, nullptr);
-    const dd__XPathExpressionSupport_t* support =
-        exception->Payload->XPathExpressionSupport_USCOREt;
+void ExpectReportedSupport(const dd__XPathExpressionSupport_USCOREt* support) {
     ASSERT_NE(support, nullptr);
     EXPECT_EQ(support->dd__DefaltIXAXPathType_,
               dd__DefaltIXAXPathType___x002fdescendant_x002dor_x002dself_x003a_x003a_x002a);
@@ -75,6 +57,63 @@ TEST(XPathFaultDetail, PayloadDecodesFromTheFaultReadersDetail) {
               SOAP_UNION__dd__XPathFeature_dd__StringFuncEnum_);
     EXPECT_EQ(support->__XPathFeature[2].union_XPathFeature.dd__StringFuncEnum_,
               dd__StringFuncEnum__contains);
+}
+
+TEST(XPathFaultDetail, FaultReaderDecodesTheExceptionAndItsPayload) {
+    // The payload inline, and as a reference to a support element that follows it.
+    const std::string details[] = {
+        Exception(std::string("<XPathExpressionSupport_t>") + kSupport +
+                  "</XPathExpressionSupport_t>"),
+        Exception(std::string("<XPathExpressionSupport_t href=\"#s1\"/>"
+                              "<dd:XPathExpressionSupport_t id=\"s1\">") +
+                  kSupport + "</dd:XPathExpressionSupport_t>"),
+    };
+    for (const std::string& detail : details) {
+        SCOPED_TRACE(detail);
+        InMemoryAnswer engine(FaultAnswer(detail));
+        EXPECT_EQ(ReadFault(engine.soap()), SOAP_CLI_FAULT);
+        const SOAP_ENV__Detail* read = DetailOf(engine.soap());
+        ASSERT_NE(read, nullptr);
+        ASSERT_EQ(read->__type, SOAP_TYPE__ixaget__XPathException);
+        const auto* exception = static_cast<const ixa__XPathException_USCOREt*>(read->fault);
+        ASSERT_NE(exception, nullptr);
+        EXPECT_EQ(exception->Reason, bsi__FaultReasonDescriptor_USCOREt__InvalidParameter);
+        EXPECT_EQ(exception->Sequence, 3u);
+        ASSERT_NE(exception->Payload, nullptr);
+        ExpectReportedSupport(exception->Payload->XPathExpressionSupport_USCOREt);
+    }
+}
+
+TEST(XPathFaultDetail, FaultReaderDecodesEveryDeclaredDetail) {
+    struct Case {
+        const char* element;
+        int type;
+    };
+    const Case cases[] = {
+        {"ixaget:XPathError", SOAP_TYPE__ixaget__XPathError},
+        {"bsi:SessionException", SOAP_TYPE__bsi__SessionException},
+        {"bsi:ServiceException", SOAP_TYPE__bsi__ServiceException},
+        {"bsi:ServiceBusy", SOAP_TYPE__bsi__ServiceBusy},
+        {"bsi:SecurityException", SOAP_TYPE__bsi__SecurityException},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.element);
+        // The XPath error's members are unqualified, the base service's are qualified.
+        const bool bsi = std::string(c.element).rfind("bsi:", 0) == 0;
+        const std::string sequence =
+            bsi ? "<bsi:Sequence>9</bsi:Sequence>" : "<Sequence>9</Sequence>";
+        InMemoryAnswer engine(
+            FaultAnswer(std::string("<") + c.element + ">" + sequence + "</" + c.element + ">"));
+        EXPECT_EQ(ReadFault(engine.soap()), SOAP_CLI_FAULT);
+        const SOAP_ENV__Detail* read = DetailOf(engine.soap());
+        ASSERT_NE(read, nullptr);
+        ASSERT_EQ(read->__type, c.type);
+        ASSERT_NE(read->fault, nullptr);
+        const ULONG64 decoded =
+            bsi ? static_cast<const bsi__FaultDetails_USCOREt*>(read->fault)->bsi__Sequence
+                : static_cast<const ixa__XPathError_USCOREt*>(read->fault)->Sequence;
+        EXPECT_EQ(decoded, 9u);
+    }
 }
 
 } // namespace

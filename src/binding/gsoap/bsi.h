@@ -614,7 +614,12 @@ class _bsi__GetStateResponse {
     struct soap *soap;
 };
 
-/* Fault detail elements. */
+/* Fault detail elements, declared as elements too so the fault reader decodes them typed. */
+
+typedef bsi__FaultDetails_USCOREt _bsi__SessionException;
+typedef bsi__FaultDetails_USCOREt _bsi__ServiceException;
+typedef bsi__FaultDetails_USCOREt _bsi__ServiceBusy;
+typedef bsi__FaultDetails_USCOREt _bsi__SecurityException;
 
 class SessionException {
   public:

@@ -1855,5 +1855,3 @@ class dd__XPathExpressionSupport_USCOREt {
     struct soap *soap;
 };
 
-/// The name the fault payloads use.
-typedef dd__XPathExpressionSupport_USCOREt dd__XPathExpressionSupport_t;

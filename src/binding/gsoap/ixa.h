@@ -126,7 +126,9 @@ class ixagd__XPathError_USCOREt {
 
 class _ixagd__XPathException_USCOREt_Payload {
   public:
-    dd__XPathExpressionSupport_t *XPathExpressionSupport_USCOREt;
+    // The class itself, not a typedef of it: a typedef has a type id of its own, so an href
+    // to a support object decoded under the class would not resolve into this member.
+    dd__XPathExpressionSupport_USCOREt *XPathExpressionSupport_USCOREt;
     struct soap *soap;
 };
 
@@ -164,7 +166,9 @@ class ixa__XPathError_USCOREt {
 
 class _ixa__XPathException_USCOREt_Payload {
   public:
-    dd__XPathExpressionSupport_t *XPathExpressionSupport_USCOREt;
+    // The class itself, not a typedef of it: a typedef has a type id of its own, so an href
+    // to a support object decoded under the class would not resolve into this member.
+    dd__XPathExpressionSupport_USCOREt *XPathExpressionSupport_USCOREt;
     struct soap *soap;
 };
 
@@ -180,7 +184,12 @@ class ixa__XPathException_USCOREt {
     struct soap *soap;
 };
 
-/* Fault detail elements. */
+/* Fault detail elements. The element declarations let the fault reader decode a detail into
+   its typed object (the detail's `fault`, with `__type` naming the element) instead of
+   keeping it as literal XML. */
+
+typedef ixa__XPathException_USCOREt _ixaget__XPathException;
+typedef ixa__XPathError_USCOREt _ixaget__XPathError;
 
 class XPathException {
   public:
