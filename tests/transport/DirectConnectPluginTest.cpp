@@ -52,7 +52,14 @@ std::string HttpAnswer(const std::string& result) {
 class DirectConnectPlugin : public ::testing::Test {
 protected:
     DirectConnectPlugin() { Init(); }
-    ~DirectConnectPlugin() override { soap_done(&mSoap); }
+    ~DirectConnectPlugin() override { Done(); }
+
+    // Decoded answers live in the engine until released; soap_done alone keeps them.
+    void Done() {
+        soap_destroy(&mSoap);
+        soap_end(&mSoap);
+        soap_done(&mSoap);
+    }
 
     void Init() {
         soap_init2(&mSoap, SOAP_IO_KEEPALIVE | SOAP_C_UTFSTRING,
@@ -104,7 +111,7 @@ TEST_F(DirectConnectPlugin, AttachesOnlyToTheDirectConnectScheme) {
                           Case{"OvDcS:", true}, Case{"http://127.0.0.1:80/x", false},
                           Case{"ovdcs", false}, Case{"", false}, Case{nullptr, false}}) {
         SCOPED_TRACE(c.url == nullptr ? "(null)" : c.url);
-        soap_done(&mSoap);
+        Done();
         Init();
         const int created = mJournal.created;
         EXPECT_EQ(Attach(c.url), c.attaches);
@@ -169,7 +176,7 @@ TEST_F(DirectConnectPlugin, WritesTheHeaderBlockAndTheBodyInWholePieces) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        soap_done(&mSoap);
+        Done();
         Init();
         mJournal.writes.clear();
         ASSERT_TRUE(Attach("ovdcs://dev"));
@@ -266,7 +273,7 @@ TEST_F(DirectConnectPlugin, RegisteringTwiceKeepsOneWorkingTransport) {
 TEST_F(DirectConnectPlugin, EndingTheContextReleasesTheStreamAndHandsTheHooksBack) {
     ASSERT_TRUE(Attach("ovdcs://dev"));
     EXPECT_EQ(mSoap.fconnect(&mSoap, "ovdcs://dev", "", 0), 0);
-    soap_done(&mSoap);
+    Done();
     EXPECT_EQ(mJournal.destroyed, 1);
     // A later http URL on this context must reach the engine's own connect again.
     EXPECT_EQ(mSoap.fconnect, nullptr);

@@ -77,7 +77,12 @@ protected:
         soap_set_namespaces(&mSoap, namespaces);
         RegisterTransportPlugins(&mSoap, "ovdcs://dev");
     }
-    ~PlaybackPlugin() override { soap_done(&mSoap); }
+    ~PlaybackPlugin() override {
+        // Decoded answers live in the engine until released; soap_done alone keeps them.
+        soap_destroy(&mSoap);
+        soap_end(&mSoap);
+        soap_done(&mSoap);
+    }
 
     void Send(std::string_view bytes) {
         ASSERT_EQ(mSoap.fsend(&mSoap, bytes.data(), bytes.size()), SOAP_OK);
