@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <cstring>
-#include <new>
 #include <string>
 #include <string_view>
 
@@ -13,6 +12,7 @@
 #include "os/ComCreation.h"
 #include "platform/BstrString.h"
 #include "platform/Logging.h"
+#include "transport/PluginState.h"
 
 namespace {
 
@@ -242,78 +242,47 @@ private:
     decltype(soap::frecv) mSavedRecv = nullptr;
 };
 
-DirectConnectState* StateOf(struct soap* soap) {
-    return static_cast<DirectConnectState*>(soap_lookup_plugin(soap, kOrvantaDCSPluginId));
-}
-
 // The hooks: each finds its state first and does nothing without one; none lets an
 // exception reach the engine.
 
 int ConnectHook(struct soap* soap, const char* endpoint, const char*, int) {
-    DirectConnectState* state = StateOf(soap);
-    if (state == nullptr)
-        return 0;
-    try {
-        return state->Connect(endpoint);
-    } catch (...) {
-        return -1;
-    }
+    return WithPluginState<DirectConnectState>(
+        soap, kOrvantaDCSPluginId, 0, -1,
+        [&](DirectConnectState& state) { return state.Connect(endpoint); });
 }
 
 int PostHook(struct soap* soap, const char*, const char* host, int port, const char* path,
              const char* action, ULONG64 count) {
-    DirectConnectState* state = StateOf(soap);
-    if (state == nullptr)
-        return 0;
-    try {
-        return state->Post(soap, host, port, path, action, count);
-    } catch (...) {
-        return SOAP_EOM;
-    }
+    return WithPluginState<DirectConnectState>(
+        soap, kOrvantaDCSPluginId, 0, int{SOAP_EOM}, [&](DirectConnectState& state) {
+            return state.Post(soap, host, port, path, action, count);
+        });
 }
 
 int SendHook(struct soap* soap, const char* bytes, size_t length) {
-    DirectConnectState* state = StateOf(soap);
-    if (state == nullptr)
-        return 0;
-    try {
-        return state->Send(bytes, length);
-    } catch (...) {
-        return -1;
-    }
+    return WithPluginState<DirectConnectState>(
+        soap, kOrvantaDCSPluginId, 0, -1,
+        [&](DirectConnectState& state) { return state.Send(bytes, length); });
 }
 
 size_t RecvHook(struct soap* soap, char* buffer, size_t size) {
-    DirectConnectState* state = StateOf(soap);
-    if (state == nullptr)
-        return 0;
-    try {
-        return state->Recv(buffer, size);
-    } catch (...) {
-        return 0;
-    }
+    return WithPluginState<DirectConnectState>(
+        soap, kOrvantaDCSPluginId, size_t{0}, size_t{0},
+        [&](DirectConnectState& state) { return state.Recv(buffer, size); });
 }
 
 int CloseHook(struct soap* soap) {
-    DirectConnectState* state = StateOf(soap);
-    if (state == nullptr)
-        return 0;
-    try {
-        state->Close();
-    } catch (...) {
-        // Closing has no failure to report.
-    }
-    return 0;
+    // Closing has no failure to report.
+    return WithPluginState<DirectConnectState>(soap, kOrvantaDCSPluginId, 0, 0,
+                                               [](DirectConnectState& state) {
+                                                   state.Close();
+                                                   return 0;
+                                               });
 }
 
 void DeleteHook(struct soap* soap, struct soap_plugin* plugin) {
     KV_LOG(5, "OrvantaDCSPlugin::Delete()");
-    auto* state = static_cast<DirectConnectState*>(plugin->data);
-    if (state == nullptr)
-        return;
-    state->GiveBack(soap);
-    plugin->data = nullptr;
-    delete state;
+    DeletePluginState<DirectConnectState>(soap, plugin);
 }
 
 } // namespace
@@ -329,12 +298,7 @@ int OrvantaDCSPlugin(struct soap* soap, struct soap_plugin* plugin, void* servic
     // has run, so a second attach must not touch the hooks at all.
     if (soap_lookup_plugin(soap, kOrvantaDCSPluginId) != nullptr)
         return -1;
-    DirectConnectState* state = nullptr;
-    try {
-        state = new (std::nothrow) DirectConnectState();
-    } catch (...) {
-        state = nullptr;
-    }
+    DirectConnectState* state = NewPluginState<DirectConnectState>();
     if (state == nullptr)
         return -1;
     KV_LOG(3, "OrvantaDCSPlugin::Attach - attaching direct connect plugin for service url: %s",

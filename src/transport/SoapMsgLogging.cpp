@@ -2,7 +2,6 @@
 
 #include <cstdint>
 #include <fstream>
-#include <new>
 #include <string>
 #include <string_view>
 
@@ -10,6 +9,7 @@
 
 #include "os/ModulePath.h"
 #include "platform/Logging.h"
+#include "transport/PluginState.h"
 
 namespace {
 
@@ -48,7 +48,7 @@ bool NamesFileInFolder(std::string_view token) {
 
 class PlaybackState {
 public:
-    explicit PlaybackState(std::string folder) : mFolder(std::move(folder)) {}
+    PlaybackState() : mFolder(ResponseFolder()) {}
 
     void TakeOver(struct soap* soap) {
         mSavedSend = soap->fsend;
@@ -135,42 +135,23 @@ private:
     decltype(soap::frecv) mSavedRecv = nullptr;
 };
 
-PlaybackState* StateOf(struct soap* soap) {
-    return static_cast<PlaybackState*>(soap_lookup_plugin(soap, kSoapMsgLoggingId));
-}
-
 // The hooks: each finds its state first and does nothing without one; none lets an
 // exception reach the engine.
 
 int SendHook(struct soap* soap, const char* bytes, size_t length) {
-    PlaybackState* state = StateOf(soap);
-    if (state == nullptr)
-        return 0;
-    try {
-        return state->Send(bytes, length);
-    } catch (...) {
-        return SOAP_EOM;
-    }
+    return WithPluginState<PlaybackState>(
+        soap, kSoapMsgLoggingId, 0, int{SOAP_EOM},
+        [&](PlaybackState& state) { return state.Send(bytes, length); });
 }
 
 size_t RecvHook(struct soap* soap, char* buffer, size_t size) {
-    PlaybackState* state = StateOf(soap);
-    if (state == nullptr)
-        return 0;
-    try {
-        return state->Recv(buffer, size);
-    } catch (...) {
-        return 0;
-    }
+    return WithPluginState<PlaybackState>(
+        soap, kSoapMsgLoggingId, size_t{0}, size_t{0},
+        [&](PlaybackState& state) { return state.Recv(buffer, size); });
 }
 
 void DeleteHook(struct soap* soap, struct soap_plugin* plugin) {
-    auto* state = static_cast<PlaybackState*>(plugin->data);
-    if (state == nullptr)
-        return;
-    state->GiveBack(soap);
-    plugin->data = nullptr;
-    delete state;
+    DeletePluginState<PlaybackState>(soap, plugin);
 }
 
 } // namespace
@@ -180,12 +161,7 @@ int SoapMsgLogging(struct soap* soap, struct soap_plugin* plugin, void*) {
     // has run, so a second attach must not touch the hooks at all.
     if (soap_lookup_plugin(soap, kSoapMsgLoggingId) != nullptr)
         return -1;
-    PlaybackState* state = nullptr;
-    try {
-        state = new (std::nothrow) PlaybackState(ResponseFolder());
-    } catch (...) {
-        state = nullptr;
-    }
+    PlaybackState* state = NewPluginState<PlaybackState>();
     if (state == nullptr)
         return -1;
     KV_LOG(3, "SoapMsgLogging::Attach - attaching SoapMsgLogging plugin.");
