@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -12,6 +13,7 @@ namespace kavelin::catalogue_test {
 namespace {
 
 struct EnumerationCase {
+    const char* identifier;
     const char* typeName;
     int count;
     int typeId;
@@ -21,7 +23,8 @@ struct EnumerationCase {
 };
 
 #define CATALOGUE_ENUMERATION(Type, name, count, ...)                                              \
-    EnumerationCase{name,                                                                          \
+    EnumerationCase{#Type,                                                                         \
+                    name,                                                                          \
                     count,                                                                         \
                     SOAP_TYPE_##Type,                                                              \
                     [](struct soap* soap, LONG64 value) {                                          \
@@ -63,8 +66,28 @@ std::string TypedElement(const char* typeName, const std::string& text) {
            "\">" + Escaped(text) + "</value>";
 }
 
-TEST(EnumerationCatalogue, HoldsEveryEnumerationAndAlias) {
-    EXPECT_EQ(std::size(kEnumerations), 178u);
+// Every enumeration and alias the binding has operations for, as its headers declare them.
+const char* const kBindingEnumerations[] = {
+#define ENUMERATION_TYPE(Type) #Type,
+#include "EnumerationTypes.inc"
+#undef ENUMERATION_TYPE
+};
+
+TEST(EnumerationCatalogue, HoldsEveryEnumerationAndAliasOfTheDocuments) {
+    std::set<std::string> catalogued;
+    for (const std::string name : kBindingEnumerations) {
+        if (name.starts_with("dd__") || name.starts_with("pwg__") || name.starts_with("ns1__"))
+            catalogued.insert(name);
+    }
+    std::set<std::string> documented;
+    for (const EnumerationCase& enumeration : kEnumerations)
+        documented.insert(enumeration.identifier);
+    for (const std::string& name : catalogued)
+        EXPECT_EQ(documented.count(name), 1u) << name << " is not in the documents";
+    for (const std::string& name : documented)
+        EXPECT_EQ(catalogued.count(name), 1u) << name << " has no operations in the binding";
+    // 101 dictionary enumerations, 4 aliases, 68 of the semantic model, 5 auxiliary ones.
+    EXPECT_EQ(catalogued.size(), 178u);
 }
 
 TEST(EnumerationCatalogue, TextsSitAtTheirValues) {

@@ -8,8 +8,8 @@ typedef std::string xsd__anyURI;
 typedef std::string bsi__UUIDString_USCOREt;
 
 /* Enumerations: values run from 0 in table order. Their code tables and text conversions are
-   hand-written beside the binding (BaseServiceCodes.cpp), so that a number outside a table
-   reads unchanged and is written as that number. */
+   generated from these declarations at build time (EnumerationCodes.cmake), so that a number
+   outside a table reads unchanged and is written as that number. */
 
 extern enum bsi__FaultReasonDescriptor_ : LONG64 {
     bsi__FaultReasonDescriptor_USCOREt__InternalError,

@@ -4,8 +4,8 @@
 #import "pwg.h"
 #import "ns1.h"
 
-/* Enumerations. Their code tables and text conversions are hand-written beside the
-   binding (Catalogue*Codes.cpp), so that a number outside a table reads unchanged. */
+/* Enumerations. Their code tables and text conversions are generated from these declarations
+   at build time (EnumerationCodes.cmake), so that a number outside a table reads unchanged. */
 
 extern enum dd__AccessControlEnum_ : LONG64 {
     dd__AccessControlEnum__denied,
@@ -705,7 +705,7 @@ extern enum dd__TypeTestEnum_ : LONG64 {
 };
 extern typedef enum dd__TypeTestEnum_ dd__TypeTestEnum;
 
-extern enum dd__Units_ : LONG64 {
+extern enum dd__Units_ : LONG64 { // qualified names
     dd__Units__enum_x002d1_x003aHundredths_x002dMillimeter,
     dd__Units__enum_x002d1_x003aDPI,
     dd__Units__enum_x002d1_x003aThousandths_x002dInch

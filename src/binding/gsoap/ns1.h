@@ -1,8 +1,8 @@
 // The auxiliary schema (prefix ns1). It has no row in the namespace table: its elements are
 // written with the prefix and matched on input by it.
 
-/* Enumerations. Their code tables and text conversions are hand-written beside the
-   binding (Catalogue*Codes.cpp), so that a number outside a table reads unchanged. */
+/* Enumerations. Their code tables and text conversions are generated from these declarations
+   at build time (EnumerationCodes.cmake), so that a number outside a table reads unchanged. */
 
 extern enum ns1__Display_ : LONG64 {
     ns1__Display__true,

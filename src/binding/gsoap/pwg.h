@@ -1,7 +1,7 @@
 // PWG Semantic Model types (prefix pwg): the well-known values of the 1.0 schema in its order.
 
-/* Enumerations. Their code tables and text conversions are hand-written beside the
-   binding (Catalogue*Codes.cpp), so that a number outside a table reads unchanged. */
+/* Enumerations. Their code tables and text conversions are generated from these declarations
+   at build time (EnumerationCodes.cmake), so that a number outside a table reads unchanged. */
 
 extern enum pwg__CharsetWKV_ : LONG64 {
     pwg__CharsetWKV__adobe_x002dstandard_x002dencoding,
