@@ -3,6 +3,7 @@
 #include <ctime>
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "binding/Binding.h"
 #include "kavelin/Kavelin.h"
@@ -88,6 +89,14 @@ protected:
     bool ExchangeWithRetry(TimeStampUse timeStamp, const ExchangeLines& lines,
                            const std::function<int()>& call);
 
+    // One attempt of `call`: on failure the cause is kept (LastCause) and logged at level 1
+    // as "<operation> - error: exchange failed: <cause>". True when it returned 0.
+    bool RunExchange(const char* operation, const std::function<int()>& call);
+
+    // Why the last exchange of this proxy failed, for the operation's CPException.
+    const CPExceptionCause& LastCause() const { return mLastCause; }
+    void SetLastCause(CPExceptionCause cause) { mLastCause = std::move(cause); }
+
 private:
     // Points the header's members at the proxy's own values. The engine decodes an answer's
     // SOAP header into the structure that its header pointer names, so the structure is
@@ -103,6 +112,7 @@ private:
     struct SOAP_ENV__Header mHeader {};
     bool mHeaderCarriesSessionId = false;
     bool mHeaderCarriesTimeStamp = false;
+    CPExceptionCause mLastCause;
 };
 
 } // namespace kavelin::proxy

@@ -1,7 +1,19 @@
+#include <chrono>
+#include <string_view>
+
 #include "platform/Logging.h"
 #include "proxy/BaseSoapProxy.h"
+#include "proxy/ExchangeFailure.h"
 
 namespace kavelin::proxy {
+
+namespace {
+// "Class::Operation", the start of every line of the operation.
+std::string OperationOf(const ExchangeLines& lines) {
+    const std::string_view retry = lines.retry;
+    return std::string(retry.substr(0, retry.find(" - ")));
+}
+} // namespace
 
 void BaseSoapProxy::PrepareExchange(TimeStampUse timeStamp) {
     mEngine.ReleaseDecodedData();
@@ -25,9 +37,26 @@ std::string BaseSoapProxy::GuardSession() {
         return sessionId;
     try {
         return StartSession();
+    } catch (const CPException& failure) {
+        const CPExceptionCause* cause = GetExceptionCause(failure);
+        throw CPExceptionWithCause("StartSession Failed!!!", E_FAIL,
+                                   cause != nullptr ? *cause : LastCause());
     } catch (...) {
-        throw CPException("StartSession Failed!!!", E_FAIL);
+        throw CPExceptionWithCause("StartSession Failed!!!", E_FAIL,
+                                   CauseWithoutExchange("starting the session raised an error"));
     }
+}
+
+bool BaseSoapProxy::RunExchange(const char* operation, const std::function<int()>& call) {
+    const auto start = std::chrono::steady_clock::now();
+    const int status = call();
+    if (status == SOAP_OK)
+        return true;
+    const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
+        std::chrono::steady_clock::now() - start);
+    mLastCause = DescribeFailedExchange(Soap(), status, elapsed);
+    KV_LOG(1, "%s - error: exchange failed: %s", operation, CauseLogText(mLastCause).c_str());
+    return false;
 }
 
 bool BaseSoapProxy::ExchangeWithRetry(TimeStampUse timeStamp, const ExchangeLines& lines,
@@ -37,16 +66,19 @@ bool BaseSoapProxy::ExchangeWithRetry(TimeStampUse timeStamp, const ExchangeLine
         PrepareExchange(timeStamp);
         if (lines.invoking != nullptr)
             KV_LOG(3, "%s", lines.invoking);
-        if (call() == SOAP_OK)
+        if (RunExchange(OperationOf(lines).c_str(), call))
             return true;
         if (attempt == kAttempts)
             return false;
         KV_LOG(1, "%s", lines.retry);
         try {
             EndSession();
-            if (StartSession().empty())
+            if (StartSession().empty()) {
+                mLastCause = CauseWithoutExchange(kNoSessionGranted);
                 return false;
+            }
         } catch (...) {
+            // The restart's own failed exchange has left its cause.
             return false;
         }
     }

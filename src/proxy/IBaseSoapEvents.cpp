@@ -8,6 +8,7 @@
 #include "platform/Logging.h"
 #include "platform/RemoteArray.h"
 #include "proxy/BaseSoapProxy.h"
+#include "proxy/ExchangeFailure.h"
 #include "proxy/ParameterDocuments.h"
 
 namespace kavelin::proxy {
@@ -24,20 +25,20 @@ constexpr ExchangeLines kGetSupportedEventsLines{
     nullptr, "IBaseSoap::GetSupportedEvents - error: gSoap get supported events function failed "
              "- attempting retry!!!"};
 
-[[noreturn]] void FailSubscribe() {
+[[noreturn]] void FailSubscribe(const CPExceptionCause& cause) {
     KV_LOG(1, "IBaseSoap::Subscribe - error: subscribe failed - throwing exception!!!");
-    throw CPException("Subscribe Failed!!!", E_FAIL);
+    throw CPExceptionWithCause("Subscribe Failed!!!", E_FAIL, cause);
 }
 
-[[noreturn]] void FailUnsubscribe() {
+[[noreturn]] void FailUnsubscribe(const CPExceptionCause& cause) {
     KV_LOG(1, "IBaseSoap::Unsubscribe - error: unsubscribe failed - throwing exception!!!");
-    throw CPException("Unsubscribe Failed!!!", E_FAIL);
+    throw CPExceptionWithCause("Unsubscribe Failed!!!", E_FAIL, cause);
 }
 
-[[noreturn]] void FailGetSupportedEvents() {
+[[noreturn]] void FailGetSupportedEvents(const CPExceptionCause& cause) {
     KV_LOG(1, "IBaseSoap::GetSupportedEvents - error: get supported events failed - throwing "
               "exception!!!");
-    throw CPException("GetSupportedEvents Failed!!!", E_FAIL);
+    throw CPExceptionWithCause("GetSupportedEvents Failed!!!", E_FAIL, cause);
 }
 
 // A literal answer is whatever the Body holds, so a SOAP Fault decodes as one too; its HTTP
@@ -58,7 +59,7 @@ std::string BaseSoapProxy::Subscribe(std::string subscriptionInfo, std::string f
                                      std::string fallbackAddress) {
     KV_LOG(5, "IBaseSoap::Subscribe - Enter");
     if (GuardSession().empty())
-        FailSubscribe();
+        FailSubscribe(CauseWithoutExchange(kNoSessionGranted));
 
     os::XmlDomDocumentPtr dom;
     dom.CreateInstance();
@@ -82,7 +83,9 @@ std::string BaseSoapProxy::Subscribe(std::string subscriptionInfo, std::string f
                "IBaseSoap::Subscribe - error: invalid event target: %s -or- unable to get host "
                "ip: %s | wsa error code:0x%X",
                description.eventName.c_str(), hostName.c_str(), lookupError);
-        FailSubscribe();
+        FailSubscribe(CauseWithoutExchange(description.eventName.empty()
+                                               ? "the subscription names no event"
+                                               : "this computer's IPv4 address is unknown"));
     }
 
     const std::vector<FilterPair> pairs = ReadFilter(dom, filter);
@@ -124,9 +127,11 @@ std::string BaseSoapProxy::Subscribe(std::string subscriptionInfo, std::string f
         return soap_call___bsiwsdl__Subscribe(Soap(), ServiceUrl(), "Subscribe", &request,
                                               &response);
     });
-    const bsi__SubscriptionID_USCOREt* result = succeeded ? binding::ResultOf(response) : nullptr;
+    if (!succeeded)
+        FailSubscribe(LastCause());
+    const bsi__SubscriptionID_USCOREt* result = binding::ResultOf(response);
     if (result == nullptr || result->__item.empty())
-        FailSubscribe();
+        FailSubscribe(CauseWithoutExchange("the device's answer holds no subscription ID"));
     std::string subscriptionId = result->__item;
     KV_LOG(5, "IBaseSoap::Subscribe - Exit | subscription id: %s", subscriptionId.c_str());
     return subscriptionId;
@@ -136,7 +141,8 @@ void BaseSoapProxy::Unsubscribe(std::string subscriptionId) {
     KV_LOG(5, "IBaseSoap::Unsubscribe - Enter");
     if (GuardSession().empty() || subscriptionId.empty()) {
         KV_LOG(1, "IBaseSoap::Unsubscribe - error: subscription id is empty string!!!");
-        FailUnsubscribe();
+        FailUnsubscribe(CauseWithoutExchange(subscriptionId.empty() ? "the subscription ID is empty"
+                                                                    : kNoSessionGranted));
     }
 
     bsi__SubscriptionID_USCOREt id;
@@ -150,21 +156,21 @@ void BaseSoapProxy::Unsubscribe(std::string subscriptionId) {
                                                                 &request, &answer);
             return result == SOAP_OK && Soap()->status == kFaultStatus ? SOAP_FAULT : result;
         }))
-        FailUnsubscribe();
+        FailUnsubscribe(LastCause());
     KV_LOG(5, "IBaseSoap::Unsubscribe - Exit");
 }
 
 RemoteArray* BaseSoapProxy::GetSupportedEvents() {
     KV_LOG(5, "IBaseSoap::GetSupportedEvents - Enter");
     if (GuardSession().empty())
-        FailGetSupportedEvents();
+        FailGetSupportedEvents(CauseWithoutExchange(kNoSessionGranted));
 
     _bsi__GetSupportedEventsResponse response;
     if (!ExchangeWithRetry(TimeStampUse::Leave, kGetSupportedEventsLines, [&] {
             return soap_call___bsiwsdl__GetSupportedEvents(
                 Soap(), ServiceUrl(), "GetSupportedEvents", nullptr, &response);
         }))
-        FailGetSupportedEvents();
+        FailGetSupportedEvents(LastCause());
 
     // A device that names no events gives the host no array at all, not an empty one.
     RemoteArray* events = nullptr;

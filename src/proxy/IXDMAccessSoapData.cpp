@@ -2,6 +2,7 @@
 #include <vector>
 
 #include "platform/Logging.h"
+#include "proxy/ExchangeFailure.h"
 #include "proxy/ParameterDocuments.h"
 #include "proxy/XDMAccessSoapProxy.h"
 
@@ -20,19 +21,19 @@ constexpr ExchangeLines kGetSettableLines{
     "IXDMAccessSoap::GetSettable - error: gSoap get settable function failed - attempting "
     "retry!!!"};
 
-[[noreturn]] void FailGetData() {
+[[noreturn]] void FailGetData(const CPExceptionCause& cause) {
     KV_LOG(1, "IXDMAccessSoap::GetData - error: get data failed throwing exception!!!");
-    throw CPException("Get Data Failed!!!", E_FAIL);
+    throw CPExceptionWithCause("Get Data Failed!!!", E_FAIL, cause);
 }
 
-[[noreturn]] void FailSetData() {
+[[noreturn]] void FailSetData(const CPExceptionCause& cause) {
     KV_LOG(1, "IXDMAccessSoap::SetData - error: set data failed throwing exception!!!");
-    throw CPException("Set Data Failed!!!", E_FAIL);
+    throw CPExceptionWithCause("Set Data Failed!!!", E_FAIL, cause);
 }
 
-[[noreturn]] void FailGetSettable() {
+[[noreturn]] void FailGetSettable(const CPExceptionCause& cause) {
     KV_LOG(1, "IXDMAccessSoap::GetSettable - error: get settable failed throwing exception!!!");
-    throw CPException("Get Settable Failed!!!", E_FAIL);
+    throw CPExceptionWithCause("Get Settable Failed!!!", E_FAIL, cause);
 }
 
 } // namespace
@@ -40,7 +41,7 @@ constexpr ExchangeLines kGetSettableLines{
 std::string XDMAccessSoapProxy::GetData(std::string path, std::string prefixMap, int32_t, int32_t) {
     KV_LOG(5, "IXDMAccessSoap::GetData - Enter");
     if (GuardSession().empty())
-        FailGetData();
+        FailGetData(CauseWithoutExchange(kNoSessionGranted));
 
     _ixagd__GetData request;
     request.Path = path;
@@ -48,7 +49,8 @@ std::string XDMAccessSoapProxy::GetData(std::string path, std::string prefixMap,
     ixagd__PrefixMapList prefixes;
     if (!prefixMap.empty()) {
         // A DOM failure after the map has loaded leaves as the DOM raised it.
-        if (const std::optional<std::vector<PrefixMapEntry>> read = ReadPrefixMap(prefixMap)) {
+        const std::optional<std::vector<PrefixMapEntry>> read = ReadPrefixMap(prefixMap);
+        if (read) {
             entries.resize(read->size());
             for (size_t i = 0; i < read->size(); ++i) {
                 entries[i].Prefix = (*read)[i].prefix;
@@ -58,7 +60,8 @@ std::string XDMAccessSoapProxy::GetData(std::string path, std::string prefixMap,
         }
         // A map that was given but names no prefix would change the query's meaning.
         if (entries.empty())
-            FailGetData();
+            FailGetData(CauseWithoutExchange(read ? "the prefix map names no Prefix and URL pair"
+                                                  : "the prefix map did not load"));
         request.Prefixes = &prefixes;
     }
 
@@ -70,10 +73,11 @@ std::string XDMAccessSoapProxy::GetData(std::string path, std::string prefixMap,
                                                 response);
         });
     } catch (...) {
+        SetLastCause(CauseWithoutExchange("the exchange raised an error"));
         succeeded = false;
     }
     if (!succeeded)
-        FailGetData();
+        FailGetData(LastCause());
 
     std::string answer;
     if (response.ixagd__GetDataResponse != nullptr)
@@ -84,8 +88,10 @@ std::string XDMAccessSoapProxy::GetData(std::string path, std::string prefixMap,
 
 bool XDMAccessSoapProxy::SetData(std::string document, uint8_t resultsDetails, int32_t, int32_t) {
     KV_LOG(5, "IXDMAccessSoap::SetData - Enter");
-    if (GuardSession().empty() || document.empty())
-        FailSetData();
+    if (GuardSession().empty())
+        FailSetData(CauseWithoutExchange(kNoSessionGranted));
+    if (document.empty())
+        FailSetData(CauseWithoutExchange("the document is empty"));
 
     _ixasd__SetData request;
     // Written as it stands: the engine's literal writer only reads the text.
@@ -96,7 +102,7 @@ bool XDMAccessSoapProxy::SetData(std::string document, uint8_t resultsDetails, i
             return soap_call___ixawsdl__SetData(Soap(), ServiceUrl(), "SetData", &request,
                                                 response);
         }))
-        FailSetData();
+        FailSetData(LastCause());
     KV_LOG(5, "IXDMAccessSoap::SetData - Exit");
     return true;
 }
@@ -104,14 +110,14 @@ bool XDMAccessSoapProxy::SetData(std::string document, uint8_t resultsDetails, i
 std::string XDMAccessSoapProxy::GetSettable(int32_t) {
     KV_LOG(5, "IXDMAccessSoap::GetSettable - Enter");
     if (GuardSession().empty())
-        FailGetSettable();
+        FailGetSettable(CauseWithoutExchange(kNoSessionGranted));
 
     __ixawsdl__GetSettableResponse response{};
     if (!ExchangeWithRetry(TimeStampUse::Leave, kGetSettableLines, [&] {
             return soap_call___ixawsdl__GetSettable(Soap(), ServiceUrl(), "GetSettable", nullptr,
                                                     response);
         }))
-        FailGetSettable();
+        FailGetSettable(LastCause());
 
     std::string answer;
     if (response.ixagd__GetSettableResponse != nullptr &&

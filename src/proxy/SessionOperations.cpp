@@ -4,6 +4,7 @@
 #include "platform/BstrString.h"
 #include "platform/Logging.h"
 #include "proxy/BaseSoapProxy.h"
+#include "proxy/ExchangeFailure.h"
 #include "proxy/SessionLanguage.h"
 
 namespace kavelin::proxy {
@@ -44,9 +45,9 @@ void PutProperty(ISessionInfo& sessionInfo, HRESULT (ISessionInfo::*put)(BSTR),
     (sessionInfo.*put)(value.Get());
 }
 
-[[noreturn]] void FailStartSession() {
+[[noreturn]] void FailStartSession(const CPExceptionCause& cause) {
     KV_LOG(1, "IBaseSoap::StartSession - error: start session failed throwing exception!!!");
-    throw CPException("StartSession Failed!!!", E_FAIL);
+    throw CPExceptionWithCause("StartSession Failed!!!", E_FAIL, cause);
 }
 } // namespace
 
@@ -57,11 +58,11 @@ std::string BaseSoapProxy::StartSession() {
     if (!sessionId.empty()) {
         KV_LOG(2, "IBaseSoap::StartSession - warning: session has already been established: %s",
                sessionId.c_str());
-        FailStartSession();
+        FailStartSession(CauseWithoutExchange("a session already exists: " + sessionId));
     }
     if (mServiceUrl.empty()) {
         KV_LOG(1, "IBaseSoap::StartSession - error: no service url has been set!!!");
-        FailStartSession();
+        FailStartSession(CauseWithoutExchange("no service URL has been set"));
     }
 
     if (const std::optional<std::string> language = ConfiguredSessionLanguage()) {
@@ -92,14 +93,16 @@ std::string BaseSoapProxy::StartSession() {
     for (int attempt = 0; attempt < 2 && !succeeded; ++attempt) {
         PrepareExchange(TimeStampUse::Point);
         KV_LOG(3, "IBaseSoap::StartSession - invoking gSoap start session function.");
-        succeeded = soap_call___bsiwsdl__StartSession(Soap(), ServiceUrl(), "StartSession",
-                                                      &request, &response) == SOAP_OK;
+        succeeded = RunExchange("IBaseSoap::StartSession", [&] {
+            return soap_call___bsiwsdl__StartSession(Soap(), ServiceUrl(), "StartSession", &request,
+                                                     &response);
+        });
         if (!succeeded)
             KV_LOG(1, "IBaseSoap::StartSession - error: gSoap start session failed attempting a "
                       "retry!!!");
     }
     if (!succeeded)
-        FailStartSession();
+        FailStartSession(LastCause());
 
     const bsi__SessionTicket_USCOREt* result = binding::ResultOf(response);
     if (result != nullptr && result->bsi__SessionID != nullptr) {

@@ -30,11 +30,14 @@ int ReportUsageError(const std::string& message, Command command) {
     return kUsageError;
 }
 
-int ReportFailure(const std::string& text, HRESULT code, const Invocation& invocation,
-                  RunEnvironment& environment) {
+int ReportFailure(const std::string& text, HRESULT code, const CPExceptionCause* cause,
+                  const Invocation& invocation, RunEnvironment& environment) {
     char hex[16];
     std::snprintf(hex, sizeof hex, "0x%08" PRIX32, static_cast<uint32_t>(code));
-    std::cerr << "kavelin: " << text << " (code " << hex << ")\n";
+    std::cerr << "kavelin: " << text << " (code " << hex << ")";
+    if (cause != nullptr && !cause->summary.empty())
+        std::cerr << ": " << cause->summary;
+    std::cerr << "\n";
     if (invocation.command == Command::Subscribe && invocation.fallbackAddress.empty() &&
         std::getenv("OVXORB_SOAP_SERVICE_PORT") == nullptr)
         std::cerr << "kavelin: no delivery address: give --fallback ADDRESS or set "
@@ -64,12 +67,13 @@ int RunInvocation(const Invocation& invocation) {
         std::cout << output << std::flush;
         return std::cout ? kSuccess : kOperationFailed;
     } catch (const CPException& failure) {
-        return ReportFailure(failure.what(), failure.GetErrorCode(), invocation, environment);
+        return ReportFailure(failure.what(), failure.GetErrorCode(), GetExceptionCause(failure),
+                             invocation, environment);
     } catch (const _com_error& failure) {
         return ReportFailure("the XML component failed on a parameter document", failure.Error(),
-                             invocation, environment);
+                             nullptr, invocation, environment);
     } catch (const std::exception& failure) {
-        return ReportFailure(failure.what(), E_FAIL, invocation, environment);
+        return ReportFailure(failure.what(), E_FAIL, nullptr, invocation, environment);
     }
 }
 

@@ -1,0 +1,204 @@
+#include "proxy/ExchangeFailure.h"
+
+#include <cerrno>
+#include <cstring>
+#include <utility>
+
+#include "binding/Binding.h"
+#include "binding/FaultDetailText.h"
+
+namespace kavelin::proxy {
+
+namespace {
+
+constexpr std::pair<int, const char*> kEngineErrorNames[] = {
+    {SOAP_EOF, "SOAP_EOF"},
+    {SOAP_OK, "SOAP_OK"},
+    {SOAP_CLI_FAULT, "SOAP_CLI_FAULT"},
+    {SOAP_SVR_FAULT, "SOAP_SVR_FAULT"},
+    {SOAP_TAG_MISMATCH, "SOAP_TAG_MISMATCH"},
+    {SOAP_TYPE, "SOAP_TYPE"},
+    {SOAP_SYNTAX_ERROR, "SOAP_SYNTAX_ERROR"},
+    {SOAP_NO_TAG, "SOAP_NO_TAG"},
+    {SOAP_IOB, "SOAP_IOB"},
+    {SOAP_MUSTUNDERSTAND, "SOAP_MUSTUNDERSTAND"},
+    {SOAP_NAMESPACE, "SOAP_NAMESPACE"},
+    {SOAP_USER_ERROR, "SOAP_USER_ERROR"},
+    {SOAP_FATAL_ERROR, "SOAP_FATAL_ERROR"},
+    {SOAP_FAULT, "SOAP_FAULT"},
+    {SOAP_NO_METHOD, "SOAP_NO_METHOD"},
+    {SOAP_NO_DATA, "SOAP_NO_DATA"},
+    {SOAP_GET_METHOD, "SOAP_GET_METHOD"},
+    {SOAP_PUT_METHOD, "SOAP_PUT_METHOD"},
+    {SOAP_PATCH_METHOD, "SOAP_PATCH_METHOD"},
+    {SOAP_DEL_METHOD, "SOAP_DEL_METHOD"},
+    {SOAP_HTTP_METHOD, "SOAP_HTTP_METHOD"},
+    {SOAP_EOM, "SOAP_EOM"},
+    {SOAP_MOE, "SOAP_MOE"},
+    {SOAP_HDR, "SOAP_HDR"},
+    {SOAP_NULL, "SOAP_NULL"},
+    {SOAP_DUPLICATE_ID, "SOAP_DUPLICATE_ID"},
+    {SOAP_MISSING_ID, "SOAP_MISSING_ID"},
+    {SOAP_HREF, "SOAP_HREF"},
+    {SOAP_UDP_ERROR, "SOAP_UDP_ERROR"},
+    {SOAP_TCP_ERROR, "SOAP_TCP_ERROR"},
+    {SOAP_HTTP_ERROR, "SOAP_HTTP_ERROR"},
+    {SOAP_SSL_ERROR, "SOAP_SSL_ERROR"},
+    {SOAP_ZLIB_ERROR, "SOAP_ZLIB_ERROR"},
+    {SOAP_DIME_ERROR, "SOAP_DIME_ERROR"},
+    {SOAP_DIME_HREF, "SOAP_DIME_HREF"},
+    {SOAP_DIME_MISMATCH, "SOAP_DIME_MISMATCH"},
+    {SOAP_DIME_END, "SOAP_DIME_END"},
+    {SOAP_MIME_ERROR, "SOAP_MIME_ERROR"},
+    {SOAP_MIME_HREF, "SOAP_MIME_HREF"},
+    {SOAP_MIME_END, "SOAP_MIME_END"},
+    {SOAP_VERSIONMISMATCH, "SOAP_VERSIONMISMATCH"},
+    {SOAP_PLUGIN_ERROR, "SOAP_PLUGIN_ERROR"},
+    {SOAP_DATAENCODINGUNKNOWN, "SOAP_DATAENCODINGUNKNOWN"},
+    {SOAP_REQUIRED, "SOAP_REQUIRED"},
+    {SOAP_PROHIBITED, "SOAP_PROHIBITED"},
+    {SOAP_OCCURS, "SOAP_OCCURS"},
+    {SOAP_LENGTH, "SOAP_LENGTH"},
+    {SOAP_PATTERN, "SOAP_PATTERN"},
+    {SOAP_FD_EXCEEDED, "SOAP_FD_EXCEEDED"},
+    {SOAP_UTF_ERROR, "SOAP_UTF_ERROR"},
+    {SOAP_LEVEL, "SOAP_LEVEL"},
+    {SOAP_FIXED, "SOAP_FIXED"},
+    {SOAP_EMPTY, "SOAP_EMPTY"},
+    {SOAP_END_TAG, "SOAP_END_TAG"},
+};
+
+// The engine reports an HTTP answer without a SOAP envelope by its status code.
+constexpr int kFirstHttpStatus = 100;
+constexpr int kLastHttpStatus = 599;
+// A receive that ran out of time took at least its limit; this slack absorbs clock rounding.
+constexpr std::chrono::milliseconds kTimerSlack{250};
+
+bool IsHttpStatus(int error) {
+    return error >= kFirstHttpStatus && error <= kLastHttpStatus;
+}
+
+std::string Seconds(int seconds) {
+    return std::to_string(seconds) + " s";
+}
+
+bool RanFor(std::chrono::milliseconds elapsed, int limitSeconds) {
+    return limitSeconds > 0 && elapsed + kTimerSlack >= std::chrono::seconds(limitSeconds);
+}
+
+std::string SystemErrorText(int errnum) {
+    return std::strerror(errnum);
+}
+
+// The engine's own text for a failure it raised itself (kept in its fault string).
+std::string EngineText(struct soap* soap) {
+    const char* text = soap_fault_string(soap);
+    return text != nullptr ? text : "";
+}
+
+std::string TransportSummary(struct soap* soap, int error, std::chrono::milliseconds elapsed) {
+    if (error == SOAP_TCP_ERROR) {
+        if (soap->errnum == ECONNREFUSED)
+            return "the device refused the connection";
+        if (soap->errnum == 0 && RanFor(elapsed, soap->connect_timeout))
+            return "connecting timed out after " + Seconds(soap->connect_timeout);
+        if (soap->errnum == ETIMEDOUT)
+            return "connecting timed out";
+        return "could not connect: " +
+               (soap->errnum != 0 ? SystemErrorText(soap->errnum) : EngineText(soap));
+    }
+    if (error == SOAP_EOF) {
+        if (soap->errnum != 0)
+            return "the connection failed: " + SystemErrorText(soap->errnum);
+        // Both limits end a transfer the same way; the whole-transfer one is the longer.
+        if (RanFor(elapsed, soap->transfer_timeout))
+            return "timed out after " + Seconds(soap->transfer_timeout);
+        const int ioSeconds = soap->recv_timeout > 0 ? soap->recv_timeout : soap->send_timeout;
+        if (RanFor(elapsed, ioSeconds))
+            return "timed out after " + Seconds(ioSeconds);
+        return "the connection closed mid-answer";
+    }
+    if (error == SOAP_EOM)
+        return soap->recv_maxlength > 0 ? "the answer was too large (over " +
+                                              std::to_string(soap->recv_maxlength) + " bytes)"
+                                        : "the answer was too large";
+    return {};
+}
+
+std::string DecodeSummary(int error) {
+    switch (error) {
+    case SOAP_NO_TAG:
+    case SOAP_SYNTAX_ERROR:
+    case SOAP_VERSIONMISMATCH:
+    case SOAP_NAMESPACE:
+    case SOAP_UTF_ERROR:
+    case SOAP_LEVEL:
+    case SOAP_END_TAG:
+        return "not a SOAP answer";
+    default:
+        return "the answer could not be decoded";
+    }
+}
+
+} // namespace
+
+std::string EngineErrorName(int error) {
+    for (const auto& [code, name] : kEngineErrorNames)
+        if (code == error)
+            return name;
+    if (IsHttpStatus(error))
+        return "HTTP " + std::to_string(error);
+    return "engine error " + std::to_string(error);
+}
+
+CPExceptionCause DescribeFailedExchange(struct soap* soap, int status,
+                                        std::chrono::milliseconds elapsed) {
+    CPExceptionCause cause;
+    const int error = status;
+    cause.engineError = error;
+    cause.engineErrorName = EngineErrorName(error);
+    if (IsHttpStatus(soap->status))
+        cause.httpStatus = soap->status;
+
+    if (error == SOAP_FAULT || error == SOAP_CLI_FAULT || error == SOAP_SVR_FAULT) {
+        if (soap->fault != nullptr) {
+            if (soap->fault->faultcode != nullptr)
+                cause.faultCode = soap->fault->faultcode;
+            cause.faultString = EngineText(soap);
+            cause.faultDetail = binding::FaultDetailText(soap);
+        }
+        cause.summary = "the device answered with a Fault";
+        if (!cause.faultString.empty())
+            cause.summary += ": " + cause.faultString;
+        return cause;
+    }
+    if (IsHttpStatus(error) || error == SOAP_HTTP_ERROR) {
+        const int status = IsHttpStatus(error) ? error : cause.httpStatus;
+        cause.summary = "the device answered with HTTP status " + std::to_string(status);
+        return cause;
+    }
+    cause.summary = TransportSummary(soap, error, elapsed);
+    if (cause.summary.empty())
+        cause.summary = DecodeSummary(error) + " (" + cause.engineErrorName + ")";
+    return cause;
+}
+
+CPExceptionCause CauseWithoutExchange(std::string summary) {
+    CPExceptionCause cause;
+    cause.summary = std::move(summary);
+    return cause;
+}
+
+std::string CauseLogText(const CPExceptionCause& cause) {
+    std::string text =
+        cause.summary + " (" + cause.engineErrorName + " " + std::to_string(cause.engineError);
+    if (cause.httpStatus != 0)
+        text += ", HTTP " + std::to_string(cause.httpStatus);
+    if (!cause.faultCode.empty())
+        text += ", " + cause.faultCode;
+    if (!cause.faultDetail.empty())
+        text += ", " + cause.faultDetail;
+    return text + ")";
+}
+
+} // namespace kavelin::proxy
