@@ -5,6 +5,7 @@
 #include <optional>
 #include <string_view>
 
+#include "ServiceUrlCheck.h"
 #include "UsageError.h"
 
 namespace kavelin::cli {
@@ -83,8 +84,8 @@ private:
     bool ReadGlobalOption() {
         if (mName == "--url") {
             mResult.url = Value();
-            if (mResult.url->empty())
-                Fail("--url needs a URL");
+            if (const std::optional<std::string> problem = ServiceUrlProblem(*mResult.url))
+                Fail("--url '" + *mResult.url + "': " + *problem + "; give " + kAcceptedUrlForms);
         } else if (mName == "--registry") {
             std::string file = Value();
             if (file.empty() || file.find(':') != std::string::npos)
@@ -93,6 +94,9 @@ private:
         } else if (mName == "-v" || mName == "--verbose") {
             Flag();
             mResult.verbose = true;
+        } else if (mName == "-q" || mName == "--quiet") {
+            Flag();
+            mResult.quiet = true;
         } else if (mName == "--playback") {
             Flag();
             mResult.playback = true;
@@ -126,6 +130,16 @@ private:
             mResult.prefixes.push_back(Pair("PREFIX=NAMESPACE"));
         } else if (mName == "--prefix-map") {
             mResult.prefixMapFile = Value();
+        } else if (mName == "--lines") {
+            Flag();
+            if (mResult.answerFormat == AnswerFormat::AsSent)
+                mResult.answerFormat = AnswerFormat::Lines;
+        } else if (mName == "--text") {
+            Flag();
+            mResult.answerFormat = AnswerFormat::Text;
+        } else if (mName == "--fail-empty") {
+            Flag();
+            mResult.failEmpty = true;
         } else {
             return false;
         }

@@ -11,6 +11,10 @@ enum class Command { None, GetData, SetData, Settable, Events, Subscribe, Unsubs
 
 using NamePair = std::pair<std::string, std::string>;
 
+// How get-data prints the answer: as the device sent it, one top-level node a line, or the
+// text content of each node a line.
+enum class AnswerFormat { AsSent, Lines, Text };
+
 // Everything one run of the command-line host was asked to do, as read from its arguments.
 struct Invocation {
     // Global options.
@@ -20,6 +24,7 @@ struct Invocation {
     bool playback = false;
     long repeat = 1;
     bool help = false;
+    bool quiet = false;
 
     Command command = Command::None;
 
@@ -27,6 +32,8 @@ struct Invocation {
     std::string xpath;
     std::vector<NamePair> prefixes;
     std::optional<std::string> prefixMapFile;
+    AnswerFormat answerFormat = AnswerFormat::AsSent;
+    bool failEmpty = false;
 
     // set-data: a file name, or "-" for standard input
     std::string documentSource;

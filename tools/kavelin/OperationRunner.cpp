@@ -2,6 +2,8 @@
 
 #include <memory>
 
+#include "AnswerNodes.h"
+
 namespace kavelin::cli {
 
 namespace {
@@ -21,6 +23,15 @@ std::string AsLine(std::string text) {
     return text;
 }
 
+std::string FormattedAnswer(const std::string& answer, AnswerFormat format) {
+    if (format == AnswerFormat::AsSent)
+        return AsLine(answer);
+    std::string lines;
+    for (const AnswerNode& node : SplitAnswer(answer))
+        lines += (format == AnswerFormat::Text ? node.text : node.markup) + '\n';
+    return lines;
+}
+
 std::string EventLines(RemoteArray* returned) {
     const std::unique_ptr<RemoteArray, RemoteArrayDeleter> events(returned);
     std::string lines;
@@ -33,7 +44,8 @@ std::string RunOnce(IBaseSoap& proxy, const Invocation& invocation,
                     const RequestDocuments& documents) {
     switch (invocation.command) {
     case Command::GetData:
-        return AsLine(proxy.GetData(invocation.xpath, documents.prefixMap, 0, 0));
+        return FormattedAnswer(proxy.GetData(invocation.xpath, documents.prefixMap, 0, 0),
+                               invocation.answerFormat);
     case Command::SetData:
         proxy.SetData(documents.xdmDocument, invocation.resultsDetails ? 1 : 0, 0, 0);
         return {};

@@ -18,23 +18,30 @@ Commands:
   unsubscribe ID      cancels a subscription
 
 Options:
-  --url URL        service URL (http://host:port/path or ovdcs:...). Default: $KAVELIN_URL;
-                   with neither, a built-in simulated device is started on 127.0.0.1.
+  --url URL        service URL (http://host[:port]/path or ovdcs:...; no HTTPS). Default:
+                   $KAVELIN_URL; with neither, a built-in simulated device is started on
+                   127.0.0.1 (said on standard error unless -q).
   --registry FILE  a registry file for the library, read after $KAVELIN_REGISTRY (may repeat)
   -v, --verbose    the library's log on standard error, level 5
+  -q, --quiet      no notice about the built-in device
   --playback       answer from the sample responses beside the library; no device is used
   --repeat N       run the operation N times on one proxy and print the last answer
   -h, --help       this text; 'kavelin COMMAND --help' for a command
 
-Exit status: 0 success, 1 the operation failed, 2 usage error.
+Exit status: 0 success, 1 the operation failed (the failure text, then its cause), 2 usage
+error, 3 get-data --fail-empty with an empty answer.
 )";
 
 constexpr char kGetDataUsage[] =
     R"(usage: kavelin get-data XPATH [--prefix PREFIX=NAMESPACE]... [--prefix-map FILE]
+                        [--lines | --text] [--fail-empty]
 
-Prints the device's answer to the XPath expression.
+Prints the device's answer to the XPath expression, as the device sent it.
   --prefix PREFIX=NAMESPACE  a namespace prefix the expression uses (may repeat)
   --prefix-map FILE          a prefix-map document to send unchanged instead
+  --lines                    one selected element (or run of text) of the answer a line
+  --text                     the text content of each of them, one a line
+  --fail-empty               exit status 3 when the answer is empty
 
 example: kavelin get-data '//dd:Status/dd:State' \
            --prefix dd=http://schemas.orvanta.example/schemas/imaging/con/dictionaries/1.0/

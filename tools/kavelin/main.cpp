@@ -14,6 +14,7 @@
 #include "RequestDocuments.h"
 #include "RunEnvironment.h"
 #include "ServiceChoice.h"
+#include "ServiceUrlCheck.h"
 #include "UsageError.h"
 #include "UsageText.h"
 
@@ -24,6 +25,7 @@ using namespace kavelin::cli;
 constexpr int kSuccess = 0;
 constexpr int kOperationFailed = 1;
 constexpr int kUsageError = 2;
+constexpr int kEmptyAnswer = 3;
 
 int ReportUsageError(const std::string& message, Command command) {
     std::cerr << "kavelin: " << message << "\n\n" << UsageText(command);
@@ -52,7 +54,16 @@ int RunInvocation(const Invocation& invocation) {
     RunEnvironment environment(invocation);
     ServiceChoice service = ChooseService(invocation, std::getenv("KAVELIN_URL"));
     std::optional<BuiltInDevice> device;
+    if (service.kind == ServiceChoice::Kind::Given && !invocation.url) {
+        if (const std::optional<std::string> problem = ServiceUrlProblem(service.url))
+            throw UsageError("$KAVELIN_URL '" + service.url + "': " + *problem + "; give " +
+                                 kAcceptedUrlForms,
+                             invocation.command);
+    }
     if (service.kind == ServiceChoice::Kind::BuiltInDevice) {
+        // Its data and subscriptions vanish with the command: say so, or a write looks kept.
+        if (!invocation.quiet)
+            std::cerr << "kavelin: no --url: using a built-in simulated device\n";
         device.emplace();
         service.url = device->ServiceUrl();
     }
@@ -65,7 +76,9 @@ int RunInvocation(const Invocation& invocation) {
         proxy->Initialize(service.url, CPComPtr<ISessionInfo>());
         const std::string output = RunOperation(*proxy, invocation, documents);
         std::cout << output << std::flush;
-        return std::cout ? kSuccess : kOperationFailed;
+        if (!std::cout)
+            return kOperationFailed;
+        return invocation.failEmpty && output.empty() ? kEmptyAnswer : kSuccess;
     } catch (const CPException& failure) {
         return ReportFailure(failure.what(), failure.GetErrorCode(), GetExceptionCause(failure),
                              invocation, environment);
