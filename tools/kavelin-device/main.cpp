@@ -20,9 +20,35 @@ extern "C" void OnSignal(int) {
     gStopRequested = true;
 }
 
+// One line of the help text per option; a new option adds its row here.
+struct OptionHelp {
+    const char* spelling;
+    const char* meaning;
+};
+
+constexpr OptionHelp kOptionHelp[] = {
+    {"--port N", "TCP port on 127.0.0.1 (default 0: an ephemeral port, printed at start)"},
+    {"--unix PATH", "also listen on a Unix-domain socket at PATH (an old socket is replaced)"},
+    {"--data FILE", "the XDM document to serve instead of the built-in sample printer"},
+    {"--duration SECONDS", "stop after this long (default 0: until SIGINT or SIGTERM)"},
+    {"--fail OP:N", "a SOAP Fault (HTTP 500) for the next N requests of OP (empty: any); repeats"},
+    {"--delay MS", "wait this many milliseconds before every answer"},
+    {"-v", "one line per request on standard error"},
+    {"-h, --help", "this text"},
+};
+
 void Usage() {
-    std::fprintf(stderr, "usage: kavelin-device [--port N] [--unix PATH] [--data FILE] "
-                         "[--duration SECONDS] [--fail OP:N] [--delay MS] [-v]\n");
+    std::fprintf(stderr, "usage: kavelin-device [OPTIONS]; kavelin-device --help for each\n");
+}
+
+void Help() {
+    std::printf("usage: kavelin-device [OPTIONS]\n\n"
+                "A simulated printing device serving the base and XDM access services over "
+                "HTTP.\nIt prints the addresses it listens on, then serves until stopped.\n\n");
+    for (const OptionHelp& option : kOptionHelp)
+        std::printf("  %-20s %s\n", option.spelling, option.meaning);
+    std::printf("\nExit status: 0 after a normal stop, 1 when it cannot start, 2 for a usage "
+                "error.\n");
 }
 
 bool ParseNumber(const char* text, long long max, long long* value) {
@@ -47,7 +73,10 @@ int main(int argc, char** argv) {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
         long long number = 0;
-        if (arg == "-v") {
+        if (arg == "-h" || arg == "--help") {
+            Help();
+            return 0;
+        } else if (arg == "-v") {
             options.verbose = true;
         } else if (arg == "--port" && hasValue && ParseNumber(argv[++i], 65535, &number)) {
             options.tcpPort = static_cast<std::uint16_t>(number);
