@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <atomic>
+#include <barrier>
 #include <thread>
 #include <vector>
 
@@ -108,23 +110,38 @@ TEST(ClassTable, HostClassHidesTheBuiltInUntilUnregistered) {
 }
 
 TEST(ClassTable, RegistersAndCreatesFromManyThreads) {
+    constexpr int kThreads = 4;
+    constexpr int kRounds = 200;
+    // Rounds whose every step succeeded: all must, since each thread registers its own name.
+    std::atomic<int> completed{0};
+    // Every round starts in all threads at once, so that one thread's creation meets the
+    // others' registrations and removals.
+    std::barrier roundStart(kThreads);
     std::vector<std::thread> threads;
-    for (int t = 0; t < 4; ++t) {
-        threads.emplace_back([t] {
+    for (int t = 0; t < kThreads; ++t) {
+        threads.emplace_back([t, &completed, &roundStart] {
             const std::u16string progId = u"Kavelin.Test.Thread" + std::u16string(1, u'0' + t);
-            for (int i = 0; i < 200; ++i) {
-                KavelinRegisterComponent(progId.c_str(), &LiveObject::kClassId,
-                                         CLSCTX_INPROC_SERVER, &CreateLive, nullptr);
+            for (int i = 0; i < kRounds; ++i) {
+                roundStart.arrive_and_wait();
+                bool ok =
+                    KavelinRegisterComponent(progId.c_str(), &LiveObject::kClassId,
+                                             CLSCTX_INPROC_SERVER, &CreateLive, nullptr) == S_OK;
+                CLSID clsid{};
+                ok = ok && CLSIDFromProgID(progId.c_str(), &clsid) == S_OK &&
+                     clsid == LiveObject::kClassId;
                 void* object = nullptr;
-                if (SUCCEEDED(
-                        CoCreateInstance(LiveObject::kClassId, nullptr, 1, IID_IUnknown, &object)))
+                ok = ok && CoCreateInstance(clsid, nullptr, 1, IID_IUnknown, &object) == S_OK &&
+                     object != nullptr;
+                if (object != nullptr)
                     static_cast<IUnknown*>(object)->Release();
-                KavelinUnregisterComponent(progId.c_str());
+                ok = KavelinUnregisterComponent(progId.c_str()) == S_OK && ok;
+                completed += ok ? 1 : 0;
             }
         });
     }
     for (std::thread& thread : threads)
         thread.join();
+    EXPECT_EQ(completed, kThreads * kRounds);
     EXPECT_EQ(LiveObject::alive, 0);
 }
 

@@ -164,6 +164,7 @@ TEST_F(KavelinProgram, UsageErrorsExitWithTwoBeforeAnyDeviceIsContacted) {
         {{"print"}, "unknown command 'print'"},
         {{"get-data"}, "get-data takes one XPath expression"},
         {{"get-data", "/", "--prefix", "nameonly"}, "--prefix needs PREFIX=NAMESPACE"},
+        {{"get-data", "/", "--prefix", "=urn:x"}, "--prefix needs PREFIX=NAMESPACE"},
         {{"get-data", "/", "--prefix", "a=b", "--prefix-map", "f"}, "exclude each other"},
         {{"subscribe"}, "subscribe needs --event NAME or --info FILE"},
         {{"subscribe", "--event", "E", "--reliability", "retry"}, "--reliability is one of"},
@@ -224,6 +225,15 @@ TEST_F(KavelinProgram, PlaybackAnswersFromTheSampleResponsesAndSendsNothing) {
         EXPECT_THAT(verbose.err, HasSubstr("IXDMAccessSoap::GetData - Enter"));
     }
     EXPECT_THAT(device.Operations(), IsEmpty());
+}
+
+TEST_F(KavelinProgram, AnAnswerThatCannotBeWrittenExitsWithOne) {
+    // The shell hands the program a standard output on which every write fails.
+    const RunResult run = RunProgram(
+        "/bin/sh",
+        {"-c", "exec \"$0\" \"$@\" >/dev/full", KAVELIN_CLI_PROGRAM, "--playback", "get-data", "/"},
+        mEnvironment);
+    EXPECT_EQ(run.exitCode, 1) << run.err;
 }
 
 TEST_F(KavelinProgram, WithoutAUrlTheBuiltInDeviceAnswers) {

@@ -110,6 +110,9 @@ TEST_F(Registry, SkipsMalformedLinesAndKeepsTheRest) {
                                                 "\"BadDword\"=dword:12345678ff\n"
                                                 "\"BadHex\"=hex:zz,01\n"
                                                 "\"TrailingComma\"=hex:01,\n"
+                                                "\"CutShort\"=hex:01,\\\n"
+                                                "\n"
+                                                "\"AfterBlank\"=\"kept\"\n"
                                                 "\"Garbage\"=\"x\" y\n"
                                                 "; a comment\n"
                                                 "[HKEY_LOCAL_MACHINE\\SOFTWARE\\A\n"
@@ -123,6 +126,8 @@ TEST_F(Registry, SkipsMalformedLinesAndKeepsTheRest) {
                              "BadHex", "TrailingComma", "Garbage"})
         EXPECT_FALSE(key->Value(name)) << name;
     EXPECT_EQ(os::ReadRegistryString("SOFTWARE\\A", "Good"), "kept");
+    // A blank line ends a continuation: what follows it is a value of its own.
+    EXPECT_EQ(os::ReadRegistryString("SOFTWARE\\A", "AfterBlank"), "kept");
     EXPECT_EQ(os::ReadRegistryString("SOFTWARE\\A", "Last"), "no newline");
 }
 

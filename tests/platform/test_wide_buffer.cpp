@@ -71,6 +71,20 @@ TEST(WideBuffer, StoresOnlyOffsetsInsideTheBlockAndNeverOne) {
     }
 }
 
+// The start as it travels in the block, written there by someone else than SetOffset.
+TEST(WideBuffer, AStartStoredInTheBlockReadsAsCappedAtItsCapacity) {
+    const OffsetCase cases[] = {{32, 20, 20}, {32, 32, 32}, {32, 33, 32}, {32, 65535, 32}};
+    for (const OffsetCase& c : cases) {
+        CPWStringBuffer buffer;
+        ASSERT_NE(buffer.Allocate(c.capacity, false), nullptr);
+        buffer.GetRawBuffer()[0] = 0;
+        buffer.GetRawBuffer()[1] = static_cast<char16_t>(c.requested);
+        EXPECT_EQ(buffer.GetOffset(), c.stored) << c.requested;
+        EXPECT_EQ(buffer.GetString(), buffer.GetRawBuffer() + c.stored);
+        EXPECT_EQ(buffer.GetLength(), 0u);
+    }
+}
+
 TEST(WideBuffer, AssignReusesTheBlockAndErasesToAThird) {
     CPWStringBuffer buffer(u"0123456789", 0, true);
     const char16_t* block = buffer.GetRawBuffer();

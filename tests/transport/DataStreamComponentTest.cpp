@@ -69,6 +69,7 @@ TEST(DataStreamAddress, TargetsNameSocketsAddressesOrRegisteredDevices) {
              Case{"UNIX\\tmp/x.sock", "unix:/tmp/x.sock"},
              Case{"127.0.0.1:8080", "127.0.0.1:8080"},
              Case{"localhost:9/xdm/ixa", "127.0.0.1:9"},
+             Case{"LocalHOST:9", "127.0.0.1:9"},
              Case{"[::1]:80\\x", "[::1]:80"},
              Case{"printer/xdm/ixa", "127.0.0.1:8080"},
              Case{"PRINTER", "127.0.0.1:8080"},

@@ -173,6 +173,8 @@ TEST_F(DirectConnectPlugin, WritesTheHeaderBlockAndTheBodyInWholePieces) {
         {"one byte after the end tag", shortBody + "\n", 301, {0, 301}, {}},
         {"two bytes after the end tag wait for the answer", shortBody + "\r\n", 302, {0}, {302}},
         {"long body in 1024-byte chunks", Envelope(10000), 1024, {0, 4096, 4096, 1808}, {}},
+        // Four chunks make exactly the threshold, five would pass 4096.
+        {"a piece is written at 4092 bytes", Envelope(5000), 1023, {0, 4092, 908}, {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
