@@ -71,6 +71,8 @@ constexpr std::pair<int, const char*> kEngineErrorNames[] = {
 // The engine reports an HTTP answer without a SOAP envelope by its status code.
 constexpr int kFirstHttpStatus = 100;
 constexpr int kLastHttpStatus = 599;
+constexpr int kFirstSuccessStatus = 200;
+constexpr int kLastSuccessStatus = 299;
 // A receive that ran out of time took at least its limit; this slack absorbs clock rounding.
 constexpr std::chrono::milliseconds kTimerSlack{250};
 
@@ -170,6 +172,11 @@ CPExceptionCause DescribeFailedExchange(struct soap* soap, int status,
         cause.summary = "the device answered with a Fault";
         if (!cause.faultString.empty())
             cause.summary += ": " + cause.faultString;
+        return cause;
+    }
+    // A success status as the error: the answer arrived but held no envelope.
+    if (error >= kFirstSuccessStatus && error <= kLastSuccessStatus) {
+        cause.summary = "not a SOAP answer";
         return cause;
     }
     if (IsHttpStatus(error) || error == SOAP_HTTP_ERROR) {

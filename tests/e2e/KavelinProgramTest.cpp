@@ -126,30 +126,124 @@ struct FailureCase {
     const char* name;
     std::vector<std::string> deviceArguments;
     std::vector<std::string> arguments;
+    std::string input;
     const char* failureText;
+    const char* cause; // what follows the text and code on standard error
 };
 
-TEST_F(KavelinProgram, FailedOperationsExitWithOneAndTheFailureTextAndCode) {
+TEST_F(KavelinProgram, FailedOperationsExitWithOneAndTheFailureTextCodeAndCause) {
+    const std::string waitOneSecond = mFolder + "/io.reg";
+    std::ofstream(waitOneSecond) << "Windows Registry Editor Version 5.00\r\n\r\n"
+                                    "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\r\n"
+                                    "\"IOTimeout\"=\"1\"\r\n";
+    const std::string readOnly =
+        "<dd:Printer xmlns:dd=\"http://schemas.orvanta.example/schemas/imaging/con/"
+        "dictionaries/1.0/\"><dd:Identity><dd:Model>X</dd:Model></dd:Identity></dd:Printer>";
+    const std::string unloadable = mFolder + "/map.xml";
+    std::ofstream(unloadable) << "<PrefixMap>";
     const std::vector<FailureCase> cases = {
-        {"both exchanges fail", {"--fail", "GetData:2"}, {"get-data", "/"}, "Get Data Failed!!!"},
-        {"device rejects the path", {}, {"get-data", "//undeclared:x"}, "Get Data Failed!!!"},
-        {"unknown subscription", {}, {"unsubscribe", "no-such-id"}, "Unsubscribe Failed!!!"},
+        {"device rejects the path",
+         {},
+         {"get-data", "//dd:["},
+         {},
+         "Get Data Failed!!!",
+         "the device answered with a Fault: invalid XPath expression: //dd:["},
+        {"both exchanges fail",
+         {"--fail", "GetData:2"},
+         {"get-data", "/"},
+         {},
+         "Get Data Failed!!!",
+         "the device answered with a Fault: "},
+        {"read-only node",
+         {},
+         {"set-data", "-"},
+         readOnly,
+         "Set Data Failed!!!",
+         "the device answered with a Fault: element is not settable: "
+         "/dd:Printer/dd:Identity/dd:Model"},
+        {"connection refused",
+         {},
+         {"--url", "http://127.0.0.1:1/", "events"},
+         {},
+         "StartSession Failed!!!",
+         "the device refused the connection"},
+        {"device too slow",
+         {"--delay", "3000"},
+         {"--registry", waitOneSecond, "settable"},
+         {},
+         "StartSession Failed!!!",
+         "timed out after 1 s"},
+        {"unknown subscription",
+         {},
+         {"unsubscribe", "no-such-id"},
+         {},
+         "Unsubscribe Failed!!!",
+         "the device answered with a Fault"},
         {"no delivery address",
          {},
          {"subscribe", "--event", "StatusChanged"},
-         "Subscribe Failed!!!"},
-        {"session refused", {"--fail", "StartSession:5"}, {"events"}, "StartSession Failed!!!"},
-        {"empty document", {}, {"set-data", "-"}, "Set Data Failed!!!"},
+         {},
+         "Subscribe Failed!!!",
+         "the device answered with a Fault: Subscribe without a delivery address"},
+        {"empty document",
+         {},
+         {"set-data", "-"},
+         {},
+         "Set Data Failed!!!",
+         "the document is empty"},
+        {"prefix map that does not load",
+         {},
+         {"get-data", "/", "--prefix-map", unloadable},
+         {},
+         "Get Data Failed!!!",
+         "the prefix map did not load"},
     };
     for (const FailureCase& c : cases) {
         SCOPED_TRACE(c.name);
         DeviceProcess device(c.deviceArguments);
         ASSERT_TRUE(device.Running());
-        const RunResult run = KavelinAt(device, c.arguments);
+        const RunResult run = KavelinAt(device, c.arguments, c.input);
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_THAT(run.out, IsEmpty());
-        EXPECT_THAT(run.err, HasSubstr(c.failureText));
-        EXPECT_THAT(run.err, HasSubstr("0x80004005"));
+        EXPECT_THAT(run.err, HasSubstr(std::string("kavelin: ") + c.failureText +
+                                       " (code 0x80004005): " + c.cause));
+    }
+}
+
+struct AnswerFormatCase {
+    const char* name;
+    std::vector<std::string> arguments;
+    const char* out;
+    int exitCode;
+};
+
+TEST_F(KavelinProgram, GetDataPrintsTheAnswerAsSentOrOneNodeALine) {
+    const char* trayNames = "//dd:Tray/dd:Name";
+    const std::string element = "<dd:Name xmlns:dd=\"http://schemas.orvanta.example/schemas/"
+                                "imaging/con/dictionaries/1.0/\">";
+    const std::string joined = element + "Multipurpose tray</dd:Name>" + element +
+                               "Tray 2</dd:Name>" + element + "Tray 3</dd:Name>\n";
+    const std::string lines = element + "Multipurpose tray</dd:Name>\n" + element +
+                              "Tray 2</dd:Name>\n" + element + "Tray 3</dd:Name>\n";
+    const std::vector<AnswerFormatCase> cases = {
+        {"as sent", {trayNames}, joined.c_str(), 0},
+        {"elements a line", {trayNames, "--lines"}, lines.c_str(), 0},
+        {"texts a line", {trayNames, "--text"}, "Multipurpose tray\nTray 2\nTray 3\n", 0},
+        {"one value", {"string(//dd:Model)", "--lines"}, "Plotara C4250dn\n", 0},
+        {"one element's text", {"//dd:Model", "--text"}, "Plotara C4250dn\n", 0},
+        {"empty", {"//dd:Nothing", "--lines"}, "", 0},
+        {"empty, failing", {"//dd:Nothing", "--text", "--fail-empty"}, "", 3},
+        {"not empty, failing", {"string(//dd:Model)", "--fail-empty"}, "Plotara C4250dn\n", 0},
+    };
+    DeviceProcess device;
+    ASSERT_TRUE(device.Running());
+    for (const AnswerFormatCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::string> arguments = {"get-data", "--prefix", kDictionary};
+        arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
+        const RunResult run = KavelinAt(device, arguments);
+        EXPECT_EQ(run.exitCode, c.exitCode) << run.err;
+        EXPECT_EQ(run.out, c.out);
     }
 }
 
@@ -170,6 +264,10 @@ TEST_F(KavelinProgram, UsageErrorsExitWithTwoBeforeAnyDeviceIsContacted) {
         {{"subscribe", "--event", "E", "--reliability", "retry"}, "--reliability is one of"},
         {{"events", "--repeat", "0"}, "--repeat needs a whole number"},
         {{"events", "--url"}, "--url needs a value"},
+        {{"events", "--url", "127.0.0.1:28909"}, "it has no scheme; give http://host[:port]/path"},
+        {{"events", "--url", "htp://127.0.0.1/"}, "its scheme is not supported"},
+        {{"events", "--url", "https://127.0.0.1/"}, "HTTPS is not supported"},
+        {{"events", "--url", "http://:80/"}, "it names no host"},
         {{"events", "--results-details"}, "unknown option --results-details"},
         {{"set-data", "/nonexistent/doc.xml"}, "cannot read /nonexistent/doc.xml"},
         {{"events", "--registry", "/nonexistent.reg"}, "cannot read registry file"},
@@ -236,10 +334,26 @@ TEST_F(KavelinProgram, AnAnswerThatCannotBeWrittenExitsWithOne) {
     EXPECT_EQ(run.exitCode, 1) << run.err;
 }
 
-TEST_F(KavelinProgram, WithoutAUrlTheBuiltInDeviceAnswers) {
+TEST_F(KavelinProgram, WithoutAUrlTheBuiltInDeviceAnswersAndSaysSoUnlessQuiet) {
     const RunResult run = Kavelin({"get-data", "string(//dd:Model)", "--prefix", kDictionary});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "Plotara C4250dn\n");
+    EXPECT_EQ(run.err, "kavelin: no --url: using a built-in simulated device\n");
+    EXPECT_THAT(Kavelin({"-q", "events"}).err, IsEmpty());
+
+    mEnvironment.set["KAVELIN_URL"] = "127.0.0.1:28909";
+    const RunResult badEnvironment = Kavelin({"events"});
+    EXPECT_EQ(badEnvironment.exitCode, 2);
+    EXPECT_THAT(badEnvironment.err, HasSubstr("$KAVELIN_URL '127.0.0.1:28909': it has no scheme"));
+}
+
+TEST_F(KavelinProgram, TheDeviceProgramExplainsEachOptionAndExitsZero) {
+    const RunResult run = RunProgram(KAVELIN_DEVICE_PROGRAM, {"--help"}, mEnvironment);
+    EXPECT_EQ(run.exitCode, 0);
+    for (const char* option : {"--port N", "--unix PATH", "--data FILE", "--duration SECONDS",
+                               "--fail OP:N", "--delay MS", "-v "})
+        EXPECT_THAT(run.out, HasSubstr(std::string("  ") + option)) << option;
+    EXPECT_EQ(RunProgram(KAVELIN_DEVICE_PROGRAM, {"--no-such-option"}, mEnvironment).exitCode, 2);
 }
 
 TEST_F(KavelinProgram, RepeatRunsTheOperationOnOneProxyAndOneSession) {

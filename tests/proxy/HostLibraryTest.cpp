@@ -91,6 +91,10 @@ TEST_F(HostLibraryTest, SessionThroughTheLoadedLibrary) {
     } catch (const CPException& failure) {
         EXPECT_STREQ(failure.what(), "StartSession Failed!!!");
         EXPECT_EQ(failure.GetErrorCode(), E_FAIL);
+        // The cause's class is told by its name across the library's boundary.
+        const CPExceptionCause* cause = GetExceptionCause(failure);
+        ASSERT_NE(cause, nullptr);
+        EXPECT_EQ(cause->summary, "a session already exists: " + sessionId);
     }
     // The proxy made its own session-information object, so destroying it ends the session.
     mDemaker(proxy);

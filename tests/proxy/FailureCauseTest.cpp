@@ -1,0 +1,71 @@
+#include <gtest/gtest.h>
+
+#include "ProxyTestSupport.h"
+
+using kavelin::device::DeviceServer;
+using kavelin::device::ScriptedAnswer;
+using namespace proxytest;
+
+namespace {
+
+struct CauseCase {
+    const char* name;
+    void (*misbehave)(DeviceServer& device);
+    const char* summary;
+    const char* engineErrorName;
+    int httpStatus;
+    const char* logged; // the level-1 line's text after the operation name
+};
+
+// Every failure of both GetData attempts reads the same: the device misbehaves twice.
+TEST(ProxyFailureCause, EachFailedExchangeNamesItsOwnCause) {
+    const CauseCase cases[] = {
+        {"fault with detail", [](DeviceServer& device) { device.FailNext("GetData", 2); },
+         "the device answered with a Fault: injected fault for GetData", "SOAP_SVR_FAULT", 500,
+         " - error: exchange failed: the device answered with a Fault: injected fault for GetData "
+         "(SOAP_SVR_FAULT 2, HTTP 500, SOAP-ENV:Server, ServiceException: InternalError)"},
+        {"closed mid-answer", [](DeviceServer& device) { device.CloseMidAnswerNext("GetData", 2); },
+         "the connection closed mid-answer", "SOAP_EOF", 200,
+         " - error: exchange failed: the connection closed mid-answer (SOAP_EOF -1, HTTP 200)"},
+        {"HTTP status without SOAP",
+         [](DeviceServer& device) {
+             device.Script("GetData",
+                           {ScriptedAnswer::Kind::RawHttp,
+                            "HTTP/1.1 404 Not Found\r\nContent-Length: 4\r\n\r\ngone"},
+                           2);
+         },
+         "the device answered with HTTP status 404", "HTTP 404", 404, nullptr},
+        {"not SOAP",
+         [](DeviceServer& device) {
+             device.Script("GetData", {ScriptedAnswer::Kind::Envelope, "plain words"}, 2);
+         },
+         "not a SOAP answer", nullptr, 200, nullptr},
+    };
+    for (const CauseCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        auto device = StartDevice();
+        c.misbehave(*device);
+        ProxyHandle proxy = MakeProxy();
+        proxy->Initialize(device->BaseServiceUrl(), CPComPtr<ISessionInfo>());
+        LogCapture log;
+        try {
+            proxy->GetData("/", "", 0, 0);
+            ADD_FAILURE() << "GetData must fail";
+        } catch (const CPException& failure) {
+            EXPECT_STREQ(failure.what(), "Get Data Failed!!!");
+            const CPExceptionCause* cause = GetExceptionCause(failure);
+            ASSERT_NE(cause, nullptr);
+            EXPECT_EQ(cause->summary.rfind(c.summary, 0), 0u) << cause->summary;
+            if (c.engineErrorName != nullptr) {
+                EXPECT_EQ(cause->engineErrorName, c.engineErrorName);
+            }
+            EXPECT_EQ(cause->httpStatus, c.httpStatus);
+        }
+        if (c.logged != nullptr) {
+            EXPECT_EQ(log.Count(1, std::string("IXDMAccessSoap::GetData") + c.logged), 2)
+                << log.Text();
+        }
+    }
+}
+
+} // namespace
