@@ -1,6 +1,7 @@
 #include "proxy/ExchangeFailure.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <utility>
 
@@ -80,6 +81,18 @@ bool IsHttpStatus(int error) {
     return error >= kFirstHttpStatus && error <= kLastHttpStatus;
 }
 
+// The direct-connect transport reports a data stream that does not open by the stream's own
+// failure code, a COM result: negative, where every engine status but SOAP_EOF is positive.
+bool IsStreamResult(int error) {
+    return error < SOAP_EOF;
+}
+
+std::string HexCode(int error) {
+    char text[16];
+    std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(error));
+    return text;
+}
+
 std::string Seconds(int seconds) {
     return std::to_string(seconds) + " s";
 }
@@ -120,6 +133,8 @@ std::string TransportSummary(struct soap* soap, int error, std::chrono::millisec
             return "timed out after " + Seconds(ioSeconds);
         return "the connection closed mid-answer";
     }
+    if (IsStreamResult(error))
+        return "the data stream did not open (code " + HexCode(error) + ")";
     if (error == SOAP_EOM)
         return soap->recv_maxlength > 0 ? "the answer was too large (over " +
                                               std::to_string(soap->recv_maxlength) + " bytes)"
@@ -150,6 +165,8 @@ std::string EngineErrorName(int error) {
             return name;
     if (IsHttpStatus(error))
         return "HTTP " + std::to_string(error);
+    if (IsStreamResult(error))
+        return "stream result " + HexCode(error);
     return "engine error " + std::to_string(error);
 }
 
