@@ -123,6 +123,9 @@ std::string TransportSummary(struct soap* soap, int error, std::chrono::millisec
                (soap->errnum != 0 ? SystemErrorText(soap->errnum) : EngineText(soap));
     }
     if (error == SOAP_EOF) {
+        // Playback marks an answer file that is not there so; no socket reports it.
+        if (soap->errnum == ENOENT)
+            return "no playback answer for this request (see the log for the file looked for)";
         if (soap->errnum != 0)
             return "the connection failed: " + SystemErrorText(soap->errnum);
         // Both limits end a transfer the same way; the whole-transfer one is the longer.

@@ -1,5 +1,6 @@
 #include "transport/SoapMsgLogging.h"
 
+#include <cerrno>
 #include <cstdint>
 #include <fstream>
 #include <string>
@@ -79,16 +80,27 @@ public:
         UpdateResponsePath();
         // Every request starts its answer from the beginning of its file.
         mResponseFile.close();
+        mMissingReported = false;
         if (logged)
             mOutBuffer.clear();
         return SOAP_OK;
     }
 
-    size_t Recv(char* buffer, size_t size) {
+    size_t Recv(struct soap* soap, char* buffer, size_t size) {
         if (!mResponseFile.is_open() && !mResponsePath.empty())
             mResponseFile.open(mResponsePath, std::ios::in | std::ios::binary);
-        if (!mResponseFile.is_open())
+        if (!mResponseFile.is_open()) {
+            // Said once per request, so a kept log names the file that was looked for.
+            if (!mMissingReported) {
+                KV_LOG(1, "SoapMsgLogging::recv - error: no response file: %s",
+                       mResponsePath.empty() ? "(the request names no SOAP action)"
+                                             : mResponsePath.c_str());
+                mMissingReported = true;
+            }
+            // The engine keeps this beside its end-of-input status: the answer is missing, not cut.
+            soap->errnum = ENOENT;
             return 0;
+        }
         const size_t limit = size < kPlaybackReadLimit ? size : kPlaybackReadLimit;
         mResponseFile.read(buffer, static_cast<std::streamsize>(limit));
         return static_cast<size_t>(mResponseFile.gcount());
@@ -128,6 +140,7 @@ private:
     }
 
     std::string mFolder;
+    bool mMissingReported = false;
     std::string mOutBuffer;
     std::string mResponsePath;
     std::ifstream mResponseFile;
@@ -147,7 +160,7 @@ int SendHook(struct soap* soap, const char* bytes, size_t length) {
 size_t RecvHook(struct soap* soap, char* buffer, size_t size) {
     return WithPluginState<PlaybackState>(
         soap, kSoapMsgLoggingId, size_t{0}, size_t{0},
-        [&](PlaybackState& state) { return state.Recv(buffer, size); });
+        [&](PlaybackState& state) { return state.Recv(soap, buffer, size); });
 }
 
 void DeleteHook(struct soap* soap, struct soap_plugin* plugin) {

@@ -1,3 +1,4 @@
+#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -180,7 +181,11 @@ TEST_F(PlaybackPlugin, ActionsThatWouldLeaveTheFolderNameNoAnswer) {
         SendRequest("TransportInside");
         SendRequest(action);
         EXPECT_EQ(Receive(65536), "");
+        EXPECT_EQ(mSoap.errnum, ENOENT) << "a missing answer reads apart from a cut one";
     }
+    const std::string missing = (AnswerFolder() / "TransportMissingRes.txt").string();
+    EXPECT_NE(mLog.Contents().find("SoapMsgLogging::recv - error: no response file: " + missing),
+              std::string::npos);
     SendRequest("TransportInside");
     EXPECT_EQ(Receive(65536), "inside");
 }
