@@ -353,6 +353,28 @@ TEST_F(KavelinProgram, WithoutAUrlTheBuiltInDeviceAnswersAndSaysSoUnlessQuiet) {
     EXPECT_THAT(badEnvironment.err, HasSubstr("$KAVELIN_URL '127.0.0.1:28909': it has no scheme"));
 }
 
+TEST_F(KavelinProgram, AnInterruptedRunRemovesItsTemporaryFolder) {
+    DeviceProcess device({"--delay", "5000"});
+    ASSERT_TRUE(device.Running());
+    const std::string folder = mFolder + "/interrupted";
+    std::filesystem::create_directory(folder);
+    // The spawned child inherits this process's environment.
+    setenv("TMPDIR", folder.c_str(), 1);
+    setenv("KAVELIN_REGISTRY", mRegistry.c_str(), 1);
+    const std::optional<SpawnedChild> child = SpawnProgram(
+        KAVELIN_CLI_PROGRAM, {"-v", "--url", device.Url(), "events"}, mFolder + "/interrupted.err");
+    unsetenv("TMPDIR");
+    unsetenv("KAVELIN_REGISTRY");
+    ASSERT_TRUE(child);
+    // The run waits for the slow device, its log's registry file in place.
+    for (int i = 0; i < 100 && std::filesystem::is_empty(folder); ++i)
+        usleep(20000);
+    ASSERT_FALSE(std::filesystem::is_empty(folder));
+    StopChild(child->pid);
+    close(child->outputFd);
+    EXPECT_TRUE(std::filesystem::is_empty(folder));
+}
+
 TEST_F(KavelinProgram, TheDeviceProgramExplainsEachOptionAndExitsZero) {
     const RunResult run = RunProgram(KAVELIN_DEVICE_PROGRAM, {"--help"}, mEnvironment);
     EXPECT_EQ(run.exitCode, 0);

@@ -8,12 +8,16 @@
 #include <unistd.h>
 #include <vector>
 
+#include "InterruptCleanup.h"
 #include "LogConfiguration.h"
 #include "UsageError.h"
 
 namespace kavelin::cli {
 
 namespace {
+
+constexpr char kRegistryFileName[] = "logging.reg";
+constexpr char kPlaybackLogName[] = "playback.log";
 
 // A log path cannot hold a comma and a registry list entry cannot hold a colon, so a
 // temporary folder elsewhere than /tmp is used only when its name has neither.
@@ -51,11 +55,12 @@ RunEnvironment::RunEnvironment(const Invocation& invocation) {
     }
     if (invocation.verbose || invocation.playback) {
         mFolder = MakeTemporaryFolder();
+        ArmInterruptCleanup(mFolder, {kRegistryFileName, kPlaybackLogName});
         if (invocation.playback && !invocation.verbose)
-            mPlaybackLog = (mFolder / "playback.log").string();
+            mPlaybackLog = (mFolder / kPlaybackLogName).string();
         const std::optional<std::string> logValue =
             LogValueFor(invocation.verbose, invocation.playback, mPlaybackLog);
-        const std::filesystem::path registryFile = mFolder / "logging.reg";
+        const std::filesystem::path registryFile = mFolder / kRegistryFileName;
         WriteFile(registryFile, LogRegistryText(*logValue));
         files.push_back(registryFile.string());
     }
@@ -66,6 +71,7 @@ RunEnvironment::RunEnvironment(const Invocation& invocation) {
 }
 
 RunEnvironment::~RunEnvironment() {
+    DisarmInterruptCleanup();
     if (!mFolder.empty() && !mKeepFolder) {
         std::error_code ignored;
         std::filesystem::remove_all(mFolder, ignored);
