@@ -7,6 +7,7 @@
 
 #include "ServiceUrlCheck.h"
 #include "UsageError.h"
+#include "WatchOptions.h"
 
 namespace kavelin::cli {
 
@@ -19,13 +20,14 @@ struct CommandSpelling {
     const char* name;
 };
 
-constexpr std::array<CommandSpelling, 6> kCommands = {{
+constexpr std::array<CommandSpelling, 7> kCommands = {{
     {Command::GetData, "get-data"},
     {Command::SetData, "set-data"},
     {Command::Settable, "settable"},
     {Command::Events, "events"},
     {Command::Subscribe, "subscribe"},
     {Command::Unsubscribe, "unsubscribe"},
+    {Command::Watch, "watch"},
 }};
 
 // The library maps only these words; anything else would silently mean no retry.
@@ -120,6 +122,8 @@ private:
             return true;
         case Command::Subscribe:
             return ReadSubscribeOption();
+        case Command::Watch:
+            return ReadWatchOption();
         default:
             return false;
         }
@@ -161,6 +165,32 @@ private:
             mResult.infoFile = Value();
         } else if (mName == "--filter-doc") {
             mResult.filterDocFile = Value();
+        } else {
+            return false;
+        }
+        return true;
+    }
+
+    bool ReadWatchOption() {
+        if (mName == "--event") {
+            mResult.watchEvents.push_back(Value());
+            if (mResult.watchEvents.back().empty())
+                Fail("--event needs an event name");
+        } else if (mName == "--cookie") {
+            mResult.cookie = Value();
+        } else if (mName == "--reliability") {
+            mResult.reliability = Value();
+        } else if (mName == "--filter") {
+            mResult.filters.push_back(Pair("NAME=VALUE"));
+        } else if (mName == "--listen") {
+            ReadListenAddress(Value(), &mResult.listenAddress, &mResult.listenPort);
+        } else if (mName == "--count") {
+            mResult.watchCount = ReadWatchCount(Value());
+        } else if (mName == "--timeout") {
+            mResult.watchTimeout = ReadWatchTimeout(Value());
+        } else if (mName == "--json") {
+            Flag();
+            mResult.watchJson = true;
         } else {
             return false;
         }
@@ -238,6 +268,10 @@ private:
             ExpectPositionals(0, "options only");
             CheckSubscription();
             break;
+        case Command::Watch:
+            ExpectPositionals(0, "options only");
+            CheckReliability();
+            break;
         case Command::Unsubscribe:
             ExpectPositionals(1, "one subscription id");
             mResult.subscriptionId = mPositionals[0];
@@ -255,6 +289,10 @@ private:
             Fail("subscribe needs --event NAME or --info FILE");
         if (mResult.filterDocFile && !mResult.filters.empty())
             Fail("--filter and --filter-doc exclude each other");
+        CheckReliability();
+    }
+
+    void CheckReliability() const {
         if (mResult.reliability) {
             bool known = false;
             for (std::string_view word : kReliabilityWords)

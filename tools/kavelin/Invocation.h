@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <utility>
@@ -7,7 +8,7 @@
 
 namespace kavelin::cli {
 
-enum class Command { None, GetData, SetData, Settable, Events, Subscribe, Unsubscribe };
+enum class Command { None, GetData, SetData, Settable, Events, Subscribe, Unsubscribe, Watch };
 
 using NamePair = std::pair<std::string, std::string>;
 
@@ -50,6 +51,14 @@ struct Invocation {
 
     // unsubscribe
     std::string subscriptionId;
+
+    // watch (also --cookie, --reliability and --filter of subscribe)
+    std::vector<std::string> watchEvents;
+    std::string listenAddress = "0.0.0.0";
+    std::uint16_t listenPort = 0;
+    long watchCount = 0; // 0: no limit
+    std::optional<double> watchTimeout;
+    bool watchJson = false;
 };
 
 // The name a command is typed as, e.g. "get-data"; empty for Command::None.

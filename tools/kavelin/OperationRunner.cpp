@@ -59,6 +59,7 @@ std::string RunOnce(IBaseSoap& proxy, const Invocation& invocation,
     case Command::Unsubscribe:
         proxy.Unsubscribe(invocation.subscriptionId);
         return {};
+    case Command::Watch: // runs on its own (WatchCommand.h)
     case Command::None:
         break;
     }

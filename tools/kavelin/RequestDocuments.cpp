@@ -50,6 +50,9 @@ RequestDocuments ReadRequestDocuments(const Invocation& invocation) {
                                ? ReadInputFile(*invocation.filterDocFile, command)
                                : FilterDocument(invocation.filters);
         break;
+    case Command::Watch:
+        documents.filter = FilterDocument(invocation.filters);
+        break;
     default:
         break;
     }

@@ -16,6 +16,7 @@ Commands:
   events              the events the device can deliver, one a line
   subscribe           subscribes to an event; prints the subscription id
   unsubscribe ID      cancels a subscription
+  watch               subscribes and prints the events the device delivers
 
 Options:
   --url URL        service URL (http://host[:port]/path or ovdcs:...; no HTTPS). Default:
@@ -81,6 +82,25 @@ Subscribes to an event and prints the subscription id.
   --filter-doc FILE    a filter document to send unchanged
 )";
 
+constexpr char kWatchUsage[] =
+    R"(usage: kavelin watch [--event NAME]... [--filter NAME=VALUE]... [--cookie TEXT]
+                     [--reliability WORD] [--listen ADDRESS[:PORT]] [--count N]
+                     [--timeout SECONDS] [--json]
+
+Listens for the device's deliveries, subscribes (to every supported event without --event)
+and prints one line per event: time received, event, subscription, then NAME=VALUE
+properties. Stops on Ctrl-C or SIGTERM, after --count events or --timeout seconds, and then
+cancels every subscription it made. Subscription ids go to standard error.
+  --event NAME             an event to subscribe to (may repeat)
+  --filter NAME=VALUE      a filter pair sent with each subscription (may repeat)
+  --cookie TEXT            a client cookie sent with each subscription
+  --reliability WORD       NoRetry, Retry or PersistentRetry
+  --listen ADDRESS[:PORT]  the IPv4 address and port to listen on (default 0.0.0.0, any port)
+  --count N                stop after N events
+  --timeout SECONDS        stop after this long
+  --json                   one JSON object per event instead of a line
+)";
+
 constexpr char kUnsubscribeUsage[] =
     R"(usage: kavelin unsubscribe ID
 
@@ -103,6 +123,8 @@ std::string UsageText(Command command) {
         return kSubscribeUsage;
     case Command::Unsubscribe:
         return kUnsubscribeUsage;
+    case Command::Watch:
+        return kWatchUsage;
     case Command::None:
         break;
     }

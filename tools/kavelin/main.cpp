@@ -17,6 +17,7 @@
 #include "ServiceUrlCheck.h"
 #include "UsageError.h"
 #include "UsageText.h"
+#include "WatchCommand.h"
 
 namespace {
 
@@ -74,6 +75,8 @@ int RunInvocation(const Invocation& invocation) {
         const std::unique_ptr<IXDMAccessSoap, KavelinDemaker> proxy(library.maker()(),
                                                                     library.demaker());
         proxy->Initialize(service.url, CPComPtr<ISessionInfo>());
+        if (invocation.command == Command::Watch)
+            return RunWatch(*proxy, invocation, documents, std::cout, std::cerr);
         const std::string output = RunOperation(*proxy, invocation, documents);
         std::cout << output << std::flush;
         if (!std::cout)

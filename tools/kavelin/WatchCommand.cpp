@@ -1,0 +1,166 @@
+#include "WatchCommand.h"
+
+#include <condition_variable>
+#include <csignal>
+#include <cstdlib>
+#include <memory>
+#include <mutex>
+#include <ostream>
+
+#include "ParameterDocuments.h"
+#include "WatchListener.h"
+
+namespace kavelin::cli {
+
+namespace {
+
+constexpr std::chrono::milliseconds kStopPoll{50};
+
+volatile std::sig_atomic_t gStopSignal = 0;
+
+extern "C" void OnStopSignal(int signal) {
+    gStopSignal = signal;
+}
+
+// SIGINT and SIGTERM set a flag for the length of the watch instead of ending the process, so
+// that the subscriptions are cancelled on the way out.
+class StopSignals {
+public:
+    StopSignals() {
+        gStopSignal = 0;
+        struct sigaction action {};
+        action.sa_handler = OnStopSignal;
+        sigemptyset(&action.sa_mask);
+        sigaction(SIGINT, &action, &mPreviousInt);
+        sigaction(SIGTERM, &action, &mPreviousTerm);
+    }
+    ~StopSignals() {
+        sigaction(SIGINT, &mPreviousInt, nullptr);
+        sigaction(SIGTERM, &mPreviousTerm, nullptr);
+    }
+    StopSignals(const StopSignals&) = delete;
+    StopSignals& operator=(const StopSignals&) = delete;
+
+    static bool Raised() { return gStopSignal != 0; }
+
+private:
+    struct sigaction mPreviousInt {};
+    struct sigaction mPreviousTerm {};
+};
+
+// Prints events as they arrive and counts them against --count.
+class EventPrinter : public DeliverySink {
+public:
+    EventPrinter(const Invocation& invocation, std::ostream& out, std::ostream& err)
+        : mLimit(invocation.watchCount), mJson(invocation.watchJson), mOut(out), mErr(err) {}
+
+    void Delivered(WatchEvent event) override {
+        std::lock_guard lock(mMutex);
+        if (mLimit > 0 && mPrinted >= mLimit)
+            return; // answered, but past what was asked for
+        mOut << (mJson ? EventJson(event) : EventLine(event)) << '\n' << std::flush;
+        if (++mPrinted == mLimit)
+            mEnough.notify_all();
+    }
+
+    void Rejected(const std::string& reason) override {
+        std::lock_guard lock(mMutex);
+        mErr << "kavelin: a delivery was refused: " << reason << '\n' << std::flush;
+    }
+
+    // Waits until --count events came, a stop signal, or the deadline.
+    void WaitForStop(std::chrono::steady_clock::time_point deadline) {
+        std::unique_lock lock(mMutex);
+        while (!StopSignals::Raised() && !(mLimit > 0 && mPrinted >= mLimit)) {
+            const auto now = std::chrono::steady_clock::now();
+            if (now >= deadline)
+                return;
+            mEnough.wait_for(
+                lock, std::min<std::chrono::steady_clock::duration>(deadline - now, kStopPoll));
+        }
+    }
+
+private:
+    const long mLimit;
+    const bool mJson;
+    std::ostream& mOut;
+    std::ostream& mErr;
+    std::mutex mMutex;
+    std::condition_variable mEnough;
+    long mPrinted = 0;
+};
+
+struct RemoteArrayDeleter {
+    void operator()(RemoteArray* array) const {
+        delete[] array->mElements;
+        delete array;
+    }
+};
+
+std::vector<std::string> EventsToWatch(IBaseSoap& proxy, const Invocation& invocation) {
+    if (!invocation.watchEvents.empty())
+        return invocation.watchEvents;
+    const std::unique_ptr<RemoteArray, RemoteArrayDeleter> supported(proxy.GetSupportedEvents());
+    std::vector<std::string> events;
+    for (int32_t i = 0; supported && supported->mElements && i < supported->mCount; ++i)
+        events.push_back(supported->mElements[i]);
+    return events;
+}
+
+std::chrono::steady_clock::time_point Deadline(const Invocation& invocation) {
+    if (!invocation.watchTimeout)
+        return std::chrono::steady_clock::time_point::max();
+    return std::chrono::steady_clock::now() +
+           std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+               std::chrono::duration<double>(*invocation.watchTimeout));
+}
+
+} // namespace
+
+int RunWatch(IBaseSoap& proxy, const Invocation& invocation, const RequestDocuments& documents,
+             std::ostream& out, std::ostream& err) {
+    const StopSignals signals;
+    EventPrinter printer(invocation, out, err);
+    WatchListener listener(printer);
+    listener.Start(invocation.listenAddress, invocation.listenPort);
+    err << "kavelin: listening on " << invocation.listenAddress << ':' << listener.Port() << '\n'
+        << std::flush;
+    // The library builds the delivery address from this variable when it subscribes.
+    setenv("OVXORB_SOAP_SERVICE_PORT", std::to_string(listener.Port()).c_str(), 1);
+
+    bool failed = false;
+    std::vector<std::string> subscriptions;
+    try {
+        for (const std::string& event : EventsToWatch(proxy, invocation)) {
+            if (StopSignals::Raised())
+                break;
+            const std::string info =
+                SubscriptionInfoDocument(event, invocation.cookie, invocation.reliability);
+            subscriptions.push_back(proxy.Subscribe(info, documents.filter, ""));
+            err << "kavelin: subscribed to " << event << ": " << subscriptions.back() << '\n'
+                << std::flush;
+        }
+    } catch (const CPException& failure) {
+        err << "kavelin: " << failure.what() << '\n';
+        failed = true;
+    } catch (const std::exception& failure) {
+        err << "kavelin: " << failure.what() << '\n';
+        failed = true;
+    }
+
+    if (!failed)
+        printer.WaitForStop(Deadline(invocation));
+
+    for (const std::string& id : subscriptions) {
+        try {
+            proxy.Unsubscribe(id);
+        } catch (const CPException& failure) {
+            err << "kavelin: " << failure.what() << " (" << id << ")\n";
+            failed = true;
+        }
+    }
+    listener.Stop();
+    return failed ? 1 : 0;
+}
+
+} // namespace kavelin::cli

@@ -1,0 +1,55 @@
+#include "WatchOptions.h"
+
+#include <arpa/inet.h>
+#include <charconv>
+
+#include "UsageError.h"
+
+namespace kavelin::cli {
+
+namespace {
+
+constexpr long kMostEvents = 1000000;
+constexpr double kLongestTimeout = 7 * 24 * 3600;
+
+template <typename Number> bool ReadWhole(const std::string& text, Number* value) {
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, *value);
+    return !text.empty() && error == std::errc() && stop == end;
+}
+
+[[noreturn]] void Fail(const std::string& message) {
+    throw UsageError(message, Command::Watch);
+}
+
+} // namespace
+
+void ReadListenAddress(const std::string& text, std::string* address, std::uint16_t* port) {
+    const size_t colon = text.find(':');
+    const std::string host = text.substr(0, colon);
+    in_addr parsed{};
+    if (inet_pton(AF_INET, host.c_str(), &parsed) != 1)
+        Fail("--listen needs a dotted IPv4 address, optionally with :PORT, got '" + text + "'");
+    unsigned number = 0;
+    if (colon != std::string::npos &&
+        (!ReadWhole(text.substr(colon + 1), &number) || number > 65535))
+        Fail("--listen needs a port from 0 to 65535, got '" + text + "'");
+    *address = host;
+    *port = static_cast<std::uint16_t>(number);
+}
+
+long ReadWatchCount(const std::string& text) {
+    long count = 0;
+    if (!ReadWhole(text, &count) || count < 1 || count > kMostEvents)
+        Fail("--count needs a whole number from 1 to " + std::to_string(kMostEvents));
+    return count;
+}
+
+double ReadWatchTimeout(const std::string& text) {
+    double seconds = 0;
+    if (!ReadWhole(text, &seconds) || !(seconds > 0) || seconds > kLongestTimeout)
+        Fail("--timeout needs seconds, more than 0 and at most a week");
+    return seconds;
+}
+
+} // namespace kavelin::cli
