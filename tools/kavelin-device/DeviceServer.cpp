@@ -6,6 +6,7 @@
 #include "OperationHandler.h"
 #include "SoapAnswers.h"
 #include "SocketIo.h"
+#include "UsageSimulation.h"
 
 #include <cerrno>
 #include <cstdio>
@@ -86,6 +87,7 @@ struct DeviceServer::Impl {
     std::mutex connectionMutex;
     std::list<Connection> connections;
     std::size_t acceptedCount = 0;
+    std::unique_ptr<UsageSimulation> usage;
 };
 
 void DeviceServer::Impl::AcceptLoop() {
@@ -280,6 +282,12 @@ bool DeviceServer::Start() {
     impl.deliveries.Reopen();
     impl.delivery.Start();
     impl.acceptor = std::thread([&impl] { impl.AcceptLoop(); });
+    if (impl.options.usagePeriod.count() > 0) {
+        impl.usage = std::make_unique<UsageSimulation>(
+            impl.options.usagePeriod, [this] { return XdmDocument(); },
+            [this](const std::string& fragment) { ApplyDeviceChange(fragment); });
+        impl.usage->Start();
+    }
     impl.running = true;
     return true;
 }
@@ -292,6 +300,7 @@ void DeviceServer::Stop() {
     impl.stopping = true;
     impl.acceptor.join();
     impl.ReapConnections(true);
+    impl.usage.reset();
     impl.delivery.Stop();
     impl.tcpListener.Close();
     impl.unixListener.Close();

@@ -28,6 +28,8 @@ struct DeviceOptions {
     std::chrono::milliseconds idleTimeout{10000};
     // Connect, send and answer wait of one event delivery attempt.
     std::chrono::milliseconds deliveryTimeout{1000};
+    // With a period, consumables run down and counters rise on it as if the device printed.
+    std::chrono::milliseconds usagePeriod{0};
     // Answer data operations only inside a live session (header bsi:SessionID).
     bool requireSession = true;
     // Print one line per request to standard error.
@@ -52,6 +54,8 @@ struct DeliveryRecord {
     std::string envelope; // the bsi:Deliver envelope that was posted
     int httpStatus = 0;   // status of the subscriber's answer; 0 when it failed or was refused
     std::string error;    // why it failed; empty on success
+    bool retry = false;   // the subscription asked for retries (reliability Retry)
+    int attempts = 0;     // attempts made; more than one only with `retry`
 };
 
 // A hand-written answer for an operation, sent instead of the device's own.

@@ -126,9 +126,33 @@ void EventDelivery::Run() {
             delivery = std::move(mQueue.front());
             mQueue.pop_front();
         }
-        Deliver(delivery);
+        DeliverWithRetries(delivery);
         mJournal.Append(std::move(delivery));
     }
+}
+
+void EventDelivery::DeliverWithRetries(DeliveryRecord& delivery) {
+    auto pause = kFirstPause;
+    for (;;) {
+        delivery.error.clear();
+        delivery.httpStatus = 0;
+        ++delivery.attempts;
+        Deliver(delivery);
+        const bool delivered = delivery.httpStatus >= 200 && delivery.httpStatus < 300;
+        if (delivered || !delivery.retry || delivery.attempts > kRetries ||
+            !PauseUnlessStopped(pause)) {
+            if (!delivered && delivery.error.empty()) {
+                delivery.error = "the subscriber answered " + std::to_string(delivery.httpStatus);
+            }
+            return;
+        }
+        pause *= 2;
+    }
+}
+
+bool EventDelivery::PauseUnlessStopped(std::chrono::milliseconds pause) {
+    std::unique_lock lock(mMutex);
+    return !mWake.wait_for(lock, pause, [&] { return mStop.load(); });
 }
 
 void EventDelivery::Deliver(DeliveryRecord& delivery) {

@@ -10,12 +10,17 @@
 #include <thread>
 
 // Posts bsi:Deliver envelopes to subscribers from a worker thread of its own, so an answer
-// never waits for a subscriber. One attempt per event with a short timeout, and only over
-// loopback: a delivery address naming another host is sent to 127.0.0.1 on its port.
+// never waits for a subscriber. One attempt per event with a short timeout, or, for a
+// subscription that asked for retries, up to kRetries more after growing pauses; a delivery
+// succeeds on a 2xx answer. Only over loopback: a delivery address naming another host is sent
+// to 127.0.0.1 on its port.
 namespace kavelin::device {
 
 class EventDelivery {
 public:
+    static constexpr int kRetries = 3;
+    static constexpr std::chrono::milliseconds kFirstPause{200}; // doubled after each retry
+
     EventDelivery(std::chrono::milliseconds timeout, Journal<DeliveryRecord>& journal);
     ~EventDelivery();
     EventDelivery(const EventDelivery&) = delete;
@@ -28,7 +33,9 @@ public:
 
 private:
     void Run();
+    void DeliverWithRetries(DeliveryRecord& delivery);
     void Deliver(DeliveryRecord& delivery);
+    bool PauseUnlessStopped(std::chrono::milliseconds pause);
 
     std::chrono::milliseconds mTimeout;
     Journal<DeliveryRecord>& mJournal;

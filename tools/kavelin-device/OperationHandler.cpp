@@ -1,6 +1,7 @@
 #include "OperationHandler.h"
 
 #include "DeviceNamespaces.h"
+#include "EventFilter.h"
 #include "SoapAnswers.h"
 
 #include <algorithm>
@@ -289,12 +290,25 @@ void OperationHandler::Notify(const std::vector<XdmChange>& changes) {
         raised.insert(EventForSection(change.section));
     }
     for (const std::string& event : raised) {
+        // Each event carries the changes it is about: DataChanged all of them.
+        std::vector<XdmChange> about;
+        std::copy_if(changes.begin(), changes.end(), std::back_inserter(about),
+                     [&](const XdmChange& change) {
+                         return event == kDataChanged || EventForSection(change.section) == event;
+                     });
         for (const SubscriptionRecord& subscription : mState.subscriptions.ForEvent(event)) {
+            const std::vector<XdmChange> passed =
+                FilterChanges(subscription.filter, about, mState.xdm);
+            if (passed.empty()) {
+                continue;
+            }
             DeliveryRecord delivery;
             delivery.subscriptionId = subscription.id;
             delivery.eventName = event;
             delivery.address = subscription.deliveryAddress;
-            delivery.envelope = DeliverEnvelope(subscription, event, changes);
+            delivery.retry = subscription.reliability == "Retry" ||
+                             subscription.reliability == "PersistentRetry";
+            delivery.envelope = DeliverEnvelope(subscription, event, passed);
             mDelivery.Post(std::move(delivery));
         }
     }

@@ -33,6 +33,7 @@ constexpr OptionHelp kOptionHelp[] = {
     {"--duration SECONDS", "stop after this long (default 0: until SIGINT or SIGTERM)"},
     {"--fail OP:N", "a SOAP Fault (HTTP 500) for the next N requests of OP (empty: any); repeats"},
     {"--delay MS", "wait this many milliseconds before every answer"},
+    {"--simulate-usage SECONDS", "print on this period: consumables run low, counters rise"},
     {"-v", "one line per request on standard error"},
     {"-h, --help", "this text"},
 };
@@ -46,7 +47,7 @@ void Help() {
                 "A simulated printing device serving the base and XDM access services over "
                 "HTTP.\nIt prints the addresses it listens on, then serves until stopped.\n\n");
     for (const OptionHelp& option : kOptionHelp)
-        std::printf("  %-20s %s\n", option.spelling, option.meaning);
+        std::printf("  %-26s %s\n", option.spelling, option.meaning);
     std::printf("\nExit status: 0 after a normal stop, 1 when it cannot start, 2 for a usage "
                 "error.\n");
 }
@@ -55,6 +56,18 @@ bool ParseNumber(const char* text, long long max, long long* value) {
     const char* end = text + std::strlen(text);
     const auto [last, ec] = std::from_chars(text, end, *value);
     return ec == std::errc{} && last == end && *value >= 0 && *value <= max;
+}
+
+// Seconds with an optional fraction, more than 0 and at most `max`, to the millisecond.
+bool ParseSeconds(const char* text, double max, std::chrono::milliseconds* value) {
+    const char* end = text + std::strlen(text);
+    double seconds = 0;
+    const auto [last, ec] = std::from_chars(text, end, seconds);
+    if (ec != std::errc{} || last != end || !(seconds >= 0.001) || seconds > max) {
+        return false;
+    }
+    *value = std::chrono::milliseconds(static_cast<long long>(seconds * 1000));
+    return true;
 }
 
 struct Failure {
@@ -94,6 +107,8 @@ int main(int argc, char** argv) {
         } else if (arg == "--duration" && hasValue &&
                    ParseNumber(argv[++i], 7 * 24 * 3600, &duration)) {
         } else if (arg == "--delay" && hasValue && ParseNumber(argv[++i], 600000, &delay)) {
+        } else if (arg == "--simulate-usage" && hasValue &&
+                   ParseSeconds(argv[++i], 3600, &options.usagePeriod)) {
         } else if (arg == "--fail" && hasValue) {
             const std::string failureText = argv[++i];
             const auto colon = failureText.rfind(':');
