@@ -5,6 +5,7 @@
 #include <arpa/inet.h>
 #include <csignal>
 #include <netinet/in.h>
+#include <netinet/tcp.h>
 #include <poll.h>
 #include <pthread.h>
 #include <stdexcept>
@@ -53,6 +54,16 @@ void DrainBriefly(int fd) {
         if (::poll(&ready, 1, 200) <= 0 || ::recv(fd, sink, sizeof sink, 0) <= 0)
             return;
     }
+}
+
+// The engine's soap_begin_serve without its own answer on failure, so that every refused
+// request gets exactly one Fault, from Reject.
+int BeginRequest(struct soap* soap) {
+    soap_begin(soap);
+    if (soap_begin_recv(soap) || soap_envelope_begin_in(soap) || soap_recv_header(soap) ||
+        soap_body_begin_in(soap))
+        return soap->error ? soap->error : SOAP_EOF;
+    return SOAP_OK;
 }
 
 // Threads started here leave SIGINT and SIGTERM to the thread that waits for them.
@@ -150,6 +161,10 @@ void WatchListener::Work(Worker& worker) {
         }
         if (!soap_valid_socket(accepted))
             continue; // the poll period ran out, or the peer left before it was accepted
+        // Answers go out whole at once; waiting for the peer's acknowledgement would add a
+        // round of delayed acknowledgement to every delivery.
+        const int noDelay = 1;
+        setsockopt(accepted, IPPROTO_TCP, TCP_NODELAY, &noDelay, sizeof noDelay);
         {
             std::lock_guard lock(worker.mutex);
             worker.fd = accepted;
@@ -175,7 +190,7 @@ void WatchListener::ServeConnection(struct soap* soap, ListenerConnection& conne
             soap->keep_alive--;
         connection.received = 0;
         connection.oversized = false;
-        if (soap_begin_serve(soap)) {
+        if (BeginRequest(soap)) {
             // A peer that closes a kept-alive connection, or says nothing, sent no request.
             if (soap->error != SOAP_EOF || connection.received > 0)
                 Reject(soap, connection);
@@ -193,6 +208,8 @@ void WatchListener::ServeConnection(struct soap* soap, ListenerConnection& conne
 }
 
 void WatchListener::Reject(struct soap* soap, ListenerConnection& connection) {
+    if (soap->version == 0)
+        soap->version = 1; // no envelope was read; the Fault is a SOAP 1.1 one
     if (connection.oversized)
         soap_sender_fault(
             soap, ("request larger than " + std::to_string(connection.limit) + " bytes").c_str(),

@@ -1,0 +1,397 @@
+// kavelin watch against the kavelin-device program: real processes, real sockets, the device's
+// own deliveries and hand-made ones.
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include <arpa/inet.h>
+#include <atomic>
+#include <csignal>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <mutex>
+#include <netinet/in.h>
+#include <poll.h>
+#include <regex>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+#include "ChildProcess.h"
+#include "DeviceProcess.h"
+
+namespace e2e {
+namespace {
+
+using ::testing::AllOf;
+using ::testing::HasSubstr;
+using ::testing::Not;
+
+using Clock = std::chrono::steady_clock;
+
+constexpr char kBsi[] = "http://schemas.orvanta.example/schemas/imaging/con/bsi/2003/08/21";
+constexpr char kSoap[] = "http://schemas.xmlsoap.org/soap/envelope/";
+
+std::string ReadFile(const std::string& path) {
+    std::ifstream file(path);
+    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+}
+
+std::string Identity(const std::string& element, const std::string& value) {
+    return "<dd:Printer xmlns:dd='http://schemas.orvanta.example/schemas/imaging/con/"
+           "dictionaries/1.0/'><dd:Identity><dd:" +
+           element + ">" + value + "</dd:" + element + "></dd:Identity></dd:Printer>";
+}
+
+std::string DeliverEnvelope(const std::string& name, const std::string& subscription) {
+    return std::string("<s:Envelope xmlns:s='") + kSoap + "' xmlns:b='" + kBsi +
+           "'><s:Body><b:Deliver><b:Event><b:Properties><b:Name>" + name +
+           "</b:Name><b:SubscriptionID>" + subscription +
+           "</b:SubscriptionID></b:Properties></b:Event></b:Deliver></s:Body></s:Envelope>";
+}
+
+// True once `answer` holds a whole HTTP response with a Content-Length.
+bool Complete(const std::string& answer) {
+    const size_t headEnd = answer.find("\r\n\r\n");
+    const size_t length = answer.find("Content-Length: ");
+    if (headEnd == std::string::npos || length == std::string::npos || length > headEnd)
+        return false;
+    return answer.size() - headEnd - 4 >= std::stoul(answer.substr(length + 16));
+}
+
+// One HTTP exchange with 127.0.0.1:port on a fresh connection; the whole answer, or what came
+// of it within a few seconds.
+std::string Post(unsigned port, const std::string& body) {
+    const int fd = socket(AF_INET, SOCK_STREAM, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_port = htons(static_cast<uint16_t>(port));
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    std::string answer;
+    if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0) {
+        const std::string request = "POST /EventCallback HTTP/1.1\r\nHost: 127.0.0.1\r\n"
+                                    "Content-Type: text/xml\r\nConnection: close\r\n"
+                                    "Content-Length: " +
+                                    std::to_string(body.size()) + "\r\n\r\n" + body;
+        size_t sent = 0;
+        while (sent < request.size()) {
+            const ssize_t n = send(fd, request.data() + sent, request.size() - sent, MSG_NOSIGNAL);
+            if (n <= 0)
+                break;
+            sent += static_cast<size_t>(n);
+        }
+        char chunk[4096];
+        pollfd ready = {fd, POLLIN, 0};
+        while (!Complete(answer) && poll(&ready, 1, 5000) > 0) {
+            const ssize_t n = recv(fd, chunk, sizeof chunk, 0);
+            if (n <= 0)
+                break;
+            answer.append(chunk, static_cast<size_t>(n));
+        }
+    }
+    close(fd);
+    return answer;
+}
+
+// A running `kavelin watch`: its standard output is read as it comes, so the watch never waits
+// for the test to read.
+class Watch {
+public:
+    Watch(const std::string& folder, std::vector<std::string> arguments)
+        : mErrorFile(folder + "/watch.err") {
+        arguments.insert(arguments.begin(), "watch");
+        const auto child = SpawnProgram(KAVELIN_CLI_PROGRAM, arguments, mErrorFile);
+        if (!child)
+            return;
+        mPid = child->pid;
+        mReader = std::thread([this, fd = child->outputFd] {
+            char chunk[4096];
+            ssize_t n = 0;
+            while ((n = read(fd, chunk, sizeof chunk)) > 0) {
+                std::lock_guard lock(mMutex);
+                mOut.append(chunk, static_cast<size_t>(n));
+            }
+            close(fd);
+        });
+    }
+    ~Watch() {
+        if (mPid > 0 && !mExited)
+            StopChild(mPid);
+        if (mReader.joinable())
+            mReader.join();
+    }
+
+    // Waits until the watch subscribed `count` times; its listening port, 0 on timeout.
+    unsigned WaitSubscribed(size_t count) {
+        const std::regex listening("listening on [0-9.]+:([0-9]+)");
+        for (const auto deadline = Clock::now() + std::chrono::seconds(20);
+             Clock::now() < deadline;) {
+            const std::string err = Err();
+            std::smatch port;
+            size_t subscribed = 0;
+            for (size_t at = err.find("subscribed to "); at != std::string::npos;
+                 at = err.find("subscribed to ", at + 1))
+                ++subscribed;
+            if (subscribed >= count && std::regex_search(err, port, listening))
+                return static_cast<unsigned>(std::stoul(port[1]));
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        return 0;
+    }
+
+    bool WaitForLines(size_t count, std::chrono::seconds limit = std::chrono::seconds(20)) {
+        for (const auto deadline = Clock::now() + limit; Clock::now() < deadline;) {
+            if (Lines().size() >= count)
+                return true;
+            std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        }
+        return false;
+    }
+
+    // The exit code once it ends by itself, -1 if it does not within the limit.
+    int WaitForExit(std::chrono::seconds limit = std::chrono::seconds(20)) {
+        for (const auto deadline = Clock::now() + limit; Clock::now() < deadline;) {
+            int status = 0;
+            if (waitpid(mPid, &status, WNOHANG) == mPid) {
+                mExited = true;
+                mReader.join();
+                return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(20));
+        }
+        return -1;
+    }
+
+    int Terminate() {
+        mExited = true;
+        const int code = StopChild(mPid);
+        mReader.join();
+        return code;
+    }
+
+    std::vector<std::string> Lines() {
+        std::lock_guard lock(mMutex);
+        std::vector<std::string> lines;
+        size_t start = 0;
+        for (size_t end = mOut.find('\n'); end != std::string::npos;
+             start = end + 1, end = mOut.find('\n', start))
+            lines.push_back(mOut.substr(start, end - start));
+        return lines;
+    }
+    std::string Err() const { return ReadFile(mErrorFile); }
+    int Pid() const { return mPid; }
+
+private:
+    std::string mErrorFile;
+    int mPid = -1;
+    bool mExited = false;
+    std::thread mReader;
+    std::mutex mMutex;
+    std::string mOut;
+};
+
+long ResidentKilobytes(int pid) {
+    std::ifstream status("/proc/" + std::to_string(pid) + "/status");
+    std::string line;
+    while (std::getline(status, line)) {
+        if (line.rfind("VmRSS:", 0) == 0)
+            return std::stol(line.substr(6));
+    }
+    return -1;
+}
+
+size_t OpenFiles(int pid) {
+    const std::filesystem::path fds = "/proc/" + std::to_string(pid) + "/fd";
+    return static_cast<size_t>(std::distance(std::filesystem::directory_iterator(fds),
+                                             std::filesystem::directory_iterator()));
+}
+
+class WatchProgram : public ::testing::Test {
+protected:
+    void SetUp() override {
+        char pattern[] = "/tmp/kavelin-e2e-watch-XXXXXX";
+        ASSERT_NE(mkdtemp(pattern), nullptr);
+        mFolder = pattern;
+        std::ofstream(mFolder + "/empty.reg").flush();
+        // The watch children take the device from the environment; set-data runs get it too.
+        setenv("KAVELIN_REGISTRY", (mFolder + "/empty.reg").c_str(), 1);
+        setenv("TMPDIR", mFolder.c_str(), 1);
+        unsetenv("OVXORB_SOAP_SERVICE_PORT");
+        ASSERT_TRUE(mDevice.Running());
+        setenv("KAVELIN_URL", mDevice.Url().c_str(), 1);
+        mEnvironment.set["KAVELIN_URL"] = mDevice.Url();
+    }
+    void TearDown() override { std::filesystem::remove_all(mFolder); }
+
+    void SetData(const std::string& document) {
+        const RunResult run =
+            RunProgram(KAVELIN_CLI_PROGRAM, {"set-data", "-"}, mEnvironment, document);
+        ASSERT_EQ(run.exitCode, 0) << run.err;
+    }
+
+    size_t DeviceCount(const std::string& operation) const {
+        const auto operations = mDevice.Operations();
+        return static_cast<size_t>(std::count(operations.begin(), operations.end(), operation));
+    }
+
+    std::string mFolder;
+    DeviceProcess mDevice;
+    ChildEnvironment mEnvironment;
+};
+
+TEST_F(WatchProgram, DeliveriesCausedBySetDataArriveInOrderWithTheCookie) {
+    Watch watch(mFolder, {"--event", "ConfigurationChanged", "--cookie", "desk-7", "--count", "3",
+                          "--timeout", "30"});
+    ASSERT_NE(watch.WaitSubscribed(1), 0u) << watch.Err();
+    for (const char* room : {"Room-1", "Room-2", "Room-3"})
+        SetData(Identity("Location", room));
+    EXPECT_EQ(watch.WaitForExit(), 0) << watch.Err();
+    const auto lines = watch.Lines();
+    ASSERT_EQ(lines.size(), 3u);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        EXPECT_THAT(lines[i], AllOf(HasSubstr(" ConfigurationChanged subscription-"),
+                                    HasSubstr("ClientCookie=CliCook:desk-7"),
+                                    HasSubstr(">Room-" + std::to_string(i + 1) + "<")));
+    }
+    EXPECT_EQ(DeviceCount("Unsubscribe"), 1u);
+}
+
+TEST_F(WatchProgram, AFilterKeepsOutTheChangesItDoesNotName) {
+    struct Case {
+        const char* name;
+        std::vector<std::string> filter;
+        const char* element; // the change that passes; Location changes first and is kept out
+    } cases[] = {
+        {"element", {"--filter", "Element=Contact"}, "Contact"},
+        {"path", {"--filter", "Path=/dd:Printer/dd:Identity/dd:Name"}, "Name"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::string> arguments = {"--event", "DataChanged", "--count", "1", "--json"};
+        arguments.insert(arguments.end(), c.filter.begin(), c.filter.end());
+        Watch watch(mFolder, arguments);
+        ASSERT_NE(watch.WaitSubscribed(1), 0u) << watch.Err();
+        SetData(Identity("Location", std::string("Hall-") + c.name));
+        SetData(Identity(c.element, std::string("kept-") + c.name));
+        EXPECT_EQ(watch.WaitForExit(), 0) << watch.Err();
+        const auto lines = watch.Lines();
+        ASSERT_EQ(lines.size(), 1u);
+        EXPECT_THAT(lines[0],
+                    AllOf(HasSubstr("\"event\":\"DataChanged\""),
+                          HasSubstr(std::string("kept-") + c.name), Not(HasSubstr("Hall-"))));
+    }
+}
+
+TEST_F(WatchProgram, EveryWayOfStoppingCancelsEverySubscription) {
+    const size_t supported = 6; // the device's events; a watch without --event takes them all
+    struct Case {
+        const char* name;
+        std::vector<std::string> arguments;
+        bool terminate;
+    } cases[] = {
+        {"timeout", {"--timeout", "0.5"}, false},
+        {"count", {"--count", "1"}, false},
+        {"SIGTERM", {}, true},
+    };
+    size_t subscribed = 0;
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Watch watch(mFolder, c.arguments);
+        ASSERT_NE(watch.WaitSubscribed(supported), 0u) << watch.Err();
+        subscribed += supported;
+        if (std::string(c.name) == "count")
+            SetData(Identity("Contact", "stop@example.com"));
+        EXPECT_EQ(c.terminate ? watch.Terminate() : watch.WaitForExit(), 0) << watch.Err();
+        EXPECT_EQ(DeviceCount("Subscribe"), subscribed);
+        EXPECT_EQ(DeviceCount("Unsubscribe"), subscribed);
+        EXPECT_EQ(DeviceCount("EndSession"), DeviceCount("StartSession"));
+    }
+}
+
+TEST_F(WatchProgram, AMalformedDeliveryGetsAFaultAndTheWatchGoesOn) {
+    Watch watch(mFolder, {"--event", "ConfigurationChanged", "--count", "1", "--timeout", "30"});
+    const unsigned port = watch.WaitSubscribed(1);
+    ASSERT_NE(port, 0u) << watch.Err();
+    struct Case {
+        const char* name;
+        std::string body;
+        const char* fault;
+    } cases[] = {
+        {"not XML", "plain text", "not a SOAP envelope"},
+        {"another operation",
+         std::string("<s:Envelope xmlns:s='") + kSoap + "'><s:Body><x:Other xmlns:x='urn:x'/>" +
+             "</s:Body></s:Envelope>",
+         "not a bsi:Deliver request"},
+        {"bad number",
+         std::string("<s:Envelope xmlns:s='") + kSoap + "' xmlns:b='" + kBsi +
+             "'><s:Body><b:Deliver><b:Event><b:Properties><b:Sequence>many</b:Sequence>" +
+             "</b:Properties></b:Event></b:Deliver></s:Body></s:Envelope>",
+         "b:Sequence"},
+        {"oversized", DeliverEnvelope(std::string(2 << 20, 'x'), "s"), "request larger than"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const std::string answer = Post(port, c.body);
+        EXPECT_THAT(answer, AllOf(HasSubstr("HTTP/1.1 500"), HasSubstr("SOAP-ENV:Fault"),
+                                  HasSubstr(c.fault)));
+        EXPECT_THAT(watch.Err(), HasSubstr("refused: "));
+    }
+    EXPECT_TRUE(watch.Lines().empty());
+    SetData(Identity("Location", "After-faults"));
+    EXPECT_EQ(watch.WaitForExit(), 0) << watch.Err();
+    ASSERT_EQ(watch.Lines().size(), 1u);
+    EXPECT_THAT(watch.Lines()[0], HasSubstr("After-faults"));
+}
+
+// Deliveries one at a time all arrive; a crowd of idle connections is served a few at a time,
+// and neither leaves memory or descriptors behind.
+TEST_F(WatchProgram, AFloodOfDeliveriesStaysBoundedAndLosesNone) {
+    constexpr size_t kDeliveries = 2000;
+    constexpr size_t kIdleConnections = 200;
+    Watch watch(mFolder, {"--event", "DataChanged", "--timeout", "120"});
+    const unsigned port = watch.WaitSubscribed(1);
+    ASSERT_NE(port, 0u) << watch.Err();
+    ASSERT_THAT(Post(port, DeliverEnvelope("Warm", "up")), HasSubstr("DeliverResponse"));
+    const long memoryBefore = ResidentKilobytes(watch.Pid());
+    const size_t filesBefore = OpenFiles(watch.Pid());
+
+    size_t answered = 0;
+    for (size_t i = 0; i < kDeliveries; ++i)
+        answered +=
+            Post(port, DeliverEnvelope("Flood", std::to_string(i))).find("bsi:DeliverResponse") !=
+            std::string::npos;
+    EXPECT_EQ(answered, kDeliveries);
+    ASSERT_TRUE(watch.WaitForLines(kDeliveries + 1));
+
+    std::vector<int> idle;
+    for (size_t i = 0; i < kIdleConnections; ++i) {
+        const int fd = socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(static_cast<uint16_t>(port));
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        if (connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0)
+            idle.push_back(fd);
+        else
+            close(fd);
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(500));
+    const size_t filesDuringCrowd = OpenFiles(watch.Pid());
+    for (const int fd : idle)
+        close(fd);
+
+    const long memoryAfter = ResidentKilobytes(watch.Pid());
+    std::printf("flood: %zu deliveries, RSS %ld kB -> %ld kB, descriptors %zu, with %zu idle "
+                "connections %zu\n",
+                kDeliveries, memoryBefore, memoryAfter, filesBefore, idle.size(), filesDuringCrowd);
+    EXPECT_LE(filesDuringCrowd, filesBefore + 8); // the listener serves 8 connections at once
+    EXPECT_LT(memoryAfter - memoryBefore, 8 * 1024);
+    const auto lines = watch.Lines();
+    for (size_t i = 0; i < kDeliveries; ++i)
+        ASSERT_THAT(lines[i + 1], HasSubstr(" Flood " + std::to_string(i) + " ")) << i;
+    EXPECT_EQ(watch.Terminate(), 0);
+}
+
+} // namespace
+} // namespace e2e
