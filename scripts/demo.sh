@@ -74,4 +74,28 @@ echo "\$ kavelin unsubscribe $id"
 "$kavelin" unsubscribe "$id"
 echo "  cancelled"
 
+heading "Live events"
+# A second device, printing on its own every half second, from a copy of the sample whose cyan
+# toner is about to run low.
+sed 's|<dd:LevelPercent>35</dd:LevelPercent>|<dd:LevelPercent>13</dd:LevelPercent>|' \
+    data/xdm/printer.xml >"$work/printer.xml"
+"$device" --port 0 --duration 60 --data "$work/printer.xml" --simulate-usage 0.5 \
+    >"$work/live.out" 2>"$work/live.err" &
+live_pid=$!
+live_port=
+for _ in $(seq 100); do
+    live_port=$(sed -n 's/^listening on 127\.0\.0\.1:\([0-9][0-9]*\)$/\1/p' "$work/live.out")
+    [ -n "$live_port" ] && break
+    sleep 0.1
+done
+export KAVELIN_URL=http://127.0.0.1:$live_port/BaseService
+echo "\$ kavelin watch --count 2 --event ConfigurationChanged --event ConsumableChanged \\"
+echo "    --filter Element=Location --filter Element=State    # while set-data moves the printer"
+(sleep 1; echo "<dd:Printer xmlns:dd='${dd#dd=}'><dd:Identity><dd:Location>Building B, lobby</dd:Location></dd:Identity></dd:Printer>" \
+    | "$kavelin" set-data -) &
+"$kavelin" watch --count 2 --timeout 30 --event ConfigurationChanged --event ConsumableChanged \
+    --filter Element=Location --filter Element=State 2>/dev/null | sed 's/^/  /'
+wait
+kill "$live_pid" 2>/dev/null || true
+
 heading "Done: each command opened a device session, ran one operation and ended the session"
