@@ -40,9 +40,6 @@ bool IsXmlSpace(char16_t c) {
 struct ParserDeleter {
     void operator()(xmlParserCtxtPtr parser) const { xmlFreeParserCtxt(parser); }
 };
-struct XPathContextDeleter {
-    void operator()(xmlXPathContextPtr context) const { xmlXPathFreeContext(context); }
-};
 struct XPathObjectDeleter {
     void operator()(xmlXPathObjectPtr object) const { xmlXPathFreeObject(object); }
 };
@@ -72,9 +69,14 @@ std::shared_ptr<const XmlDomTree> XmlDomTree::Parse(std::u16string_view text) {
     return std::shared_ptr<const XmlDomTree>(new XmlDomTree(document));
 }
 
-XmlDomTree::XmlDomTree(_xmlDoc* document) : mDocument(document) {}
+XmlDomTree::XmlDomTree(_xmlDoc* document)
+    : mDocument(document), mXPath(xmlXPathNewContext(document)) {
+    if (mXPath != nullptr)
+        mXPath->error = IgnoreError;
+}
 
 XmlDomTree::~XmlDomTree() {
+    xmlXPathFreeContext(mXPath);
     xmlFreeDoc(mDocument);
 }
 
@@ -84,12 +86,14 @@ XmlDomTree::Select(std::u16string_view expression) const {
     // The expression travels as a C string: a zero inside would silently cut it short.
     if (utf8.find('\0') != std::string::npos)
         return std::nullopt;
-    std::unique_ptr<xmlXPathContext, XPathContextDeleter> context(xmlXPathNewContext(mDocument));
-    if (!context)
+    if (mXPath == nullptr)
         return std::nullopt;
-    context->error = IgnoreError;
+    // Every query starts from the document node, whatever the last one left behind.
+    mXPath->node = nullptr;
+    mXPath->contextSize = -1;
+    mXPath->proximityPosition = -1;
     std::unique_ptr<xmlXPathObject, XPathObjectDeleter> result(
-        xmlXPathEvalExpression(reinterpret_cast<const xmlChar*>(utf8.c_str()), context.get()));
+        xmlXPathEvalExpression(reinterpret_cast<const xmlChar*>(utf8.c_str()), mXPath));
     if (!result || result->type != XPATH_NODESET)
         return std::nullopt;
     std::vector<Node> nodes;

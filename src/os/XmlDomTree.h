@@ -8,6 +8,7 @@
 
 struct _xmlDoc;
 struct _xmlNode;
+struct _xmlXPathContext;
 
 namespace os {
 
@@ -28,6 +29,8 @@ public:
 
     // The nodes an expression selects, in document order. Null when the expression does not
     // compile or does not yield a node-set. Unprefixed names match elements in no namespace.
+    // Queries share one context, so one tree answers one thread at a time, as its document
+    // object does.
     std::optional<std::vector<Node>> Select(std::u16string_view expression) const;
 
     // The text of a node: the concatenated character data below it, without the white space
@@ -37,6 +40,9 @@ public:
 private:
     explicit XmlDomTree(_xmlDoc* document);
     _xmlDoc* mDocument;
+    // One evaluation context for every query on this document (null when it could not be
+    // made): making one per query costs more than a small query itself.
+    _xmlXPathContext* mXPath;
 };
 
 } // namespace os

@@ -1,4 +1,3 @@
-#include <optional>
 #include <vector>
 
 #include "platform/Logging.h"
@@ -49,8 +48,8 @@ std::string XDMAccessSoapProxy::GetData(std::string path, std::string prefixMap,
     ixagd__PrefixMapList prefixes;
     if (!prefixMap.empty()) {
         // A DOM failure after the map has loaded leaves as the DOM raised it.
-        const std::optional<std::vector<PrefixMapEntry>> read = ReadPrefixMap(prefixMap);
-        if (read) {
+        const std::vector<PrefixMapEntry>* read = mPrefixMaps.Read(prefixMap);
+        if (read != nullptr) {
             entries.resize(read->size());
             for (size_t i = 0; i < read->size(); ++i) {
                 entries[i].Prefix = (*read)[i].prefix;
@@ -60,8 +59,9 @@ std::string XDMAccessSoapProxy::GetData(std::string path, std::string prefixMap,
         }
         // A map that was given but names no prefix would change the query's meaning.
         if (entries.empty())
-            FailGetData(CauseWithoutExchange(read ? "the prefix map names no Prefix and URL pair"
-                                                  : "the prefix map did not load"));
+            FailGetData(CauseWithoutExchange(read != nullptr
+                                                 ? "the prefix map names no Prefix and URL pair"
+                                                 : "the prefix map did not load"));
         request.Prefixes = &prefixes;
     }
 

@@ -33,6 +33,11 @@ std::vector<Pair> ReadPairs(os::XmlDomDocumentPtr& dom, const char16_t* expressi
     return pairs;
 }
 
+void LogPrefixPair(const PrefixMapEntry& entry) {
+    KV_LOG(4, "IXDMAccessSoap::GetData - get data prefix: %s | url: %s", entry.prefix.c_str(),
+           entry.url.c_str());
+}
+
 ReliabilityChoice ReliabilityFrom(const std::u16string& text) {
     if (text == u"Retry")
         return ReliabilityChoice::Retry;
@@ -51,10 +56,21 @@ std::optional<std::vector<PrefixMapEntry>> ReadPrefixMap(const std::string& docu
                document.c_str());
         return std::nullopt;
     }
-    return ReadPairs<PrefixMapEntry>(dom, kPrefixNodes, [](const PrefixMapEntry& entry) {
-        KV_LOG(4, "IXDMAccessSoap::GetData - get data prefix: %s | url: %s", entry.prefix.c_str(),
-               entry.url.c_str());
-    });
+    return ReadPairs<PrefixMapEntry>(dom, kPrefixNodes, LogPrefixPair);
+}
+
+const std::vector<PrefixMapEntry>* PrefixMapReader::Read(const std::string& document) {
+    if (mDocument == document) {
+        for (const PrefixMapEntry& entry : mPairs)
+            LogPrefixPair(entry);
+        return &mPairs;
+    }
+    std::optional<std::vector<PrefixMapEntry>> pairs = ReadPrefixMap(document);
+    if (!pairs)
+        return nullptr;
+    mPairs = std::move(*pairs);
+    mDocument = document;
+    return &mPairs;
 }
 
 SubscriptionDescription ReadSubscriptionInfo(os::XmlDomDocumentPtr& dom,

@@ -21,6 +21,20 @@ struct PrefixMapEntry {
 // Null (after the level-1 line) when the text does not load as a document.
 std::optional<std::vector<PrefixMapEntry>> ReadPrefixMap(const std::string& document);
 
+// Keeps the last prefix map that read and its pairs, so a host that polls with one map has it
+// parsed once. The same text again gives the kept pairs and logs them as a fresh read would; a
+// text that fails is never kept, so it fails (and logs) every time.
+class PrefixMapReader {
+public:
+    // The pairs of `document`, or null (after the level-1 line) when it does not load. Valid
+    // until the next call.
+    const std::vector<PrefixMapEntry>* Read(const std::string& document);
+
+private:
+    std::optional<std::string> mDocument;
+    std::vector<PrefixMapEntry> mPairs;
+};
+
 enum class ReliabilityChoice { NoRetry = 0, Retry = 1, PersistentRetry = 2 };
 
 struct SubscriptionDescription {

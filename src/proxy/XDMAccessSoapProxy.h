@@ -1,6 +1,7 @@
 #pragma once
 
 #include "proxy/BaseSoapProxy.h"
+#include "proxy/ParameterDocuments.h"
 
 namespace kavelin::proxy {
 
@@ -12,6 +13,9 @@ public:
     bool SetData(std::string document, uint8_t resultsDetails, int32_t word1,
                  int32_t word2) override;
     std::string GetSettable(int32_t word) override;
+
+private:
+    PrefixMapReader mPrefixMaps;
 };
 
 } // namespace kavelin::proxy

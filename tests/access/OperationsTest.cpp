@@ -3,6 +3,8 @@
 #include <cstdlib>
 #include <functional>
 #include <optional>
+#include <string>
+#include <vector>
 
 #include "os/HostAddress.h"
 #include "os/XmlDom.h"
@@ -120,6 +122,60 @@ TEST(GetData, PairsThePrefixMapByPosition) {
                                            "prefixes parameter data: ") +
                                    cases[4].map),
               1);
+}
+
+// The log lines of a text from their level on, without date, time and ids.
+std::vector<std::string> LinesOf(const std::string& log) {
+    std::vector<std::string> lines;
+    for (size_t at = 0, end; (end = log.find("\r\n", at)) != std::string::npos; at = end + 2) {
+        const std::string line = log.substr(at, end - at);
+        const size_t level = line.rfind('/', line.find("] OVCOM.Kavelin::"));
+        lines.push_back(level == std::string::npos ? line : line.substr(level));
+    }
+    return lines;
+}
+
+// A proxy keeps the last map it read: whatever order maps come in, each call sends and logs
+// what a proxy that never saw a map before does, and a map that fails keeps failing.
+TEST(GetData, ARepeatedPrefixMapSendsAndLogsAsAFreshOne) {
+    const std::string a = "<PrefixMap><Prefix>a</Prefix><URL>urn:a</URL></PrefixMap>";
+    const std::string b = "<m><PrefixMap><Prefix>b</Prefix><URL>urn:b</URL><Prefix>c</Prefix>"
+                          "<URL>urn:c</URL></PrefixMap></m>";
+    const std::string malformed = "<PrefixMap><Prefix>a</PrefixMap>";
+    const std::string odd =
+        "<PrefixMap><Prefix>a</Prefix><URL>urn:a</URL><Prefix>b</Prefix></PrefixMap>";
+    const std::string none = "<Other><Prefix>a</Prefix><URL>urn:a</URL></Other>";
+    struct Call {
+        std::string outcome;
+        std::vector<std::string> lines;
+        std::string body;
+    };
+    const auto call = [](Rig& rig, const std::string& map) {
+        const LogCapture log;
+        const size_t before = rig.device->RequestCount();
+        Call result;
+        result.outcome = OutcomeOf([&] { rig.proxy->GetData("/p:v", map, 0, 0); });
+        result.lines = LinesOf(log.Text());
+        if (rig.device->RequestCount() > before) {
+            const std::string body = rig.Body(before);
+            result.body = body.substr(body.find("<SOAP-ENV:Body>"));
+        }
+        return result;
+    };
+    const ScriptedAnswer answer =
+        Answer("<x:GetDataResponse><GetDataResult>1</GetDataResult></x:GetDataResponse>");
+    Rig kept;
+    kept.device->Script("GetData", answer);
+    for (const std::string& map : {a, a, b, a, malformed, malformed, a, odd, odd, none, none, a}) {
+        SCOPED_TRACE(map);
+        Rig fresh;
+        fresh.device->Script("GetData", answer);
+        const Call expected = call(fresh, map);
+        const Call actual = call(kept, map);
+        EXPECT_EQ(actual.outcome, expected.outcome);
+        EXPECT_EQ(actual.lines, expected.lines);
+        EXPECT_EQ(actual.body, expected.body);
+    }
 }
 
 TEST(DataAccess, AnswersWithoutAResultAreEmpty) {
