@@ -9,8 +9,10 @@
 
 // A read-only stand-in for the HKEY_LOCAL_MACHINE hive, read from Windows ".reg" text files:
 // $KAVELIN_REGISTRY (colon-separated, later files override earlier ones), else
-// /etc/kavelin/registry.reg. Files are read anew whenever a key is opened, so a change
-// applies to the next read. Key and value names compare without regard to case.
+// /etc/kavelin/registry.reg. Opening a key looks at every file again (one stat each) and
+// reads those that changed, so a change applies to the next open. Only regular files of at
+// most 4 MiB count; anything else is no file. Key and value names compare without regard to
+// case.
 namespace os {
 
 // Windows registry value types, with their Windows numbers.

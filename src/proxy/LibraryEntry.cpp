@@ -3,16 +3,27 @@
 #include "platform/Logging.h"
 
 // The load and unload hooks of the shared object: the log starts, and the built-in components
-// join the class table where a host may later hide them with its own.
+// join the class table where a host may later hide them with its own. An exception here would
+// end the host inside dlopen or exit, so whatever fails (an unreadable configuration, memory)
+// leaves the library without a log or without the built-in components instead.
 namespace {
 
 __attribute__((constructor)) void OnLibraryLoad() {
-    StartLogging("OVCOM.Kavelin");
-    RegisterBuiltInComponents();
+    try {
+        StartLogging("OVCOM.Kavelin");
+    } catch (...) {
+    }
+    try {
+        RegisterBuiltInComponents();
+    } catch (...) {
+    }
 }
 
 __attribute__((destructor)) void OnLibraryUnload() {
-    StopLogging();
+    try {
+        StopLogging();
+    } catch (...) {
+    }
 }
 
 } // namespace

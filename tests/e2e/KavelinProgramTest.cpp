@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 #include <regex>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "ChildProcess.h"
@@ -406,6 +407,33 @@ TEST_F(KavelinProgram, RegistryFilesGivenOnTheCommandLineConfigureTheLibrary) {
     EXPECT_EQ(run.exitCode, 0);
     EXPECT_THAT(run.err, HasSubstr("OVCOM.Kavelin::"));
     EXPECT_THAT(run.err, Not(HasSubstr(" - Enter"))) << "level 3 leaves out entry lines";
+}
+
+// The library still loads and works; the host names each unusable file once.
+TEST_F(KavelinProgram, ARegistryFileThatIsNoRegularFileIsNoFileWithOneLine) {
+    const std::string fifo = mFolder + "/fifo.reg";
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string huge = mFolder + "/huge.reg";
+    std::ofstream(huge) << std::string(4 * 1024 * 1024 + 1, '\n');
+    for (const std::string& file : {mFolder, fifo, std::string("/dev/zero"), huge}) {
+        for (const bool onCommandLine : {true, false}) {
+            SCOPED_TRACE(file + (onCommandLine ? " given with --registry" : " in the environment"));
+            std::vector<std::string> arguments = {"get-data", "string(//dd:Model)", "--prefix",
+                                                  kDictionary};
+            if (onCommandLine)
+                arguments.insert(arguments.begin(), {"--registry", file});
+            else
+                mEnvironment.set["KAVELIN_REGISTRY"] = mRegistry + ":" + file;
+            const RunResult run = Kavelin(arguments);
+            mEnvironment.set["KAVELIN_REGISTRY"] = mRegistry;
+            EXPECT_EQ(run.exitCode, 0) << run.err;
+            EXPECT_EQ(run.out, "Plotara C4250dn\n");
+            const std::string line = "kavelin: registry file " + file + " is ";
+            const size_t first = run.err.find(line);
+            EXPECT_NE(first, std::string::npos) << run.err;
+            EXPECT_EQ(run.err.find(line, first + 1), std::string::npos) << run.err;
+        }
+    }
 }
 
 TEST_F(KavelinProgram, AnInstalledTreeLoadsItsOwnLibraryAndPlaysBackItsOwnAnswers) {

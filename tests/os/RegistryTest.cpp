@@ -2,9 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <sys/stat.h>
+#include <thread>
 #include <unistd.h>
 
 namespace {
@@ -188,13 +192,79 @@ TEST_F(Registry, MissingFilesAreAnEmptyRegistry) {
     EXPECT_FALSE(os::ReadRegistryString("SOFTWARE", ""));
 }
 
-TEST_F(Registry, RereadsTheFileAtEveryOpen) {
-    const auto path =
-        Write("live.reg", std::string(kHeader) + "[HKEY_LOCAL_MACHINE\\K]\n\"V\"=\"old\"\n");
-    Use(path);
-    EXPECT_EQ(os::ReadRegistryString("K", "V"), "old");
-    Write("live.reg", std::string(kHeader) + "[HKEY_LOCAL_MACHINE\\K]\n\"V\"=\"new\"\n");
-    EXPECT_EQ(os::ReadRegistryString("K", "V"), "new");
+std::string KeyFile(const std::string& key, const std::string& value) {
+    return std::string(kHeader) + "[HKEY_LOCAL_MACHINE\\" + key + "]\n\"V\"=\"" + value + "\"\n";
+}
+
+// Each way of changing a file, once right after it was written (within the time stamps'
+// granularity) and once after its stamp has settled and the reader keeps what it parsed.
+TEST_F(Registry, AChangedFileIsSeenAtTheNextOpen) {
+    struct Change {
+        const char* key;
+        std::function<void(const std::string& path)> apply;
+        const char* after; // the value then; null when the key is gone
+    };
+    const std::vector<Change> changes = {
+        {"InPlace", [&](const std::string& p) { Write(p, KeyFile("InPlace", "new")); }, "new"},
+        {"Longer", [&](const std::string& p) { Write(p, KeyFile("Longer", "longer")); }, "longer"},
+        {"Renamed",
+         [&](const std::string& p) {
+             Write(p + ".next", KeyFile("Renamed", "new"));
+             fs::rename(p + ".next", p);
+         },
+         "new"},
+        {"OldTime",
+         [&](const std::string& p) {
+             const auto modified = fs::last_write_time(p);
+             Write(p, KeyFile("OldTime", "new"));
+             fs::last_write_time(p, modified);
+         },
+         "new"},
+        {"Removed", [&](const std::string& p) { fs::remove(p); }, nullptr},
+    };
+    for (const bool settled : {false, true}) {
+        SCOPED_TRACE(settled ? "settled" : "just written");
+        std::string list;
+        std::vector<std::string> paths;
+        for (const Change& c : changes) {
+            paths.push_back(Write(std::string(c.key) + ".reg", KeyFile(c.key, "old")));
+            list += (list.empty() ? "" : ":") + paths.back();
+        }
+        Use(list);
+        if (settled)
+            std::this_thread::sleep_for(std::chrono::milliseconds(2100));
+        for (const Change& c : changes)
+            EXPECT_EQ(os::ReadRegistryString(c.key, "V"), "old") << c.key;
+        for (size_t i = 0; i < changes.size(); ++i)
+            changes[i].apply(paths[i]);
+        for (const Change& c : changes) {
+            const auto value = os::ReadRegistryString(c.key, "V");
+            if (c.after == nullptr)
+                EXPECT_FALSE(value) << c.key;
+            else
+                EXPECT_EQ(value, c.after) << c.key;
+        }
+    }
+}
+
+// Only regular files within the size bound are read; anything else is no file, at once.
+TEST_F(Registry, WhatIsNotARegularFileOfBoundedSizeIsNoFile) {
+    const std::string good = Write("good.reg", KeyFile("Good", "yes"));
+    const std::string fifo = (mDir / "fifo.reg").string();
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string huge =
+        Write("huge.reg", KeyFile("Huge", "yes") + std::string(4 * 1024 * 1024, '\n'));
+    const std::string bounded = Write(
+        "bounded.reg", KeyFile("Bounded", "yes") +
+                           std::string(4 * 1024 * 1024 - KeyFile("Bounded", "yes").size(), '\n'));
+    for (const std::string& other : {mDir.string(), fifo, std::string("/dev/zero"), huge}) {
+        SCOPED_TRACE(other);
+        Use(other + ":" + good);
+        EXPECT_EQ(os::ReadRegistryString("Good", "V"), "yes");
+        EXPECT_FALSE(os::ReadRegistryString("Huge", "V"));
+    }
+    Use(bounded);
+    EXPECT_EQ(os::ReadRegistryString("Bounded", "V"), "yes");
 }
 
 } // namespace

@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <fstream>
+#include <iostream>
 #include <stdexcept>
 #include <system_error>
 #include <unistd.h>
@@ -10,6 +11,7 @@
 
 #include "InterruptCleanup.h"
 #include "LogConfiguration.h"
+#include "RegistryFileCheck.h"
 #include "UsageError.h"
 
 namespace kavelin::cli {
@@ -64,10 +66,10 @@ RunEnvironment::RunEnvironment(const Invocation& invocation) {
         WriteFile(registryFile, LogRegistryText(*logValue));
         files.push_back(registryFile.string());
     }
-    if (!files.empty()) {
-        const std::string list = RegistrySearchList(std::getenv("KAVELIN_REGISTRY"), files);
+    const std::string list = RegistrySearchList(std::getenv("KAVELIN_REGISTRY"), files);
+    ReportUnusableRegistryFiles(list, std::cerr);
+    if (!files.empty())
         setenv("KAVELIN_REGISTRY", list.c_str(), 1);
-    }
 }
 
 RunEnvironment::~RunEnvironment() {

@@ -1,11 +1,14 @@
 #include "os/Registry.h"
 
 #include "os/RegFileParser.h"
+#include "os/posix/RegistryFile.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
-#include <iterator>
+#include <map>
+#include <memory>
+#include <mutex>
 
 namespace os {
 namespace {
@@ -30,11 +33,6 @@ std::vector<std::string> RegistryFiles() {
     return files;
 }
 
-std::string FileBytes(const std::string& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
 std::string_view TrimBackslashes(std::string_view path) {
     while (!path.empty() && path.front() == '\\')
         path.remove_prefix(1);
@@ -51,16 +49,48 @@ bool IsAtOrBelow(std::string_view key, std::string_view ancestor) {
     return key.size() == ancestor.size() || key[ancestor.size()] == '\\';
 }
 
-} // namespace
+// The folded form of a key path, as the hive compares names.
+std::string FoldedName(std::string_view name) {
+    std::string folded(name);
+    for (char& c : folded)
+        if (c >= 'A' && c <= 'Z')
+            c = static_cast<char>(c - 'A' + 'a');
+    return folded;
+}
+
+using KeyValues = std::vector<std::pair<std::string, RegistryValue>>;
+
+// One file of the search list as it was last read.
+struct ReadFile {
+    std::string path;
+    std::optional<RegistryFileStamp> stamp;
+    std::vector<RegFileEdit> edits;
+    bool settled = true;
+
+    bool StillCurrent(const std::string& otherPath,
+                      const std::optional<RegistryFileStamp>& otherStamp) const {
+        return settled && path == otherPath && stamp == otherStamp;
+    }
+};
+
+ReadFile Read(const std::string& path, const std::optional<RegistryFileStamp>& stamp) {
+    ReadFile file{path, stamp, {}, true};
+    if (!stamp)
+        return file;
+    const RegistryFileText text = ReadRegistryFile(path, *stamp);
+    file.stamp = text.stamp;
+    file.settled = text.settled;
+    file.edits = ParseRegFile(text.bytes);
+    return file;
+}
 
 // Replays every file's edits against the one key asked for: later files and later lines win,
 // and a section for a subkey makes its parents exist, as it does in the hive.
-std::optional<RegistryKey> RegistryKey::OpenLocalMachine(std::string_view path) {
-    const auto wanted = TrimBackslashes(path);
+std::optional<KeyValues> ReplayEdits(const std::vector<ReadFile>& files, std::string_view wanted) {
     bool exists = false;
-    RegistryKey key;
-    for (const auto& file : RegistryFiles()) {
-        for (const auto& edit : ParseRegFile(FileBytes(file))) {
+    KeyValues values;
+    for (const auto& file : files) {
+        for (const auto& edit : file.edits) {
             switch (edit.kind) {
             case RegFileEdit::CreateKey:
                 exists = exists || IsAtOrBelow(edit.keyPath, wanted);
@@ -68,24 +98,90 @@ std::optional<RegistryKey> RegistryKey::OpenLocalMachine(std::string_view path) 
             case RegFileEdit::DeleteKey:
                 if (IsAtOrBelow(wanted, edit.keyPath)) {
                     exists = false;
-                    key.mValues.clear();
+                    values.clear();
                 }
                 break;
             case RegFileEdit::SetValue:
             case RegFileEdit::DeleteValue:
                 if (!RegistryNamesEqual(edit.keyPath, wanted))
                     break;
-                std::erase_if(key.mValues, [&](const auto& entry) {
+                std::erase_if(values, [&](const auto& entry) {
                     return RegistryNamesEqual(entry.first, edit.valueName);
                 });
                 if (edit.kind == RegFileEdit::SetValue)
-                    key.mValues.emplace_back(edit.valueName, edit.value);
+                    values.emplace_back(edit.valueName, edit.value);
                 break;
             }
         }
     }
     if (!exists)
         return std::nullopt;
+    return values;
+}
+
+// Hosts open the same few keys over and over: keep more than they use, fewer than a loop
+// over generated names could make grow without end.
+constexpr size_t kMostKeptKeys = 64;
+
+// What the search list's files said when they were last read, and the keys opened since, so
+// that opening a key costs one stat per file while no file changes. Shared by every thread.
+class RegistryCache {
+public:
+    std::optional<KeyValues> Open(std::string_view wanted) {
+        const std::vector<std::string> paths = RegistryFiles();
+        std::vector<std::optional<RegistryFileStamp>> stamps;
+        stamps.reserve(paths.size());
+        for (const std::string& path : paths)
+            stamps.push_back(StampRegistryFile(path));
+
+        const std::lock_guard<std::mutex> lock(mMutex);
+        bool unchanged = paths.size() == mFiles.size();
+        for (size_t i = 0; i < paths.size(); ++i) {
+            if (i < mFiles.size() && mFiles[i].StillCurrent(paths[i], stamps[i]))
+                continue;
+            unchanged = false;
+            if (i < mFiles.size())
+                mFiles[i] = Read(paths[i], stamps[i]);
+            else
+                mFiles.push_back(Read(paths[i], stamps[i]));
+        }
+        mFiles.resize(paths.size());
+        if (!unchanged)
+            mKeys.clear();
+
+        const std::string folded = FoldedName(wanted);
+        if (const auto kept = mKeys.find(folded); kept != mKeys.end())
+            return kept->second;
+        std::optional<KeyValues> key = ReplayEdits(mFiles, wanted);
+        const bool settled =
+            std::all_of(mFiles.begin(), mFiles.end(), [](const ReadFile& f) { return f.settled; });
+        if (settled) {
+            if (mKeys.size() >= kMostKeptKeys)
+                mKeys.clear();
+            mKeys.emplace(folded, key);
+        }
+        return key;
+    }
+
+private:
+    std::mutex mMutex;
+    std::vector<ReadFile> mFiles;
+    std::map<std::string, std::optional<KeyValues>> mKeys;
+};
+
+RegistryCache& Cache() {
+    static RegistryCache cache;
+    return cache;
+}
+
+} // namespace
+
+std::optional<RegistryKey> RegistryKey::OpenLocalMachine(std::string_view path) {
+    std::optional<KeyValues> values = Cache().Open(TrimBackslashes(path));
+    if (!values)
+        return std::nullopt;
+    RegistryKey key;
+    key.mValues = std::move(*values);
     return key;
 }
 
