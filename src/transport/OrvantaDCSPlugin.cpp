@@ -10,6 +10,7 @@
 #include "kavelin/CPComPtr.h"
 #include "kavelin/DataStream.h"
 #include "os/ComCreation.h"
+#include "os/Registry.h"
 #include "platform/BstrString.h"
 #include "platform/Logging.h"
 #include "transport/PluginState.h"
@@ -24,6 +25,11 @@ constexpr std::string_view kEnvelopeEnd = "</SOAP-ENV:Envelope>";
 constexpr size_t kEnvelopeEndWindow = kEnvelopeEnd.size() + 1;
 constexpr size_t kFlushThreshold = 4092;
 constexpr uint32_t kIoArgument = 0x80000;
+constexpr size_t kKeptRequestCapacity = 64 * 1024;
+// A timed-out read means a slow device, not one that closed the stream.
+constexpr HRESULT kTimedOut = static_cast<HRESULT>(0x80070102);
+constexpr char kSettingsKey[] = "SOFTWARE\\Orvanta\\Plotara";
+constexpr char kKeepOpenValue[] = "DirectConnectKeepOpen";
 // Where the stream is created: in-process server, in-process handler and local server.
 constexpr DWORD kStreamClassContext =
     CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | CLSCTX_LOCAL_SERVER;
@@ -59,6 +65,12 @@ const char* StreamTarget(const char* endpoint) {
     while (*target == '/' || *target == '\\')
         ++target;
     return target;
+}
+
+// Whether the stream stays open between exchanges to the same target. Off unless asked for:
+// a host's own data stream may expect one exchange per Open.
+bool KeepOpenConfigured() {
+    return os::ReadRegistryString(kSettingsKey, kKeepOpenValue) == "1";
 }
 
 // The log prints the stream reference's low 32 bits, 0 when there is none.
@@ -117,7 +129,7 @@ public:
             soap->frecv = mSavedRecv;
     }
 
-    int Connect(const char* endpoint) {
+    int Connect(struct soap* soap, const char* endpoint) {
         if (endpoint == nullptr || *endpoint == '\0' || !mStream) {
             KV_LOG(1,
                    "OrvantaDCSPlugin::connect - error: invalid url: %s -or- data stream is "
@@ -125,17 +137,34 @@ public:
                    endpoint == nullptr ? "" : endpoint, StreamBits(mStream.Get()));
             return -1;
         }
+        mKeepOpen = KeepOpenConfigured();
+        mRequest.clear();
+        mResendable = false;
+        if (mOpen && mKeepOpen && mOpenEndpoint == endpoint && !PlaybackEnabled()) {
+            // The stream may have been closed by the device while idle: the request can go
+            // once more on a new one, as long as nothing of the answer has come.
+            mResendable = true;
+            TellKeptAlive(soap);
+            return 0;
+        }
         if (mOpen) {
             mStream->Close();
             mOpen = false;
         }
-        const char* target = StreamTarget(endpoint);
         // In playback the answers come from files; nothing may reach a device.
         if (PlaybackEnabled())
             return 0;
+        const int result = Open(endpoint);
+        if (result == 0 && mKeepOpen)
+            TellKeptAlive(soap);
+        return result;
+    }
+
+    // Opens the stream for `endpoint`; 0 or the failed Open's result.
+    int Open(const char* endpoint) {
         KV_LOG(3, "OrvantaDCSPlugin::connect - attempting to open data stream for url: %s",
                endpoint);
-        const platform::BstrString wideTarget(target);
+        const platform::BstrString wideTarget(StreamTarget(endpoint));
         platform::BstrString status;
         const HRESULT result = mStream->Open(wideTarget.Get(), 0, 1, 0, status.Receive());
         if (FAILED(result)) {
@@ -145,6 +174,7 @@ public:
         }
         KV_LOG(3, "OrvantaDCSPlugin::connect - data stream opened successfully!");
         mOpen = true;
+        mOpenEndpoint = endpoint;
         // Any success code means the stream is ready; the engine reads non-zero as failure.
         return 0;
     }
@@ -164,6 +194,12 @@ public:
             return -1;
         }
         const std::string_view chunk(bytes, bytes == nullptr ? 0 : length);
+        if (mKeepOpen) {
+            // Header and envelope go in one Write, at the first receive, and stay here until
+            // the answer begins in case they must go again.
+            mRequest.append(chunk);
+            return 0;
+        }
         if (chunk.starts_with(kEnvelopeStart)) {
             // What came before the envelope is the HTTP header block.
             const HRESULT result = WriteBuffered();
@@ -187,22 +223,20 @@ public:
             KV_LOG(1, "OrvantaDCSPlugin::recv - error: data stream is null!!!");
             return 0;
         }
+        if (mKeepOpen)
+            return RecvKeptOpen(buffer, size);
         // A request whose end was not recognised is still waiting here.
         if (!mSendBuffer.empty() && FAILED(WriteBuffered())) {
             KV_LOG(1, "OrvantaDCSPlugin::recv - error: writing remaining data failed!!!");
             KV_LOG(1, "OrvantaDCSPlugin::recv - error: read data failed!!!");
             return 0;
         }
-        const uint32_t maximum = size > UINT32_MAX ? UINT32_MAX : static_cast<uint32_t>(size);
         uint32_t count = 0;
-        const HRESULT result =
-            mStream->Read(maximum, reinterpret_cast<uint8_t*>(buffer), &count, kIoArgument);
-        if (FAILED(result)) {
+        if (FAILED(Read(buffer, size, &count))) {
             KV_LOG(1, "OrvantaDCSPlugin::recv - error: read data failed!!!");
             return 0;
         }
-        // A count beyond the buffer would make the engine read past it.
-        return count > maximum ? maximum : count;
+        return count;
     }
 
     void Close() {
@@ -214,6 +248,75 @@ public:
     }
 
 private:
+    static void TellKeptAlive(struct soap* soap) {
+        // As the engine marks a connection it opened itself: asked for, not yet confirmed by
+        // the answer. So the request says keep-alive and the exchange ends without fclose.
+        if (soap->keep_alive == 0)
+            soap->keep_alive = -1;
+    }
+
+    HRESULT Read(char* buffer, size_t size, uint32_t* count) {
+        const uint32_t maximum = size > UINT32_MAX ? UINT32_MAX : static_cast<uint32_t>(size);
+        *count = 0;
+        const HRESULT result =
+            mStream->Read(maximum, reinterpret_cast<uint8_t*>(buffer), count, kIoArgument);
+        // A count beyond the buffer would make the engine read past it.
+        if (*count > maximum)
+            *count = maximum;
+        return result;
+    }
+
+    // Small requests keep their buffer for the next; a large document's memory goes.
+    void DropRequest() {
+        if (mRequest.capacity() > kKeptRequestCapacity)
+            std::string().swap(mRequest);
+        mRequest.clear();
+    }
+
+    HRESULT WriteRequest() {
+        if (mRequest.size() > UINT32_MAX)
+            return E_INVALIDARG;
+        return mStream->Write(static_cast<uint32_t>(mRequest.size()),
+                              reinterpret_cast<const uint8_t*>(mRequest.data()), kIoArgument);
+    }
+
+    // Once the device is known to have closed an idle stream: a new one, the request again.
+    bool Resend() {
+        mResendable = false;
+        KV_LOG(3, "OrvantaDCSPlugin::recv - the device closed the idle data stream; sending the "
+                  "request again on a new one");
+        mStream->Close();
+        mOpen = false;
+        if (Open(mOpenEndpoint.c_str()) != 0)
+            return false;
+        return SUCCEEDED(WriteRequest());
+    }
+
+    size_t RecvKeptOpen(char* buffer, size_t size) {
+        if (!mRequest.empty() && mOpen) {
+            if (FAILED(WriteRequest()) && !(mResendable && Resend())) {
+                DropRequest();
+                KV_LOG(1, "OrvantaDCSPlugin::recv - error: writing remaining data failed!!!");
+                KV_LOG(1, "OrvantaDCSPlugin::recv - error: read data failed!!!");
+                return 0;
+            }
+        }
+        uint32_t count = 0;
+        HRESULT result = Read(buffer, size, &count);
+        const bool closedBeforeAnswer =
+            !mRequest.empty() && result != kTimedOut && (FAILED(result) || count == 0);
+        if (closedBeforeAnswer && mResendable && Resend())
+            result = Read(buffer, size, &count);
+        // The answer has begun (or failed): the request is not sent again.
+        DropRequest();
+        mResendable = false;
+        if (FAILED(result)) {
+            KV_LOG(1, "OrvantaDCSPlugin::recv - error: read data failed!!!");
+            return 0;
+        }
+        return count;
+    }
+
     bool EnvelopeComplete() const {
         if (mSendBuffer.size() < kEnvelopeEndWindow)
             return false;
@@ -235,6 +338,13 @@ private:
     bool mOpen = false;
     CPComPtr<IDataStream> mStream;
     std::string mSendBuffer;
+    // Kept-open mode, read at every connect; the endpoint the open stream was opened for.
+    bool mKeepOpen = false;
+    std::string mOpenEndpoint;
+    // The whole request of the current exchange, until its answer begins.
+    std::string mRequest;
+    // The stream was reused from an earlier exchange and the request has not gone again yet.
+    bool mResendable = false;
     decltype(soap::fpost) mSavedPost = nullptr;
     decltype(soap::fconnect) mSavedConnect = nullptr;
     decltype(soap::fclose) mSavedClose = nullptr;
@@ -248,7 +358,7 @@ private:
 int ConnectHook(struct soap* soap, const char* endpoint, const char*, int) {
     return WithPluginState<DirectConnectState>(
         soap, kOrvantaDCSPluginId, 0, -1,
-        [&](DirectConnectState& state) { return state.Connect(endpoint); });
+        [&](DirectConnectState& state) { return state.Connect(soap, endpoint); });
 }
 
 int PostHook(struct soap* soap, const char*, const char* host, int port, const char* path,

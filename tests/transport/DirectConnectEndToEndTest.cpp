@@ -1,5 +1,7 @@
+#include <chrono>
 #include <filesystem>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include <gtest/gtest.h>
@@ -68,6 +70,36 @@ TEST(DirectConnectEndToEnd, GetDataReachesTheDeviceThroughTheBuiltInStream) {
         demaker(proxy);
         EXPECT_EQ(Operations(device), c.operations);
     }
+}
+
+// The device drops a connection that stays idle past its timeout; the kept-open stream then
+// carries the next request on a new connection, without a session restart.
+TEST(DirectConnectEndToEnd, AKeptOpenStreamOutlivesTheDevicesIdleTimeout) {
+    RegisterBuiltInComponents();
+    components::RegisterDataStreamComponent();
+    const std::string socketPath = (std::filesystem::temp_directory_path() /
+                                    ("dcs-keep-" + std::to_string(::getpid()) + ".sock"))
+                                       .string();
+    kavelin::device::DeviceOptions options;
+    options.tcpPort = std::nullopt;
+    options.unixPath = socketPath;
+    options.idleTimeout = std::chrono::milliseconds(200);
+    kavelin::device::DeviceServer device(options);
+    ASSERT_TRUE(device.Start()) << device.LastError();
+    const kavelin::testing::ScopedRegistry registry(
+        "dcs-keep", "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\r\n"
+                    "\"IOTimeout\"=\"2\"\r\n\"DirectConnectKeepOpen\"=\"1\"\r\n");
+    IXDMAccessSoap* proxy = maker();
+    proxy->Initialize("ovdcs://unix" + socketPath, CPComPtr<ISessionInfo>());
+    const std::string map =
+        std::string("<PrefixMap><Prefix>p</Prefix><URL>") + kDictionary + "</URL></PrefixMap>";
+    for (const int idleMs : {0, 0, 500, 0}) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(idleMs));
+        EXPECT_EQ(proxy->GetData("string(//p:Identity/p:Model)", map, 0, 0), "Plotara C4250dn");
+    }
+    demaker(proxy);
+    EXPECT_EQ(Operations(device), (std::vector<std::string>{"StartSession", "GetData", "GetData",
+                                                            "GetData", "GetData", "EndSession"}));
 }
 
 } // namespace

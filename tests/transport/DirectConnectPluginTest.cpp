@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -7,6 +8,7 @@
 
 #include "RecordingDataStream.h"
 #include "ScopedLog.h"
+#include "ScopedRegistry.h"
 #include "binding/Binding.h"
 #include "transport/OrvantaDCSPlugin.h"
 #include "transport/TransportPlugins.h"
@@ -260,6 +262,73 @@ TEST_F(DirectConnectPlugin, CarriesAWholeExchangeOfTheBinding) {
     EXPECT_EQ(mJournal.openTargets, std::vector<std::u16string>{u"dev/ixa"});
     EXPECT_EQ(mJournal.calls.front(), "open");
     EXPECT_EQ(mJournal.calls.back(), "close");
+}
+
+// Two GetData exchanges in a row, with and without the kept-open setting, against a stream
+// whose reads follow a script: an empty read is a device that has closed its side.
+TEST_F(DirectConnectPlugin, AKeptOpenStreamCarriesExchangesAndSurvivesADeviceThatClosedIt) {
+    struct Case {
+        const char* name;
+        bool keepOpen;
+        std::vector<std::string> answers;
+        std::vector<std::string> results; // "failed" for a failed exchange
+        int opens;
+        size_t writes;
+    };
+    const std::string one = HttpAnswer("one");
+    const std::string two = HttpAnswer("two");
+    const Case cases[] = {
+        {"opened per exchange without the setting", false, {one, two}, {"one", "two"}, 2, 6},
+        {"kept open: one open, one write per request", true, {one, two}, {"one", "two"}, 1, 2},
+        {"device closed the idle stream: reopened, sent again once",
+         true,
+         {one, "", two},
+         {"one", "two"},
+         2,
+         3},
+        {"answer begun, then closed: not sent again",
+         true,
+         {one, "HTTP/1.1 2", ""},
+         {"one", "failed"},
+         1,
+         2},
+        {"a fresh stream that answers nothing is not sent to again",
+         true,
+         {"", two},
+         {"failed", "two"},
+         2,
+         2},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const kavelin::testing::ScopedRegistry registry(
+            "dcs-keep-open", c.keepOpen ? "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\r\n"
+                                          "\"DirectConnectKeepOpen\"=\"1\"\r\n"
+                                        : "");
+        Done();
+        Init();
+        mJournal = StreamJournal{};
+        mJournal.answers.assign(c.answers.begin(), c.answers.end());
+        ASSERT_TRUE(Attach("ovdcs://dev"));
+        std::vector<std::string> results;
+        for (int exchange = 0; exchange < 2; ++exchange) {
+            std::string result;
+            results.push_back(GetData("ovdcs://dev", &result) == SOAP_OK ? result : "failed");
+        }
+        EXPECT_EQ(results, c.results);
+        EXPECT_EQ(std::count(mJournal.calls.begin(), mJournal.calls.end(), "open"), c.opens);
+        ASSERT_EQ(mJournal.writes.size(), c.writes);
+        if (!c.keepOpen)
+            continue;
+        for (const std::string& request : mJournal.writes) {
+            EXPECT_EQ(request.substr(0, 5), "POST ");
+            EXPECT_THAT(request, HasSubstr("Connection: keep-alive\r\n"));
+            EXPECT_THAT(request, HasSubstr(std::string(kEndTag)));
+        }
+        if (c.writes == 3) {
+            EXPECT_EQ(mJournal.writes[2], mJournal.writes[1]);
+        }
+    }
 }
 
 TEST_F(DirectConnectPlugin, RegisteringTwiceKeepsOneWorkingTransport) {
