@@ -436,6 +436,36 @@ TEST_F(KavelinProgram, ARegistryFileThatIsNoRegularFileIsNoFileWithOneLine) {
     }
 }
 
+TEST_F(KavelinProgram, ALogSettingThatLeavesTheLogOffIsWarnedAboutOnce) {
+    const std::string writable = mFolder + "/kavelin.log";
+    const std::vector<std::pair<std::string, const char*>> cases = {
+        {"bogus,5", "it is not console,<level>, debug,<level> or file,<path>,<level>"},
+        {"debug,x", "its level is not a number above 0"},
+        {"file,/nonexistent/folder/x.log,5", "the file /nonexistent/folder/x.log cannot be opened"},
+        {"file," + writable + ",5", nullptr},
+        {"debug,1", nullptr},
+    };
+    const std::string registry = mFolder + "/log.reg";
+    for (const auto& [value, problem] : cases) {
+        SCOPED_TRACE(value);
+        std::ofstream(registry) << "Windows Registry Editor Version 5.00\r\n\r\n"
+                                   "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\Logging-"
+                                   "Infra]\r\n\"OVCOM.Kavelin\"=\""
+                                << value << "\"\r\n";
+        const RunResult run = Kavelin({"-q", "--registry", registry, "events"});
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        if (problem == nullptr) {
+            EXPECT_THAT(run.err, Not(HasSubstr("warning")));
+        } else {
+            EXPECT_EQ(run.err,
+                      "kavelin: warning: the log setting \"" + value +
+                          "\" leaves the library's log off: " + problem +
+                          (value.rfind("file", 0) == 0 ? ": No such file or directory" : "") +
+                          "\n");
+        }
+    }
+}
+
 TEST_F(KavelinProgram, AnInstalledTreeLoadsItsOwnLibraryAndPlaysBackItsOwnAnswers) {
     const std::string prefix = mFolder + "/prefix";
     const RunResult install =

@@ -10,6 +10,7 @@
 #include "BuiltInDevice.h"
 #include "CommandLine.h"
 #include "KavelinLibrary.h"
+#include "LogSettingCheck.h"
 #include "OperationRunner.h"
 #include "RequestDocuments.h"
 #include "RunEnvironment.h"
@@ -68,6 +69,8 @@ int RunInvocation(const Invocation& invocation) {
         device.emplace();
         service.url = device->ServiceUrl();
     }
+    if (const std::optional<std::string> problem = LogSettingProblem())
+        std::cerr << "kavelin: warning: " << *problem << "\n";
     // Loaded after the registry list is in place: the log is configured when it loads. It
     // outlives the try block, since a caught exception's code lives in the library.
     const KavelinLibrary library;
