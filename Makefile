@@ -3,10 +3,11 @@ JOBS ?= $(shell nproc)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
+WIN_BUILD ?= build-win64
 CMAKE_FLAGS ?=
 
 .PHONY: all deps build test test-asan bench fuzz format clean
-.PHONY: demo install
+.PHONY: demo install dll
 
 all: build
 
@@ -38,6 +39,18 @@ $(FUZZ_BUILD)/CMakeCache.txt:
 fuzz: deps $(FUZZ_BUILD)/CMakeCache.txt
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
 
+# kavelin.dll and kavelin.exe for 64-bit Windows, cross-compiled with mingw-w64; gSOAP's runtime
+# comes from Debian's gsoap source package, unpacked into the build folder.
+$(WIN_BUILD)/CMakeCache.txt:
+	scripts/install-deps.sh --windows $(WIN_BUILD)/deps
+	cmake -S . -B $(WIN_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+		-DCMAKE_BUILD_TYPE=RelWithDebInfo -DKAVELIN_TESTS=OFF \
+		-DKAVELIN_GSOAP_SOURCE=$(CURDIR)/$(WIN_BUILD)/deps/gsoap/gsoap $(CMAKE_FLAGS)
+
+dll: $(WIN_BUILD)/CMakeCache.txt
+	scripts/install-deps.sh --windows $(WIN_BUILD)/deps
+	cmake --build $(WIN_BUILD) -j $(JOBS)
+
 # A short tour of the command-line host against the simulated device; builds only what it needs.
 demo: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS) --target kavelin kavelin_cli kavelin-device
@@ -53,4 +66,4 @@ format:
 	@git ls-files '*.cpp' '*.h' | grep -v "^src/binding/gsoap/" | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WIN_BUILD)

@@ -6,10 +6,12 @@ function(kavelin_own_code target)
                            -Wno-missing-field-initializers)
 endfunction()
 
-# Marks generated sources so that our warning flags do not apply to them.
+# Marks generated sources so that our warning flags do not apply to them. Source properties
+# belong to a directory: set them where the sources are listed and at the top, where the
+# library targets are defined.
 function(kavelin_generated_sources)
-    set_source_files_properties(${ARGN} PROPERTIES GENERATED TRUE
-                                COMPILE_OPTIONS "-w;-Wno-error")
+    set_source_files_properties(${ARGN} DIRECTORY ${CMAKE_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}
+                                PROPERTIES GENERATED TRUE COMPILE_OPTIONS "-w;-Wno-error")
 endfunction()
 
 # A GoogleTest program registered with CTest. Usage:

@@ -1,7 +1,15 @@
 #!/usr/bin/env bash
 # Installs the Debian packages that the build, the tests, the benchmarks and the fuzzers
 # need. Quick when everything is already there: apt runs only for what is missing.
+#
+# With --windows FOLDER it also installs the cross compiler and Wine, and unpacks Debian's own
+# gsoap source package into FOLDER/gsoap (gSOAP's runtime is compiled from it for the DLL).
 set -euo pipefail
+
+windows_folder=
+if [ "${1:-}" = "--windows" ]; then
+    windows_folder=${2:?usage: install-deps.sh [--windows FOLDER]}
+fi
 
 packages=(
     build-essential cmake make pkg-config
@@ -11,6 +19,40 @@ packages=(
     libbenchmark-dev
     clang libclang-rt-dev clang-format
 )
+if [ -n "$windows_folder" ]; then
+    packages+=(g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev wine wine64 dpkg-dev)
+fi
+
+if [ "$(id -u)" -ne 0 ]; then
+    sudo=sudo
+else
+    sudo=
+fi
+
+# The source of the gsoap package the machine has, through a source list of our own made from
+# the machine's package sources, so that the system's apt configuration stays as it is.
+unpack_gsoap_source() {
+    local folder
+    folder=$(realpath -m "$1")
+    [ -f "$folder/gsoap/gsoap/stdsoap2.cpp" ] && return 0
+    local apt_dir="$folder/apt"
+    mkdir -p "$apt_dir/sources.list.d" "$apt_dir/lists/partial" "$folder/download"
+    for f in /etc/apt/sources.list /etc/apt/sources.list.d/*.list; do
+        [ -f "$f" ] && sed -n 's/^deb \(.*\)/deb-src \1/p' "$f"
+    done > "$apt_dir/sources.list.d/source.list"
+    for f in /etc/apt/sources.list.d/*.sources; do
+        [ -f "$f" ] && sed 's/^Types: deb$/Types: deb-src/' "$f" && echo
+    done > "$apt_dir/sources.list.d/source.sources"
+    : > "$apt_dir/sources.list"
+    local options=(-o "Dir::Etc::SourceList=$apt_dir/sources.list"
+                   -o "Dir::Etc::SourceParts=$apt_dir/sources.list.d"
+                   -o "Dir::State::Lists=$apt_dir/lists")
+    apt-get "${options[@]}" update -qq
+    (cd "$folder/download" && apt-get "${options[@]}" source --download-only -qq gsoap)
+    rm -rf "$folder/gsoap"
+    # apt checked the files against the signed release already.
+    dpkg-source --no-check -x "$folder"/download/gsoap_*.dsc "$folder/gsoap" > /dev/null
+}
 
 missing=()
 for p in "${packages[@]}"; do
@@ -18,13 +60,11 @@ for p in "${packages[@]}"; do
         missing+=("$p")
     fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
-if [ "$(id -u)" -ne 0 ]; then
-    sudo=sudo
-else
-    sudo=
+if [ ${#missing[@]} -ne 0 ]; then
+    echo "install-deps: installing ${missing[*]}"
+    $sudo apt-get update -qq
+    DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
-echo "install-deps: installing ${missing[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+if [ -n "$windows_folder" ]; then
+    unpack_gsoap_source "$windows_folder"
+fi

@@ -5,6 +5,11 @@
 #include <cstring>
 #include <string>
 
+#if defined(_WIN32)
+// The platform's strings, from oleaut32's allocator, which host and library share.
+#include <objbase.h>
+#include <oleauto.h>
+#else
 // COM strings: UTF-16 text preceded by its length in bytes (32 bits) and followed by a zero.
 // The functions are inline over malloc/free so that the library and its host, which free each
 // other's strings, always share one allocator.
@@ -64,4 +69,21 @@ inline unsigned int SysStringLen(BSTR text) {
 
 inline unsigned int SysStringByteLen(BSTR text) {
     return text == nullptr ? 0 : *kavelin::bstr_detail::PrefixOf(text);
+}
+#endif
+
+// OLECHAR is char16_t here and wchar_t on Windows, both UTF-16 code units: the library's text
+// is char16_t on both, and crosses to COM calls through these two casts.
+static_assert(sizeof(OLECHAR) == sizeof(char16_t));
+inline const OLECHAR* AsOleText(const char16_t* text) {
+    return reinterpret_cast<const OLECHAR*>(text);
+}
+inline const char16_t* AsUtf16Text(const OLECHAR* text) {
+    return reinterpret_cast<const char16_t*>(text);
+}
+inline OLECHAR* AsOleText(char16_t* text) {
+    return reinterpret_cast<OLECHAR*>(text);
+}
+inline char16_t* AsUtf16Text(OLECHAR* text) {
+    return reinterpret_cast<char16_t*>(text);
 }

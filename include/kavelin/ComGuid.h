@@ -4,6 +4,10 @@
 #include <stdexcept>
 #include <string_view>
 
+#if defined(_WIN32)
+// The platform's own GUID and its comparisons.
+#include <guiddef.h>
+#else
 // Globally unique identifiers of COM classes and interfaces, in the Windows layout.
 struct GUID {
     uint32_t Data1;
@@ -36,6 +40,7 @@ inline bool IsEqualIID(REFIID left, REFIID right) {
 inline bool IsEqualCLSID(REFCLSID left, REFCLSID right) {
     return left == right;
 }
+#endif
 
 namespace kavelin {
 

@@ -4,6 +4,11 @@
 #include "kavelin/ComGuid.h"
 #include "kavelin/ComTypes.h"
 
+#if defined(_WIN32)
+// The platform's own IUnknown and IDispatch.
+#include <oaidl.h>
+#include <objbase.h>
+#else
 // The two base interfaces of every COM object the library creates or hands out. The method
 // order is the virtual table layout, which callers across the library boundary rely on.
 struct IUnknown {
@@ -38,12 +43,16 @@ protected:
 
 inline constexpr IID IID_IUnknown = kavelin::MakeGuid("{00000000-0000-0000-C000-000000000046}");
 inline constexpr IID IID_IDispatch = kavelin::MakeGuid("{00020400-0000-0000-C000-000000000046}");
+#endif
 
 namespace kavelin {
 
 // The interface ID of an interface type: its kInterfaceId member, or the two base IDs.
 template <typename Interface> inline constexpr IID InterfaceId = Interface::kInterfaceId;
-template <> inline constexpr IID InterfaceId<IUnknown> = IID_IUnknown;
-template <> inline constexpr IID InterfaceId<IDispatch> = IID_IDispatch;
+// Spelt out, since the platform's IID_IUnknown and IID_IDispatch are not constants.
+template <>
+inline constexpr IID InterfaceId<IUnknown> = MakeGuid("{00000000-0000-0000-C000-000000000046}");
+template <>
+inline constexpr IID InterfaceId<IDispatch> = MakeGuid("{00020400-0000-0000-C000-000000000046}");
 
 } // namespace kavelin

@@ -2,6 +2,10 @@
 
 #include <cstdint>
 
+#if defined(_WIN32)
+// The platform's own result codes, scalar types and class contexts.
+#include <objbase.h>
+#else
 // Result codes and the scalar types of the COM calls, under their Windows names.
 using HRESULT = int32_t;
 using ULONG = uint32_t;
@@ -32,3 +36,7 @@ enum CLSCTX : DWORD {
     CLSCTX_INPROC_HANDLER = 2,
     CLSCTX_LOCAL_SERVER = 4,
 };
+
+// Calling convention of COM methods: the platform's on Windows, nothing to say here.
+#define STDMETHODCALLTYPE
+#endif

@@ -34,7 +34,8 @@ public:
     bool IsOpen() const { return mDescriptor >= 0; }
 
 private:
-    int mDescriptor = -1;
+    // A descriptor here, a SOCKET (pointer-sized) on Windows; -1 when closed.
+    std::intptr_t mDescriptor = -1;
 };
 
 } // namespace components

@@ -8,7 +8,7 @@ HRESULT SessionInfoWrapper::Put(std::u16string& property, BSTR value) {
     try {
         std::lock_guard lock(mMutex);
         // A null BSTR is the empty text.
-        property.assign(value == nullptr ? u"" : value, SysStringLen(value));
+        property.assign(value == nullptr ? u"" : AsUtf16Text(value), SysStringLen(value));
     } catch (const std::bad_alloc&) {
         return E_OUTOFMEMORY;
     }
@@ -19,7 +19,7 @@ HRESULT SessionInfoWrapper::Get(const std::u16string& property, BSTR* value) {
     if (value == nullptr)
         return E_POINTER;
     std::lock_guard lock(mMutex);
-    *value = SysAllocStringLen(property.data(), static_cast<unsigned int>(property.size()));
+    *value = SysAllocStringLen(AsOleText(property.data()), static_cast<unsigned int>(property.size()));
     return *value == nullptr ? E_OUTOFMEMORY : S_OK;
 }
 

@@ -2,12 +2,22 @@
 
 #include "kavelin/ComBase.h"
 
-// Object creation over the process's class table, with the Windows names and results.
+// Object creation: the classes the platform knows first (on Windows its own registry and
+// servers), then the process's class table (built-in classes and the host's registrations).
+namespace os {
 
 // CO_E_CLASSSTRING for a ProgID nobody registered, E_INVALIDARG for null arguments.
-HRESULT CLSIDFromProgID(const char16_t* progId, CLSID* clsid);
+HRESULT ClassIdFromProgId(const char16_t* progId, CLSID* clsid);
 
 // REGDB_E_CLASSNOTREG when the class is unknown or supports none of the contexts asked for;
 // otherwise the factory's result. `*object` is null on every failure.
-HRESULT CoCreateInstance(REFCLSID clsid, IUnknown* outer, DWORD classContext, REFIID iid,
-                         void** object);
+HRESULT CreateClassInstance(REFCLSID clsid, IUnknown* outer, DWORD classContext, REFIID iid,
+                            void** object);
+
+// The platform's own part of the two, with the same results; where the platform has no class
+// registry of its own, they find nothing.
+HRESULT PlatformClassIdFromProgId(const char16_t* progId, CLSID* clsid);
+HRESULT PlatformCreateClassInstance(REFCLSID clsid, IUnknown* outer, DWORD classContext, REFIID iid,
+                                    void** object);
+
+} // namespace os

@@ -8,6 +8,52 @@
 // library calls, in the shapes of the Windows DOM. Texts cross as BSTR both ways; a null BSTR
 // argument reads as the empty text.
 
+#if defined(_WIN32)
+// The platform's own DOM.
+#include <msxml2.h>
+
+namespace kavelin {
+template <>
+inline constexpr IID InterfaceId<IXMLDOMNode> = MakeGuid("{2933BF80-7B36-11D2-B20E-00C04F983E60}");
+template <>
+inline constexpr IID
+    InterfaceId<IXMLDOMNodeList> = MakeGuid("{2933BF82-7B36-11D2-B20E-00C04F983E60}");
+template <>
+inline constexpr IID
+    InterfaceId<IXMLDOMDocument2> = MakeGuid("{2933BF95-7B36-11D2-B20E-00C04F983E60}");
+} // namespace kavelin
+
+namespace os {
+using XmlDomLength = long;
+
+// The platform's DOM reads DTDs and fetches external resources unless told not to; the
+// library's documents come from hosts and devices, so neither is allowed.
+inline HRESULT HardenDocument(IXMLDOMDocument2* document) {
+    VARIANT on;
+    VariantInit(&on);
+    on.vt = VT_BOOL;
+    on.boolVal = VARIANT_TRUE;
+    BSTR name = SysAllocString(L"ProhibitDTD");
+    if (name == nullptr)
+        return E_OUTOFMEMORY;
+    HRESULT result = document->setProperty(name, on);
+    SysFreeString(name);
+    if (SUCCEEDED(result))
+        result = document->put_resolveExternals(VARIANT_FALSE);
+    if (SUCCEEDED(result))
+        result = document->put_validateOnParse(VARIANT_FALSE);
+    return result;
+}
+
+inline HRESULT SetTextProperty(IXMLDOMDocument2* document, BSTR name, BSTR value) {
+    VARIANT text;
+    VariantInit(&text);
+    text.vt = VT_BSTR;
+    text.bstrVal = value;
+    return document->setProperty(name, text);
+}
+} // namespace os
+#else
 using VARIANT_BOOL = int16_t;
 constexpr VARIANT_BOOL VARIANT_TRUE = -1;
 constexpr VARIANT_BOOL VARIANT_FALSE = 0;
@@ -51,6 +97,20 @@ struct IXMLDOMDocument2 : IXMLDOMNode {
 protected:
     ~IXMLDOMDocument2() = default;
 };
+
+namespace os {
+using XmlDomLength = int32_t;
+
+// The stand-in never reads a DTD nor fetches anything.
+inline HRESULT HardenDocument(IXMLDOMDocument2*) {
+    return S_OK;
+}
+
+inline HRESULT SetTextProperty(IXMLDOMDocument2* document, BSTR name, BSTR value) {
+    return document->setProperty(name, value);
+}
+} // namespace os
+#endif
 
 namespace os {
 

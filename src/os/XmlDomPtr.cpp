@@ -54,9 +54,9 @@ XmlDomNodeListPtr::XmlDomNodeListPtr(IXMLDOMNodeList* adopted) {
 }
 
 int32_t XmlDomNodeListPtr::length() const {
-    int32_t length = 0;
+    XmlDomLength length = 0;
     Check(Present(mList)->get_length(&length));
-    return length;
+    return static_cast<int32_t>(length);
 }
 
 XmlDomNodePtr XmlDomNodeListPtr::item(int32_t index) const {
@@ -68,14 +68,18 @@ XmlDomNodePtr XmlDomNodeListPtr::item(int32_t index) const {
 HRESULT XmlDomDocumentPtr::CreateInstance() {
     mDocument.Release();
     CLSID classId{};
-    HRESULT result = CLSIDFromProgID(kXmlDomProgId, &classId);
+    HRESULT result = ClassIdFromProgId(kXmlDomProgId, &classId);
     if (FAILED(result))
         return result;
     void* object = nullptr;
-    result =
-        CoCreateInstance(classId, nullptr, kAnyContext, IXMLDOMDocument2::kInterfaceId, &object);
-    if (SUCCEEDED(result))
-        mDocument.Attach(static_cast<IXMLDOMDocument2*>(object));
+    result = CreateClassInstance(classId, nullptr, kAnyContext,
+                                 kavelin::InterfaceId<IXMLDOMDocument2>, &object);
+    if (FAILED(result))
+        return result;
+    mDocument.Attach(static_cast<IXMLDOMDocument2*>(object));
+    result = HardenDocument(mDocument.Get());
+    if (FAILED(result))
+        mDocument.Release();
     return result;
 }
 
@@ -91,7 +95,7 @@ void XmlDomDocumentPtr::setProperty(std::u16string_view name, std::u16string_vie
     IXMLDOMDocument2* document = Present(mDocument);
     const BstrArgument nameArgument(name);
     const BstrArgument valueArgument(value);
-    Check(document->setProperty(nameArgument.Get(), valueArgument.Get()));
+    Check(SetTextProperty(document, nameArgument.Get(), valueArgument.Get()));
 }
 
 XmlDomNodePtr XmlDomDocumentPtr::selectSingleNode(std::u16string_view expression) {

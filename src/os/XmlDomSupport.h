@@ -12,7 +12,8 @@ namespace os {
 
 // All SysStringLen characters of a BSTR; a null BSTR is the empty text.
 inline std::u16string_view BstrView(BSTR text) {
-    return text == nullptr ? std::u16string_view() : std::u16string_view(text, SysStringLen(text));
+    return text == nullptr ? std::u16string_view()
+                           : std::u16string_view(AsUtf16Text(text), SysStringLen(text));
 }
 
 // A new BSTR holding `text`; E_OUTOFMEMORY when it cannot be allocated.
@@ -20,7 +21,7 @@ inline HRESULT NewBstr(std::u16string_view text, BSTR* out) {
     *out = nullptr;
     if (text.size() > UINT32_MAX / sizeof(OLECHAR))
         return E_OUTOFMEMORY;
-    *out = SysAllocStringLen(text.data(), static_cast<unsigned int>(text.size()));
+    *out = SysAllocStringLen(AsOleText(text.data()), static_cast<unsigned int>(text.size()));
     return *out == nullptr ? E_OUTOFMEMORY : S_OK;
 }
 

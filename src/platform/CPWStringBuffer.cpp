@@ -136,13 +136,13 @@ char16_t* CPWStringBuffer::DetachBuffer() {
 }
 
 char16_t* CPWStringBuffer::Allocate(uint32_t length, bool headroom) {
-    SysFreeString(mBuffer);
+    SysFreeString(AsOleText(mBuffer));
     mBuffer = nullptr;
     FreeNarrowCopy();
     mOffset = 0;
     mCapacity = CapacityFor(length, headroom);
     if (mCapacity >= length)
-        mBuffer = SysAllocStringLen(nullptr, mCapacity);
+        mBuffer = AsUtf16Text(SysAllocStringLen(nullptr, mCapacity));
     if (mBuffer != nullptr) {
         mBuffer[0] = 0;
         SetOffset((mCapacity - length) / 2);
@@ -233,7 +233,7 @@ const char* CPWStringBuffer::ToNarrow(const char* fallback) {
 }
 
 void CPWStringBuffer::Free() {
-    SysFreeString(mBuffer);
+    SysFreeString(AsOleText(mBuffer));
     mBuffer = nullptr;
     FreeNarrowCopy();
     mCapacity = 0;

@@ -42,7 +42,7 @@ bool IsForcedOutOfProcess(const char* progId) {
 
 HRESULT CreateInstance(const char16_t* progId, REFIID iid, void** object) {
     CLSID clsid{};
-    HRESULT result = CLSIDFromProgID(progId, &clsid);
+    HRESULT result = os::ClassIdFromProgId(progId, &clsid);
     if (FAILED(result)) {
         KV_LOG(1, "PlatformServices::CreateInstance() unable to resolve CLSID");
     } else {
@@ -54,7 +54,7 @@ HRESULT CreateInstance(const char16_t* progId, REFIID iid, void** object) {
             const DWORD context = IsForcedOutOfProcess(progIdBuffer.ToNarrow(nullptr))
                                       ? kForcedClassContext
                                       : kDefaultClassContext;
-            result = CoCreateInstance(clsid, nullptr, context, iid, object);
+            result = os::CreateClassInstance(clsid, nullptr, context, iid, object);
         } catch (...) {
             KV_LOG(9, "CI 5");
             if (object != nullptr && *object != nullptr) {

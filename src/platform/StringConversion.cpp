@@ -16,7 +16,7 @@ BSTR NarrowToBstr(std::string_view narrow) {
     const std::u16string wide = os::Utf8ToUtf16(narrow);
     BSTR result = nullptr;
     if (wide.size() <= UINT_MAX)
-        result = SysAllocStringLen(wide.data(), static_cast<unsigned int>(wide.size()));
+        result = SysAllocStringLen(AsOleText(wide.data()), static_cast<unsigned int>(wide.size()));
     if (result == nullptr)
         _com_issue_error(E_OUTOFMEMORY);
     return result;
@@ -25,7 +25,7 @@ BSTR NarrowToBstr(std::string_view narrow) {
 std::string BstrToNarrow(BSTR wide) {
     if (wide == nullptr)
         return std::string();
-    return os::Utf16ToUtf8(std::u16string_view(wide, SysStringLen(wide)));
+    return os::Utf16ToUtf8(std::u16string_view(AsUtf16Text(wide), SysStringLen(wide)));
 }
 
 } // namespace platform

@@ -1,5 +1,7 @@
 #include "proxy/EngineContext.h"
 
+#include "os/SendFlags.h"
+
 namespace kavelin::proxy {
 
 namespace {
@@ -43,7 +45,7 @@ void EngineContext::Configure() {
     mSoap.send_timeout = mTimeouts.ioSeconds;
     mSoap.recv_timeout = mTimeouts.ioSeconds;
     // A write to a connection the device has closed must fail, not kill the host's process.
-    mSoap.socket_flags = MSG_NOSIGNAL;
+    mSoap.socket_flags = os::kSendFlags;
 }
 
 } // namespace kavelin::proxy

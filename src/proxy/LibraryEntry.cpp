@@ -8,7 +8,7 @@
 // leaves the library without a log or without the built-in components instead.
 namespace {
 
-__attribute__((constructor)) void OnLibraryLoad() {
+void OnLibraryLoad() noexcept {
     try {
         StartLogging("OVCOM.Kavelin");
     } catch (...) {
@@ -19,7 +19,7 @@ __attribute__((constructor)) void OnLibraryLoad() {
     }
 }
 
-__attribute__((destructor)) void OnLibraryUnload() {
+void OnLibraryUnload() noexcept {
     try {
         StopLogging();
     } catch (...) {
@@ -27,6 +27,27 @@ __attribute__((destructor)) void OnLibraryUnload() {
 }
 
 } // namespace
+
+// Where the loader calls the two differs by platform.
+#if defined(_WIN32)
+#include <windows.h>
+
+extern "C" BOOL WINAPI DllMain(HINSTANCE, DWORD reason, LPVOID) {
+    if (reason == DLL_PROCESS_ATTACH)
+        OnLibraryLoad();
+    else if (reason == DLL_PROCESS_DETACH)
+        OnLibraryUnload();
+    return TRUE;
+}
+#else
+__attribute__((constructor)) static void LoadHook() {
+    OnLibraryLoad();
+}
+
+__attribute__((destructor)) static void UnloadHook() {
+    OnLibraryUnload();
+}
+#endif
 
 extern "C" KAVELIN_API int fnKavelin() {
     return 42;

@@ -84,8 +84,8 @@ public:
         CLSID clsid{};
         IDataStream* created = nullptr;
         try {
-            if (SUCCEEDED(CLSIDFromProgID(kDataStreamProgId, &clsid)) &&
-                FAILED(CoCreateInstance(clsid, nullptr, kStreamClassContext,
+            if (SUCCEEDED(os::ClassIdFromProgId(kDataStreamProgId, &clsid)) &&
+                FAILED(os::CreateClassInstance(clsid, nullptr, kStreamClassContext,
                                         IDataStream::kInterfaceId,
                                         reinterpret_cast<void**>(&created))))
                 created = nullptr;

@@ -23,7 +23,7 @@ constexpr size_t kEnvelopeEndWindow = 25;
 constexpr std::string_view kActionHeader = "SOAPAction:";
 constexpr std::string_view kActionDelimiters = ": \n\"'";
 constexpr std::string_view kResponseSuffix = "Res.txt";
-constexpr std::string_view kFolderName = "SoapMsgs/";
+constexpr std::string_view kFolderName = "SoapMsgs";
 constexpr size_t kPlaybackReadLimit = 4096;
 
 int SendHook(struct soap* soap, const char* bytes, size_t length);
@@ -34,10 +34,11 @@ size_t RecvHook(struct soap* soap, char* buffer, size_t size);
 // relative to wherever the process happens to run.
 std::string ResponseFolder() {
     const std::string module = os::LibraryPath();
-    const size_t separator = module.rfind('/');
+    // The folder takes the separator the path itself uses.
+    const size_t separator = module.find_last_of(os::kPathSeparators);
     if (separator == std::string::npos)
         return {};
-    return module.substr(0, separator + 1).append(kFolderName);
+    return module.substr(0, separator + 1).append(kFolderName).append(1, module[separator]);
 }
 
 // An action names a file inside the folder only; anything that could step out of it names none.

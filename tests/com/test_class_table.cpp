@@ -46,9 +46,9 @@ TEST(ClassTable, CreatesOnlyInTheContextsAClassSupports) {
                                            c.registered, &CreateLive, nullptr),
                   S_OK);
         CLSID clsid{};
-        ASSERT_EQ(CLSIDFromProgID(u"kavelin.test.CONTEXT", &clsid), S_OK);
+        ASSERT_EQ(os::ClassIdFromProgId(u"kavelin.test.CONTEXT", &clsid), S_OK);
         void* object = reinterpret_cast<void*>(0x1);
-        EXPECT_EQ(CoCreateInstance(clsid, nullptr, c.requested, IID_IUnknown, &object), c.expected)
+        EXPECT_EQ(os::CreateClassInstance(clsid, nullptr, c.requested, IID_IUnknown, &object), c.expected)
             << c.registered << " asked " << c.requested;
         EXPECT_EQ(object != nullptr, SUCCEEDED(c.expected));
         if (object != nullptr)
@@ -61,20 +61,20 @@ TEST(ClassTable, CreatesOnlyInTheContextsAClassSupports) {
 
 TEST(ClassTable, FailuresLeaveNoObject) {
     CLSID clsid{};
-    EXPECT_EQ(CLSIDFromProgID(u"Kavelin.Test.Nobody", &clsid), CO_E_CLASSSTRING);
-    EXPECT_EQ(CLSIDFromProgID(nullptr, &clsid), E_INVALIDARG);
+    EXPECT_EQ(os::ClassIdFromProgId(u"Kavelin.Test.Nobody", &clsid), CO_E_CLASSSTRING);
+    EXPECT_EQ(os::ClassIdFromProgId(nullptr, &clsid), E_INVALIDARG);
 
     HRESULT refusal = E_NOINTERFACE;
     ASSERT_EQ(KavelinRegisterComponent(u"Kavelin.Test.Refuse", &kOtherClassId, CLSCTX_INPROC_SERVER,
                                        &Refuse, &refusal),
               S_OK);
     void* object = nullptr;
-    EXPECT_EQ(CoCreateInstance(kOtherClassId, nullptr, 7, IID_IUnknown, &object), E_NOINTERFACE);
+    EXPECT_EQ(os::CreateClassInstance(kOtherClassId, nullptr, 7, IID_IUnknown, &object), E_NOINTERFACE);
     EXPECT_EQ(object, nullptr);
     KavelinUnregisterComponent(u"Kavelin.Test.Refuse");
-    EXPECT_EQ(CoCreateInstance(kOtherClassId, nullptr, 7, IID_IUnknown, &object),
+    EXPECT_EQ(os::CreateClassInstance(kOtherClassId, nullptr, 7, IID_IUnknown, &object),
               REGDB_E_CLASSNOTREG);
-    EXPECT_EQ(CoCreateInstance(kOtherClassId, nullptr, 7, IID_IUnknown, nullptr), E_INVALIDARG);
+    EXPECT_EQ(os::CreateClassInstance(kOtherClassId, nullptr, 7, IID_IUnknown, nullptr), E_INVALIDARG);
 }
 
 TEST(ClassTable, RegistrationRefusesIncompleteArguments) {
@@ -88,7 +88,7 @@ TEST(ClassTable, RegistrationRefusesIncompleteArguments) {
     EXPECT_EQ(KavelinRegisterComponent(u"Kavelin.Test.X", &kOtherClassId, 1, nullptr, nullptr),
               E_POINTER);
     CLSID clsid{};
-    EXPECT_EQ(CLSIDFromProgID(u"Kavelin.Test.X", &clsid), CO_E_CLASSSTRING);
+    EXPECT_EQ(os::ClassIdFromProgId(u"Kavelin.Test.X", &clsid), CO_E_CLASSSTRING);
 }
 
 TEST(ClassTable, HostClassHidesTheBuiltInUntilUnregistered) {
@@ -101,10 +101,10 @@ TEST(ClassTable, HostClassHidesTheBuiltInUntilUnregistered) {
                                        CLSCTX_INPROC_SERVER, &CreateLive, nullptr),
               S_OK);
     CLSID clsid{};
-    ASSERT_EQ(CLSIDFromProgID(u"Kavelin.Test.Shadowed", &clsid), S_OK);
+    ASSERT_EQ(os::ClassIdFromProgId(u"Kavelin.Test.Shadowed", &clsid), S_OK);
     EXPECT_TRUE(clsid == LiveObject::kClassId);
     ASSERT_EQ(KavelinUnregisterComponent(u"Kavelin.Test.Shadowed"), S_OK);
-    ASSERT_EQ(CLSIDFromProgID(u"Kavelin.Test.Shadowed", &clsid), S_OK);
+    ASSERT_EQ(os::ClassIdFromProgId(u"Kavelin.Test.Shadowed", &clsid), S_OK);
     EXPECT_TRUE(clsid == kOtherClassId);
     os::ComClassTable::Instance().Unregister(os::ComClassOrigin::BuiltIn, u"Kavelin.Test.Shadowed");
 }
@@ -127,10 +127,10 @@ TEST(ClassTable, RegistersAndCreatesFromManyThreads) {
                     KavelinRegisterComponent(progId.c_str(), &LiveObject::kClassId,
                                              CLSCTX_INPROC_SERVER, &CreateLive, nullptr) == S_OK;
                 CLSID clsid{};
-                ok = ok && CLSIDFromProgID(progId.c_str(), &clsid) == S_OK &&
+                ok = ok && os::ClassIdFromProgId(progId.c_str(), &clsid) == S_OK &&
                      clsid == LiveObject::kClassId;
                 void* object = nullptr;
-                ok = ok && CoCreateInstance(clsid, nullptr, 1, IID_IUnknown, &object) == S_OK &&
+                ok = ok && os::CreateClassInstance(clsid, nullptr, 1, IID_IUnknown, &object) == S_OK &&
                      object != nullptr;
                 if (object != nullptr)
                     static_cast<IUnknown*>(object)->Release();

@@ -2,6 +2,8 @@
 
 #include <stdexcept>
 
+#include "DeviceServer.h"
+
 namespace kavelin::cli {
 
 namespace {
@@ -14,10 +16,17 @@ device::DeviceOptions LoopbackOptions() {
 
 } // namespace
 
-BuiltInDevice::BuiltInDevice() : mServer(LoopbackOptions()) {
-    if (!mServer.Start())
+BuiltInDevice::BuiltInDevice()
+    : mServer(std::make_unique<device::DeviceServer>(LoopbackOptions())) {
+    if (!mServer->Start())
         throw std::runtime_error("cannot start the built-in simulated device: " +
-                                 mServer.LastError());
+                                 mServer->LastError());
+}
+
+BuiltInDevice::~BuiltInDevice() = default;
+
+std::string BuiltInDevice::ServiceUrl() const {
+    return mServer->BaseServiceUrl();
 }
 
 } // namespace kavelin::cli

@@ -1,8 +1,11 @@
 #pragma once
 
+#include <memory>
 #include <string>
 
-#include "DeviceServer.h"
+namespace kavelin::device {
+class DeviceServer;
+} // namespace kavelin::device
 
 namespace kavelin::cli {
 
@@ -10,14 +13,17 @@ namespace kavelin::cli {
 // length of one command, when the user names no device.
 class BuiltInDevice {
 public:
-    // Throws std::runtime_error when it cannot listen.
+    // Throws std::runtime_error when it cannot listen, UsageError where the platform has no
+    // simulated device.
     BuiltInDevice();
-    ~BuiltInDevice() = default; // the server stops itself
+    ~BuiltInDevice(); // the server stops itself
+    BuiltInDevice(const BuiltInDevice&) = delete;
+    BuiltInDevice& operator=(const BuiltInDevice&) = delete;
 
-    std::string ServiceUrl() const { return mServer.BaseServiceUrl(); }
+    std::string ServiceUrl() const;
 
 private:
-    device::DeviceServer mServer;
+    std::unique_ptr<device::DeviceServer> mServer;
 };
 
 } // namespace kavelin::cli

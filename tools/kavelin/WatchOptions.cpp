@@ -1,6 +1,5 @@
 #include "WatchOptions.h"
 
-#include <arpa/inet.h>
 #include <charconv>
 
 #include "UsageError.h"
@@ -18,6 +17,24 @@ template <typename Number> bool ReadWhole(const std::string& text, Number* value
     return !text.empty() && error == std::errc() && stop == end;
 }
 
+// Four decimal parts from 0 to 255 without leading zeros, as the socket layer reads an IPv4
+// address.
+bool IsDottedIPv4(const std::string& text) {
+    size_t start = 0;
+    for (int part = 0; part < 4; ++part) {
+        const size_t end = part < 3 ? text.find('.', start) : text.size();
+        if (end == std::string::npos)
+            return false;
+        const std::string digits = text.substr(start, end - start);
+        unsigned value = 0;
+        if (!ReadWhole(digits, &value) || value > 255 || digits.size() > 3 ||
+            (digits.size() > 1 && digits[0] == '0'))
+            return false;
+        start = end + 1;
+    }
+    return true;
+}
+
 [[noreturn]] void Fail(const std::string& message) {
     throw UsageError(message, Command::Watch);
 }
@@ -27,8 +44,7 @@ template <typename Number> bool ReadWhole(const std::string& text, Number* value
 void ReadListenAddress(const std::string& text, std::string* address, std::uint16_t* port) {
     const size_t colon = text.find(':');
     const std::string host = text.substr(0, colon);
-    in_addr parsed{};
-    if (inet_pton(AF_INET, host.c_str(), &parsed) != 1)
+    if (!IsDottedIPv4(host))
         Fail("--listen needs a dotted IPv4 address, optionally with :PORT, got '" + text + "'");
     unsigned number = 0;
     if (colon != std::string::npos &&
