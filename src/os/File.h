@@ -5,13 +5,15 @@
 #include <optional>
 #include <string>
 
-// A file opened for reading and writing, shared with other handles and processes (nothing is
-// held exclusively). Failures return false or an empty result and set os::LastErrorCode().
+// A file opened for reading and appending, shared with other handles and processes
+// (nothing is held exclusively). Failures return false or an empty result and set
+// os::LastErrorCode().
 namespace os {
 
 class File {
 public:
     // Opens the file, creating it (readable and writable by everyone) when it is missing.
+    // A FIFO is refused without waiting for a reader.
     static std::optional<File> OpenOrCreate(const std::string& path);
 
     File(File&& other) noexcept;
@@ -22,12 +24,14 @@ public:
 
     // Moves the file position to the end; the new position, which is the size.
     std::optional<uint64_t> SeekToEnd();
-    // Writes all of `data` at the file position, advancing it.
-    bool Write(const void* data, size_t size);
+    // Appends all of `data` at the end of the file, whatever other handles wrote meanwhile:
+    // one system call when the system takes it whole.
+    bool Append(const void* data, size_t size);
 
     std::optional<uint64_t> Size() const;
     // Reads at most `size` bytes at `offset`; the count read, 0 at the end of the file.
     std::optional<size_t> ReadAt(uint64_t offset, void* data, size_t size) const;
+    // Writes at `offset` even though the handle appends.
     bool WriteAt(uint64_t offset, const void* data, size_t size);
     // Sets the end of the file at `size`.
     bool Truncate(uint64_t size);

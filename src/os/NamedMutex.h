@@ -5,9 +5,10 @@
 #include <string>
 #include <string_view>
 
-// A mutex that every thread and process naming it shares. Ownership belongs to the thread
-// that obtained it. A holder that dies without releasing leaves it abandoned, and the next
-// waiter obtains it. Not recursive.
+// A mutex that every thread and process naming it shares (here: every process of the same
+// user). Ownership belongs to the thread that obtained it. A holder that dies without
+// releasing leaves it abandoned, and the next waiter obtains it. Not recursive. No call waits
+// without a bound: opening gives up after half a second, closing after a tenth.
 namespace os {
 
 enum class MutexWait { Obtained, Abandoned, TimedOut, Failed };
@@ -20,7 +21,7 @@ inline bool Owns(MutexWait result) {
 class NamedMutex {
 public:
     // Opens the mutex of that name, creating it (not owned) if nobody has it open. Null on
-    // failure, with os::LastErrorCode() set.
+    // failure (also when something else stands at its name), with os::LastErrorCode() set.
     static std::unique_ptr<NamedMutex> OpenOrCreate(std::string_view name);
 
     ~NamedMutex();

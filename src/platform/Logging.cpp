@@ -126,7 +126,8 @@ void WriteToFile(const char* line, size_t size) {
         return;
     if (!os::Owns(mutex->Wait(kWriteWaitMs)))
         return;
-    const bool written = file->SeekToEnd() && file->Write(line, size);
+    // The file appends, so the end is found by the write itself: one system call per line.
+    const bool written = file->Append(line, size);
     mutex->Release();
     if (!written) {
         // The file is gone for this run; the line itself still reaches the debugger.

@@ -42,4 +42,30 @@ TEST_F(LogTest, LoadingTheLibraryStartsAndUnloadingStopsTheLog) {
                     "OVCOM.Kavelin:: ---End Logging---\r\n");
 }
 
+TEST_F(LogTest, TheLibraryLoadsAndUnloadsWhileANeighbourKeepsTheLogLock) {
+    for (const auto holds : {LockHolder::TheMutex, LockHolder::TheCreationLock}) {
+        const auto path = PathOf("held.log");
+        WriteFile(PathOf("r.reg"),
+                  "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\Logging-Infra]\n"
+                  "\"OVCOM.Kavelin\"=\"file," +
+                      path + ",4\"\n");
+        setenv("KAVELIN_REGISTRY", PathOf("r.reg").c_str(), 1);
+        LockHolder holder(path, holds);
+        ASSERT_TRUE(holder.Holding()) << holds;
+        const pid_t child = fork();
+        if (child == 0) {
+            void* library = dlopen(KAVELIN_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
+            const bool loaded = library != nullptr && dlclose(library) == 0;
+            _exit(loaded ? 0 : 1);
+        }
+        const auto status = WaitForChild(child, 30);
+        ASSERT_TRUE(status) << holds << ": the load or the unload hangs";
+        EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0) << holds;
+        EXPECT_EQ(Read(path), "") << holds << ": the banners are dropped";
+        holder.Kill();
+        unlink(LogMutexObject(path).c_str());
+        std::filesystem::remove(path);
+    }
+}
+
 } // namespace

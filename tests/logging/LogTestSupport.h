@@ -1,15 +1,24 @@
 #pragma once
 
+#include "os/NamedMutex.h"
 #include "platform/Logging.h"
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <sys/file.h>
+#include <sys/prctl.h>
+#include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 // The text after a file line's "M/d/yy-HH:mm:ss,[pid:tid/level] " prefix, when the line has
@@ -40,6 +49,89 @@ inline std::optional<std::string> AfterFilePrefix(const std::string& line, unsig
         return std::nullopt;
     return line.substr(pos);
 }
+
+// The name every process gives the mutex of the log file at `path`.
+inline std::string LogMutexName(const std::string& path) {
+    std::string name = "orvanta_ktr_logging_mutex-" + path;
+    for (char& c : name) {
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (!std::isalnum(static_cast<unsigned char>(c)) &&
+            std::string_view("_-#.~()[]{}").find(c) == std::string_view::npos)
+            c = '_';
+    }
+    return name;
+}
+
+// The shared-memory object behind that mutex (one per user).
+inline std::string LogMutexObject(const std::string& path) {
+    return "/dev/shm/kavelin-mutex." + std::to_string(geteuid()) + "." + LogMutexName(path);
+}
+
+// The exit status of `child`, or nothing when it has not ended within `seconds`; it is then
+// killed, so a hang fails the test instead of stopping the suite.
+inline std::optional<int> WaitForChild(pid_t child, int seconds) {
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+    int status = 0;
+    while (waitpid(child, &status, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            kill(child, SIGKILL);
+            waitpid(child, &status, 0);
+            return std::nullopt;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    }
+    return status;
+}
+
+// A neighbour process that takes the lock of the log file at `path` and keeps it until it is
+// killed: the mutex itself, or the lock that guards creating and opening it.
+class LockHolder {
+public:
+    enum Holds { TheMutex, TheCreationLock };
+
+    LockHolder(const std::string& path, Holds holds) {
+        int ready[2];
+        if (pipe(ready) != 0)
+            return;
+        mChild = fork();
+        if (mChild == 0) {
+            prctl(PR_SET_PDEATHSIG, SIGKILL);
+            auto mutex = os::NamedMutex::OpenOrCreate(LogMutexName(path));
+            bool held = mutex != nullptr;
+            if (held && holds == TheMutex)
+                held = os::Owns(mutex->Wait(1000));
+            if (held && holds == TheCreationLock) {
+                const int object = open(LogMutexObject(path).c_str(), O_RDONLY);
+                held = object >= 0 && flock(object, LOCK_EX) == 0;
+            }
+            const char byte = held ? 'y' : 'n';
+            (void)!write(ready[1], &byte, 1);
+            pause();
+            _exit(0);
+        }
+        char byte = 0;
+        mHolding = mChild > 0 && read(ready[0], &byte, 1) == 1 && byte == 'y';
+        close(ready[0]);
+        close(ready[1]);
+    }
+    ~LockHolder() { Kill(); }
+    LockHolder(const LockHolder&) = delete;
+    LockHolder& operator=(const LockHolder&) = delete;
+
+    bool Holding() const { return mHolding; }
+    // Dies holding the lock, which leaves the mutex abandoned.
+    void Kill() {
+        if (mChild > 0) {
+            kill(mChild, SIGKILL);
+            waitpid(mChild, nullptr, 0);
+            mChild = 0;
+        }
+    }
+
+private:
+    pid_t mChild = 0;
+    bool mHolding = false;
+};
 
 // A scratch folder per test and a log that is closed again whatever the test left open.
 class LogTest : public ::testing::Test {

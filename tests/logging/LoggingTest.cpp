@@ -294,9 +294,10 @@ TEST_F(LogTest, MutexIsNamedAfterTheLowerCasedPath) {
             c = '_';
     }
     ASSERT_EQ(OpenLog(3, File, path.c_str(), 0), 3);
-    EXPECT_TRUE(std::filesystem::exists("/dev/shm/kavelin-mutex." + expected)) << expected;
+    EXPECT_EQ(LogMutexName(path), expected);
+    EXPECT_TRUE(std::filesystem::exists(LogMutexObject(path))) << expected;
     CloseLog();
-    EXPECT_FALSE(std::filesystem::exists("/dev/shm/kavelin-mutex." + expected));
+    EXPECT_FALSE(std::filesystem::exists(LogMutexObject(path)));
 }
 
 } // namespace

@@ -58,4 +58,37 @@ TEST_F(LogTest, ProcessesSharingAFileWriteWholeLinesAndLoseNone) {
     EXPECT_EQ(seen.size(), static_cast<size_t>(kWriters * kThreads * kLines));
 }
 
+TEST_F(LogTest, ANeighbourKeepingTheLockCostsLinesButNeverHangs) {
+    using ::testing::internal::CaptureStderr;
+    using ::testing::internal::GetCapturedStderr;
+    const struct {
+        const char* name;
+        LockHolder::Holds holds;
+        uint8_t openWhileHeld;
+    } cases[] = {
+        {"mutex", LockHolder::TheMutex, 3},
+        {"creation-lock", LockHolder::TheCreationLock, 0},
+    };
+    for (const auto& c : cases) {
+        const auto path = PathOf(std::string(c.name) + ".log");
+        LockHolder holder(path, c.holds);
+        ASSERT_TRUE(holder.Holding()) << c.name;
+        CaptureStderr();
+        EXPECT_EQ(OpenLog(3, File, path.c_str(), 0), c.openWhileHeld) << c.name;
+        Log(3, "while held");
+        CloseFully();
+        const bool refused =
+            GetCapturedStderr().find("unable to create mutex!!!") != std::string::npos;
+        EXPECT_EQ(refused, c.openWhileHeld == 0) << c.name;
+        EXPECT_EQ(Read(path), "") << c.name << ": the line is dropped";
+
+        holder.Kill();
+        EXPECT_EQ(OpenLog(3, File, path.c_str(), 0), 3) << c.name << ": abandoned is obtained";
+        Log(3, "after");
+        CloseFully();
+        EXPECT_EQ(AfterFilePrefix(Read(path), 3), "::after\r\n") << c.name;
+        unlink(LogMutexObject(path).c_str());
+    }
+}
+
 } // namespace

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace {
@@ -29,12 +30,12 @@ TEST(File, AppendsRewritesAndTruncates) {
         auto file = os::File::OpenOrCreate(path);
         ASSERT_TRUE(file);
         EXPECT_EQ(file->SeekToEnd(), 0u);
-        ASSERT_TRUE(file->Write("hello ", 6));
+        ASSERT_TRUE(file->Append("hello ", 6));
     }
     auto file = os::File::OpenOrCreate(path);
     ASSERT_TRUE(file);
     EXPECT_EQ(file->SeekToEnd(), 6u) << "an existing file is opened, not emptied";
-    ASSERT_TRUE(file->Write("world", 5));
+    ASSERT_TRUE(file->Append("world", 5));
     EXPECT_EQ(ReadAll(*file), "hello world");
     ASSERT_TRUE(file->WriteAt(0, "HE", 2));
     char tail[16];
@@ -51,7 +52,7 @@ TEST(File, RangeLocksExcludeOtherHandles) {
     auto first = os::File::OpenOrCreate(path);
     auto second = os::File::OpenOrCreate(path);
     ASSERT_TRUE(first && second);
-    ASSERT_TRUE(first->Write("0123456789", 10));
+    ASSERT_TRUE(first->Append("0123456789", 10));
     const struct {
         const char* name;
         uint64_t offset;
@@ -72,6 +73,34 @@ TEST(File, RangeLocksExcludeOtherHandles) {
     ASSERT_TRUE(first->UnlockRange(0, 5));
     EXPECT_TRUE(second->LockRange(0, 5)) << "free again after unlock";
     std::filesystem::remove(path);
+}
+
+TEST(File, HandlesAppendAfterEachOther) {
+    const auto path = TempPath("append");
+    std::filesystem::remove(path);
+    auto first = os::File::OpenOrCreate(path);
+    auto second = os::File::OpenOrCreate(path);
+    ASSERT_TRUE(first && second);
+    ASSERT_TRUE(first->Append("a", 1));
+    ASSERT_TRUE(second->Append("bb", 2));
+    ASSERT_TRUE(first->Append("c", 1));
+    EXPECT_EQ(ReadAll(*first), "abbc") << "no handle writes over what another appended";
+    std::filesystem::remove(path);
+}
+
+TEST(File, RefusesAFifoOrAFolderWithoutWaiting) {
+    const auto fifo = TempPath("fifo");
+    const auto folder = TempPath("folder");
+    std::filesystem::remove(fifo);
+    ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    std::filesystem::create_directories(folder);
+    for (const auto& path : {fifo, folder}) {
+        os::SetLastErrorCode(0);
+        EXPECT_FALSE(os::File::OpenOrCreate(path)) << path;
+        EXPECT_NE(os::LastErrorCode(), 0u) << path;
+    }
+    std::filesystem::remove(fifo);
+    std::filesystem::remove(folder);
 }
 
 TEST(File, OpenFailureSetsTheLastError) {

@@ -33,15 +33,38 @@ bool SetRangeLock(int descriptor, short type, uint64_t offset, uint64_t length) 
     return true;
 }
 
+class AppendSuspended {
+public:
+    explicit AppendSuspended(int descriptor) : mDescriptor(descriptor) {
+        fcntl(mDescriptor, F_SETFL, 0);
+    }
+    ~AppendSuspended() { fcntl(mDescriptor, F_SETFL, O_APPEND); }
+    AppendSuspended(const AppendSuspended&) = delete;
+    AppendSuspended& operator=(const AppendSuspended&) = delete;
+
+private:
+    int mDescriptor;
+};
+
 } // namespace
 
 std::optional<File> File::OpenOrCreate(const std::string& path) {
-    const int descriptor = open(path.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+    // Non-blocking only for the open itself: a FIFO would otherwise wait for a reader.
+    const int descriptor =
+        open(path.c_str(), O_RDWR | O_CREAT | O_APPEND | O_NONBLOCK | O_CLOEXEC, 0666);
     if (descriptor < 0)
         return Failed<File>();
-    // The log is shared by every user's processes: keep the mode the umask would narrow.
     struct stat info = {};
-    if (fstat(descriptor, &info) == 0 && info.st_uid == geteuid())
+    // A FIFO takes lines only while someone reads it: its writes could wait for ever.
+    const int error = fstat(descriptor, &info) != 0 ? errno : S_ISFIFO(info.st_mode) ? EINVAL : 0;
+    if (error != 0) {
+        close(descriptor);
+        SetLastErrorCode(static_cast<uint32_t>(error));
+        return std::nullopt;
+    }
+    fcntl(descriptor, F_SETFL, O_APPEND);
+    // The log is shared by every user's processes: keep the mode the umask would narrow.
+    if (info.st_uid == geteuid())
         fchmod(descriptor, 0666);
     return File(descriptor);
 }
@@ -72,7 +95,7 @@ std::optional<uint64_t> File::SeekToEnd() {
     return static_cast<uint64_t>(position);
 }
 
-bool File::Write(const void* data, size_t size) {
+bool File::Append(const void* data, size_t size) {
     const auto* bytes = static_cast<const char*>(data);
     while (size > 0) {
         const ssize_t written = write(mDescriptor, bytes, size);
@@ -104,6 +127,8 @@ std::optional<size_t> File::ReadAt(uint64_t offset, void* data, size_t size) con
 }
 
 bool File::WriteAt(uint64_t offset, const void* data, size_t size) {
+    // An appending handle would append whatever the offset (pwrite ignores it then).
+    const AppendSuspended suspended(mDescriptor);
     const auto* bytes = static_cast<const char*>(data);
     while (size > 0) {
         const ssize_t written = pwrite(mDescriptor, bytes, size, static_cast<off_t>(offset));

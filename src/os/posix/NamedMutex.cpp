@@ -16,6 +16,12 @@ namespace os {
 // Lives in a shared-memory object named after the mutex. The object goes away when its last
 // handle closes, as a Windows named mutex does; `users` counts the open handles and
 // `unlinked` tells a late opener that it holds a name already removed.
+//
+// The object belongs to one user and nobody else may open it: whoever can write a
+// process-shared mutex can make its holder's unlock write through pointers of their choosing,
+// or truncate the object under the mapping and crash every holder. So each user's processes
+// share their own object; separate users still write whole lines to one file, since each line
+// is one append.
 struct NamedMutex::Shared {
     pthread_mutex_t mutex;
     uint32_t users;
@@ -28,7 +34,7 @@ namespace {
 // readable; others become a prefix and a hash of the whole name.
 std::string ObjectName(std::string_view name) {
     constexpr size_t kReadableLimit = 200;
-    std::string object = "/kavelin-mutex.";
+    std::string object = "/kavelin-mutex." + std::to_string(geteuid()) + ".";
     if (name.size() <= kReadableLimit && name.find('/') == std::string_view::npos &&
         !name.empty()) {
         object += name;
@@ -58,6 +64,35 @@ bool InitialiseMutex(pthread_mutex_t* mutex) {
     return ok;
 }
 
+// A holder of the bookkeeping lock is a process of the same user; one that keeps it is waited
+// for only so long.
+constexpr uint32_t kOpenWaitMs = 500;
+constexpr uint32_t kCloseWaitMs = 100;
+
+bool LockWithin(int descriptor, uint32_t timeoutMs) {
+    for (uint32_t waited = 0;; ++waited) {
+        if (flock(descriptor, LOCK_EX | LOCK_NB) == 0)
+            return true;
+        if ((errno != EWOULDBLOCK && errno != EINTR) || waited >= timeoutMs)
+            return false;
+        const timespec pause = {0, 1000000L};
+        nanosleep(&pause, nullptr);
+    }
+}
+
+// Refuses anything planted at the name: only a regular file of this user's, unreadable by
+// anyone else, with no other name, and either new or of the mutex's size.
+bool IsOwnObject(const struct stat& info) {
+    return S_ISREG(info.st_mode) && info.st_uid == geteuid() && (info.st_mode & 077) == 0 &&
+           info.st_nlink == 1 &&
+           (info.st_size == 0 || info.st_size == static_cast<off_t>(sizeof(NamedMutex::Shared)));
+}
+
+void Fail(int descriptor, int error) {
+    SetLastErrorCode(static_cast<uint32_t>(error));
+    close(descriptor);
+}
+
 void CloseMapping(int descriptor, NamedMutex::Shared* shared) {
     munmap(shared, sizeof(NamedMutex::Shared));
     close(descriptor);
@@ -70,28 +105,35 @@ std::unique_ptr<NamedMutex> NamedMutex::OpenOrCreate(std::string_view name) {
     // An opener can race the last closer removing the name: it then finds `unlinked` set and
     // opens again, which creates a fresh object.
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const int descriptor = shm_open(objectName.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0666);
+        // No symbolic link is followed, and a FIFO planted at the name cannot block the open.
+        const int descriptor =
+            shm_open(objectName.c_str(), O_RDWR | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC,
+                     S_IRUSR | S_IWUSR);
         if (descriptor < 0)
             break;
-        fchmod(descriptor, 0666);
         // The whole-file lock serialises creation, opening and closing of the shared object.
-        if (flock(descriptor, LOCK_EX) != 0) {
-            SetLastErrorCode(static_cast<uint32_t>(errno));
-            close(descriptor);
+        if (!LockWithin(descriptor, kOpenWaitMs)) {
+            Fail(descriptor, errno == EWOULDBLOCK ? ETIMEDOUT : errno);
             return nullptr;
         }
         struct stat info = {};
-        const bool fresh = fstat(descriptor, &info) == 0 && info.st_size == 0;
+        if (fstat(descriptor, &info) != 0) {
+            Fail(descriptor, errno);
+            return nullptr;
+        }
+        if (!IsOwnObject(info)) {
+            Fail(descriptor, EACCES);
+            return nullptr;
+        }
+        const bool fresh = info.st_size == 0;
         if (fresh && ftruncate(descriptor, sizeof(Shared)) != 0) {
-            SetLastErrorCode(static_cast<uint32_t>(errno));
-            close(descriptor);
+            Fail(descriptor, errno);
             return nullptr;
         }
         void* mapping =
             mmap(nullptr, sizeof(Shared), PROT_READ | PROT_WRITE, MAP_SHARED, descriptor, 0);
         if (mapping == MAP_FAILED) {
-            SetLastErrorCode(static_cast<uint32_t>(errno));
-            close(descriptor);
+            Fail(descriptor, errno);
             return nullptr;
         }
         auto* shared = static_cast<Shared*>(mapping);
@@ -118,7 +160,9 @@ NamedMutex::NamedMutex(int descriptor, Shared* shared, std::string objectName)
       mOpenerProcess(getpid()) {}
 
 NamedMutex::~NamedMutex() {
-    if (mOpenerProcess == getpid() && flock(mDescriptor, LOCK_EX) == 0) {
+    // Without the bookkeeping lock the count stays as it is: the name then outlives its last
+    // handle, which costs a few bytes and nothing else.
+    if (mOpenerProcess == getpid() && LockWithin(mDescriptor, kCloseWaitMs)) {
         if (--mShared->users == 0) {
             mShared->unlinked = 1;
             shm_unlink(mObjectName.c_str());
