@@ -7,7 +7,7 @@ WIN_BUILD ?= build-win64
 CMAKE_FLAGS ?=
 
 .PHONY: all deps build test test-asan bench fuzz format clean
-.PHONY: demo install dll
+.PHONY: demo install dll test-wine
 
 all: build
 
@@ -50,6 +50,10 @@ $(WIN_BUILD)/CMakeCache.txt:
 dll: $(WIN_BUILD)/CMakeCache.txt
 	scripts/install-deps.sh --windows $(WIN_BUILD)/deps
 	cmake --build $(WIN_BUILD) -j $(JOBS)
+
+# kavelin.exe under Wine against the Linux kavelin-device.
+test-wine: dll build
+	tests/wine/kavelin-under-wine.sh $(WIN_BUILD) $(BUILD)
 
 # A short tour of the command-line host against the simulated device; builds only what it needs.
 demo: deps $(BUILD)/CMakeCache.txt
