@@ -68,11 +68,13 @@ std::optional<uint64_t> File::SeekToEnd() {
     return static_cast<uint64_t>(position.QuadPart);
 }
 
-bool File::Write(const void* data, size_t size) {
+bool File::Append(const void* data, size_t size) {
     const auto* bytes = static_cast<const char*>(data);
     while (size > 0) {
+        // Both offsets at their maximum write at the end of the file, wherever it is then.
+        OVERLAPPED end = At(~uint64_t{0});
         DWORD written = 0;
-        if (!WriteFile(HandleOf(mDescriptor), bytes, Chunk(size), &written, nullptr) ||
+        if (!WriteFile(HandleOf(mDescriptor), bytes, Chunk(size), &written, &end) ||
             written == 0)
             return false;
         bytes += written;
