@@ -2,11 +2,12 @@
 JOBS ?= $(shell nproc)
 BUILD ?= build
 ASAN_BUILD ?= build-asan
+TSAN_BUILD ?= build-tsan
 FUZZ_BUILD ?= build-fuzz
 WIN_BUILD ?= build-win64
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build test test-asan bench fuzz format clean
+.PHONY: all deps build test test-asan test-tsan bench fuzz fuzz-run format clean
 .PHONY: demo install dll test-wine
 
 all: build
@@ -30,6 +31,18 @@ test-asan: deps $(ASAN_BUILD)/CMakeCache.txt
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 
+# The suites labelled "threads" (the log, the class table, proxies on separate threads) under
+# ThreadSanitizer; only what they need is built.
+TSAN_TARGETS = kavelin logging_child logging_test logging_shared_file_test \
+	logging_library_load_test os_named_mutex_test test_com access_threads_test
+$(TSAN_BUILD)/CMakeCache.txt:
+	cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKAVELIN_TSAN=ON $(CMAKE_FLAGS)
+
+test-tsan: deps $(TSAN_BUILD)/CMakeCache.txt
+	cmake --build $(TSAN_BUILD) -j $(JOBS) --target $(TSAN_TARGETS)
+	TSAN_OPTIONS="halt_on_error=1 second_deadlock_stack=1 suppressions=$(CURDIR)/tests/tsan.supp" \
+		ctest --test-dir $(TSAN_BUILD) --output-on-failure -j $(JOBS) -L threads
+
 bench: build
 	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; $$b; done
 
@@ -38,6 +51,11 @@ $(FUZZ_BUILD)/CMakeCache.txt:
 
 fuzz: deps $(FUZZ_BUILD)/CMakeCache.txt
 	cmake --build $(FUZZ_BUILD) -j $(JOBS)
+
+# Each target for FUZZ_SECONDS, one after the other (fuzz/run.sh).
+FUZZ_SECONDS ?= 60
+fuzz-run: fuzz
+	fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 # kavelin.dll and kavelin.exe for 64-bit Windows, cross-compiled with mingw-w64; gSOAP's runtime
 # comes from Debian's gsoap source package, unpacked into the build folder.
@@ -70,4 +88,4 @@ format:
 	@git ls-files '*.cpp' '*.h' | grep -v "^src/binding/gsoap/" | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(WIN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(FUZZ_BUILD) $(WIN_BUILD)
