@@ -44,7 +44,16 @@ test-tsan: deps $(TSAN_BUILD)/CMakeCache.txt
 		ctest --test-dir $(TSAN_BUILD) --output-on-failure -j $(JOBS) -L threads
 
 bench: build
+	cmake --build $(BUILD) -j $(JOBS) --target bench_compare
 	@for b in $(BUILD)/bench/bench_*; do echo "== $$b"; $$b; done
+
+# The proxy against a bare gSOAP client, a raw socket, Python, direct connect and playback;
+# BENCH_COMPARE_FLAGS="--long" adds the resident size after 1M calls (see README).
+BENCH_COMPARE_FLAGS ?=
+.PHONY: bench-compare
+bench-compare: deps $(BUILD)/CMakeCache.txt
+	cmake --build $(BUILD) -j $(JOBS) --target bench_compare
+	$(BUILD)/bench/bench_compare $(BENCH_COMPARE_FLAGS)
 
 $(FUZZ_BUILD)/CMakeCache.txt:
 	CC=clang CXX=clang++ cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKAVELIN_FUZZ=ON -DKAVELIN_TESTS=OFF $(CMAKE_FLAGS)

@@ -16,7 +16,7 @@ packages=(
     gsoap libgsoap-dev
     libxml2-dev
     googletest libgtest-dev libgmock-dev
-    libbenchmark-dev
+    libbenchmark-dev python3
     clang libclang-rt-dev clang-format
 )
 if [ -n "$windows_folder" ]; then
