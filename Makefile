@@ -66,20 +66,23 @@ FUZZ_SECONDS ?= 60
 fuzz-run: fuzz
 	fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
-# kavelin.dll and kavelin.exe for 64-bit Windows, cross-compiled with mingw-w64; gSOAP's runtime
-# comes from Debian's gsoap source package, unpacked into the build folder.
+# kavelin.dll, kavelin.exe and the portable test suites for 64-bit Windows, cross-compiled with
+# mingw-w64; gSOAP's runtime comes from Debian's gsoap source package, unpacked into the build
+# folder.
 $(WIN_BUILD)/CMakeCache.txt:
 	scripts/install-deps.sh --windows $(WIN_BUILD)/deps
 	cmake -S . -B $(WIN_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-		-DCMAKE_BUILD_TYPE=RelWithDebInfo -DKAVELIN_TESTS=OFF \
+		-DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DKAVELIN_GSOAP_SOURCE=$(CURDIR)/$(WIN_BUILD)/deps/gsoap/gsoap $(CMAKE_FLAGS)
 
 dll: $(WIN_BUILD)/CMakeCache.txt
 	scripts/install-deps.sh --windows $(WIN_BUILD)/deps
 	cmake --build $(WIN_BUILD) -j $(JOBS)
 
-# kavelin.exe under Wine against the Linux kavelin-device.
+# The portable suites and kavelin.exe under Wine, the latter against the Linux kavelin-device.
 test-wine: dll build
+	WINEPREFIX=$(CURDIR)/$(WIN_BUILD)/wine WINEDEBUG=-all \
+		ctest --test-dir $(WIN_BUILD) --output-on-failure
 	tests/wine/kavelin-under-wine.sh $(WIN_BUILD) $(BUILD)
 
 # A short tour of the command-line host against the simulated device; builds only what it needs.
