@@ -63,7 +63,9 @@ void ReadEveryAnswer(struct soap* soap, const uint8_t* data, size_t size) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    struct soap* soap = soap_new1(SOAP_IO_KEEPALIVE | SOAP_C_UTFSTRING);
+    // The proxy's modes: id and href attributes are not read as references.
+    struct soap* soap = soap_new2(SOAP_IO_KEEPALIVE | SOAP_C_UTFSTRING | SOAP_XML_TREE,
+                                  SOAP_IO_KEEPALIVE | SOAP_C_UTFSTRING);
     soap_set_namespaces(soap, namespaces);
     ReadEveryAnswer(soap, data, size);
     soap_free(soap);

@@ -35,6 +35,18 @@ TEST(ProxyFailureCause, EachFailedExchangeNamesItsOwnCause) {
                            2);
          },
          "the device answered with HTTP status 404", "HTTP 404", 404, nullptr},
+        {"fault whose elements share an id",
+         [](DeviceServer& device) {
+             device.Script("GetData",
+                           {ScriptedAnswer::Kind::Envelope,
+                            "<?xml version=\"1.0\"?><s:Envelope "
+                            "xmlns:s=\"http://schemas.xmlsoap.org/soap/envelope/\"><s:Body>"
+                            "<s:Fault id=\"a\"><faultcode id=\"a\">s:Server</faultcode>"
+                            "<faultstring id=\"a\">busy</faultstring><detail href=\"#a\"/>"
+                            "</s:Fault></s:Body></s:Envelope>"},
+                           2);
+         },
+         "the device answered with a Fault: busy", nullptr, 200, nullptr},
         {"not SOAP",
          [](DeviceServer& device) {
              device.Script("GetData", {ScriptedAnswer::Kind::Envelope, "plain words"}, 2);
