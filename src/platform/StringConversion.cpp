@@ -13,7 +13,7 @@ BSTR NarrowToBstr(const char* narrow) {
 }
 
 BSTR NarrowToBstr(std::string_view narrow) {
-    const std::u16string wide = os::Utf8ToUtf16(narrow);
+    const std::u16string wide = os::NarrowToWide(narrow);
     BSTR result = nullptr;
     if (wide.size() <= UINT_MAX)
         result = SysAllocStringLen(AsOleText(wide.data()), static_cast<unsigned int>(wide.size()));
@@ -25,7 +25,7 @@ BSTR NarrowToBstr(std::string_view narrow) {
 std::string BstrToNarrow(BSTR wide) {
     if (wide == nullptr)
         return std::string();
-    return os::Utf16ToUtf8(std::u16string_view(AsUtf16Text(wide), SysStringLen(wide)));
+    return os::WideToNarrow(std::u16string_view(AsUtf16Text(wide), SysStringLen(wide)));
 }
 
 } // namespace platform

@@ -11,11 +11,11 @@ constexpr char16_t kPrefixNodes[] = u"//PrefixMap/*[local-name()='Prefix' or loc
 constexpr char16_t kFilterNodes[] = u"//FilterOn/*[local-name()='Name' or local-name()='Value']";
 
 std::string Narrow(const std::u16string& text) {
-    return os::Utf16ToUtf8(text);
+    return os::WideToNarrow(text);
 }
 
 bool Load(os::XmlDomDocumentPtr& dom, const std::string& document) {
-    return dom && dom.loadXML(os::Utf8ToUtf16(document));
+    return dom && dom.loadXML(os::NarrowToWide(document));
 }
 
 // Items i and i + 1 for i = 0, 2, 4, ... below the count: a lone last item meets a missing
