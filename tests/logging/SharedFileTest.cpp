@@ -91,4 +91,27 @@ TEST_F(LogTest, ANeighbourKeepingTheLockCostsLinesButNeverHangs) {
     }
 }
 
+TEST_F(LogTest, AForkedChildsLinesCarryItsOwnIds) {
+    const auto path = PathOf("fork.log");
+    ASSERT_EQ(OpenLog(3, File, path.c_str(), 0), 3);
+    Log(3, "parent");
+    const pid_t child = fork();
+    if (child == 0) {
+        Log(3, "child %d", static_cast<int>(gettid()));
+        _exit(0);
+    }
+    const auto status = WaitForChild(child, 30);
+    ASSERT_TRUE(status && WIFEXITED(*status));
+    CloseFully();
+    std::istringstream in(Read(path));
+    std::string parent;
+    std::string forked;
+    std::getline(in, parent);
+    std::getline(in, forked);
+    EXPECT_EQ(AfterFilePrefix(parent, 3, getpid()), "::parent\r");
+    const std::string thread = std::to_string(child);
+    EXPECT_EQ(AfterFilePrefix(forked, 3, static_cast<unsigned>(child)), "::child " + thread + "\r");
+    EXPECT_NE(forked.find(":" + thread + "/3]"), std::string::npos) << forked;
+}
+
 } // namespace
