@@ -1,9 +1,11 @@
 #include "LogSettingCheck.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstring>
+#include <fcntl.h>
 #include <strings.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 #include "os/Registry.h"
 
@@ -63,11 +65,18 @@ std::optional<std::string> LogValueProblem(const std::string& value) {
     if (!LevelLogs(levelField == std::string::npos ? afterPath : afterPath.substr(levelField + 1)))
         return "its level is not a number above 0";
     const std::string path = rest.substr(0, pathEnd);
-    if (std::FILE* opened = std::fopen(path.c_str(), "a")) {
-        std::fclose(opened);
-        return std::nullopt;
-    }
-    return "the file " + path + " cannot be opened: " + std::strerror(errno);
+    // Non-blocking, as the library opens it: a FIFO without a reader fails at once instead of
+    // waiting for one, and one with a reader is no log file either.
+    const int opened =
+        open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (opened < 0)
+        return "the file " + path + " cannot be opened: " + std::strerror(errno);
+    struct stat info = {};
+    const bool fifo = fstat(opened, &info) == 0 && S_ISFIFO(info.st_mode);
+    close(opened);
+    if (fifo)
+        return "the file " + path + " is a FIFO";
+    return std::nullopt;
 }
 
 std::optional<std::string> LogSettingProblem() {
