@@ -49,6 +49,12 @@ void EngineContext::Configure() {
     mSoap.recv_timeout = mTimeouts.ioSeconds;
     // A write to a connection the device has closed must fail, not kill the host's process.
     mSoap.socket_flags = os::kSendFlags;
+    // With no peer the engine falls back to these descriptors (standard input and output): the
+    // host's streams are never ours, so such an exchange fails instead.
+    mSoap.sendfd = -1;
+    mSoap.recvfd = -1;
+    mSoap.transfer_timeout = mTimeouts.transferSeconds;
+    mSoap.recv_maxlength = mTimeouts.maxAnswerBytes;
 }
 
 } // namespace kavelin::proxy

@@ -182,6 +182,14 @@ CPExceptionCause DescribeFailedExchange(struct soap* soap, int status,
     if (IsHttpStatus(soap->status))
         cause.httpStatus = soap->status;
 
+    // Past the cap the engine stops reading as if the answer had ended, and reports whatever
+    // that did to the decoding: the cap is the cause. A declared length over the cap counts too.
+    if (soap->recv_maxlength > 0 &&
+        (soap->count > soap->recv_maxlength || soap->length > soap->recv_maxlength)) {
+        cause.summary =
+            "the answer was too large (over " + std::to_string(soap->recv_maxlength) + " bytes)";
+        return cause;
+    }
     if (error == SOAP_FAULT || error == SOAP_CLI_FAULT || error == SOAP_SVR_FAULT) {
         if (soap->fault != nullptr) {
             if (soap->fault->faultcode != nullptr)

@@ -4,6 +4,8 @@
 #include "platform/Logging.h"
 #include "proxy/BaseSoapProxy.h"
 #include "proxy/ExchangeFailure.h"
+#include "proxy/ServiceUrlForm.h"
+#include "transport/OrvantaDCSPlugin.h"
 
 namespace kavelin::proxy {
 
@@ -48,6 +50,15 @@ std::string BaseSoapProxy::GuardSession() {
 }
 
 bool BaseSoapProxy::RunExchange(const char* operation, const std::function<int()>& call) {
+    // Only a network peer or the data stream may take the exchange: the engine would send a
+    // hostless URL's request to the host's standard output and wait on its standard input.
+    if (soap_lookup_plugin(Soap(), kOrvantaDCSPluginId) == nullptr &&
+        !NamesNetworkPeer(ServiceUrl())) {
+        mLastCause =
+            CauseWithoutExchange("the service URL names no host (http://host[:port]/path)");
+        KV_LOG(1, "%s - error: exchange failed: %s", operation, CauseLogText(mLastCause).c_str());
+        return false;
+    }
     const auto start = std::chrono::steady_clock::now();
     const int status = call();
     if (status == SOAP_OK)
@@ -56,6 +67,10 @@ bool BaseSoapProxy::RunExchange(const char* operation, const std::function<int()
         std::chrono::steady_clock::now() - start);
     mLastCause = DescribeFailedExchange(Soap(), status, elapsed);
     KV_LOG(1, "%s - error: exchange failed: %s", operation, CauseLogText(mLastCause).c_str());
+    // What is left of a failed answer on a kept-alive connection must not be read as the next
+    // answer: the next exchange connects anew.
+    if (soap_valid_socket(Soap()->socket))
+        soap_force_closesock(Soap());
     return false;
 }
 

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <cstring>
+#include <ctime>
 #include <string>
 #include <string_view>
 
@@ -86,8 +87,8 @@ public:
         try {
             if (SUCCEEDED(os::ClassIdFromProgId(kDataStreamProgId, &clsid)) &&
                 FAILED(os::CreateClassInstance(clsid, nullptr, kStreamClassContext,
-                                        IDataStream::kInterfaceId,
-                                        reinterpret_cast<void**>(&created))))
+                                               IDataStream::kInterfaceId,
+                                               reinterpret_cast<void**>(&created))))
                 created = nullptr;
         } catch (...) {
             // A host factory that throws is a creation failure like any other.
@@ -375,7 +376,20 @@ int SendHook(struct soap* soap, const char* bytes, size_t length) {
         [&](DirectConnectState& state) { return state.Send(bytes, length); });
 }
 
+// The engine bounds a whole transfer only on the sockets it reads itself; the stream's reads
+// are bounded one by one, so the whole answer is bounded here.
+bool TransferTimedOut(const struct soap* soap) {
+    return soap->transfer_timeout > 0 &&
+           std::difftime(std::time(nullptr), static_cast<std::time_t>(soap->start)) >
+               static_cast<double>(soap->transfer_timeout);
+}
+
 size_t RecvHook(struct soap* soap, char* buffer, size_t size) {
+    if (TransferTimedOut(soap)) {
+        KV_LOG(1, "OrvantaDCSPlugin::recv - error: the answer took longer than %d s",
+               soap->transfer_timeout);
+        return 0;
+    }
     return WithPluginState<DirectConnectState>(
         soap, kOrvantaDCSPluginId, size_t{0}, size_t{0},
         [&](DirectConnectState& state) { return state.Recv(buffer, size); });

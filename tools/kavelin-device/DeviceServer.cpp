@@ -22,6 +22,7 @@ namespace {
 
 constexpr std::chrono::milliseconds kSlice{50};
 constexpr std::chrono::milliseconds kSendTimeout{5000};
+constexpr std::chrono::milliseconds kDripInterval{250};
 
 // Sleeps for `duration` unless the device stops first; false when it stopped.
 bool SleepUnlessStopped(std::chrono::milliseconds duration, const std::atomic<bool>& stop) {
@@ -205,6 +206,16 @@ bool DeviceServer::Impl::ServeRequest(int fd, const HttpRequest& http, std::size
         }
         return false;
     case Misbehaviour::Scripted:
+        if (decision.script.kind == ScriptedAnswer::Kind::Dripped) {
+            // A device that is alive but never quite done: each byte comes in time for the
+            // reader's per-receive wait.
+            for (const char& byte : decision.script.text) {
+                if (!SendAll(fd, std::string_view(&byte, 1), kSendTimeout, stopping) ||
+                    !SleepUnlessStopped(kDripInterval, stopping))
+                    return false;
+            }
+            return false;
+        }
         if (decision.script.kind == ScriptedAnswer::Kind::RawHttp) {
             // The script's own framing is unknown here, so the connection ends with it.
             SendAll(fd, decision.script.text, kSendTimeout, stopping);

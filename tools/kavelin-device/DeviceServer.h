@@ -62,7 +62,8 @@ struct DeliveryRecord {
 struct ScriptedAnswer {
     enum class Kind {
         Envelope, // a SOAP envelope: sent with a 200 status line and Content-Length
-        RawHttp   // bytes sent unchanged, the status line and headers included
+        RawHttp,  // bytes sent unchanged, the status line and headers included
+        Dripped   // the same, one byte a quarter of a second
     };
     Kind kind = Kind::Envelope;
     std::string text;
