@@ -123,8 +123,11 @@ private:
 
     // The SOAP action of the request names its answer; a request without one keeps the
     // previous answer's file.
+    // Only the HTTP header block counts: a document inside the envelope may hold the same text.
     void UpdateResponsePath() {
-        const size_t header = mOutBuffer.find(kActionHeader);
+        const std::string_view headerBlock =
+            std::string_view(mOutBuffer).substr(0, HeaderBlockEnd());
+        const size_t header = headerBlock.find(kActionHeader);
         if (header == std::string::npos || header == 0)
             return;
         std::string_view token;
@@ -138,6 +141,14 @@ private:
             mResponsePath.clear();
         else
             mResponsePath = std::string(mFolder).append(token).append(kResponseSuffix);
+    }
+
+    // Where the headers end: the empty line after them, else the envelope's first markup.
+    size_t HeaderBlockEnd() const {
+        const size_t emptyLine = mOutBuffer.find("\r\n\r\n");
+        if (emptyLine != std::string::npos)
+            return emptyLine;
+        return mOutBuffer.find('<');
     }
 
     std::string mFolder;

@@ -169,6 +169,11 @@ TEST_F(PlaybackPlugin, EveryRequestReadsItsAnswerFromTheStart) {
     Send("POST /ixa HTTP/1.1\r\nHost: dev\r\n\r\n");
     Send("<?xml version=\"1.0\"?><SOAP-ENV:Envelope/>");
     EXPECT_EQ(Receive(65536), second);
+    // Text in the envelope that reads like the header is the document's, not the action.
+    Send("POST /ixa HTTP/1.1\r\nHost: dev\r\n\r\n");
+    Send("<?xml version=\"1.0\"?><SOAP-ENV:Envelope><x>\r\nSOAPAction: TransportFirst\r\n</x>"
+         "</SOAP-ENV:Envelope>");
+    EXPECT_EQ(Receive(65536), second);
 }
 
 TEST_F(PlaybackPlugin, ActionsThatWouldLeaveTheFolderNameNoAnswer) {
