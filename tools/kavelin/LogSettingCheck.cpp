@@ -1,12 +1,10 @@
 #include "LogSettingCheck.h"
 
-#include <cerrno>
-#include <cstring>
-#include <fcntl.h>
+#include <cstdlib>
 #include <strings.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
+#include "os/File.h"
+#include "os/LastError.h"
 #include "os/Registry.h"
 
 namespace kavelin::cli {
@@ -65,17 +63,9 @@ std::optional<std::string> LogValueProblem(const std::string& value) {
     if (!LevelLogs(levelField == std::string::npos ? afterPath : afterPath.substr(levelField + 1)))
         return "its level is not a number above 0";
     const std::string path = rest.substr(0, pathEnd);
-    // Non-blocking, as the library opens it: a FIFO without a reader fails at once instead of
-    // waiting for one, and one with a reader is no log file either.
-    const int opened =
-        open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_NONBLOCK | O_CLOEXEC, 0666);
-    if (opened < 0)
-        return "the file " + path + " cannot be opened: " + std::strerror(errno);
-    struct stat info = {};
-    const bool fifo = fstat(opened, &info) == 0 && S_ISFIFO(info.st_mode);
-    close(opened);
-    if (fifo)
-        return "the file " + path + " is a FIFO";
+    // Opened as the library opens it: a FIFO is refused at once, without waiting for a reader.
+    if (!os::File::OpenOrCreate(path))
+        return "the file " + path + " cannot be opened: " + os::LastErrorText(os::LastErrorCode());
     return std::nullopt;
 }
 

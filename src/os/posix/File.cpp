@@ -55,8 +55,9 @@ std::optional<File> File::OpenOrCreate(const std::string& path) {
     if (descriptor < 0)
         return Failed<File>();
     struct stat info = {};
-    // A FIFO takes lines only while someone reads it: its writes could wait for ever.
-    const int error = fstat(descriptor, &info) != 0 ? errno : S_ISFIFO(info.st_mode) ? EINVAL : 0;
+    // A FIFO takes lines only while someone reads it: its writes could wait for ever. It is
+    // refused with the error a non-blocking open for writing gives when nobody reads.
+    const int error = fstat(descriptor, &info) != 0 ? errno : S_ISFIFO(info.st_mode) ? ENXIO : 0;
     if (error != 0) {
         close(descriptor);
         SetLastErrorCode(static_cast<uint32_t>(error));

@@ -1,6 +1,7 @@
 #include "os/LastError.h"
 
 #include <cerrno>
+#include <cstring>
 
 namespace os {
 namespace {
@@ -13,6 +14,10 @@ uint32_t LastErrorCode() {
 
 void SetLastErrorCode(uint32_t code) {
     tLastErrorCode = code;
+}
+
+std::string LastErrorText(uint32_t code) {
+    return std::strerror(static_cast<int>(code));
 }
 
 PreservedLastError::PreservedLastError() : mCode(tLastErrorCode), mErrno(errno) {}
