@@ -36,6 +36,9 @@ BaseSoapProxy::~BaseSoapProxy() {
 
 void BaseSoapProxy::Initialize(std::string serviceUrl, CPComPtr<ISessionInfo> sessionInfo) {
     KV_LOG(5, "IBaseSoap::Initialize - Enter");
+    const ProxyUseGuard use(User(), "IBaseSoap::Initialize");
+    if (use.Refused())
+        return;
     // Before the object is replaced, so that ending the session works on the previous one.
     SetServiceUrl(serviceUrl);
     mSessionInfo = sessionInfo;
@@ -61,6 +64,9 @@ void BaseSoapProxy::SetServiceUrl(const std::string& serviceUrl) {
 
 void BaseSoapProxy::SetSessionID(std::string sessionId) {
     KV_LOG(3, "IBaseSoap::SetSessionID - set session id: %s", sessionId.c_str());
+    const ProxyUseGuard use(User(), "IBaseSoap::SetSessionID");
+    if (use.Refused())
+        return;
     if (mSessionInfo) {
         platform::BstrString value(sessionId);
         mSessionInfo->put_SessionID(value.Get());

@@ -8,6 +8,7 @@
 #include "binding/Binding.h"
 #include "kavelin/Kavelin.h"
 #include "proxy/EngineContext.h"
+#include "proxy/ProxyUseGuard.h"
 
 namespace kavelin::proxy {
 
@@ -71,6 +72,8 @@ protected:
         return mEngine.Soap();
     }
     const char* ServiceUrl() const { return mServiceUrl.c_str(); }
+    // Every public operation holds a ProxyUseGuard on it for its whole run.
+    ProxyUser& User() { return mUser; }
 
     // Before every attempt: frees what earlier exchanges decoded, stores the time, points the
     // engine's header at the proxy's header. Requests must therefore be owned by the caller
@@ -113,6 +116,7 @@ private:
     bool mHeaderCarriesSessionId = false;
     bool mHeaderCarriesTimeStamp = false;
     CPExceptionCause mLastCause;
+    ProxyUser mUser;
 };
 
 } // namespace kavelin::proxy

@@ -58,6 +58,7 @@ std::optional<std::string> ListenerPort() {
 std::string BaseSoapProxy::Subscribe(std::string subscriptionInfo, std::string filter,
                                      std::string fallbackAddress) {
     KV_LOG(5, "IBaseSoap::Subscribe - Enter");
+    const ProxyUseGuard use(User(), "IBaseSoap::Subscribe", "Subscribe Failed!!!");
     if (GuardSession().empty())
         FailSubscribe(CauseWithoutExchange(kNoSessionGranted));
 
@@ -139,6 +140,7 @@ std::string BaseSoapProxy::Subscribe(std::string subscriptionInfo, std::string f
 
 void BaseSoapProxy::Unsubscribe(std::string subscriptionId) {
     KV_LOG(5, "IBaseSoap::Unsubscribe - Enter");
+    const ProxyUseGuard use(User(), "IBaseSoap::Unsubscribe", "Unsubscribe Failed!!!");
     if (GuardSession().empty() || subscriptionId.empty()) {
         KV_LOG(1, "IBaseSoap::Unsubscribe - error: subscription id is empty string!!!");
         FailUnsubscribe(CauseWithoutExchange(subscriptionId.empty() ? "the subscription ID is empty"
@@ -162,6 +164,8 @@ void BaseSoapProxy::Unsubscribe(std::string subscriptionId) {
 
 RemoteArray* BaseSoapProxy::GetSupportedEvents() {
     KV_LOG(5, "IBaseSoap::GetSupportedEvents - Enter");
+    const ProxyUseGuard use(User(), "IBaseSoap::GetSupportedEvents",
+                            "GetSupportedEvents Failed!!!");
     if (GuardSession().empty())
         FailGetSupportedEvents(CauseWithoutExchange(kNoSessionGranted));
 

@@ -4,6 +4,7 @@
 #include "proxy/ExchangeFailure.h"
 #include "proxy/ParameterDocuments.h"
 #include "proxy/XDMAccessSoapProxy.h"
+#include "proxy/XdmDocumentCheck.h"
 
 namespace kavelin::proxy {
 
@@ -39,6 +40,7 @@ constexpr ExchangeLines kGetSettableLines{
 
 std::string XDMAccessSoapProxy::GetData(std::string path, std::string prefixMap, int32_t, int32_t) {
     KV_LOG(5, "IXDMAccessSoap::GetData - Enter");
+    const ProxyUseGuard use(User(), "IXDMAccessSoap::GetData", "Get Data Failed!!!");
     if (GuardSession().empty())
         FailGetData(CauseWithoutExchange(kNoSessionGranted));
 
@@ -88,13 +90,19 @@ std::string XDMAccessSoapProxy::GetData(std::string path, std::string prefixMap,
 
 bool XDMAccessSoapProxy::SetData(std::string document, uint8_t resultsDetails, int32_t, int32_t) {
     KV_LOG(5, "IXDMAccessSoap::SetData - Enter");
+    const ProxyUseGuard use(User(), "IXDMAccessSoap::SetData", "Set Data Failed!!!");
     if (GuardSession().empty())
         FailSetData(CauseWithoutExchange(kNoSessionGranted));
     if (document.empty())
         FailSetData(CauseWithoutExchange("the document is empty"));
+    if (const std::optional<std::string> refusal = WhyDocumentCannotBeSent(document)) {
+        KV_LOG(1, "IXDMAccessSoap::SetData - error: unable to send xdm document: %s",
+               refusal->c_str());
+        FailSetData(CauseWithoutExchange(*refusal));
+    }
 
     _ixasd__SetData request;
-    // Written as it stands: the engine's literal writer only reads the text.
+    // Written as it stands (checked above): the engine's literal writer only reads the text.
     request.XDM_USCOREDocument.Ticket.text = document.data();
     request.ResultsDetails = resultsDetails != 0;
     __ixawsdl__SetDataResponse response{};
@@ -109,6 +117,7 @@ bool XDMAccessSoapProxy::SetData(std::string document, uint8_t resultsDetails, i
 
 std::string XDMAccessSoapProxy::GetSettable(int32_t) {
     KV_LOG(5, "IXDMAccessSoap::GetSettable - Enter");
+    const ProxyUseGuard use(User(), "IXDMAccessSoap::GetSettable", "Get Settable Failed!!!");
     if (GuardSession().empty())
         FailGetSettable(CauseWithoutExchange(kNoSessionGranted));
 

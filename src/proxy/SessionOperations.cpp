@@ -53,6 +53,7 @@ void PutProperty(ISessionInfo& sessionInfo, HRESULT (ISessionInfo::*put)(BSTR),
 
 std::string BaseSoapProxy::StartSession() {
     KV_LOG(5, "IBaseSoap::StartSession - Enter");
+    const ProxyUseGuard use(User(), "IBaseSoap::StartSession", "StartSession Failed!!!");
     std::string sessionId;
     ReadSessionInfo(&sessionId);
     if (!sessionId.empty()) {
@@ -128,6 +129,9 @@ std::string BaseSoapProxy::StartSession() {
 
 void BaseSoapProxy::EndSession() {
     KV_LOG(5, "IBaseSoap::EndSession - Enter");
+    const ProxyUseGuard use(User(), "IBaseSoap::EndSession");
+    if (use.Refused())
+        return;
     std::string sessionId;
     ReadSessionInfo(&sessionId);
     if (sessionId.empty()) {

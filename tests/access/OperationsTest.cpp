@@ -232,6 +232,65 @@ TEST(DataAccess, WritesTheDocumentAsGivenAndReadsItBack) {
     EXPECT_EQ(rig.device->RequestCount(), 0u);
 }
 
+// The document goes into the envelope as it stands, so only text that reads as one element
+// there is sent; anything else fails before the exchange, with the reason as its cause.
+TEST(DataAccess, SendsOnlyADocumentThatIsOneWellFormedElement) {
+    struct Case {
+        const char* name;
+        std::string document;
+        const char* cause; // null: sent byte for byte
+    };
+    constexpr char kNotOne[] = "the document is not one well-formed XML element";
+    const Case cases[] = {
+        {"closes the envelope early", "</a></SOAP-ENV:Body></SOAP-ENV:Envelope><x/>", kNotOne},
+        {"element, then an injected one", "<a/></XDM_Document></ixasd:SetData><x/>", kNotOne},
+        {"two elements", "<a/><b/>", kNotOne},
+        {"unclosed", "<a><b></a>", kNotOne},
+        {"text only", "Room 7", kNotOne},
+        {"undefined entity", "<a>&nbsp;</a>", kNotOne},
+        {"document type", "<!DOCTYPE a [<!ENTITY e \"x\">]><a>&e;</a>", kNotOne},
+        {"XML declaration", "<?xml version=\"1.0\"?><a/>",
+         "the document is not one well-formed XML element: it begins with an XML declaration"},
+        {"zero byte", std::string("<a/>\0<b/>", 9),
+         "the document is not one well-formed XML element: it holds a zero byte"},
+        {"plain", "<dd:Printer xmlns:dd=\"urn:x\"><dd:Name>Lab</dd:Name></dd:Printer>", nullptr},
+        {"comment, processing instruction and white space around",
+         "\n<!-- note --><?xml-stylesheet href=\"s\"?>\n<a>1</a>\n", nullptr},
+        {"markup in a CDATA section", "<a><![CDATA[</a></SOAP-ENV:Body>]]></a>", nullptr},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        Rig rig;
+        rig.device->Script("SetData", Answer("<y:SetDataResponse/>"));
+        std::optional<CPExceptionCause> cause;
+        try {
+            EXPECT_TRUE(rig.proxy->SetData(c.document, 0, 0, 0));
+        } catch (const CPException& failure) {
+            EXPECT_STREQ(failure.what(), "Set Data Failed!!!");
+            if (const CPExceptionCause* carried = GetExceptionCause(failure))
+                cause = *carried;
+        }
+        if (c.cause != nullptr) {
+            ASSERT_TRUE(cause);
+            EXPECT_EQ(cause->summary, c.cause);
+            EXPECT_EQ(rig.device->RequestCount(), 0u);
+            EXPECT_EQ(rig.log.Count(1, std::string("IXDMAccessSoap::SetData - error: unable to "
+                                                   "send xdm document: ") +
+                                           c.cause),
+                      1);
+            EXPECT_EQ(rig.log.Count(1, "IXDMAccessSoap::SetData - error: set data failed throwing "
+                                       "exception!!!"),
+                      1);
+            continue;
+        }
+        EXPECT_FALSE(cause) << cause->summary;
+        ASSERT_EQ(rig.device->RequestCount(), 1u);
+        const std::string body = rig.Body(0);
+        EXPECT_NE(body.find("<XDM_Document>" + c.document + "</XDM_Document>"), std::string::npos)
+            << body;
+    }
+}
+
 TEST(RetryRule, RestartsTheSessionOnceAndRepeatsTheRequest) {
     struct Case {
         const char* operation;

@@ -2,6 +2,8 @@
 
 #include <atomic>
 #include <barrier>
+#include <chrono>
+#include <functional>
 #include <string>
 #include <thread>
 #include <vector>
@@ -67,6 +69,106 @@ TEST(SeparateProxies, RunOnSeparateThreadsWithoutInterfering) {
     EXPECT_EQ(right, kThreads * kRounds);
     EXPECT_EQ(log.Count(5, "IXDMAccessSoap::GetData - Enter"), kThreads * kRounds);
     EXPECT_EQ(log.Count(5, "IXDMAccessSoap::GetData - Exit"), kThreads * kRounds);
+}
+
+// While one thread waits for a slow device inside a proxy, every call of a second thread on
+// that proxy is refused at once and sends nothing; the first call still gets its answer, and
+// the proxy serves the next thread afterwards.
+TEST(OneProxy, RefusesASecondThreadWhileACallIsInside) {
+    os::RegisterXmlDomClass();
+    DeviceOptions options;
+    options.requireSession = false;
+    auto device = StartDevice(options);
+    RecordingSessionInfo* info = nullptr;
+    CPComPtr<ISessionInfo> held = NewSessionInfo(&info);
+    info->PresetSessionId(u"S-first");
+    ProxyHandle proxy = MakeProxy();
+    proxy->Initialize(device->XdmServiceUrl(), held);
+    const std::string map =
+        std::string("<PrefixMap><Prefix>p</Prefix><URL>") + kDictionary + "</URL></PrefixMap>";
+    const std::string xpath = "string(//p:Identity/p:Model)";
+    const std::string model = proxy->GetData(xpath, map, 0, 0);
+    ASSERT_FALSE(model.empty());
+
+    struct Call {
+        const char* operation;
+        const char* failure; // null: the operation throws nothing and returns without effect
+        std::function<void(IXDMAccessSoap&)> run;
+    };
+    const Call calls[] = {
+        {"IXDMAccessSoap::GetData", "Get Data Failed!!!",
+         [](IXDMAccessSoap& p) { p.GetData("/", "", 0, 0); }},
+        {"IXDMAccessSoap::SetData", "Set Data Failed!!!",
+         [](IXDMAccessSoap& p) { p.SetData("<a/>", 0, 0, 0); }},
+        {"IXDMAccessSoap::GetSettable", "Get Settable Failed!!!",
+         [](IXDMAccessSoap& p) { p.GetSettable(0); }},
+        {"IBaseSoap::StartSession", "StartSession Failed!!!",
+         [](IXDMAccessSoap& p) { p.StartSession(); }},
+        {"IBaseSoap::Subscribe", "Subscribe Failed!!!",
+         [](IXDMAccessSoap& p) {
+             p.Subscribe("<S><EventName>e</EventName></S>", "", "http://127.0.0.1:9/cb");
+         }},
+        {"IBaseSoap::Unsubscribe", "Unsubscribe Failed!!!",
+         [](IXDMAccessSoap& p) { p.Unsubscribe("sub-1"); }},
+        {"IBaseSoap::GetSupportedEvents", "GetSupportedEvents Failed!!!",
+         [](IXDMAccessSoap& p) { p.GetSupportedEvents(); }},
+        {"IBaseSoap::EndSession", nullptr, [](IXDMAccessSoap& p) { p.EndSession(); }},
+        {"IBaseSoap::SetSessionID", nullptr, [](IXDMAccessSoap& p) { p.SetSessionID("S-other"); }},
+        {"IBaseSoap::Initialize", nullptr,
+         [](IXDMAccessSoap& p) { p.Initialize("http://127.0.0.1:9/", CPComPtr<ISessionInfo>()); }},
+    };
+
+    LogCapture log;
+    device->ClearRequests();
+    device->SetDelay(std::chrono::milliseconds(2000));
+    std::atomic<bool> firstDone{false};
+    std::string firstAnswer;
+    std::thread first([&] {
+        try {
+            firstAnswer = proxy->GetData(xpath, map, 0, 0);
+        } catch (const CPException& failure) {
+            firstAnswer = failure.what();
+        }
+        firstDone = true;
+    });
+    ASSERT_TRUE(device->WaitForRequests(1, std::chrono::seconds(10)));
+    for (const Call& call : calls) {
+        SCOPED_TRACE(call.operation);
+        std::string outcome = "returned";
+        try {
+            call.run(*proxy);
+        } catch (const CPException& failure) {
+            outcome = failure.what();
+            const CPExceptionCause* cause = GetExceptionCause(failure);
+            ASSERT_NE(cause, nullptr);
+            EXPECT_EQ(cause->summary, "another thread is using this proxy");
+        }
+        EXPECT_EQ(outcome, call.failure != nullptr ? call.failure : "returned");
+        EXPECT_EQ(log.Count(1, std::string(call.operation) +
+                                   " - error: another thread is using this proxy, call "
+                                   "refused!!!"),
+                  1);
+    }
+    // The refusals must have met the first call inside; otherwise this proves nothing.
+    EXPECT_FALSE(firstDone.load());
+    first.join();
+    device->SetDelay(std::chrono::milliseconds(0));
+    EXPECT_EQ(firstAnswer, model);
+    EXPECT_EQ(Operations(*device), std::vector<std::string>{"GetData"});
+    EXPECT_EQ(info->SessionId(), u"S-first");
+
+    // Handed on in turn, the proxy serves another thread with its URL and session unchanged.
+    std::string later;
+    std::thread next([&] {
+        try {
+            later = proxy->GetData(xpath, map, 0, 0);
+        } catch (const CPException& failure) {
+            later = failure.what();
+        }
+    });
+    next.join();
+    EXPECT_EQ(later, model);
+    EXPECT_EQ(Operations(*device), (std::vector<std::string>{"GetData", "GetData"}));
 }
 
 } // namespace
