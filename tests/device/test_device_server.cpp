@@ -431,5 +431,24 @@ TEST(DeviceServerLimits, TurnsAwayConnectionsBeyondTheBound) {
     EXPECT_EQ(second.Read().status, 503);
 }
 
+// A device that serves for days keeps only its latest requests, so its memory stays flat;
+// the count still says how many came.
+TEST(DeviceServerLimits, KeepsTheLatestRequestsAndCountsThemAll) {
+    DeviceOptions options;
+    options.journalCapacity = 3;
+    options.requireSession = false;
+    DeviceServer device(options);
+    ASSERT_TRUE(device.Start()) << device.LastError();
+    RawHttpClient client = RawHttpClient::Tcp(device.Port());
+    for (int i = 0; i < 5; ++i)
+        EXPECT_EQ(client.Post(Envelope(GetDataBody(std::to_string(i))), "GetData").status, 200);
+    EXPECT_EQ(device.RequestCount(), 5u);
+    EXPECT_TRUE(device.WaitForRequests(5, std::chrono::milliseconds(0)));
+    std::vector<std::string> kept;
+    for (const RecordedRequest& request : device.Requests())
+        kept.push_back(ElementText(request.body, "Path"));
+    EXPECT_EQ(kept, (std::vector<std::string>{"2", "3", "4"}));
+}
+
 } // namespace
 } // namespace kavelin::device

@@ -138,6 +138,10 @@ TEST_F(KavelinProgram, FailedOperationsExitWithOneAndTheFailureTextCodeAndCause)
     std::ofstream(waitOneSecond) << "Windows Registry Editor Version 5.00\r\n\r\n"
                                     "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\r\n"
                                     "\"IOTimeout\"=\"1\"\r\n";
+    const std::string transferTwoSeconds = mFolder + "/transfer.reg";
+    std::ofstream(transferTwoSeconds) << "Windows Registry Editor Version 5.00\r\n\r\n"
+                                         "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\r\n"
+                                         "\"TransferTimeout\"=\"2\"\r\n";
     const std::string readOnly =
         "<dd:Printer xmlns:dd=\"http://schemas.orvanta.example/schemas/imaging/con/"
         "dictionaries/1.0/\"><dd:Identity><dd:Model>X</dd:Model></dd:Identity></dd:Printer>";
@@ -181,6 +185,24 @@ TEST_F(KavelinProgram, FailedOperationsExitWithOneAndTheFailureTextCodeAndCause)
          {},
          "StartSession Failed!!!",
          "timed out after 1 s"},
+        {"answer dripped past the transfer bound",
+         {"--drip", "GetData:2"},
+         {"--registry", transferTwoSeconds, "get-data", "/"},
+         {},
+         "Get Data Failed!!!",
+         "timed out after 2 s"},
+        {"answer past the default size cap",
+         {"--oversize", "GetData:2"},
+         {"get-data", "/"},
+         {},
+         "Get Data Failed!!!",
+         "the answer was too large (over 67108864 bytes)"},
+        {"document that would close the envelope early",
+         {},
+         {"set-data", "-"},
+         "</a></SOAP-ENV:Body></SOAP-ENV:Envelope><x/>",
+         "Set Data Failed!!!",
+         "the document is not one well-formed XML element"},
         {"unknown subscription",
          {},
          {"unsubscribe", "no-such-id"},
@@ -258,6 +280,7 @@ TEST_F(KavelinProgram, GetDataPrintsTheAnswerAsSentOrOneNodeALine) {
 struct UsageCase {
     std::vector<std::string> arguments;
     const char* message;
+    std::string input = {};
 };
 
 TEST_F(KavelinProgram, UsageErrorsExitWithTwoBeforeAnyDeviceIsContacted) {
@@ -278,6 +301,13 @@ TEST_F(KavelinProgram, UsageErrorsExitWithTwoBeforeAnyDeviceIsContacted) {
         {{"events", "--url", "http://:80/"}, "it names no host"},
         {{"events", "--results-details"}, "unknown option --results-details"},
         {{"set-data", "/nonexistent/doc.xml"}, "cannot read /nonexistent/doc.xml"},
+        // Documents are read up to a bound: an endless input is refused, not held in memory.
+        {{"set-data", "/dev/zero"}, "/dev/zero is larger than 67108864 bytes"},
+        {{"get-data", "/", "--prefix-map", "/dev/zero"}, "/dev/zero is larger than 67108864"},
+        {{"subscribe", "--info", "/dev/zero"}, "/dev/zero is larger than 67108864 bytes"},
+        {{"set-data", "-"},
+         "standard input is larger than 67108864 bytes",
+         std::string(64 * 1024 * 1024 + 1, ' ')},
         {{"events", "--registry", "/nonexistent.reg"}, "cannot read registry file"},
         {{"subscribe", "--event", std::string("a\x01") + "b", "--fallback", "x"},
          "control character"},
@@ -287,7 +317,7 @@ TEST_F(KavelinProgram, UsageErrorsExitWithTwoBeforeAnyDeviceIsContacted) {
         // A URL nobody listens on: reaching it would fail with 1, not 2.
         std::vector<std::string> arguments = c.arguments;
         mEnvironment.set["KAVELIN_URL"] = "http://127.0.0.1:1/";
-        const RunResult run = Kavelin(arguments);
+        const RunResult run = Kavelin(arguments, c.input);
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_THAT(run.err, HasSubstr(c.message));
         EXPECT_THAT(run.out, IsEmpty());

@@ -4,6 +4,7 @@
 #include "HttpRequestReader.h"
 #include "Journal.h"
 #include "OperationHandler.h"
+#include "SlowAndLargeAnswers.h"
 #include "SoapAnswers.h"
 #include "SocketIo.h"
 #include "UsageSimulation.h"
@@ -22,21 +23,6 @@ namespace {
 
 constexpr std::chrono::milliseconds kSlice{50};
 constexpr std::chrono::milliseconds kSendTimeout{5000};
-constexpr std::chrono::milliseconds kDripInterval{250};
-
-// Sleeps for `duration` unless the device stops first; false when it stopped.
-bool SleepUnlessStopped(std::chrono::milliseconds duration, const std::atomic<bool>& stop) {
-    const auto deadline = std::chrono::steady_clock::now() + duration;
-    while (!stop.load()) {
-        const auto left = deadline - std::chrono::steady_clock::now();
-        if (left <= std::chrono::steady_clock::duration::zero()) {
-            return true;
-        }
-        std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(left, kSlice));
-    }
-    return false;
-}
-
 // "urn:#GetData", "#urn:GetData" and "GetData" all name GetData.
 std::string OperationFromAction(const std::string& action) {
     const auto cut = action.find_last_of("#:/");
@@ -59,7 +45,8 @@ struct DeviceServer::Impl {
     };
 
     explicit Impl(DeviceOptions opts)
-        : options(std::move(opts)), delivery(options.deliveryTimeout, deliveries),
+        : options(std::move(opts)), requests(options.journalCapacity),
+          deliveries(options.journalCapacity), delivery(options.deliveryTimeout, deliveries),
           handler(state, delivery, options.requireSession) {}
 
     void AcceptLoop();
@@ -207,13 +194,7 @@ bool DeviceServer::Impl::ServeRequest(int fd, const HttpRequest& http, std::size
         return false;
     case Misbehaviour::Scripted:
         if (decision.script.kind == ScriptedAnswer::Kind::Dripped) {
-            // A device that is alive but never quite done: each byte comes in time for the
-            // reader's per-receive wait.
-            for (const char& byte : decision.script.text) {
-                if (!SendAll(fd, std::string_view(&byte, 1), kSendTimeout, stopping) ||
-                    !SleepUnlessStopped(kDripInterval, stopping))
-                    return false;
-            }
+            SendDripped(fd, decision.script.text, stopping);
             return false;
         }
         if (decision.script.kind == ScriptedAnswer::Kind::RawHttp) {
@@ -227,8 +208,12 @@ bool DeviceServer::Impl::ServeRequest(int fd, const HttpRequest& http, std::size
         answer = handler.Fault(false, "injected fault for " + operation, "ServiceException",
                                "InternalError");
         break;
+    case Misbehaviour::Oversize:
+        SendOversizeAnswer(fd, stopping);
+        return false;
     case Misbehaviour::None:
     case Misbehaviour::CloseMidAnswer:
+    case Misbehaviour::Drip:
         if (!parsed) {
             answer = handler.Fault(true, "malformed request: " + parseError, "ServiceException",
                                    "InvalidParameter");
@@ -241,6 +226,11 @@ bool DeviceServer::Impl::ServeRequest(int fd, const HttpRequest& http, std::size
         break;
     }
     const std::string bytes = HttpResponse(answer.httpStatus, answer.envelope, http.keepAlive);
+    if (decision.what == Misbehaviour::Drip) {
+        // The device's own answer, alive but never quite done; the connection ends with it.
+        SendDripped(fd, bytes, stopping);
+        return false;
+    }
     if (decision.what == Misbehaviour::CloseMidAnswer) {
         SendAll(fd, std::string_view(bytes).substr(0, bytes.size() / 2), kSendTimeout, stopping);
         return false;
@@ -351,6 +341,12 @@ void DeviceServer::CloseMidAnswerNext(const std::string& operation, int count) {
 }
 void DeviceServer::NeverAnswerNext(const std::string& operation, int count) {
     mImpl->state.faults.Add(Misbehaviour::NeverAnswer, operation, count, {});
+}
+void DeviceServer::DripNext(const std::string& operation, int count) {
+    mImpl->state.faults.Add(Misbehaviour::Drip, operation, count, {});
+}
+void DeviceServer::OversizeNext(const std::string& operation, int count) {
+    mImpl->state.faults.Add(Misbehaviour::Oversize, operation, count, {});
 }
 void DeviceServer::SetDelay(std::chrono::milliseconds delay) {
     mImpl->state.faults.SetDelay(delay);

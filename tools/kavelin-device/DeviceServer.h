@@ -34,6 +34,9 @@ struct DeviceOptions {
     bool requireSession = true;
     // Print one line per request to standard error.
     bool verbose = false;
+    // How many of the latest requests and of the latest event deliveries are kept for
+    // Requests() and Deliveries(); older ones are dropped, but still counted.
+    std::size_t journalCapacity = 4096;
 };
 
 // One request as it arrived, in arrival order.
@@ -113,9 +116,13 @@ public:
     void FailNext(const std::string& operation, int count);           // SOAP Fault (HTTP 500)
     void CloseMidAnswerNext(const std::string& operation, int count); // half an answer, close
     void NeverAnswerNext(const std::string& operation, int count);    // silent until Stop
-    void SetDelay(std::chrono::milliseconds delay);                   // before every answer
-    void SetOmitSessionTicket(bool omit);  // StartSessionResponse without its result
-    void SetOmitSubscriptionId(bool omit); // SubscribeResponse without its result
+    // The device's own answer, one byte a quarter of a second, then the connection closes.
+    void DripNext(const std::string& operation, int count);
+    // A 65 MiB answer (kOversizeAnswerBytes), past a client's default 64 MiB cap.
+    void OversizeNext(const std::string& operation, int count);
+    void SetDelay(std::chrono::milliseconds delay); // before every answer
+    void SetOmitSessionTicket(bool omit);           // StartSessionResponse without its result
+    void SetOmitSubscriptionId(bool omit);          // SubscribeResponse without its result
     // Answer StartSession, Subscribe, GetSupportedEvents and GetData with the alternate
     // result element name "return".
     void SetUseReturnElement(bool useReturn);
@@ -124,8 +131,9 @@ public:
     void Script(const std::string& operation, ScriptedAnswer answer, int count = kAlways);
     void ClearFaults(); // every control above back to normal behaviour
 
-    // Recording.
+    // Recording: the latest DeviceOptions::journalCapacity requests and deliveries.
     std::vector<RecordedRequest> Requests() const;
+    // Requests received since the last ClearRequests, the dropped ones included.
     std::size_t RequestCount() const;
     // Waits until at least `count` requests have been recorded; false on timeout or stop.
     bool WaitForRequests(std::size_t count, std::chrono::milliseconds timeout) const;

@@ -10,7 +10,7 @@
 // The misbehaviour the device has been told to show, consulted once per request.
 namespace kavelin::device {
 
-enum class Misbehaviour { None, SoapFault, CloseMidAnswer, NeverAnswer, Scripted };
+enum class Misbehaviour { None, SoapFault, CloseMidAnswer, NeverAnswer, Drip, Oversize, Scripted };
 
 struct FaultDecision {
     Misbehaviour what = Misbehaviour::None;

@@ -11,6 +11,9 @@
 #include <sys/un.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <thread>
+
 namespace kavelin::device {
 
 namespace {
@@ -195,6 +198,19 @@ Socket ConnectLoopback(std::uint16_t port, std::chrono::milliseconds timeout,
         }
     }
     return sock;
+}
+
+bool SleepUnlessStopped(std::chrono::milliseconds duration, const std::atomic<bool>& stop) {
+    const auto deadline = std::chrono::steady_clock::now() + duration;
+    while (!stop.load()) {
+        const auto left = deadline - std::chrono::steady_clock::now();
+        if (left <= std::chrono::steady_clock::duration::zero()) {
+            return true;
+        }
+        std::this_thread::sleep_for(
+            std::min<std::chrono::steady_clock::duration>(left, kPollSlice));
+    }
+    return false;
 }
 
 } // namespace kavelin::device

@@ -39,6 +39,9 @@ WaitResult WaitWritable(int fd, std::chrono::milliseconds timeout, const std::at
 bool SendAll(int fd, std::string_view bytes, std::chrono::milliseconds timeout,
              const std::atomic<bool>& stop);
 
+// Sleeps for `duration` unless `stop` is set first; false when it was.
+bool SleepUnlessStopped(std::chrono::milliseconds duration, const std::atomic<bool>& stop);
+
 // Listening sockets. On failure the Socket is invalid and `error` says why.
 Socket ListenTcpLoopback(std::uint16_t port, std::uint16_t* boundPort, std::string* error);
 Socket ListenUnix(const std::string& path, std::string* error);

@@ -32,6 +32,8 @@ constexpr OptionHelp kOptionHelp[] = {
     {"--data FILE", "the XDM document to serve instead of the built-in sample printer"},
     {"--duration SECONDS", "stop after this long (default 0: until SIGINT or SIGTERM)"},
     {"--fail OP:N", "a SOAP Fault (HTTP 500) for the next N requests of OP (empty: any); repeats"},
+    {"--drip OP:N", "send the answer to the next N requests of OP one byte every 250 ms"},
+    {"--oversize OP:N", "a 65 MiB answer (over a client's 64 MiB cap) to the next N of OP"},
     {"--delay MS", "wait this many milliseconds before every answer"},
     {"--simulate-usage SECONDS", "print on this period: consumables run low, counters rise"},
     {"-v", "one line per request on standard error"},
@@ -70,10 +72,33 @@ bool ParseSeconds(const char* text, double max, std::chrono::milliseconds* value
     return true;
 }
 
+// A fault option, OP:N: the next N requests of OP ("" = any) misbehave as it says.
 struct Failure {
+    std::string option;
     std::string operation;
     int count;
 };
+
+constexpr const char* kFailureOptions[] = {"--fail", "--drip", "--oversize"};
+
+bool IsFailureOption(const std::string& arg) {
+    for (const char* option : kFailureOptions) {
+        if (arg == option) {
+            return true;
+        }
+    }
+    return false;
+}
+
+void Apply(const Failure& failure, kavelin::device::DeviceServer& device) {
+    if (failure.option == "--drip") {
+        device.DripNext(failure.operation, failure.count);
+    } else if (failure.option == "--oversize") {
+        device.OversizeNext(failure.operation, failure.count);
+    } else {
+        device.FailNext(failure.operation, failure.count);
+    }
+}
 
 } // namespace
 
@@ -109,7 +134,7 @@ int main(int argc, char** argv) {
         } else if (arg == "--delay" && hasValue && ParseNumber(argv[++i], 600000, &delay)) {
         } else if (arg == "--simulate-usage" && hasValue &&
                    ParseSeconds(argv[++i], 3600, &options.usagePeriod)) {
-        } else if (arg == "--fail" && hasValue) {
+        } else if (IsFailureOption(arg) && hasValue) {
             const std::string failureText = argv[++i];
             const auto colon = failureText.rfind(':');
             if (colon == std::string::npos ||
@@ -117,7 +142,7 @@ int main(int argc, char** argv) {
                 Usage();
                 return 2;
             }
-            failures.push_back({failureText.substr(0, colon), static_cast<int>(number)});
+            failures.push_back({arg, failureText.substr(0, colon), static_cast<int>(number)});
         } else {
             Usage();
             return 2;
@@ -130,7 +155,7 @@ int main(int argc, char** argv) {
         return 1;
     }
     for (const Failure& failure : failures) {
-        device.FailNext(failure.operation, failure.count);
+        Apply(failure, device);
     }
     device.SetDelay(std::chrono::milliseconds(delay));
 

@@ -1,10 +1,10 @@
 #include "RequestDocuments.h"
 
 #include <cerrno>
+#include <cstddef>
 #include <cstring>
 #include <fstream>
 #include <iostream>
-#include <iterator>
 
 #include "ParameterDocuments.h"
 #include "UsageError.h"
@@ -13,15 +13,41 @@ namespace kavelin::cli {
 
 namespace {
 
+// The same bound as the library's default answer cap: a document past it is no request a
+// device would take, and an endless input (/dev/zero, a pipe that never ends) must not run
+// the host out of memory.
+constexpr std::size_t kMaxInputBytes = 64 * 1024 * 1024;
+constexpr std::size_t kReadPiece = 64 * 1024;
+
+// The whole of `in`, or false once it holds more than kMaxInputBytes.
+bool ReadAtMostTheBound(std::istream& in, std::string& text) {
+    char piece[kReadPiece];
+    while (in.read(piece, sizeof piece) || in.gcount() > 0) {
+        if (text.size() + static_cast<std::size_t>(in.gcount()) > kMaxInputBytes)
+            return false;
+        text.append(piece, static_cast<std::size_t>(in.gcount()));
+    }
+    return true;
+}
+
+std::string TooLarge(const std::string& name) {
+    return name + " is larger than " + std::to_string(kMaxInputBytes) +
+           " bytes (64 MiB), the largest document kavelin sends";
+}
+
 // "-" is standard input.
 std::string ReadInputFile(const std::string& path, Command command) {
-    if (path == "-")
-        return std::string(std::istreambuf_iterator<char>(std::cin),
-                           std::istreambuf_iterator<char>());
+    std::string text;
+    if (path == "-") {
+        if (!ReadAtMostTheBound(std::cin, text))
+            throw UsageError(TooLarge("standard input"), command);
+        return text;
+    }
     std::ifstream file(path, std::ios::binary);
     if (!file)
         throw UsageError("cannot read " + path + ": " + std::strerror(errno), command);
-    std::string text((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
+    if (!ReadAtMostTheBound(file, text))
+        throw UsageError(TooLarge(path), command);
     if (file.bad())
         throw UsageError("cannot read " + path, command);
     return text;
