@@ -410,10 +410,15 @@ TEST_F(KavelinProgram, AnInterruptedRunRemovesItsTemporaryFolder) {
 TEST_F(KavelinProgram, TheDeviceProgramExplainsEachOptionAndExitsZero) {
     const RunResult run = RunProgram(KAVELIN_DEVICE_PROGRAM, {"--help"}, mEnvironment);
     EXPECT_EQ(run.exitCode, 0);
-    for (const char* option : {"--port N", "--unix PATH", "--data FILE", "--duration SECONDS",
-                               "--fail OP:N", "--delay MS", "-v "})
+    for (const char* option :
+         {"--port N", "--unix PATH", "--data FILE", "--duration SECONDS", "--fail OP:N",
+          "--drip OP:N", "--oversize OP:N", "--delay MS", "-v "})
         EXPECT_THAT(run.out, HasSubstr(std::string("  ") + option)) << option;
-    EXPECT_EQ(RunProgram(KAVELIN_DEVICE_PROGRAM, {"--no-such-option"}, mEnvironment).exitCode, 2);
+    const std::vector<std::vector<std::string>> refused = {
+        {"--no-such-option"}, {"--drip", "GetData"}, {"--data", "/dev/zero"}};
+    for (const std::vector<std::string>& arguments : refused)
+        EXPECT_EQ(RunProgram(KAVELIN_DEVICE_PROGRAM, arguments, mEnvironment).exitCode, 2)
+            << arguments[0];
 }
 
 TEST_F(KavelinProgram, RepeatRunsTheOperationOnOneProxyAndOneSession) {

@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <cstring>
 #include <fstream>
-#include <sstream>
 #include <string>
 #include <thread>
 
@@ -72,6 +71,21 @@ bool ParseSeconds(const char* text, double max, std::chrono::milliseconds* value
     return true;
 }
 
+// A data model past this is no printer's; an endless file (/dev/zero) must not exhaust memory.
+constexpr std::size_t kMaxDataModelBytes = 64 * 1024 * 1024;
+
+// The whole of `in` into `text`; false on a read error or past kMaxDataModelBytes.
+bool ReadDataModel(std::istream& in, std::string& text) {
+    char piece[64 * 1024];
+    while (in.read(piece, sizeof piece) || in.gcount() > 0) {
+        if (text.size() + static_cast<std::size_t>(in.gcount()) > kMaxDataModelBytes) {
+            return false;
+        }
+        text.append(piece, static_cast<std::size_t>(in.gcount()));
+    }
+    return !in.bad();
+}
+
 // A fault option, OP:N: the next N requests of OP ("" = any) misbehave as it says.
 struct Failure {
     std::string option;
@@ -122,13 +136,11 @@ int main(int argc, char** argv) {
             options.unixPath = argv[++i];
         } else if (arg == "--data" && hasValue) {
             std::ifstream file(argv[++i], std::ios::binary);
-            std::ostringstream text;
-            text << file.rdbuf();
-            if (!file || text.str().empty()) {
-                std::fprintf(stderr, "kavelin-device: cannot read %s\n", argv[i]);
+            if (!file || !ReadDataModel(file, options.xdmText) || options.xdmText.empty()) {
+                std::fprintf(stderr, "kavelin-device: cannot read %s (at most %zu bytes)\n",
+                             argv[i], kMaxDataModelBytes);
                 return 2;
             }
-            options.xdmText = text.str();
         } else if (arg == "--duration" && hasValue &&
                    ParseNumber(argv[++i], 7 * 24 * 3600, &duration)) {
         } else if (arg == "--delay" && hasValue && ParseNumber(argv[++i], 600000, &delay)) {
