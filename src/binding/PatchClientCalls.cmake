@@ -1,10 +1,11 @@
 # Adjusts the generated client calls where soapcpp2's shape differs from the exchange the
-# devices expect. Run as: cmake -DFILE=<soapClient.cpp> -P this file.
-file(READ ${FILE} calls)
-# Literal answers: the first element of the Body, whatever its name.
-string(REPLACE "soap_inliteral(soap, \"XML\", (char**)__literalAnswer)"
-               "soap_inliteral(soap, NULL, (char**)__literalAnswer)" calls "${calls}")
-# A failed decode is a Fault only when the mismatch is directly inside the Body.
-string(REPLACE "return soap_recv_fault(soap, 0);" "return soap_recv_fault_in_body(soap);"
-               calls "${calls}")
-file(WRITE ${FILE} "${calls}")
+# devices expect; each adjustment must occur exactly as often as it says.
+# Run as: cmake -DFILE=<soapClient.cpp> -P this file.
+include(${CMAKE_CURRENT_LIST_DIR}/CountedPatches.cmake)
+# Literal answers (EndSession, Unsubscribe, Deliver): the first element of the Body, whatever
+# its name.
+counted_patch("soap_inliteral(soap, \"XML\", (char**)__literalAnswer)"
+              "soap_inliteral(soap, NULL, (char**)__literalAnswer)" 3)
+# A failed decode is a Fault only when the mismatch is directly inside the Body (every call).
+counted_patch("return soap_recv_fault(soap, 0);" "return soap_recv_fault_in_body(soap);" 26)
+apply_counted_patches(${FILE})

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,5 +25,9 @@ std::vector<Ipv4Interface> Ipv4Interfaces();
 std::optional<std::string> FirstIPv4Address();
 
 std::optional<std::string> LocalHostName();
+
+// The local address of a connected IPv4 socket (the address its peer already reaches this
+// computer at), in dotted form; none for another kind of socket or an unbound one.
+std::optional<std::string> SocketLocalIPv4Address(uintptr_t socket);
 
 } // namespace os

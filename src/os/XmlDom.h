@@ -1,8 +1,11 @@
 #pragma once
 
 #include <cstdint>
+#include <string>
+#include <string_view>
 
 #include "kavelin/ComBase.h"
+#include "os/XmlDomDocumentType.h"
 
 // The XML DOM component "MSXML2.DOMDocument.4.0": the interfaces and members that the
 // library calls, in the shapes of the Windows DOM. Texts cross as BSTR both ways; a null BSTR
@@ -43,6 +46,12 @@ inline HRESULT HardenDocument(IXMLDOMDocument2* document) {
     if (SUCCEEDED(result))
         result = document->put_validateOnParse(VARIANT_FALSE);
     return result;
+}
+
+// ProhibitDTD refuses every DOCTYPE; one that declares nothing is taken out first, so the
+// platform's DOM loads the same documents as the stand-in.
+inline std::u16string TextToLoad(std::u16string_view text) {
+    return WithoutEmptyDocumentType(text);
 }
 
 inline HRESULT SetTextProperty(IXMLDOMDocument2* document, BSTR name, BSTR value) {
@@ -104,6 +113,11 @@ using XmlDomLength = int32_t;
 // The stand-in never reads a DTD nor fetches anything.
 inline HRESULT HardenDocument(IXMLDOMDocument2*) {
     return S_OK;
+}
+
+// The stand-in applies the DOCTYPE rule itself.
+inline std::u16string_view TextToLoad(std::u16string_view text) {
+    return text;
 }
 
 inline HRESULT SetTextProperty(IXMLDOMDocument2* document, BSTR name, BSTR value) {

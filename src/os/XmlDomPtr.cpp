@@ -85,7 +85,7 @@ HRESULT XmlDomDocumentPtr::CreateInstance() {
 
 bool XmlDomDocumentPtr::loadXML(std::u16string_view text) {
     IXMLDOMDocument2* document = Present(mDocument);
-    const BstrArgument argument(text);
+    const BstrArgument argument(TextToLoad(text));
     VARIANT_BOOL loaded = VARIANT_FALSE;
     const HRESULT result = document->loadXML(argument.Get(), &loaded);
     return SUCCEEDED(result) && loaded == VARIANT_TRUE;

@@ -1,6 +1,7 @@
 #include "os/XmlDomTree.h"
 
 #include "os/Text.h"
+#include "os/XmlDomDocumentType.h"
 
 #include <libxml/parser.h>
 #include <libxml/xpath.h>
@@ -20,8 +21,9 @@ constexpr int kParseOptions =
 
 void IgnoreError(void*, xmlErrorPtr) {}
 
-// A document type declaration stops the parse at once: its entities are what entity bombs
-// and external entity tricks are made of, and nothing the library reads needs one.
+// A document type declaration that reaches the parser stops the parse at once: its entities
+// are what entity bombs and external entity tricks are made of, and nothing the library reads
+// needs one. One that declares nothing is taken out before (WithoutEmptyDocumentType).
 void RefuseDocumentType(void* context, const xmlChar*, const xmlChar*, const xmlChar*) {
     auto* parser = static_cast<xmlParserCtxtPtr>(context);
     *static_cast<bool*>(parser->_private) = true;
@@ -48,7 +50,7 @@ struct XPathObjectDeleter {
 
 std::shared_ptr<const XmlDomTree> XmlDomTree::Parse(std::u16string_view text) {
     InitialiseOnce();
-    const std::string utf8 = Utf16ToUtf8(text);
+    const std::string utf8 = Utf16ToUtf8(WithoutEmptyDocumentType(text));
     if (utf8.size() > static_cast<size_t>(INT32_MAX))
         return nullptr;
     std::unique_ptr<xmlParserCtxt, ParserDeleter> parser(xmlNewParserCtxt());

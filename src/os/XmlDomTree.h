@@ -19,8 +19,9 @@ public:
     using Node = const _xmlNode*;
 
     // Null when the text is not a well-formed document, or is refused as unsafe: a document
-    // type declaration (the door to entity bombs and external entities), nesting deeper than
-    // the parser's limit, or a text node past its size limit. Nothing is ever fetched.
+    // type declaration with a subset or an external identifier (the door to entity bombs and
+    // external entities), nesting deeper than the parser's limit, or a text node past its
+    // size limit. Nothing is ever fetched.
     static std::shared_ptr<const XmlDomTree> Parse(std::u16string_view text);
 
     ~XmlDomTree();

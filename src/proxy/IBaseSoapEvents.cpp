@@ -53,6 +53,17 @@ std::optional<std::string> ListenerPort() {
     return std::string(port);
 }
 
+// The address the device already reaches this computer at when the proxy holds a connection
+// to it (the one interface known to work among several); otherwise the host's first address.
+std::optional<std::string> DeliveryHostAddress(const struct soap* soap) {
+    if (soap_valid_socket(soap->socket)) {
+        if (std::optional<std::string> local =
+                os::SocketLocalIPv4Address(static_cast<uintptr_t>(soap->socket)))
+            return local;
+    }
+    return os::FirstIPv4Address();
+}
+
 } // namespace
 
 std::string BaseSoapProxy::Subscribe(std::string subscriptionInfo, std::string filter,
@@ -70,16 +81,15 @@ std::string BaseSoapProxy::Subscribe(std::string subscriptionInfo, std::string f
     // The lookups run only for a usable event; their error code is the one they left.
     std::string hostName;
     std::optional<std::string> hostAddress;
-    uint32_t lookupError = 0;
     if (!description.eventName.empty()) {
         if (const std::optional<std::string> name = os::LocalHostName()) {
             hostName = *name;
-            hostAddress = os::FirstIPv4Address();
+            hostAddress = DeliveryHostAddress(Soap());
         }
-        if (!hostAddress)
-            lookupError = os::LastErrorCode();
     }
     if (!hostAddress) {
+        // The last socket error, whatever left it: without an event no lookup ran.
+        const uint32_t lookupError = os::LastErrorCode();
         KV_LOG(1,
                "IBaseSoap::Subscribe - error: invalid event target: %s -or- unable to get host "
                "ip: %s | wsa error code:0x%X",
@@ -89,7 +99,10 @@ std::string BaseSoapProxy::Subscribe(std::string subscriptionInfo, std::string f
                                                : "this computer's IPv4 address is unknown"));
     }
 
-    const std::vector<FilterPair> pairs = ReadFilter(dom, filter);
+    const std::optional<std::vector<FilterPair>> filterRead = ReadFilter(dom, filter);
+    if (!filterRead)
+        FailSubscribe(CauseWithoutExchange("the filter document does not load"));
+    const std::vector<FilterPair>& pairs = *filterRead;
 
     std::string deliveryAddress;
     if (const std::optional<std::string> port = ListenerPort()) {

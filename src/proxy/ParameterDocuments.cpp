@@ -109,9 +109,14 @@ SubscriptionDescription ReadSubscriptionInfo(os::XmlDomDocumentPtr& dom,
     return description;
 }
 
-std::vector<FilterPair> ReadFilter(os::XmlDomDocumentPtr& dom, const std::string& document) {
-    if (document.empty() || !Load(dom, document))
-        return {};
+std::optional<std::vector<FilterPair>> ReadFilter(os::XmlDomDocumentPtr& dom,
+                                                  const std::string& document) {
+    if (document.empty())
+        return std::vector<FilterPair>();
+    if (!Load(dom, document)) {
+        KV_LOG(1, "IBaseSoap::Subscribe - error: unable to load filter xml: %s", document.c_str());
+        return std::nullopt;
+    }
     return ReadPairs<FilterPair>(dom, kFilterNodes, [](const FilterPair&) {});
 }
 

@@ -57,7 +57,9 @@ struct FilterPair {
 };
 
 // The Name/Value children of FilterOn elements, paired by position in document order. An
-// empty text, an empty `dom` or a text that does not load gives no pairs and no log line.
-std::vector<FilterPair> ReadFilter(os::XmlDomDocumentPtr& dom, const std::string& document);
+// empty text gives no pairs; a text that does not load (or an empty `dom`) gives null, after
+// the level-1 line: a filter that was asked for must not quietly widen the subscription.
+std::optional<std::vector<FilterPair>> ReadFilter(os::XmlDomDocumentPtr& dom,
+                                                  const std::string& document);
 
 } // namespace kavelin::proxy

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "os/HostAddress.h"
+#include "os/LastError.h"
 #include "os/XmlDom.h"
 #include "proxy/ProxyTestSupport.h"
 
@@ -415,7 +416,12 @@ TEST(Subscribe, BuildsTheRequestFromTheDocuments) {
          "",
          {"<bsi:ClientDeliveryAddress>http://fallback.example/cb<"},
          {"<bsi:FilterProperties"}},
-        {"filter that does not load", kEvent, "<F>", nullptr, {}, {"<bsi:FilterProperties"}},
+        {"filter with a bare doctype",
+         kEvent,
+         "<!DOCTYPE F><FilterOn><Name>n</Name><Value>v</Value></FilterOn>",
+         nullptr,
+         {"<bsi:FilterOn><bsi:Name>n</bsi:Name><bsi:Value>v</bsi:Value>"},
+         {}},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -459,19 +465,49 @@ TEST(Subscribe, UnusableDocumentsFailWithoutAnExchange) {
         {"not a document", "<S>", "", "Subscribe Failed!!!",
          "IBaseSoap::Subscribe - error: unable to load subscription info xml: <S>"},
         {"odd filter", kEvent, "<FilterOn><Name>n</Name></FilterOn>", "E_POINTER", nullptr},
+        // A filter that was given must not be dropped: that would subscribe to every event.
+        {"filter that does not load", kEvent, "<F>", "Subscribe Failed!!!",
+         "IBaseSoap::Subscribe - error: unable to load filter xml: <F>"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         Rig rig;
+        // The "invalid event target" line names the last socket error, whatever it is.
+        os::SetLastErrorCode(0x2746);
         EXPECT_EQ(OutcomeOf([&] { rig.proxy->Subscribe(c.info, c.filter, kFallback); }), c.outcome);
         EXPECT_EQ(rig.device->RequestCount(), 0u);
         if (c.line == nullptr)
             continue;
         EXPECT_EQ(rig.log.Count(1, c.line), 1);
+        const bool eventNamed = std::string(c.info) == kEvent;
         EXPECT_EQ(rig.log.Count(1, "IBaseSoap::Subscribe - error: invalid event target:  -or- "
-                                   "unable to get host ip:  | wsa error code:0x0"),
+                                   "unable to get host ip:  | wsa error code:0x2746"),
+                  eventNamed ? 0 : 1);
+        EXPECT_EQ(rig.log.Count(1, "IBaseSoap::Subscribe - error: subscribe failed - throwing "
+                                   "exception!!!"),
                   1);
     }
+}
+
+TEST(Subscribe, DeliversToTheAddressTheDeviceAlreadyReaches) {
+    // Over a connection to the device on 127.0.0.1 the delivery address is that connection's
+    // own end, not the host's first interface; without a connection it is the first interface.
+    const std::optional<std::string> first = os::FirstIPv4Address();
+    ASSERT_TRUE(first);
+    setenv("OVXORB_SOAP_SERVICE_PORT", "49152", 1);
+    for (const bool connected : {true, false}) {
+        SCOPED_TRACE(connected ? "connected" : "no connection yet");
+        Rig rig;
+        if (connected)
+            rig.proxy->GetSupportedEvents();
+        EXPECT_FALSE(rig.proxy->Subscribe(kEvent, "", kFallback).empty());
+        const std::string expected = "<bsi:ClientDeliveryAddress>http://" +
+                                     (connected ? std::string("127.0.0.1") : *first) +
+                                     ":49152/EventCallback<";
+        const std::string body = rig.Body(rig.device->RequestCount() - 1);
+        EXPECT_NE(body.find(expected), std::string::npos) << body;
+    }
+    unsetenv("OVXORB_SOAP_SERVICE_PORT");
 }
 
 TEST(Events, EmptyAnswersAndArguments) {

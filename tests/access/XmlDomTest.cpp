@@ -111,6 +111,14 @@ TEST_F(XmlDomTest, RefusesMalformedAndHostileDocumentsAsAResult) {
         {"entity bomb", laughs, false},
         {"external entity", external, false},
         {"external subset", externalSubset, false},
+        // A DOCTYPE that declares nothing changes nothing in the document.
+        {"bare doctype", "<!DOCTYPE r><r><x>1</x></r>", true},
+        {"bare doctype after declaration and comment",
+         "<?xml version='1.0'?>\n<!-- c --><?pi x?>\n<!DOCTYPE  r  >\n<r/>", true},
+        {"empty internal subset", "<!DOCTYPE r []><r/>", false},
+        {"public identifier", "<!DOCTYPE r PUBLIC 'p' 'http://127.0.0.1:1/d.dtd'><r/>", false},
+        {"parameter entity after the name", "<!DOCTYPE r %p;><r/>", false},
+        {"two doctypes", "<!DOCTYPE r><!DOCTYPE r><r/>", false},
         {"deep nesting", deep, false},
         {"huge text node", hugeText, false},
     };

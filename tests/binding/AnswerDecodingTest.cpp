@@ -104,6 +104,15 @@ std::string GetSettable(struct soap* soap, const std::string& url, int& status) 
                : "(none)";
 }
 
+std::string SetData(struct soap* soap, const std::string& url, int& status) {
+    _ixasd__SetData request;
+    request.soap_default(soap);
+    __ixawsdl__SetDataResponse response;
+    status = soap_call___ixawsdl__SetData(soap, url.c_str(), nullptr, &request, response);
+    return response.ixasd__SetDataResponse ? Ticket(response.ixasd__SetDataResponse->SetDataResult)
+                                           : "(none)";
+}
+
 std::string AddData(struct soap* soap, const std::string& url, int& status) {
     _ixaad__AddData request;
     request.soap_default(soap);
@@ -229,6 +238,47 @@ const std::vector<AnswerCase> kAnswers = {
      "<t:RemoveDataResponse " + kIxaSet +
          "><RemoveDataResult><r>c</r></RemoveDataResult></t:RemoveDataResponse>",
      RemoveData, 0, "c"},
+    // Elements beside the response are skipped on either side, in every wrapper form.
+    {"unknown element before the data answer",
+     "<g:Noise " + kIxaGet + "><a/></g:Noise><g:GetDataResponse " + kIxaGet +
+         "><GetDataResult>text</GetDataResult></g:GetDataResponse>",
+     GetData, 0, "text"},
+    {"unknown element before the set answer",
+     "<Noise/><t:SetDataResponse " + kIxaSet +
+         "><SetDataResult><r>s</r></SetDataResult></t:SetDataResponse>",
+     SetData, 0, "s"},
+    {"unknown element before the settable answer",
+     "<g:Noise " + kIxaGet + "/><g:GetSettableResponse " + kIxaGet +
+         "><GetSettableResult><r>a</r></GetSettableResult></g:GetSettableResponse>",
+     GetSettable, 0, "a"},
+    {"unknown element before the added answer",
+     "<Noise>x</Noise><t:AddDataResponse " + kIxaSet +
+         "><AddDataResult><r>b</r></AddDataResult></t:AddDataResponse>",
+     AddData, 0, "b"},
+    {"unknown elements around the removed answer",
+     "<Noise/><Noise/><t:RemoveDataResponse " + kIxaSet +
+         "><RemoveDataResult><r>c</r></RemoveDataResult></t:RemoveDataResponse><Noise/>",
+     RemoveData, 0, "c"},
+    // Unqualified members are matched by their local name, whatever prefix they arrive with.
+    {"data result with the response's prefix",
+     "<g:GetDataResponse " + kIxaGet +
+         "><g:GetDataResult>text</g:GetDataResult></g:GetDataResponse>",
+     GetData, 0, "text"},
+    {"data result with a foreign prefix",
+     "<g:GetDataResponse " + kIxaGet +
+         "><q:GetDataResult xmlns:q=\"urn:q\">text</q:GetDataResult></g:GetDataResponse>",
+     GetData, 0, "text"},
+    {"data result as a prefixed return",
+     "<g:GetDataResponse " + kIxaGet + "><g:return>text</g:return></g:GetDataResponse>", GetData, 0,
+     "text"},
+    {"settable result with a prefix",
+     "<g:GetSettableResponse " + kIxaGet +
+         "><g:GetSettableResult><r>a</r></g:GetSettableResult></g:GetSettableResponse>",
+     GetSettable, 0, "a"},
+    {"set result with a prefix",
+     "<t:SetDataResponse " + kIxaSet +
+         "><t:SetDataResult><r>s</r></t:SetDataResult></t:SetDataResponse>",
+     SetData, 0, "s"},
 };
 
 TEST(AnswerDecoding, DecodesHandWrittenAnswers) {

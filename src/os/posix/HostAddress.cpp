@@ -7,6 +7,7 @@
 #include <ifaddrs.h>
 #include <net/if.h>
 #include <netinet/in.h>
+#include <sys/socket.h>
 #include <unistd.h>
 
 namespace os {
@@ -46,6 +47,18 @@ std::optional<std::string> LocalHostName() {
         return std::nullopt;
     }
     return std::string(name);
+}
+
+std::optional<std::string> SocketLocalIPv4Address(uintptr_t socket) {
+    sockaddr_in local{};
+    socklen_t size = sizeof(local);
+    if (getsockname(static_cast<int>(socket), reinterpret_cast<sockaddr*>(&local), &size) != 0 ||
+        local.sin_family != AF_INET || local.sin_addr.s_addr == htonl(INADDR_ANY))
+        return std::nullopt;
+    char dotted[INET_ADDRSTRLEN] = {};
+    if (inet_ntop(AF_INET, &local.sin_addr, dotted, sizeof(dotted)) == nullptr)
+        return std::nullopt;
+    return std::string(dotted);
 }
 
 } // namespace os

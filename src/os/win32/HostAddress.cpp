@@ -41,4 +41,13 @@ std::optional<std::string> LocalHostName() {
     return std::string(name);
 }
 
+std::optional<std::string> SocketLocalIPv4Address(uintptr_t socket) {
+    sockaddr_in local{};
+    int size = sizeof(local);
+    if (getsockname(static_cast<SOCKET>(socket), reinterpret_cast<sockaddr*>(&local), &size) != 0 ||
+        local.sin_family != AF_INET || local.sin_addr.s_addr == htonl(INADDR_ANY))
+        return std::nullopt;
+    return std::string(inet_ntoa(local.sin_addr));
+}
+
 } // namespace os
