@@ -26,6 +26,14 @@ constexpr char kDictionary[] =
 constexpr char kFallback[] = "http://fallback.example/cb";
 constexpr char kEvent[] = "<S><EventName>StatusChange</EventName></S>";
 
+// The host owns an array the proxy hands out, and its element block.
+void FreeArray(RemoteArray* array) {
+    if (array != nullptr) {
+        delete[] array->mElements;
+        delete array;
+    }
+}
+
 // A device that answers without sessions, and a proxy whose host already holds one, so that
 // the device sees only the requests of the operation under test.
 struct Rig {
@@ -320,13 +328,7 @@ TEST(RetryRule, RestartsTheSessionOnceAndRepeatsTheRequest) {
         {"GetSupportedEvents", "GetSupportedEvents Failed!!!",
          "IBaseSoap::GetSupportedEvents - error: gSoap get supported events function failed - "
          "attempting retry!!!",
-         [](IXDMAccessSoap& p) {
-             // The host owns the array and its element block.
-             if (RemoteArray* events = p.GetSupportedEvents()) {
-                 delete[] events->mElements;
-                 delete events;
-             }
-         }},
+         [](IXDMAccessSoap& p) { FreeArray(p.GetSupportedEvents()); }},
     };
     for (const Case& c : cases) {
         for (const int failures : {1, 2}) {
@@ -499,7 +501,7 @@ TEST(Subscribe, DeliversToTheAddressTheDeviceAlreadyReaches) {
         SCOPED_TRACE(connected ? "connected" : "no connection yet");
         Rig rig;
         if (connected)
-            rig.proxy->GetSupportedEvents();
+            FreeArray(rig.proxy->GetSupportedEvents());
         EXPECT_FALSE(rig.proxy->Subscribe(kEvent, "", kFallback).empty());
         const std::string expected = "<bsi:ClientDeliveryAddress>http://" +
                                      (connected ? std::string("127.0.0.1") : *first) +
@@ -525,8 +527,7 @@ TEST(Events, EmptyAnswersAndArguments) {
     ASSERT_EQ(events->mCount, 2);
     EXPECT_EQ(events->mElements[0], "StatusChange");
     EXPECT_EQ(events->mElements[1], "Alert");
-    delete[] events->mElements;
-    delete events;
+    FreeArray(events);
 }
 
 } // namespace
