@@ -14,10 +14,22 @@ namespace {
 
 using ::testing::HasSubstr;
 
-// The playback host's "name=answer" lines.
-std::map<std::string, std::string> RunHost(const std::string& url) {
+// Settings that turn playback on and log to `logPath`.
+std::string PlaybackSettings(const std::filesystem::path& logPath) {
+    return "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\r\n"
+           "\"Logging-Infra\"=\"file," +
+           logPath.string() + ",134\"\r\n";
+}
+
+namespace fs = std::filesystem;
+
+// The playback host's "name=answer" lines, for the library loaded by the name `library` from
+// the current directory `directory`.
+std::map<std::string, std::string> RunHost(const std::string& url,
+                                           const std::string& library = KAVELIN_LIBRARY_PATH,
+                                           const std::string& directory = ".") {
     const std::string command =
-        std::string(KAVELIN_PLAYBACK_HOST) + " '" + KAVELIN_LIBRARY_PATH + "' '" + url + "'";
+        "cd '" + directory + "' && " + KAVELIN_PLAYBACK_HOST + " '" + library + "' '" + url + "'";
     std::map<std::string, std::string> answers;
     FILE* output = popen(command.c_str(), "r");
     if (output == nullptr)
@@ -36,13 +48,10 @@ std::map<std::string, std::string> RunHost(const std::string& url) {
 }
 
 TEST(PlaybackEndToEnd, EveryOperationIsAnsweredFromItsFileBesideTheLibrary) {
-    const std::filesystem::path logPath = std::filesystem::temp_directory_path() /
-                                          ("playback-e2e-" + std::to_string(::getpid()) + ".log");
-    std::filesystem::remove(logPath);
-    const kavelin::testing::ScopedRegistry registry(
-        "playback-e2e", "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\r\n"
-                        "\"Logging-Infra\"=\"file," +
-                            logPath.string() + ",134\"\r\n");
+    const fs::path logPath =
+        fs::temp_directory_path() / ("playback-e2e-" + std::to_string(::getpid()) + ".log");
+    fs::remove(logPath);
+    const kavelin::testing::ScopedRegistry registry("playback-e2e", PlaybackSettings(logPath));
     std::map<std::string, std::string> answers = RunHost("ovdcs://playback/device");
     EXPECT_EQ(answers["exit"], "0");
     EXPECT_EQ(answers["StartSession"], "=session-1-67ca317e");
@@ -59,7 +68,59 @@ TEST(PlaybackEndToEnd, EveryOperationIsAnsweredFromItsFileBesideTheLibrary) {
     const std::string log{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
     EXPECT_THAT(log, HasSubstr("SoapMsgLogging::Attach - attaching SoapMsgLogging plugin."));
     EXPECT_THAT(log, HasSubstr("SoapOut >>\n<?xml"));
-    std::filesystem::remove(logPath);
+    fs::remove(logPath);
+}
+
+// A host may load the library through a symbolic link kept in its own folder: the answers are
+// then those beside the link, not those beside the file it points to.
+TEST(PlaybackEndToEnd, AnswersComeFromTheFolderOfTheNameTheLibraryWasLoadedBy) {
+    const fs::path base =
+        fs::temp_directory_path() / ("playback-link-" + std::to_string(::getpid()));
+    fs::remove_all(base);
+    const fs::path withAnswers = base / "with-answers";
+    const fs::path withoutAnswers = base / "without-answers";
+    const fs::path name = fs::path(KAVELIN_LIBRARY_PATH).filename();
+    for (const fs::path& folder : {withAnswers, withoutAnswers}) {
+        fs::create_directories(folder);
+        fs::create_symlink(KAVELIN_LIBRARY_PATH, folder / name);
+    }
+    // The link's own answers differ from the built ones in the session ID only (same length, so
+    // the answer's Content-Length still holds).
+    fs::copy(fs::path(KAVELIN_LIBRARY_PATH).parent_path() / "SoapMsgs", withAnswers / "SoapMsgs");
+    const fs::path startSession = withAnswers / "SoapMsgs" / "StartSessionRes.txt";
+    std::string answer;
+    {
+        std::ifstream in(startSession, std::ios::binary);
+        answer.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    }
+    const size_t id = answer.find("session-1-67ca317e");
+    ASSERT_NE(id, std::string::npos);
+    answer.replace(id, 18, "session-9-0badc0de");
+    std::ofstream(startSession, std::ios::binary | std::ios::trunc) << answer;
+
+    const fs::path logPath = base / "playback.log";
+    const kavelin::testing::ScopedRegistry registry("playback-link", PlaybackSettings(logPath));
+    const struct {
+        const char* name;
+        std::string library;
+        std::string directory;
+        const char* startSession; // "=answer" or the failure's "!" line
+    } cases[] = {
+        {"its own name", KAVELIN_LIBRARY_PATH, ".", "=session-1-67ca317e"},
+        {"a link by its full name", (withAnswers / name).string(), ".", "=session-9-0badc0de"},
+        {"a link by a relative name", "./" + name.string(), withAnswers.string(),
+         "=session-9-0badc0de"},
+        {"a link in a folder without answers", (withoutAnswers / name).string(), ".",
+         "!StartSession Failed!!!"},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::map<std::string, std::string> answers =
+            RunHost("ovdcs://playback/device", c.library, c.directory);
+        EXPECT_EQ(answers["exit"], "0");
+        EXPECT_EQ(answers["StartSession"], c.startSession);
+    }
+    fs::remove_all(base);
 }
 
 } // namespace
