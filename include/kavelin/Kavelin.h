@@ -75,6 +75,8 @@ extern "C" {
 KAVELIN_API IXDMAccessSoap* maker();
 // Destroys a proxy from `maker`; a null pointer is ignored.
 KAVELIN_API void demaker(IBaseSoap* proxy);
+// Returns 42; hosts call it to see that the library is loaded and usable.
+KAVELIN_API int32_t fnKavelin();
 }
 
 // The types of the two entry points, for hosts that look them up with dlsym.

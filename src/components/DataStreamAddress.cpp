@@ -1,5 +1,6 @@
 #include "components/DataStreamAddress.h"
 
+#include <algorithm>
 #include <charconv>
 
 #include "os/Registry.h"
@@ -99,6 +100,15 @@ std::optional<DeviceAddress> UnixSocket(std::string path) {
     return address;
 }
 
+// The path of the "unix" form: '\' separates its folders as '/' does, as in front of it, so
+// "unix\run\dev.sock" is /run/dev.sock. A socket whose name holds a backslash
+// is named through a DirectConnect value, which is taken verbatim.
+std::string SocketPath(std::string_view rest) {
+    std::string path = "/" + std::string(rest);
+    std::replace(path.begin(), path.end(), '\\', '/');
+    return path;
+}
+
 // A registry value: an absolute socket path or host:port; never another name.
 std::optional<DeviceAddress> ParseStoredAddress(std::string_view value) {
     if (value.starts_with('/'))
@@ -119,7 +129,7 @@ std::optional<DeviceAddress> ResolveDataStreamTarget(std::string_view target) {
     if (target.size() > kUnixWord.size() + 1 &&
         EqualsIgnoringCase(target.substr(0, kUnixWord.size()), kUnixWord) &&
         kSeparators.find(target[kUnixWord.size()]) != std::string_view::npos)
-        return UnixSocket("/" + std::string(target.substr(kUnixWord.size() + 1)));
+        return UnixSocket(SocketPath(target.substr(kUnixWord.size() + 1)));
     const std::string_view head = target.substr(0, target.find_first_of(kSeparators));
     if (std::optional<DeviceAddress> direct = ParseHostPort(head))
         return direct;

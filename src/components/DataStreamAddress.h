@@ -9,7 +9,8 @@
 // to Open: the service URL behind "ovdcs:" and its leading slashes and backslashes.
 //   ""                       the default value of the DirectConnect registry key
 //   "unix/run/dev.sock"      the Unix-domain socket /run/dev.sock (the slashes in front of
-//                            an absolute path are stripped, hence the "unix" word)
+//                            an absolute path are stripped, hence the "unix" word); a
+//                            backslash in it reads as '/', as it does in front of it
 //   "127.0.0.1:8080[/...]"   TCP; the host is an IPv4 literal, a bracketed IPv6 literal or
 //                            "localhost", so that no name lookup can stall the caller
 //   "name[/...]"             the value "name" of the DirectConnect registry key

@@ -1,5 +1,5 @@
 #include "components/BuiltInComponents.h"
-#include "kavelin/Export.h"
+#include "kavelin/Kavelin.h"
 #include "platform/Logging.h"
 
 // The load and unload hooks of the shared object: the log starts, and the built-in components
@@ -49,6 +49,6 @@ __attribute__((destructor)) static void UnloadHook() {
 }
 #endif
 
-extern "C" KAVELIN_API int fnKavelin() {
+extern "C" KAVELIN_API int32_t fnKavelin() {
     return 42;
 }

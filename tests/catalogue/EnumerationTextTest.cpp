@@ -29,9 +29,21 @@ struct ReadCase {
 
 TEST(EnumerationText, OnOffReadsTextsAndDecimalNumbers) {
     const ReadCase cases[] = {
-        {"on", SOAP_OK, 0},    {"off", SOAP_OK, 1},  {"7", SOAP_OK, 7},
-        {"-2", SOAP_OK, -2},   {"On", SOAP_TYPE, 5}, {"", SOAP_TYPE, 5},
-        {"on ", SOAP_TYPE, 5}, {"7x", SOAP_TYPE, 5}, {"99999999999", SOAP_TYPE, 5},
+        {"on", SOAP_OK, 0},
+        {"off", SOAP_OK, 1},
+        {"7", SOAP_OK, 7},
+        {"-2", SOAP_OK, -2},
+        {"On", SOAP_TYPE, 5},
+        {"", SOAP_TYPE, 5},
+        {"on ", SOAP_TYPE, 5},
+        {"7x", SOAP_TYPE, 5},
+        {"99999999999", SOAP_TYPE, 5},
+        // Numbers are 32-bit: the edges read, one past either edge fails.
+        {"2147483647", SOAP_OK, 2147483647},
+        {"-2147483648", SOAP_OK, -2147483648LL},
+        {"2147483648", SOAP_TYPE, 5},
+        {"-2147483649", SOAP_TYPE, 5},
+        {"4294967296", SOAP_TYPE, 5},
     };
     for (const ReadCase& c : cases) {
         SCOPED_TRACE(c.text);

@@ -1,4 +1,5 @@
 #include "LogTestSupport.h"
+#include "kavelin/Kavelin.h"
 
 #include <cstdlib>
 #include <dlfcn.h>
@@ -20,9 +21,10 @@ TEST_F(LogTest, LoadingTheLibraryStartsAndUnloadingStopsTheLog) {
     if (child == 0) {
         dup2(output[1], STDOUT_FILENO);
         void* library = dlopen(KAVELIN_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
-        const auto fnKavelin =
-            library ? reinterpret_cast<int (*)()>(dlsym(library, "fnKavelin")) : nullptr;
-        const bool exports = fnKavelin != nullptr && fnKavelin() == 42 &&
+        // Looked up by the type the public header declares, as a host would.
+        const auto probe =
+            library ? reinterpret_cast<decltype(&fnKavelin)>(dlsym(library, "fnKavelin")) : nullptr;
+        const bool exports = probe != nullptr && probe() == 42 &&
                              dlsym(library, "_ZN8CKavelinC1Ev") != nullptr &&
                              dlsym(library, "_ZN8CKavelinaSERKS_") != nullptr &&
                              dlsym(library, "StartLogging") == nullptr;

@@ -67,6 +67,8 @@ TEST(DataStreamAddress, TargetsNameSocketsAddressesOrRegisteredDevices) {
     for (const Case& c : {
              Case{"unix/run/dev.sock", "unix:/run/dev.sock"},
              Case{"UNIX\\tmp/x.sock", "unix:/tmp/x.sock"},
+             Case{"unix\\run\\dev.sock", "unix:/run/dev.sock"},
+             Case{"unix/run\\kavelin/dev.sock", "unix:/run/kavelin/dev.sock"},
              Case{"127.0.0.1:8080", "127.0.0.1:8080"},
              Case{"localhost:9/xdm/ixa", "127.0.0.1:9"},
              Case{"LocalHOST:9", "127.0.0.1:9"},
