@@ -6,6 +6,8 @@ include(${CMAKE_CURRENT_LIST_DIR}/CountedPatches.cmake)
 # its name.
 counted_patch("soap_inliteral(soap, \"XML\", (char**)__literalAnswer)"
               "soap_inliteral(soap, NULL, (char**)__literalAnswer)" 3)
-# A failed decode is a Fault only when the mismatch is directly inside the Body (every call).
-counted_patch("return soap_recv_fault(soap, 0);" "return soap_recv_fault_in_body(soap);" 26)
+# A failed decode is a Fault only when the mismatch is directly inside the Body, and an empty
+# Body is read to its end (every call).
+counted_patch("return soap_recv_fault(soap, 0);"
+              "return kavelin::binding::ReadFaultInBody(soap);" 26)
 apply_counted_patches(${FILE})

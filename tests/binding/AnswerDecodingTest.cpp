@@ -33,6 +33,7 @@ struct AnswerCase {
     Reader read;
     int status; // -1: any non-zero status
     std::string decoded;
+    std::string httpStatus = "200 OK";
 };
 
 std::string Session(const bsi__SessionTicket_USCOREt* ticket) {
@@ -279,12 +280,23 @@ const std::vector<AnswerCase> kAnswers = {
      "<t:SetDataResponse " + kIxaSet +
          "><t:SetDataResult><r>s</r></t:SetDataResult></t:SetDataResponse>",
      SetData, 0, "s"},
+    // An empty Body is an answer without a response structure, in every form; under an HTTP
+    // error it is that error.
+    {"empty Body to an object form", "", StartSession, 0, "(none)"},
+    {"empty Body to an object form with a list", "", SupportedEvents, 0, "(none)"},
+    {"empty Body to a data answer", "", GetData, 0, "(none)"},
+    {"empty Body to a settable answer", "", GetSettable, 0, "(none)"},
+    {"empty Body to a set answer", " ", SetData, 0, "(none)"},
+    {"empty Body to a literal form", "", EndSession, 0, "(null)"},
+    {"empty Body under an HTTP error", "", GetData, -1, "(none)", "500 Internal Server Error"},
+    {"empty Body under an HTTP error to a literal form", "", EndSession, -1, "(null)",
+     "500 Internal Server Error"},
 };
 
 TEST(AnswerDecoding, DecodesHandWrittenAnswers) {
     for (const auto& c : kAnswers) {
         SCOPED_TRACE(c.what);
-        CannedServer server({SoapAnswer(c.body)});
+        CannedServer server({SoapAnswer(c.body, c.httpStatus)});
         auto soap = NewSoapContext();
         int status = 0;
         const auto decoded = c.read(soap.get(), server.Url(), status);

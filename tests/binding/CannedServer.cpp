@@ -95,12 +95,13 @@ void CannedServer::Serve() {
     }
 }
 
-std::string SoapAnswer(const std::string& bodyContent) {
+std::string SoapAnswer(const std::string& bodyContent, const std::string& httpStatus) {
     const std::string envelope =
         "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
         "<s:Envelope xmlns:s=\"http://schemas.xmlsoap.org/soap/envelope/\"><s:Body>" +
         bodyContent + "</s:Body></s:Envelope>";
-    return "HTTP/1.1 200 OK\r\nContent-Type: text/xml; charset=utf-8\r\nContent-Length: " +
+    return "HTTP/1.1 " + httpStatus +
+           "\r\nContent-Type: text/xml; charset=utf-8\r\nContent-Length: " +
            std::to_string(envelope.size()) + "\r\nConnection: close\r\n\r\n" + envelope;
 }
 

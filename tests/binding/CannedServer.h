@@ -31,7 +31,8 @@ private:
     std::thread mThread;
 };
 
-// A canned HTTP 200 answer carrying the given Body content in a SOAP 1.1 envelope.
-std::string SoapAnswer(const std::string& bodyContent);
+// A canned HTTP answer (200 unless told) carrying the given Body content in a SOAP 1.1
+// envelope.
+std::string SoapAnswer(const std::string& bodyContent, const std::string& httpStatus = "200 OK");
 
 } // namespace kavelin::test

@@ -39,7 +39,7 @@ int ReadFault(struct soap* soap) {
     _ixagd__GetDataResponse response;
     if (soap_get__ixagd__GetDataResponse(soap, &response, "ixagd:GetDataResponse", nullptr))
         return SOAP_OK;
-    return soap_recv_fault_in_body(soap);
+    return kavelin::binding::ReadFaultInBody(soap);
 }
 
 const SOAP_ENV__Detail* DetailOf(struct soap* soap) {
