@@ -2,7 +2,11 @@
 # tree gets the sample answers there, refreshed whenever the library is built. Include this
 # file after the kavelin target is defined.
 include_guard(GLOBAL)
-file(GLOB kavelin_sample_answers CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/data/SoapMsgs/*Res.txt)
+set(kavelin_sample_answers "")
+foreach(operation StartSession EndSession Subscribe Unsubscribe GetSupportedEvents GetData SetData
+                  GetSettable)
+    list(APPEND kavelin_sample_answers ${CMAKE_SOURCE_DIR}/data/SoapMsgs/${operation}Res.txt)
+endforeach()
 add_custom_target(kavelin_soapmsgs
     COMMAND ${CMAKE_COMMAND} -E make_directory $<TARGET_FILE_DIR:kavelin>/SoapMsgs
     COMMAND ${CMAKE_COMMAND} -E copy_if_different ${kavelin_sample_answers}
