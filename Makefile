@@ -5,6 +5,8 @@ ASAN_BUILD ?= build-asan
 TSAN_BUILD ?= build-tsan
 FUZZ_BUILD ?= build-fuzz
 WIN_BUILD ?= build-win64
+# i686 (with another WIN_BUILD) builds the DLL for 32-bit Windows; test-wine runs x86_64 only.
+WINDOWS_ARCH ?= x86_64
 CMAKE_FLAGS ?=
 
 .PHONY: all deps build test test-asan test-tsan bench fuzz fuzz-run format clean
@@ -70,13 +72,13 @@ fuzz-run: fuzz
 # mingw-w64; gSOAP's runtime comes from Debian's gsoap source package, unpacked into the build
 # folder.
 $(WIN_BUILD)/CMakeCache.txt:
-	scripts/install-deps.sh --windows $(WIN_BUILD)/deps
+	scripts/install-deps.sh --windows $(WIN_BUILD)/deps $(WINDOWS_ARCH)
 	cmake -S . -B $(WIN_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-		-DCMAKE_BUILD_TYPE=RelWithDebInfo \
+		-DKAVELIN_WINDOWS_ARCH=$(WINDOWS_ARCH) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 		-DKAVELIN_GSOAP_SOURCE=$(CURDIR)/$(WIN_BUILD)/deps/gsoap/gsoap $(CMAKE_FLAGS)
 
 dll: $(WIN_BUILD)/CMakeCache.txt
-	scripts/install-deps.sh --windows $(WIN_BUILD)/deps
+	scripts/install-deps.sh --windows $(WIN_BUILD)/deps $(WINDOWS_ARCH)
 	cmake --build $(WIN_BUILD) -j $(JOBS)
 
 # The portable suites and kavelin.exe under Wine, the latter against the Linux kavelin-device.

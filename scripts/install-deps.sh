@@ -4,11 +4,14 @@
 #
 # With --windows FOLDER it also installs the cross compiler and Wine, and unpacks Debian's own
 # gsoap source package into FOLDER/gsoap (gSOAP's runtime is compiled from it for the DLL).
+# A third argument i686 installs the 32-bit cross compiler instead of the 64-bit one.
 set -euo pipefail
 
 windows_folder=
+windows_arch=x86_64
 if [ "${1:-}" = "--windows" ]; then
-    windows_folder=${2:?usage: install-deps.sh [--windows FOLDER]}
+    windows_folder=${2:?usage: install-deps.sh [--windows FOLDER [x86_64|i686]]}
+    windows_arch=${3:-x86_64}
 fi
 
 packages=(
@@ -20,7 +23,12 @@ packages=(
     clang libclang-rt-dev clang-format
 )
 if [ -n "$windows_folder" ]; then
-    packages+=(g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev wine wine64 dpkg-dev)
+    case "$windows_arch" in
+        x86_64) packages+=(g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev) ;;
+        i686) packages+=(g++-mingw-w64-i686-posix mingw-w64-i686-dev) ;;
+        *) echo "install-deps: unknown Windows architecture $windows_arch" >&2; exit 2 ;;
+    esac
+    packages+=(wine wine64 dpkg-dev)
 fi
 
 if [ "$(id -u)" -ne 0 ]; then

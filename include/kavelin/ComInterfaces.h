@@ -12,9 +12,9 @@
 // The two base interfaces of every COM object the library creates or hands out. The method
 // order is the virtual table layout, which callers across the library boundary rely on.
 struct IUnknown {
-    virtual HRESULT QueryInterface(REFIID iid, void** object) = 0;
-    virtual ULONG AddRef() = 0;
-    virtual ULONG Release() = 0;
+    virtual HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) = 0;
+    virtual ULONG STDMETHODCALLTYPE AddRef() = 0;
+    virtual ULONG STDMETHODCALLTYPE Release() = 0;
 
 protected:
     // Objects go away through Release, never through delete on an interface.
@@ -29,13 +29,14 @@ struct EXCEPINFO;
 
 // The leading methods of every dual interface.
 struct IDispatch : IUnknown {
-    virtual HRESULT GetTypeInfoCount(UINT* count) = 0;
-    virtual HRESULT GetTypeInfo(UINT index, LCID locale, ITypeInfo** typeInfo) = 0;
-    virtual HRESULT GetIDsOfNames(REFIID reserved, LPOLESTR* names, UINT nameCount, LCID locale,
-                                  DISPID* ids) = 0;
-    virtual HRESULT Invoke(DISPID id, REFIID reserved, LCID locale, WORD flags,
-                           DISPPARAMS* parameters, VARIANT* result, EXCEPINFO* exception,
-                           UINT* argumentError) = 0;
+    virtual HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) = 0;
+    virtual HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT index, LCID locale,
+                                                  ITypeInfo** typeInfo) = 0;
+    virtual HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID reserved, LPOLESTR* names,
+                                                    UINT nameCount, LCID locale, DISPID* ids) = 0;
+    virtual HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID reserved, LCID locale, WORD flags,
+                                             DISPPARAMS* parameters, VARIANT* result,
+                                             EXCEPINFO* exception, UINT* argumentError) = 0;
 
 protected:
     ~IDispatch() = default;

@@ -14,7 +14,7 @@ namespace kavelin {
 // bases IUnknown and, for a dual interface, IDispatch). The creator holds the first reference.
 template <typename Interface> class ComObject : public Interface {
 public:
-    HRESULT QueryInterface(REFIID iid, void** object) override {
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override {
         if (object == nullptr)
             return E_POINTER;
         if (iid == IID_IUnknown || iid == InterfaceId<Interface> ||
@@ -27,9 +27,11 @@ public:
         return E_NOINTERFACE;
     }
 
-    ULONG AddRef() override { return mReferences.fetch_add(1, std::memory_order_relaxed) + 1; }
+    ULONG STDMETHODCALLTYPE AddRef() override {
+        return mReferences.fetch_add(1, std::memory_order_relaxed) + 1;
+    }
 
-    ULONG Release() override {
+    ULONG STDMETHODCALLTYPE Release() override {
         const ULONG left = mReferences.fetch_sub(1, std::memory_order_acq_rel) - 1;
         if (left == 0)
             delete this;
@@ -48,18 +50,21 @@ private:
 // answer E_NOTIMPL.
 template <typename Interface> class DispatchObject : public ComObject<Interface> {
 public:
-    HRESULT GetTypeInfoCount(UINT* count) override {
+    HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* count) override {
         if (count != nullptr)
             *count = 0;
         return E_NOTIMPL;
     }
-    HRESULT GetTypeInfo(UINT, LCID, ITypeInfo** typeInfo) override {
+    HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT, LCID, ITypeInfo** typeInfo) override {
         if (typeInfo != nullptr)
             *typeInfo = nullptr;
         return E_NOTIMPL;
     }
-    HRESULT GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override { return E_NOTIMPL; }
-    HRESULT Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*, UINT*) override {
+    HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) override {
+        return E_NOTIMPL;
+    }
+    HRESULT STDMETHODCALLTYPE Invoke(DISPID, REFIID, LCID, WORD, DISPPARAMS*, VARIANT*, EXCEPINFO*,
+                                     UINT*) override {
         return E_NOTIMPL;
     }
 };

@@ -13,15 +13,17 @@ struct IDataStream : IDispatch {
     // Connects to the device that `target` names. The proxy passes 0, 1 and 0 as the three
     // options; their meaning is the component's. `*status` receives a text the caller frees
     // unread (it may be left null). Success means the stream is ready for Write and Read.
-    virtual HRESULT Open(BSTR target, int32_t option0, int32_t option1, int32_t option2,
-                         BSTR* status) = 0;
+    virtual HRESULT STDMETHODCALLTYPE Open(BSTR target, int32_t option0, int32_t option1,
+                                           int32_t option2, BSTR* status) = 0;
     // Places at most `maximum` bytes into `buffer` and their count into `*count`; a count of 0
     // on success means the device has nothing more to send.
-    virtual HRESULT Read(uint32_t maximum, uint8_t* buffer, uint32_t* count, uint32_t ioOption) = 0;
+    virtual HRESULT STDMETHODCALLTYPE Read(uint32_t maximum, uint8_t* buffer, uint32_t* count,
+                                           uint32_t ioOption) = 0;
     // Success means all `count` bytes were accepted.
-    virtual HRESULT Write(uint32_t count, const uint8_t* bytes, uint32_t ioOption) = 0;
+    virtual HRESULT STDMETHODCALLTYPE Write(uint32_t count, const uint8_t* bytes,
+                                            uint32_t ioOption) = 0;
     // Ends the connection; the stream may be opened again.
-    virtual HRESULT Close() = 0;
+    virtual HRESULT STDMETHODCALLTYPE Close() = 0;
 
 protected:
     ~IDataStream() = default;

@@ -8,17 +8,17 @@
 struct ISessionInfo : IDispatch {
     static constexpr IID kInterfaceId = kavelin::MakeGuid("{2AAFB6D9-538B-45A2-854E-1C0699069F4E}");
 
-    virtual HRESULT put_SessionID(BSTR value) = 0;
-    virtual HRESULT get_SessionID(BSTR* value) = 0;
+    virtual HRESULT STDMETHODCALLTYPE put_SessionID(BSTR value) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_SessionID(BSTR* value) = 0;
     // A text the host may keep with the session; the library only clears it.
-    virtual HRESULT put_SessionData(BSTR value) = 0;
-    virtual HRESULT get_SessionData(BSTR* value) = 0;
+    virtual HRESULT STDMETHODCALLTYPE put_SessionData(BSTR value) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_SessionData(BSTR* value) = 0;
     // Comma-separated language list.
-    virtual HRESULT put_Language(BSTR value) = 0;
-    virtual HRESULT get_Language(BSTR* value) = 0;
+    virtual HRESULT STDMETHODCALLTYPE put_Language(BSTR value) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_Language(BSTR* value) = 0;
     // Comma-separated role list.
-    virtual HRESULT put_Roles(BSTR value) = 0;
-    virtual HRESULT get_Roles(BSTR* value) = 0;
+    virtual HRESULT STDMETHODCALLTYPE put_Roles(BSTR value) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_Roles(BSTR* value) = 0;
 
 protected:
     ~ISessionInfo() = default;

@@ -47,7 +47,8 @@ HRESULT ResultOf(SocketStatus status) {
 
 } // namespace
 
-HRESULT DataStreamComponent::Open(BSTR target, int32_t, int32_t, int32_t, BSTR* status) {
+HRESULT STDMETHODCALLTYPE DataStreamComponent::Open(BSTR target, int32_t, int32_t, int32_t,
+                                                    BSTR* status) {
     if (status != nullptr)
         *status = nullptr;
     try {
@@ -84,7 +85,8 @@ HRESULT DataStreamComponent::Connect(BSTR target, BSTR* status) {
     return S_OK;
 }
 
-HRESULT DataStreamComponent::Read(uint32_t maximum, uint8_t* buffer, uint32_t* count, uint32_t) {
+HRESULT STDMETHODCALLTYPE DataStreamComponent::Read(uint32_t maximum, uint8_t* buffer,
+                                                    uint32_t* count, uint32_t) {
     if (count == nullptr || (buffer == nullptr && maximum > 0))
         return E_POINTER;
     *count = 0;
@@ -100,7 +102,8 @@ HRESULT DataStreamComponent::Read(uint32_t maximum, uint8_t* buffer, uint32_t* c
     return S_OK;
 }
 
-HRESULT DataStreamComponent::Write(uint32_t count, const uint8_t* bytes, uint32_t) {
+HRESULT STDMETHODCALLTYPE DataStreamComponent::Write(uint32_t count, const uint8_t* bytes,
+                                                     uint32_t) {
     if (bytes == nullptr && count > 0)
         return E_POINTER;
     if (!mSocket.IsOpen())
@@ -113,7 +116,7 @@ HRESULT DataStreamComponent::Write(uint32_t count, const uint8_t* bytes, uint32_
     return S_OK;
 }
 
-HRESULT DataStreamComponent::Close() {
+HRESULT STDMETHODCALLTYPE DataStreamComponent::Close() {
     mSocket.Close();
     return S_OK;
 }

@@ -18,12 +18,14 @@ public:
 
     // E_INVALIDARG when the target names no device, a timeout result (0x80070102) or E_FAIL
     // when the device cannot be reached. On success `*status` is the address connected to.
-    HRESULT Open(BSTR target, int32_t option0, int32_t option1, int32_t option2,
-                 BSTR* status) override;
+    HRESULT STDMETHODCALLTYPE Open(BSTR target, int32_t option0, int32_t option1, int32_t option2,
+                                   BSTR* status) override;
     // E_UNEXPECTED when the stream is not open.
-    HRESULT Read(uint32_t maximum, uint8_t* buffer, uint32_t* count, uint32_t ioOption) override;
-    HRESULT Write(uint32_t count, const uint8_t* bytes, uint32_t ioOption) override;
-    HRESULT Close() override;
+    HRESULT STDMETHODCALLTYPE Read(uint32_t maximum, uint8_t* buffer, uint32_t* count,
+                                   uint32_t ioOption) override;
+    HRESULT STDMETHODCALLTYPE Write(uint32_t count, const uint8_t* bytes,
+                                    uint32_t ioOption) override;
+    HRESULT STDMETHODCALLTYPE Close() override;
 
 private:
     HRESULT Connect(BSTR target, BSTR* status);

@@ -71,7 +71,7 @@ struct IXMLDOMNode : IDispatch {
     static constexpr IID kInterfaceId = kavelin::MakeGuid("{7E5035A4-BDF0-40E4-8D60-02C1AC76AA44}");
 
     // The character data below the node, without surrounding white space.
-    virtual HRESULT get_text(BSTR* text) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_text(BSTR* text) = 0;
 
 protected:
     ~IXMLDOMNode() = default;
@@ -80,9 +80,9 @@ protected:
 struct IXMLDOMNodeList : IDispatch {
     static constexpr IID kInterfaceId = kavelin::MakeGuid("{F6EDF291-75A3-4BF2-8216-43DAB711B662}");
 
-    virtual HRESULT get_length(int32_t* length) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_length(int32_t* length) = 0;
     // S_FALSE and a null node for an index outside the list.
-    virtual HRESULT get_item(int32_t index, IXMLDOMNode** node) = 0;
+    virtual HRESULT STDMETHODCALLTYPE get_item(int32_t index, IXMLDOMNode** node) = 0;
 
 protected:
     ~IXMLDOMNodeList() = default;
@@ -93,15 +93,15 @@ struct IXMLDOMDocument2 : IXMLDOMNode {
 
     // S_OK and VARIANT_TRUE when the text is a well-formed, acceptable document; otherwise
     // S_FALSE and VARIANT_FALSE, and the document is empty.
-    virtual HRESULT loadXML(BSTR text, VARIANT_BOOL* loaded) = 0;
+    virtual HRESULT STDMETHODCALLTYPE loadXML(BSTR text, VARIANT_BOOL* loaded) = 0;
     // Only "SelectionLanguage" = "XPath" is known: E_INVALIDARG for another name, E_FAIL for
     // another value.
-    virtual HRESULT setProperty(BSTR name, BSTR value) = 0;
+    virtual HRESULT STDMETHODCALLTYPE setProperty(BSTR name, BSTR value) = 0;
     // The first match in document order, or S_FALSE and null; E_FAIL for an expression that
     // does not compile or does not select nodes.
-    virtual HRESULT selectSingleNode(BSTR expression, IXMLDOMNode** node) = 0;
+    virtual HRESULT STDMETHODCALLTYPE selectSingleNode(BSTR expression, IXMLDOMNode** node) = 0;
     // Every match in document order; E_FAIL as for selectSingleNode.
-    virtual HRESULT selectNodes(BSTR expression, IXMLDOMNodeList** nodes) = 0;
+    virtual HRESULT STDMETHODCALLTYPE selectNodes(BSTR expression, IXMLDOMNodeList** nodes) = 0;
 
 protected:
     ~IXMLDOMDocument2() = default;

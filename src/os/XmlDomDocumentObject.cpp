@@ -9,7 +9,7 @@
 
 namespace os {
 
-HRESULT XmlDomDocumentObject::QueryInterface(REFIID iid, void** object) {
+HRESULT STDMETHODCALLTYPE XmlDomDocumentObject::QueryInterface(REFIID iid, void** object) {
     // A document is also a node, as in the Windows DOM.
     if (object != nullptr && iid == IXMLDOMNode::kInterfaceId) {
         *object = static_cast<IXMLDOMNode*>(this);
@@ -19,7 +19,7 @@ HRESULT XmlDomDocumentObject::QueryInterface(REFIID iid, void** object) {
     return DispatchObject::QueryInterface(iid, object);
 }
 
-HRESULT XmlDomDocumentObject::get_text(BSTR* text) {
+HRESULT STDMETHODCALLTYPE XmlDomDocumentObject::get_text(BSTR* text) {
     if (text == nullptr)
         return E_POINTER;
     return GuardComCall([&] {
@@ -31,7 +31,7 @@ HRESULT XmlDomDocumentObject::get_text(BSTR* text) {
     });
 }
 
-HRESULT XmlDomDocumentObject::loadXML(BSTR text, VARIANT_BOOL* loaded) {
+HRESULT STDMETHODCALLTYPE XmlDomDocumentObject::loadXML(BSTR text, VARIANT_BOOL* loaded) {
     if (loaded != nullptr)
         *loaded = VARIANT_FALSE;
     mTree.reset();
@@ -45,14 +45,15 @@ HRESULT XmlDomDocumentObject::loadXML(BSTR text, VARIANT_BOOL* loaded) {
     });
 }
 
-HRESULT XmlDomDocumentObject::setProperty(BSTR name, BSTR value) {
+HRESULT STDMETHODCALLTYPE XmlDomDocumentObject::setProperty(BSTR name, BSTR value) {
     // XPath is the only selection language here, and already the one in use.
     if (BstrView(name) != u"SelectionLanguage")
         return E_INVALIDARG;
     return BstrView(value) == u"XPath" ? S_OK : E_FAIL;
 }
 
-HRESULT XmlDomDocumentObject::selectSingleNode(BSTR expression, IXMLDOMNode** node) {
+HRESULT STDMETHODCALLTYPE XmlDomDocumentObject::selectSingleNode(BSTR expression,
+                                                                 IXMLDOMNode** node) {
     if (node == nullptr)
         return E_POINTER;
     *node = nullptr;
@@ -69,7 +70,8 @@ HRESULT XmlDomDocumentObject::selectSingleNode(BSTR expression, IXMLDOMNode** no
     });
 }
 
-HRESULT XmlDomDocumentObject::selectNodes(BSTR expression, IXMLDOMNodeList** nodes) {
+HRESULT STDMETHODCALLTYPE XmlDomDocumentObject::selectNodes(BSTR expression,
+                                                            IXMLDOMNodeList** nodes) {
     if (nodes == nullptr)
         return E_POINTER;
     *nodes = nullptr;

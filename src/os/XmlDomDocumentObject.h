@@ -11,13 +11,13 @@ namespace os {
 // The DOM document over libxml2. Empty until a text loads; a failed load empties it again.
 class XmlDomDocumentObject final : public kavelin::DispatchObject<IXMLDOMDocument2> {
 public:
-    HRESULT QueryInterface(REFIID iid, void** object) override;
+    HRESULT STDMETHODCALLTYPE QueryInterface(REFIID iid, void** object) override;
 
-    HRESULT get_text(BSTR* text) override;
-    HRESULT loadXML(BSTR text, VARIANT_BOOL* loaded) override;
-    HRESULT setProperty(BSTR name, BSTR value) override;
-    HRESULT selectSingleNode(BSTR expression, IXMLDOMNode** node) override;
-    HRESULT selectNodes(BSTR expression, IXMLDOMNodeList** nodes) override;
+    HRESULT STDMETHODCALLTYPE get_text(BSTR* text) override;
+    HRESULT STDMETHODCALLTYPE loadXML(BSTR text, VARIANT_BOOL* loaded) override;
+    HRESULT STDMETHODCALLTYPE setProperty(BSTR name, BSTR value) override;
+    HRESULT STDMETHODCALLTYPE selectSingleNode(BSTR expression, IXMLDOMNode** node) override;
+    HRESULT STDMETHODCALLTYPE selectNodes(BSTR expression, IXMLDOMNodeList** nodes) override;
 
 private:
     std::shared_ptr<const XmlDomTree> mTree;

@@ -15,14 +15,14 @@ XmlDomNodeListObject::XmlDomNodeListObject(std::shared_ptr<const XmlDomTree> tre
         mNodes.resize(static_cast<size_t>(std::numeric_limits<int32_t>::max()));
 }
 
-HRESULT XmlDomNodeListObject::get_length(int32_t* length) {
+HRESULT STDMETHODCALLTYPE XmlDomNodeListObject::get_length(int32_t* length) {
     if (length == nullptr)
         return E_POINTER;
     *length = static_cast<int32_t>(mNodes.size());
     return S_OK;
 }
 
-HRESULT XmlDomNodeListObject::get_item(int32_t index, IXMLDOMNode** node) {
+HRESULT STDMETHODCALLTYPE XmlDomNodeListObject::get_item(int32_t index, IXMLDOMNode** node) {
     if (node == nullptr)
         return E_POINTER;
     *node = nullptr;

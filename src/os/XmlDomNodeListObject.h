@@ -15,8 +15,8 @@ public:
     XmlDomNodeListObject(std::shared_ptr<const XmlDomTree> tree,
                          std::vector<XmlDomTree::Node> nodes);
 
-    HRESULT get_length(int32_t* length) override;
-    HRESULT get_item(int32_t index, IXMLDOMNode** node) override;
+    HRESULT STDMETHODCALLTYPE get_length(int32_t* length) override;
+    HRESULT STDMETHODCALLTYPE get_item(int32_t index, IXMLDOMNode** node) override;
 
 private:
     std::shared_ptr<const XmlDomTree> mTree;

@@ -13,7 +13,7 @@ class XmlDomNodeObject final : public kavelin::DispatchObject<IXMLDOMNode> {
 public:
     XmlDomNodeObject(std::shared_ptr<const XmlDomTree> tree, XmlDomTree::Node node);
 
-    HRESULT get_text(BSTR* text) override;
+    HRESULT STDMETHODCALLTYPE get_text(BSTR* text) override;
 
 private:
     std::shared_ptr<const XmlDomTree> mTree;

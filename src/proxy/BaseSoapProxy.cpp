@@ -8,7 +8,7 @@
 namespace kavelin::proxy {
 
 namespace {
-void ReadProperty(ISessionInfo& sessionInfo, HRESULT (ISessionInfo::*get)(BSTR*),
+void ReadProperty(ISessionInfo& sessionInfo, HRESULT (STDMETHODCALLTYPE ISessionInfo::*get)(BSTR*),
                   std::string* output) {
     if (output == nullptr)
         return;

@@ -39,7 +39,7 @@ std::string JoinList(const std::vector<std::string>& items) {
     return list;
 }
 
-void PutProperty(ISessionInfo& sessionInfo, HRESULT (ISessionInfo::*put)(BSTR),
+void PutProperty(ISessionInfo& sessionInfo, HRESULT (STDMETHODCALLTYPE ISessionInfo::*put)(BSTR),
                  const std::string& text) {
     platform::BstrString value(text);
     (sessionInfo.*put)(value.Get());

@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <barrier>
 #include <chrono>
 #include <functional>
 #include <string>
@@ -10,6 +9,7 @@
 
 #include "os/XmlDom.h"
 #include "proxy/ProxyTestSupport.h"
+#include "support/StartLine.h"
 
 using kavelin::device::DeviceOptions;
 using namespace proxytest;
@@ -41,7 +41,7 @@ TEST(SeparateProxies, RunOnSeparateThreadsWithoutInterfering) {
     }
     LogCapture log;
     std::atomic<int> right{0};
-    std::barrier start(kThreads);
+    kavelin_test::StartLine start(kThreads);
     std::vector<std::thread> threads;
     for (int t = 0; t < kThreads; ++t) {
         threads.emplace_back([&, t] {
@@ -55,7 +55,7 @@ TEST(SeparateProxies, RunOnSeparateThreadsWithoutInterfering) {
             const std::string map = "<PrefixMap><Prefix>" + prefix + "</Prefix><URL>" +
                                     kDictionary + "</URL></PrefixMap>";
             const std::string xpath = "string(//" + prefix + ":Identity/" + prefix + ":Name)";
-            start.arrive_and_wait();
+            start.ArriveAndWait();
             for (int i = 0; i < kRounds; ++i) {
                 try {
                     right += proxy->GetData(xpath, map, 0, 0) == "Lab" ? 1 : 0;

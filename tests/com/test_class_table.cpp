@@ -1,7 +1,6 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
-#include <barrier>
 #include <thread>
 #include <vector>
 
@@ -9,6 +8,7 @@
 #include "kavelin/ComponentRegistration.h"
 #include "os/ComClassTable.h"
 #include "os/ComCreation.h"
+#include "support/StartLine.h"
 
 namespace {
 
@@ -48,7 +48,8 @@ TEST(ClassTable, CreatesOnlyInTheContextsAClassSupports) {
         CLSID clsid{};
         ASSERT_EQ(os::ClassIdFromProgId(u"kavelin.test.CONTEXT", &clsid), S_OK);
         void* object = reinterpret_cast<void*>(0x1);
-        EXPECT_EQ(os::CreateClassInstance(clsid, nullptr, c.requested, IID_IUnknown, &object), c.expected)
+        EXPECT_EQ(os::CreateClassInstance(clsid, nullptr, c.requested, IID_IUnknown, &object),
+                  c.expected)
             << c.registered << " asked " << c.requested;
         EXPECT_EQ(object != nullptr, SUCCEEDED(c.expected));
         if (object != nullptr)
@@ -69,12 +70,14 @@ TEST(ClassTable, FailuresLeaveNoObject) {
                                        &Refuse, &refusal),
               S_OK);
     void* object = nullptr;
-    EXPECT_EQ(os::CreateClassInstance(kOtherClassId, nullptr, 7, IID_IUnknown, &object), E_NOINTERFACE);
+    EXPECT_EQ(os::CreateClassInstance(kOtherClassId, nullptr, 7, IID_IUnknown, &object),
+              E_NOINTERFACE);
     EXPECT_EQ(object, nullptr);
     KavelinUnregisterComponent(u"Kavelin.Test.Refuse");
     EXPECT_EQ(os::CreateClassInstance(kOtherClassId, nullptr, 7, IID_IUnknown, &object),
               REGDB_E_CLASSNOTREG);
-    EXPECT_EQ(os::CreateClassInstance(kOtherClassId, nullptr, 7, IID_IUnknown, nullptr), E_INVALIDARG);
+    EXPECT_EQ(os::CreateClassInstance(kOtherClassId, nullptr, 7, IID_IUnknown, nullptr),
+              E_INVALIDARG);
 }
 
 TEST(ClassTable, RegistrationRefusesIncompleteArguments) {
@@ -116,13 +119,13 @@ TEST(ClassTable, RegistersAndCreatesFromManyThreads) {
     std::atomic<int> completed{0};
     // Every round starts in all threads at once, so that one thread's creation meets the
     // others' registrations and removals.
-    std::barrier roundStart(kThreads);
+    kavelin_test::StartLine roundStart(kThreads);
     std::vector<std::thread> threads;
     for (int t = 0; t < kThreads; ++t) {
         threads.emplace_back([t, &completed, &roundStart] {
             const std::u16string progId = u"Kavelin.Test.Thread" + std::u16string(1, u'0' + t);
             for (int i = 0; i < kRounds; ++i) {
-                roundStart.arrive_and_wait();
+                roundStart.ArriveAndWait();
                 bool ok =
                     KavelinRegisterComponent(progId.c_str(), &LiveObject::kClassId,
                                              CLSCTX_INPROC_SERVER, &CreateLive, nullptr) == S_OK;
@@ -130,7 +133,8 @@ TEST(ClassTable, RegistersAndCreatesFromManyThreads) {
                 ok = ok && os::ClassIdFromProgId(progId.c_str(), &clsid) == S_OK &&
                      clsid == LiveObject::kClassId;
                 void* object = nullptr;
-                ok = ok && os::CreateClassInstance(clsid, nullptr, 1, IID_IUnknown, &object) == S_OK &&
+                ok = ok &&
+                     os::CreateClassInstance(clsid, nullptr, 1, IID_IUnknown, &object) == S_OK &&
                      object != nullptr;
                 if (object != nullptr)
                     static_cast<IUnknown*>(object)->Release();

@@ -4,10 +4,10 @@
 
 #include <fstream>
 #include <string>
-#include <unistd.h>
 #include <utility>
 #include <vector>
 
+#include "os/ProcessInfo.h"
 #include "platform/Logging.h"
 
 namespace kavelin_test {
@@ -17,7 +17,8 @@ namespace kavelin_test {
 class LogCapture {
 public:
     explicit LogCapture(uint8_t level)
-        : mPath(::testing::TempDir() + "log_capture_" + std::to_string(getpid()) + ".log") {
+        : mPath(::testing::TempDir() + "log_capture_" + std::to_string(os::CurrentProcessId()) +
+                ".log") {
         std::remove(mPath.c_str());
         EXPECT_EQ(OpenLog(level, File, mPath.c_str(), 0), level);
     }

@@ -32,14 +32,22 @@ public:
     // A new object held by the returned pointer (one reference).
     static RecordingSessionInfo* Make() { return new RecordingSessionInfo(); }
 
-    HRESULT put_SessionID(BSTR value) override { return Put("SessionID", mSessionId, value); }
-    HRESULT get_SessionID(BSTR* value) override { return Get(mSessionId, value); }
-    HRESULT put_SessionData(BSTR value) override { return Put("SessionData", mSessionData, value); }
-    HRESULT get_SessionData(BSTR* value) override { return Get(mSessionData, value); }
-    HRESULT put_Language(BSTR value) override { return Put("Language", mLanguage, value); }
-    HRESULT get_Language(BSTR* value) override { return Get(mLanguage, value); }
-    HRESULT put_Roles(BSTR value) override { return Put("Roles", mRoles, value); }
-    HRESULT get_Roles(BSTR* value) override { return Get(mRoles, value); }
+    HRESULT STDMETHODCALLTYPE put_SessionID(BSTR value) override {
+        return Put("SessionID", mSessionId, value);
+    }
+    HRESULT STDMETHODCALLTYPE get_SessionID(BSTR* value) override { return Get(mSessionId, value); }
+    HRESULT STDMETHODCALLTYPE put_SessionData(BSTR value) override {
+        return Put("SessionData", mSessionData, value);
+    }
+    HRESULT STDMETHODCALLTYPE get_SessionData(BSTR* value) override {
+        return Get(mSessionData, value);
+    }
+    HRESULT STDMETHODCALLTYPE put_Language(BSTR value) override {
+        return Put("Language", mLanguage, value);
+    }
+    HRESULT STDMETHODCALLTYPE get_Language(BSTR* value) override { return Get(mLanguage, value); }
+    HRESULT STDMETHODCALLTYPE put_Roles(BSTR value) override { return Put("Roles", mRoles, value); }
+    HRESULT STDMETHODCALLTYPE get_Roles(BSTR* value) override { return Get(mRoles, value); }
 
     // Set a property as the host would, without recording it.
     void PresetSessionId(std::u16string value) { Preset(mSessionId, std::move(value)); }

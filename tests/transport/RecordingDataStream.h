@@ -34,13 +34,14 @@ public:
     explicit RecordingDataStream(StreamJournal& journal) : mJournal(journal) { ++mJournal.created; }
     ~RecordingDataStream() override { ++mJournal.destroyed; }
 
-    HRESULT Open(BSTR target, int32_t, int32_t, int32_t, BSTR* status) override {
+    HRESULT STDMETHODCALLTYPE Open(BSTR target, int32_t, int32_t, int32_t, BSTR* status) override {
         mJournal.openTargets.emplace_back(target == nullptr ? u"" : target);
         mJournal.calls.push_back("open");
         *status = SysAllocString(u"opened");
         return mJournal.openResult;
     }
-    HRESULT Read(uint32_t maximum, uint8_t* buffer, uint32_t* count, uint32_t io) override {
+    HRESULT STDMETHODCALLTYPE Read(uint32_t maximum, uint8_t* buffer, uint32_t* count,
+                                   uint32_t io) override {
         mJournal.calls.push_back("read");
         mJournal.ioArguments.push_back(io);
         *count = mJournal.overstatedCount;
@@ -55,13 +56,13 @@ public:
         *count = static_cast<uint32_t>(taken) + mJournal.overstatedCount;
         return S_OK;
     }
-    HRESULT Write(uint32_t count, const uint8_t* bytes, uint32_t io) override {
+    HRESULT STDMETHODCALLTYPE Write(uint32_t count, const uint8_t* bytes, uint32_t io) override {
         mJournal.calls.push_back("write");
         mJournal.ioArguments.push_back(io);
         mJournal.writes.emplace_back(reinterpret_cast<const char*>(bytes), count);
         return mJournal.writeResult;
     }
-    HRESULT Close() override {
+    HRESULT STDMETHODCALLTYPE Close() override {
         mJournal.calls.push_back("close");
         return S_OK;
     }
