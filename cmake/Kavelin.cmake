@@ -23,8 +23,8 @@ function(kavelin_test)
         set(KAVELIN_TEST_LINK kavelin_static)
     endif()
     add_executable(${T_NAME} ${T_SOURCES})
-    target_link_libraries(${T_NAME} PRIVATE ${KAVELIN_TEST_LINK} GTest::gmock GTest::gtest_main
-                          ${T_LIBS})
+    target_link_libraries(${T_NAME} PRIVATE ${KAVELIN_TEST_LINK} kavelin_test_support GTest::gmock
+                          GTest::gtest_main ${T_LIBS})
     target_include_directories(${T_NAME} PRIVATE ${CMAKE_SOURCE_DIR}/tests)
     target_compile_definitions(${T_NAME} PRIVATE
         KAVELIN_TEST_DATA="${CMAKE_SOURCE_DIR}/tests/data"

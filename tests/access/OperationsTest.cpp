@@ -13,7 +13,7 @@
 
 using kavelin::device::DeviceOptions;
 using kavelin::device::ScriptedAnswer;
-using namespace proxytest;
+using namespace kavelin_test;
 
 namespace {
 
@@ -55,7 +55,7 @@ struct Rig {
     RecordingSessionInfo* info = nullptr;
     CPComPtr<ISessionInfo> held;
     ProxyHandle proxy;
-    LogCapture log;
+    const LogCapture log = ProcessLog();
 };
 
 ScriptedAnswer Answer(const std::string& body) {
@@ -160,7 +160,7 @@ TEST(GetData, ARepeatedPrefixMapSendsAndLogsAsAFreshOne) {
         std::string body;
     };
     const auto call = [](Rig& rig, const std::string& map) {
-        const LogCapture log;
+        const LogCapture log = ProcessLog();
         const size_t before = rig.device->RequestCount();
         Call result;
         result.outcome = OutcomeOf([&] { rig.proxy->GetData("/p:v", map, 0, 0); });

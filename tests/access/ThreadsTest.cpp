@@ -12,7 +12,7 @@
 #include "support/StartLine.h"
 
 using kavelin::device::DeviceOptions;
-using namespace proxytest;
+using namespace kavelin_test;
 
 namespace {
 
@@ -39,7 +39,7 @@ TEST(SeparateProxies, RunOnSeparateThreadsWithoutInterfering) {
                                        "</dd:Printer>",
                                    1, 0, 0));
     }
-    LogCapture log;
+    const LogCapture log = ProcessLog();
     std::atomic<int> right{0};
     kavelin_test::StartLine start(kThreads);
     std::vector<std::thread> threads;
@@ -118,7 +118,7 @@ TEST(OneProxy, RefusesASecondThreadWhileACallIsInside) {
          [](IXDMAccessSoap& p) { p.Initialize("http://127.0.0.1:9/", CPComPtr<ISessionInfo>()); }},
     };
 
-    LogCapture log;
+    const LogCapture log = ProcessLog();
     device->ClearRequests();
     device->SetDelay(std::chrono::milliseconds(2000));
     std::atomic<bool> firstDone{false};

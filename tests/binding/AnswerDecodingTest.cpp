@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace kavelin::test {
+namespace kavelin_test {
 namespace {
 
 using kavelin::binding::ResultOf;
@@ -317,4 +317,4 @@ TEST(AnswerDecoding, NullObjectResponseReadsNoAnswer) {
 }
 
 } // namespace
-} // namespace kavelin::test
+} // namespace kavelin_test

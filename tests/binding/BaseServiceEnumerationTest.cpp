@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-namespace kavelin::test {
+namespace kavelin_test {
 namespace {
 
 // One enumeration's conversions over its numeric value, and its names in value order.
@@ -94,4 +94,4 @@ TEST(BaseServiceEnumeration, NumbersOutsideTheTableAreKept) {
 }
 
 } // namespace
-} // namespace kavelin::test
+} // namespace kavelin_test

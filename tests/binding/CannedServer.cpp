@@ -9,7 +9,7 @@
 #include <cstdlib>
 #include <stdexcept>
 
-namespace kavelin::test {
+namespace kavelin_test {
 
 namespace {
 
@@ -105,4 +105,4 @@ std::string SoapAnswer(const std::string& bodyContent, const std::string& httpSt
            std::to_string(envelope.size()) + "\r\nConnection: close\r\n\r\n" + envelope;
 }
 
-} // namespace kavelin::test
+} // namespace kavelin_test

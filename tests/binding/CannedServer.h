@@ -4,7 +4,7 @@
 #include <thread>
 #include <vector>
 
-namespace kavelin::test {
+namespace kavelin_test {
 
 // A loopback HTTP server for one test: it accepts one connection per canned answer, reads
 // one request on it, records the request's bytes, answers with the canned text and closes.
@@ -35,4 +35,4 @@ private:
 // envelope.
 std::string SoapAnswer(const std::string& bodyContent, const std::string& httpStatus = "200 OK");
 
-} // namespace kavelin::test
+} // namespace kavelin_test

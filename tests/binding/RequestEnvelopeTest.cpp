@@ -11,7 +11,7 @@
 #include <string>
 #include <vector>
 
-namespace kavelin::test {
+namespace kavelin_test {
 namespace {
 
 // 2023-11-14T22:13:20Z: a fixed attempt time keeps the envelopes (and their lengths) stable.
@@ -224,4 +224,4 @@ TEST(RequestEnvelope, MatchesTheHandWrittenEnvelope) {
 }
 
 } // namespace
-} // namespace kavelin::test
+} // namespace kavelin_test

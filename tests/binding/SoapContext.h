@@ -4,7 +4,7 @@
 
 #include <memory>
 
-namespace kavelin::test {
+namespace kavelin_test {
 
 // An engine context set up as the proxy sets up its own: keep-alive, UTF-8 text, the
 // binding's namespace table.
@@ -23,4 +23,4 @@ inline SoapContext NewSoapContext() {
     return soap;
 }
 
-} // namespace kavelin::test
+} // namespace kavelin_test

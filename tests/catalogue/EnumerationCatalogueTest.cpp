@@ -9,7 +9,7 @@
 #include <utility>
 #include <vector>
 
-namespace kavelin::catalogue_test {
+namespace kavelin_test {
 namespace {
 
 struct EnumerationCase {
@@ -132,4 +132,4 @@ TEST(EnumerationCatalogue, GenericDecoderKnowsEachTypeName) {
 }
 
 } // namespace
-} // namespace kavelin::catalogue_test
+} // namespace kavelin_test

@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace kavelin::catalogue_test {
+namespace kavelin_test {
 namespace {
 
 struct WriteCase {
@@ -123,4 +123,4 @@ TEST(EnumerationText, UnitsReadAsQualifiedNames) {
 }
 
 } // namespace
-} // namespace kavelin::catalogue_test
+} // namespace kavelin_test

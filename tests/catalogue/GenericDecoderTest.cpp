@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace kavelin::catalogue_test {
+namespace kavelin_test {
 namespace {
 
 // The support a device reports in the examples: one item per supported feature, in order.
@@ -123,4 +123,4 @@ TEST(GenericDecoder, ElementUnknownToTheCatalogueIsATagMismatch) {
 }
 
 } // namespace
-} // namespace kavelin::catalogue_test
+} // namespace kavelin_test

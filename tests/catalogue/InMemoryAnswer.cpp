@@ -2,7 +2,7 @@
 
 #include <cstring>
 
-namespace kavelin::catalogue_test {
+namespace kavelin_test {
 
 InMemoryAnswer::InMemoryAnswer(const std::string& document) : mInput(document) {
     soap_init1(&mSoap, SOAP_C_UTFSTRING);
@@ -23,4 +23,4 @@ std::string NamespaceOf(const char* prefix) {
     return {};
 }
 
-} // namespace kavelin::catalogue_test
+} // namespace kavelin_test

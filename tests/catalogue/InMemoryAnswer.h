@@ -5,7 +5,7 @@
 #include <sstream>
 #include <string>
 
-namespace kavelin::catalogue_test {
+namespace kavelin_test {
 
 // An engine context whose input is a document held in memory, so the generated readers run
 // over the real runtime without a socket. The context ends with the object.
@@ -28,4 +28,4 @@ private:
 // The namespace names the binding uses for these prefixes.
 std::string NamespaceOf(const char* prefix);
 
-} // namespace kavelin::catalogue_test
+} // namespace kavelin_test

@@ -6,7 +6,7 @@
 
 #include <string>
 
-namespace kavelin::catalogue_test {
+namespace kavelin_test {
 namespace {
 
 std::string FaultAnswer(const std::string& detail) {
@@ -117,4 +117,4 @@ TEST(XPathFaultDetail, FaultReaderDecodesEveryDeclaredDetail) {
 }
 
 } // namespace
-} // namespace kavelin::catalogue_test
+} // namespace kavelin_test

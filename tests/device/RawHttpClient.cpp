@@ -10,7 +10,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-namespace kavelin::device::testing {
+namespace kavelin_test {
 
 RawHttpClient RawHttpClient::Tcp(std::uint16_t port) {
     const int fd = ::socket(AF_INET, SOCK_STREAM, 0);
@@ -128,11 +128,11 @@ std::string Envelope(const std::string& body, const std::string& sessionId) {
     std::string out = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
                       "<s:Envelope xmlns:s=\"http://schemas.xmlsoap.org/soap/envelope/\" "
                       "xmlns:b=\"";
-    out += ns::kBsi;
+    out += kavelin::device::ns::kBsi;
     out += "\" xmlns:g=\"";
-    out += ns::kIxaGetData;
+    out += kavelin::device::ns::kIxaGetData;
     out += "\" xmlns:w=\"";
-    out += ns::kIxaSetData;
+    out += kavelin::device::ns::kIxaSetData;
     out += "\">";
     if (!sessionId.empty()) {
         out += "<s:Header><b:SessionID>" + sessionId + "</b:SessionID></s:Header>";
@@ -159,4 +159,4 @@ std::string ElementText(const std::string& xml, const std::string& qualifiedName
     return text;
 }
 
-} // namespace kavelin::device::testing
+} // namespace kavelin_test

@@ -6,7 +6,7 @@
 
 // A deliberately plain HTTP client over a raw socket, so the device's tests share no code
 // with the library or with the device itself.
-namespace kavelin::device::testing {
+namespace kavelin_test {
 
 struct RawResponse {
     bool complete = false; // a status line, headers and the whole Content-Length body arrived
@@ -49,4 +49,4 @@ std::string Envelope(const std::string& body, const std::string& sessionId = "")
 // The text of the first element with that qualified name in `xml`, unescaped; empty if none.
 std::string ElementText(const std::string& xml, const std::string& qualifiedName);
 
-} // namespace kavelin::device::testing
+} // namespace kavelin_test

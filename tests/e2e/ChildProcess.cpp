@@ -13,7 +13,7 @@
 
 extern char** environ;
 
-namespace e2e {
+namespace kavelin_test {
 
 namespace {
 
@@ -172,4 +172,4 @@ int StopChild(int pid, std::chrono::milliseconds grace) {
     return -1;
 }
 
-} // namespace e2e
+} // namespace kavelin_test

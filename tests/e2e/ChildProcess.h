@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-namespace e2e {
+namespace kavelin_test {
 
 // How a program run ended and what it wrote.
 struct RunResult {
@@ -42,4 +42,4 @@ std::optional<SpawnedChild> SpawnProgram(const std::string& program,
 // Asks the child to stop, kills it after `grace`, and returns its exit code (-1 if killed).
 int StopChild(int pid, std::chrono::milliseconds grace = std::chrono::seconds(5));
 
-} // namespace e2e
+} // namespace kavelin_test

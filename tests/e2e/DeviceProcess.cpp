@@ -9,7 +9,7 @@
 
 #include "ChildProcess.h"
 
-namespace e2e {
+namespace kavelin_test {
 
 namespace {
 
@@ -73,4 +73,4 @@ std::vector<std::string> DeviceProcess::Operations() const {
     return operations;
 }
 
-} // namespace e2e
+} // namespace kavelin_test

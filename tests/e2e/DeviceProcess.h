@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-namespace e2e {
+namespace kavelin_test {
 
 // The kavelin-device program as a child on 127.0.0.1 with an ephemeral port, logging one line
 // per request. It is stopped when the object goes away.
@@ -25,4 +25,4 @@ private:
     std::string mLogFile;
 };
 
-} // namespace e2e
+} // namespace kavelin_test

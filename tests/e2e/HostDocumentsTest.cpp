@@ -12,6 +12,7 @@
 #include "ParameterDocuments.h"
 #include "UsageError.h"
 #include "os/Registry.h"
+#include "support/RegistryFile.h"
 
 namespace {
 
@@ -77,9 +78,9 @@ TEST(HostDocuments, TheLogRegistryFileWinsOverEarlierFilesAndKeepsOddPaths) {
     const std::string folder = pattern;
     const std::string earlier = folder + "/earlier.reg";
     const std::string later = folder + "/later.reg";
-    std::ofstream(earlier) << "Windows Registry Editor Version 5.00\r\n\r\n"
-                              "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\Logging-Infra]\r\n"
-                              "\"OVCOM.Kavelin\"=\"console,9\"\r\n@=\"console,1\"\r\n";
+    kavelin_test::WriteRegistryFile(
+        earlier, "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\Logging-Infra]\r\n"
+                 "\"OVCOM.Kavelin\"=\"console,9\"\r\n@=\"console,1\"\r\n");
     const std::string value = "file,/tmp/odd \\\"dir\"/log,128";
     std::ofstream(later) << kavelin::cli::LogRegistryText(value);
 

@@ -11,8 +11,9 @@
 
 #include "ChildProcess.h"
 #include "DeviceProcess.h"
+#include "support/RegistryFile.h"
 
-namespace e2e {
+namespace kavelin_test {
 namespace {
 
 using ::testing::HasSubstr;
@@ -135,13 +136,13 @@ struct FailureCase {
 
 TEST_F(KavelinProgram, FailedOperationsExitWithOneAndTheFailureTextCodeAndCause) {
     const std::string waitOneSecond = mFolder + "/io.reg";
-    std::ofstream(waitOneSecond) << "Windows Registry Editor Version 5.00\r\n\r\n"
+    kavelin_test::WriteRegistryFile(waitOneSecond,
                                     "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\r\n"
-                                    "\"IOTimeout\"=\"1\"\r\n";
+                                    "\"IOTimeout\"=\"1\"\r\n");
     const std::string transferTwoSeconds = mFolder + "/transfer.reg";
-    std::ofstream(transferTwoSeconds) << "Windows Registry Editor Version 5.00\r\n\r\n"
-                                         "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\r\n"
-                                         "\"TransferTimeout\"=\"2\"\r\n";
+    kavelin_test::WriteRegistryFile(transferTwoSeconds,
+                                    "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\r\n"
+                                    "\"TransferTimeout\"=\"2\"\r\n");
     const std::string readOnly =
         "<dd:Printer xmlns:dd=\"http://schemas.orvanta.example/schemas/imaging/con/"
         "dictionaries/1.0/\"><dd:Identity><dd:Model>X</dd:Model></dd:Identity></dd:Printer>";
@@ -434,9 +435,9 @@ TEST_F(KavelinProgram, RepeatRunsTheOperationOnOneProxyAndOneSession) {
 
 TEST_F(KavelinProgram, RegistryFilesGivenOnTheCommandLineConfigureTheLibrary) {
     const std::string registry = mFolder + "/log.reg";
-    std::ofstream(registry) << "Windows Registry Editor Version 5.00\r\n\r\n"
-                               "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\Logging-Infra]\r\n"
-                               "@=\"debug,3\"\r\n";
+    kavelin_test::WriteRegistryFile(
+        registry, "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\Logging-Infra]\r\n"
+                  "@=\"debug,3\"\r\n");
     DeviceProcess device;
     ASSERT_TRUE(device.Running());
     const RunResult run = KavelinAt(device, {"--registry", registry, "events"});
@@ -490,10 +491,10 @@ TEST_F(KavelinProgram, ALogSettingThatLeavesTheLogOffIsWarnedAboutOnce) {
     const std::string registry = mFolder + "/log.reg";
     for (const auto& [value, problem] : cases) {
         SCOPED_TRACE(value);
-        std::ofstream(registry) << "Windows Registry Editor Version 5.00\r\n\r\n"
-                                   "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\Logging-"
-                                   "Infra]\r\n\"OVCOM.Kavelin\"=\""
-                                << value << "\"\r\n";
+        kavelin_test::WriteRegistryFile(
+            registry, std::string("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\Logging-"
+                                  "Infra]\r\n\"OVCOM.Kavelin\"=\"") +
+                          value + "\"\r\n");
         const RunResult run = Kavelin({"-q", "--registry", registry, "events"});
         EXPECT_EQ(run.exitCode, 0) << run.err;
         if (!problem) {
@@ -527,4 +528,4 @@ TEST_F(KavelinProgram, AnInstalledTreeLoadsItsOwnLibraryAndPlaysBackItsOwnAnswer
 }
 
 } // namespace
-} // namespace e2e
+} // namespace kavelin_test

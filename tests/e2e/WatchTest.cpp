@@ -21,7 +21,7 @@
 #include "ChildProcess.h"
 #include "DeviceProcess.h"
 
-namespace e2e {
+namespace kavelin_test {
 namespace {
 
 using ::testing::AllOf;
@@ -394,4 +394,4 @@ TEST_F(WatchProgram, AFloodOfDeliveriesStaysBoundedAndLosesNone) {
 }
 
 } // namespace
-} // namespace e2e
+} // namespace kavelin_test

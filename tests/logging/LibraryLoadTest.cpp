@@ -9,10 +9,9 @@
 namespace {
 
 TEST_F(LogTest, LoadingTheLibraryStartsAndUnloadingStopsTheLog) {
-    WriteFile(PathOf("r.reg"), "Windows Registry Editor Version 5.00\n\n"
-                               "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\Logging-Infra]\n"
-                               "\"OVCOM.Kavelin\"=\"console,4\"\n");
-    setenv("KAVELIN_REGISTRY", PathOf("r.reg").c_str(), 1);
+    const kavelin_test::ScopedRegistry registry(
+        "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\Logging-Infra]\n"
+        "\"OVCOM.Kavelin\"=\"console,4\"\n");
     // The unload hook runs when the process lets the library go (at the latest at exit), so a
     // child process loads it and exits; its output comes back through a pipe.
     int output[2];
@@ -47,11 +46,10 @@ TEST_F(LogTest, LoadingTheLibraryStartsAndUnloadingStopsTheLog) {
 TEST_F(LogTest, TheLibraryLoadsAndUnloadsWhileANeighbourKeepsTheLogLock) {
     for (const auto holds : {LockHolder::TheMutex, LockHolder::TheCreationLock}) {
         const auto path = PathOf("held.log");
-        WriteFile(PathOf("r.reg"),
-                  "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\Logging-Infra]\n"
-                  "\"OVCOM.Kavelin\"=\"file," +
-                      path + ",4\"\n");
-        setenv("KAVELIN_REGISTRY", PathOf("r.reg").c_str(), 1);
+        const kavelin_test::ScopedRegistry registry(
+            "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\Logging-Infra]\n"
+            "\"OVCOM.Kavelin\"=\"file," +
+            path + ",4\"\n");
         LockHolder holder(path, holds);
         ASSERT_TRUE(holder.Holding()) << holds;
         const pid_t child = fork();

@@ -2,6 +2,7 @@
 
 #include "os/NamedMutex.h"
 #include "platform/Logging.h"
+#include "support/RegistryFile.h"
 
 #include <gtest/gtest.h>
 
@@ -142,17 +143,13 @@ protected:
                 ::testing::UnitTest::GetInstance()->current_test_info()->name());
         std::filesystem::create_directories(mDir);
         // Clears the component name an earlier test may have left behind.
-        WriteFile(PathOf("reset.reg"),
-                  "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\Logging-Infra]\n"
-                  "@=\"debug,0\"\n");
-        setenv("KAVELIN_REGISTRY", PathOf("reset.reg").c_str(), 1);
+        const kavelin_test::ScopedRegistry reset(
+            "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\Logging-Infra]\n@=\"debug,0\"\n");
         StartLogging("");
         CloseFully();
-        unsetenv("KAVELIN_REGISTRY");
     }
     void TearDown() override {
         CloseFully();
-        unsetenv("KAVELIN_REGISTRY");
         std::filesystem::remove_all(mDir);
     }
 

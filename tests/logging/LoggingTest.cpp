@@ -59,7 +59,6 @@ TEST_F(LogTest, ConfigurationValueGrammar) {
 }
 
 TEST_F(LogTest, ConfigurationLookupOrder) {
-    const std::string header = "Windows Registry Editor Version 5.00\n\n";
     const std::string own = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\Logging-Infra]\n";
     const std::string product = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\n"
                                 "\"Logging-Infra\"=\"console,3\"\n";
@@ -79,8 +78,7 @@ TEST_F(LogTest, ConfigurationLookupOrder) {
         {"rejected value", own + "@=\"5\"\n", 0},
     };
     for (const auto& c : cases) {
-        WriteFile(PathOf("r.reg"), header + c.registry);
-        setenv("KAVELIN_REGISTRY", PathOf("r.reg").c_str(), 1);
+        const kavelin_test::ScopedRegistry registry(c.registry);
         CaptureStdout();
         EXPECT_EQ(StartLogging("OVCOM.Kavelin"), c.level) << c.name;
         StopLogging();
@@ -191,10 +189,9 @@ TEST_F(LogTest, FormattingStaysInsideTheLine) {
         {"no write through %n", [&] { Log(1, "%n%s", &untouched, narrow.c_str()); }},
         {"null strings", [&] { Log(1, "%s %S", nullptr, nullptr); }},
     };
-    WriteFile(PathOf("console.reg"),
-              "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\Logging-Infra]\n"
-              "@=\"console,1\"\n");
-    setenv("KAVELIN_REGISTRY", PathOf("console.reg").c_str(), 1);
+    const kavelin_test::ScopedRegistry registry(
+        "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\Logging-Infra]\n"
+        "@=\"console,1\"\n");
     for (const auto& c : cases) {
         CaptureStdout();
         ASSERT_EQ(StartLogging(component.c_str()), 1);

@@ -6,7 +6,7 @@
 #include "ProxyTestSupport.h"
 
 using kavelin::device::DeviceOptions;
-using namespace proxytest;
+using namespace kavelin_test;
 
 namespace {
 
@@ -38,7 +38,7 @@ TEST(ProxyConnection, SilentDeviceFailsAfterTheConfiguredWait) {
     CPComPtr<ISessionInfo> held = NewSessionInfo(&info);
     ProxyHandle proxy = MakeProxy();
     proxy->Initialize(device->BaseServiceUrl(), held);
-    LogCapture log;
+    const LogCapture log = ProcessLog();
     EXPECT_THROW(proxy->StartSession(), CPException);
     EXPECT_EQ(log.Count(1, "IBaseSoap::StartSession - error: gSoap start session failed "
                            "attempting a retry!!!"),

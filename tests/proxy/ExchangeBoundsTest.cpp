@@ -3,7 +3,7 @@
 #include "ProxyTestSupport.h"
 
 using kavelin::device::ScriptedAnswer;
-using namespace proxytest;
+using namespace kavelin_test;
 
 namespace {
 

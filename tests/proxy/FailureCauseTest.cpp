@@ -4,7 +4,7 @@
 
 using kavelin::device::DeviceServer;
 using kavelin::device::ScriptedAnswer;
-using namespace proxytest;
+using namespace kavelin_test;
 
 namespace {
 
@@ -59,7 +59,7 @@ TEST(ProxyFailureCause, EachFailedExchangeNamesItsOwnCause) {
         c.misbehave(*device);
         ProxyHandle proxy = MakeProxy();
         proxy->Initialize(device->BaseServiceUrl(), CPComPtr<ISessionInfo>());
-        LogCapture log;
+        const LogCapture log = ProcessLog();
         try {
             proxy->GetData("/", "", 0, 0);
             ADD_FAILURE() << "GetData must fail";

@@ -11,6 +11,7 @@
 #include "DeviceServer.h"
 #include "RecordingSessionInfo.h"
 #include "kavelin/Kavelin.h"
+#include "support/RegistryFile.h"
 
 namespace {
 
@@ -29,11 +30,11 @@ protected:
         ASSERT_NE(mkdtemp(pattern.data()), nullptr);
         mDirectory = pattern;
         mLogPath = mDirectory / "host.log";
-        std::ofstream(mDirectory / "registry.reg")
-            << "Windows Registry Editor Version 5.00\n\n"
-               "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\n"
-               "\"Logging-Infra\"=\"file,"
-            << mLogPath.string() << ",5\"\n";
+        kavelin_test::WriteRegistryFile(
+            mDirectory / "registry.reg",
+            std::string("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\n"
+                        "\"Logging-Infra\"=\"file,") +
+                mLogPath.string() + ",5\"\n");
         setenv("KAVELIN_REGISTRY", (mDirectory / "registry.reg").c_str(), 1);
 
         mLibrary = dlopen(KAVELIN_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);

@@ -8,7 +8,7 @@
 
 #include "ProxyTestSupport.h"
 
-using namespace proxytest;
+using namespace kavelin_test;
 
 namespace {
 

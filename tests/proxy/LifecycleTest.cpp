@@ -5,7 +5,7 @@
 #include "proxy/BaseSoapProxy.h"
 
 using kavelin::device::DeviceServer;
-using namespace proxytest;
+using namespace kavelin_test;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
@@ -21,7 +21,7 @@ TEST(ProxyDefaultAnswers, BaseDataAccessSlotsAnswerWithoutExchange) {
 }
 
 TEST(ProxyInitialize, EmptyUrlOnNewProxyChangesNothing) {
-    LogCapture log;
+    const LogCapture log = ProcessLog();
     ProxyHandle proxy = MakeProxy();
     proxy->Initialize("", CPComPtr<ISessionInfo>());
     EXPECT_EQ(log.Text().find("SetServiceUrl"), std::string::npos);
@@ -35,7 +35,7 @@ TEST(ProxyInitialize, SameUrlTwiceOnlyReplacesTheSessionInfo) {
     RecordingSessionInfo* second = nullptr;
     CPComPtr<ISessionInfo> firstHeld = NewSessionInfo(&first);
     CPComPtr<ISessionInfo> secondHeld = NewSessionInfo(&second);
-    LogCapture log;
+    const LogCapture log = ProcessLog();
     ProxyHandle proxy = MakeProxy();
     proxy->Initialize(device->BaseServiceUrl(), firstHeld);
     const std::string sessionId = proxy->StartSession();
@@ -74,7 +74,7 @@ TEST(ProxyInitialize, UrlChangeEndsASessionTheProxyHeld) {
 
     // The ended session's ID is still the proxy's own copy, so the next change tries again,
     // but the object holds no session and nothing is sent.
-    LogCapture log;
+    const LogCapture log = ProcessLog();
     proxy->Initialize(third->BaseServiceUrl(), held);
     EXPECT_EQ(log.Count(2, "IBaseSoap::EndSession - warning: no session has exist to end!"), 1);
     EXPECT_THAT(Operations(*first), ElementsAre("StartSession", "EndSession"));
@@ -129,7 +129,7 @@ TEST(ProxyDestruction, EndsOnlyASessionOfItsOwnObject) {
 
 TEST(ProxyDestruction, FreshProxyLooksForASessionAndSendsNothing) {
     RecordingSessionInfo::Created() = 0;
-    LogCapture log;
+    const LogCapture log = ProcessLog();
     demaker(maker());
     EXPECT_EQ(RecordingSessionInfo::Created(), 1);
     EXPECT_EQ(log.Count(3, "IBaseSoap - Constructor"), 1);

@@ -4,30 +4,15 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 
 #include "os/Text.h"
 #include "platform/Logging.h"
 
-namespace proxytest {
+namespace kavelin_test {
 
 namespace {
-constexpr char kRegistryHeader[] = "Windows Registry Editor Version 5.00\n\n";
-
 std::string BaseRegistryPath() {
     return ScratchDirectory() + "/base.reg";
-}
-
-void WriteFile(const std::string& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary | std::ios::trunc) << text;
-}
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
 }
 
 // The process-wide set-up a host would have done before creating proxies: its own
@@ -35,10 +20,9 @@ std::string ReadFile(const std::string& path) {
 class ProxyTestEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
-        WriteFile(BaseRegistryPath(), std::string(kRegistryHeader) +
-                                          "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\n"
-                                          "\"Logging-Infra\"=\"file," +
-                                          LogFilePath() + ",5\"\n");
+        WriteRegistryFile(BaseRegistryPath(), "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\n"
+                                              "\"Logging-Infra\"=\"file," +
+                                                  LogFilePath() + ",5\"\n");
         setenv("KAVELIN_REGISTRY", BaseRegistryPath().c_str(), 1);
         StartLogging("OVCOM.Kavelin");
         ASSERT_EQ(KavelinRegisterComponent(kSessionInfoProgId, &RecordingSessionInfo::kClassId,
@@ -71,31 +55,6 @@ const std::string& ScratchDirectory() {
 const std::string& LogFilePath() {
     static const std::string path = ScratchDirectory() + "/proxy.log";
     return path;
-}
-
-ScopedRegistry::ScopedRegistry(const std::string& sections) {
-    const std::string path = ScratchDirectory() + "/test.reg";
-    WriteFile(path, kRegistryHeader + sections);
-    setenv("KAVELIN_REGISTRY", path.c_str(), 1);
-}
-
-ScopedRegistry::~ScopedRegistry() {
-    setenv("KAVELIN_REGISTRY", BaseRegistryPath().c_str(), 1);
-}
-
-LogCapture::LogCapture() : mStart(ReadFile(LogFilePath()).size()) {}
-
-std::string LogCapture::Text() const {
-    return ReadFile(LogFilePath()).substr(mStart);
-}
-
-int LogCapture::Count(int level, const std::string& text) const {
-    const std::string needle = "/" + std::to_string(level) + "] OVCOM.Kavelin::" + text + "\r\n";
-    const std::string log = Text();
-    int count = 0;
-    for (size_t at = log.find(needle); at != std::string::npos; at = log.find(needle, at + 1))
-        ++count;
-    return count;
 }
 
 std::unique_ptr<kavelin::device::DeviceServer> StartDevice(kavelin::device::DeviceOptions options) {
@@ -141,4 +100,4 @@ std::u16string Wide(const std::string& text) {
     return os::Utf8ToUtf16(text);
 }
 
-} // namespace proxytest
+} // namespace kavelin_test

@@ -7,38 +7,22 @@
 #include "DeviceServer.h"
 #include "RecordingSessionInfo.h"
 #include "kavelin/Kavelin.h"
+#include "support/LogCapture.h"
+#include "support/RegistryFile.h"
 
-// What the proxy tests share: a host's view of the proxy, a scripted device on 127.0.0.1, a
-// registry file per test, and the log file that the test process writes.
-namespace proxytest {
+// What the proxy tests share: a host's view of the proxy, a scripted device on 127.0.0.1 and
+// the log file that the test process writes.
+namespace kavelin_test {
 
 // A folder of this test process, removed at exit.
 const std::string& ScratchDirectory();
 
-// Points the registry at a file holding `sections` (".reg" sections and values after the
-// header line) for the object's life; the base registry applies again afterwards.
-class ScopedRegistry {
-public:
-    explicit ScopedRegistry(const std::string& sections);
-    ~ScopedRegistry();
-    ScopedRegistry(const ScopedRegistry&) = delete;
-    ScopedRegistry& operator=(const ScopedRegistry&) = delete;
-};
-
-// The log lines written since the capture began.
-class LogCapture {
-public:
-    LogCapture();
-    std::string Text() const;
-    // How many lines carry `text` at `level` (the text after the component name).
-    int Count(int level, const std::string& text) const;
-
-private:
-    std::size_t mStart;
-};
-
 // The log file of this process, configured through "Logging-Infra" at start.
 const std::string& LogFilePath();
+// What the proxies log from now on.
+inline LogCapture ProcessLog() {
+    return LogCapture::Following(LogFilePath());
+}
 
 std::unique_ptr<kavelin::device::DeviceServer>
 StartDevice(kavelin::device::DeviceOptions options = {});
@@ -59,4 +43,4 @@ CPComPtr<ISessionInfo> NewSessionInfo(RecordingSessionInfo** object);
 std::string Narrow(const std::u16string& text);
 std::u16string Wide(const std::string& text);
 
-} // namespace proxytest
+} // namespace kavelin_test

@@ -5,7 +5,7 @@
 #include "os/UserName.h"
 
 using kavelin::device::ScriptedAnswer;
-using namespace proxytest;
+using namespace kavelin_test;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
@@ -72,7 +72,7 @@ TEST(StartSession, RefusesWithoutAnyExchange) {
         info->PresetSessionId(c.heldSession);
         ProxyHandle proxy = MakeProxy();
         proxy->Initialize(c.withUrl ? device->BaseServiceUrl() : "", held);
-        LogCapture log;
+        const LogCapture log = ProcessLog();
         try {
             proxy->StartSession();
             ADD_FAILURE() << c.name << ": no exception";
@@ -100,7 +100,7 @@ TEST(StartSession, TriesTwiceWithTheSameRequest) {
     for (const Case c : {Case{0, true}, Case{1, true}, Case{2, false}}) {
         Started s = InitializedProxy();
         s.device->FailNext("StartSession", c.failures);
-        LogCapture log;
+        const LogCapture log = ProcessLog();
         std::string sessionId;
         bool threw = false;
         try {
@@ -163,7 +163,7 @@ TEST(StartSession, PublishesTheTicketInOrder) {
                      StartSessionAnswer("<bsi:StartSessionResult><bsi:SessionID>t-1</bsi:SessionID>"
                                         "<bsi:SessionLanguage>de-DE</bsi:SessionLanguage>"
                                         "</bsi:StartSessionResult>"));
-    LogCapture log;
+    const LogCapture log = ProcessLog();
     EXPECT_EQ(s.proxy->StartSession(), "t-1");
     // No granted role: the roles are stored as an empty text, after the ID and the language.
     const auto writes = s.info->Writes();
@@ -223,7 +223,7 @@ TEST(StartSession, LanguageComesFromTheUsersRegistryValue) {
         ScopedRegistry registry(c.registry);
         Started s = InitializedProxy();
         s.info->PresetLanguage(c.preset);
-        LogCapture log;
+        const LogCapture log = ProcessLog();
         s.proxy->StartSession();
         const auto requests = s.device->Requests();
         ASSERT_EQ(requests.size(), 1u);
@@ -260,7 +260,7 @@ TEST(EndSession, SendsOneRequestOnlyForAnExistingSession) {
             s.proxy->StartSession();
         s.device->ClearRequests();
         s.device->FailNext("EndSession", c.failures);
-        LogCapture log;
+        const LogCapture log = ProcessLog();
         s.proxy->EndSession();
         EXPECT_EQ(s.device->Requests().size(), c.requests) << c.name;
         EXPECT_EQ(log.Count(2, "IBaseSoap::EndSession - warning: no session has exist to end!"),

@@ -8,15 +8,15 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include "ScopedRegistry.h"
 #include "components/DataStreamAddress.h"
 #include "components/DataStreamComponent.h"
 #include "kavelin/CPComPtr.h"
+#include "support/RegistryFile.h"
 
 namespace {
 
 using components::ResolveDataStreamTarget;
-using kavelin::testing::ScopedRegistry;
+using kavelin_test::ScopedRegistry;
 
 constexpr HRESULT kNotOpen = static_cast<HRESULT>(0x8000FFFF);
 
@@ -53,7 +53,6 @@ HRESULT Write(IDataStream& stream, const std::string& bytes) {
 
 TEST(DataStreamAddress, TargetsNameSocketsAddressesOrRegisteredDevices) {
     const ScopedRegistry registry(
-        "datastream-addresses",
         "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\DirectConnect]\r\n"
         "@=\"/run/default.sock\"\r\n"
         "\"printer\"=\"127.0.0.1:8080\"\r\n"

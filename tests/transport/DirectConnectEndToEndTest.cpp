@@ -7,10 +7,10 @@
 #include <gtest/gtest.h>
 
 #include "DeviceServer.h"
-#include "ScopedRegistry.h"
 #include "components/BuiltInComponents.h"
 #include "components/DataStreamComponent.h"
 #include "kavelin/Kavelin.h"
+#include "support/RegistryFile.h"
 
 namespace {
 
@@ -54,12 +54,12 @@ TEST(DirectConnectEndToEnd, GetDataReachesTheDeviceThroughTheBuiltInStream) {
         ASSERT_TRUE(device.Start()) << device.LastError();
         if (c.firstGetDataUnanswered)
             device.NeverAnswerNext("GetData", 1);
-        const kavelin::testing::ScopedRegistry registry(
-            "dcs-e2e", "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\r\n"
-                       "\"IOTimeout\"=\"1\"\r\n"
-                       "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\DirectConnect]\r\n"
-                       "\"printer\"=\"127.0.0.1:" +
-                           std::to_string(device.Port()) + "\"\r\n");
+        const kavelin_test::ScopedRegistry registry(
+            "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\r\n"
+            "\"IOTimeout\"=\"1\"\r\n"
+            "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\DirectConnect]\r\n"
+            "\"printer\"=\"127.0.0.1:" +
+            std::to_string(device.Port()) + "\"\r\n");
         const std::string url =
             c.overTcp ? "ovdcs://printer/xdm/ixa/IXDMAccessSet.asmx" : "ovdcs://unix" + socketPath;
         IXDMAccessSoap* proxy = maker();
@@ -86,9 +86,9 @@ TEST(DirectConnectEndToEnd, AKeptOpenStreamOutlivesTheDevicesIdleTimeout) {
     options.idleTimeout = std::chrono::milliseconds(200);
     kavelin::device::DeviceServer device(options);
     ASSERT_TRUE(device.Start()) << device.LastError();
-    const kavelin::testing::ScopedRegistry registry(
-        "dcs-keep", "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\r\n"
-                    "\"IOTimeout\"=\"2\"\r\n\"DirectConnectKeepOpen\"=\"1\"\r\n");
+    const kavelin_test::ScopedRegistry registry(
+        "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\r\n"
+        "\"IOTimeout\"=\"2\"\r\n\"DirectConnectKeepOpen\"=\"1\"\r\n");
     IXDMAccessSoap* proxy = maker();
     proxy->Initialize("ovdcs://unix" + socketPath, CPComPtr<ISessionInfo>());
     const std::string map =

@@ -7,17 +7,17 @@
 #include <gtest/gtest.h>
 
 #include "RecordingDataStream.h"
-#include "ScopedLog.h"
-#include "ScopedRegistry.h"
 #include "binding/Binding.h"
+#include "support/LogCapture.h"
+#include "support/RegistryFile.h"
 #include "transport/OrvantaDCSPlugin.h"
 #include "transport/TransportPlugins.h"
 
 namespace {
 
-using kavelin::testing::RecordingStreamRegistration;
-using kavelin::testing::ScopedLog;
-using kavelin::testing::StreamJournal;
+using kavelin_test::LogCapture;
+using kavelin_test::RecordingStreamRegistration;
+using kavelin_test::StreamJournal;
 using ::testing::Each;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
@@ -221,22 +221,22 @@ TEST_F(DirectConnectPlugin, AnOverstatedReadCountStaysWithinTheEnginesBuffer) {
 }
 
 TEST_F(DirectConnectPlugin, ComponentThatCannotBeCreatedFailsTheExchangeAtConnect) {
-    KavelinRegisterComponent(kDataStreamProgId, &kavelin::testing::kRecordingStreamClassId,
-                             CLSCTX_INPROC_SERVER, kavelin::testing::RefuseCreation, nullptr);
-    const ScopedLog log(1, "dcs-nostream");
+    KavelinRegisterComponent(kDataStreamProgId, &kavelin_test::kRecordingStreamClassId,
+                             CLSCTX_INPROC_SERVER, kavelin_test::RefuseCreation, nullptr);
+    const LogCapture log(1);
     ASSERT_TRUE(Attach("ovdcs://dev"));
     EXPECT_EQ(mSoap.fconnect(&mSoap, "ovdcs://dev", "", 0), -1);
     EXPECT_EQ(Send("POST"), -1);
     EXPECT_EQ(Receive(), 0u);
     std::string result;
     EXPECT_NE(GetData("ovdcs://dev", &result), SOAP_OK);
-    EXPECT_THAT(log.Contents(),
+    EXPECT_THAT(log.Text(),
                 HasSubstr("OrvantaDCSPlugin::connect - error: invalid url: ovdcs://dev -or- "
                           "data stream is null: 0x0"));
 }
 
 TEST_F(DirectConnectPlugin, OpensNothingWhilePlaybackIsOn) {
-    const ScopedLog log(134, "dcs-playback");
+    const LogCapture log(134);
     ASSERT_TRUE(Attach("ovdcs://dev"));
     EXPECT_EQ(mSoap.fconnect(&mSoap, "ovdcs://dev", "", 0), 0);
     EXPECT_THAT(mJournal.calls, Not(::testing::Contains("open")));
@@ -301,10 +301,10 @@ TEST_F(DirectConnectPlugin, AKeptOpenStreamCarriesExchangesAndSurvivesADeviceTha
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const kavelin::testing::ScopedRegistry registry(
-            "dcs-keep-open", c.keepOpen ? "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\r\n"
-                                          "\"DirectConnectKeepOpen\"=\"1\"\r\n"
-                                        : "");
+        const kavelin_test::ScopedRegistry registry(
+            c.keepOpen ? "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\r\n"
+                         "\"DirectConnectKeepOpen\"=\"1\"\r\n"
+                       : "");
         Done();
         Init();
         mJournal = StreamJournal{};

@@ -8,7 +8,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "ScopedRegistry.h"
+#include "support/RegistryFile.h"
 
 namespace {
 
@@ -51,7 +51,7 @@ TEST(PlaybackEndToEnd, EveryOperationIsAnsweredFromItsFileBesideTheLibrary) {
     const fs::path logPath =
         fs::temp_directory_path() / ("playback-e2e-" + std::to_string(::getpid()) + ".log");
     fs::remove(logPath);
-    const kavelin::testing::ScopedRegistry registry("playback-e2e", PlaybackSettings(logPath));
+    const kavelin_test::ScopedRegistry registry(PlaybackSettings(logPath));
     std::map<std::string, std::string> answers = RunHost("ovdcs://playback/device");
     EXPECT_EQ(answers["exit"], "0");
     EXPECT_EQ(answers["StartSession"], "=session-1-67ca317e");
@@ -99,7 +99,7 @@ TEST(PlaybackEndToEnd, AnswersComeFromTheFolderOfTheNameTheLibraryWasLoadedBy) {
     std::ofstream(startSession, std::ios::binary | std::ios::trunc) << answer;
 
     const fs::path logPath = base / "playback.log";
-    const kavelin::testing::ScopedRegistry registry("playback-link", PlaybackSettings(logPath));
+    const kavelin_test::ScopedRegistry registry(PlaybackSettings(logPath));
     const struct {
         const char* name;
         std::string library;

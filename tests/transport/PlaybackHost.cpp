@@ -39,9 +39,9 @@ int main(int argc, char** argv) {
         reinterpret_cast<RegisterComponent>(dlsym(library, "KavelinRegisterComponent"));
     if (make == nullptr || unmake == nullptr || registerComponent == nullptr)
         return 2;
-    kavelin::testing::StreamJournal journal;
-    registerComponent(kDataStreamProgId, &kavelin::testing::kRecordingStreamClassId,
-                      CLSCTX_INPROC_SERVER, kavelin::testing::CreateRecordingStream, &journal);
+    kavelin_test::StreamJournal journal;
+    registerComponent(kDataStreamProgId, &kavelin_test::kRecordingStreamClassId,
+                      CLSCTX_INPROC_SERVER, kavelin_test::CreateRecordingStream, &journal);
 
     IXDMAccessSoap* proxy = make();
     proxy->Initialize(argv[2], CPComPtr<ISessionInfo>());

@@ -11,7 +11,7 @@
 
 // A host's data stream that records what the proxy asks of it and answers reads from a script.
 // Registered under the data stream's ProgID through the host-facing registration call.
-namespace kavelin::testing {
+namespace kavelin_test {
 
 struct StreamJournal {
     // "open:<target>", "write", "read", "close" in call order.
@@ -102,4 +102,4 @@ public:
     RecordingStreamRegistration& operator=(const RecordingStreamRegistration&) = delete;
 };
 
-} // namespace kavelin::testing
+} // namespace kavelin_test

@@ -9,9 +9,9 @@
 #include <gtest/gtest.h>
 
 #include "RecordingDataStream.h"
-#include "ScopedLog.h"
 #include "binding/Binding.h"
 #include "os/ModulePath.h"
+#include "support/LogCapture.h"
 #include "transport/OrvantaDCSPlugin.h"
 #include "transport/SoapMsgLogging.h"
 #include "transport/TransportPlugins.h"
@@ -19,9 +19,9 @@
 namespace {
 
 namespace fs = std::filesystem;
-using kavelin::testing::RecordingStreamRegistration;
-using kavelin::testing::ScopedLog;
-using kavelin::testing::StreamJournal;
+using kavelin_test::LogCapture;
+using kavelin_test::RecordingStreamRegistration;
+using kavelin_test::StreamJournal;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
@@ -109,7 +109,7 @@ protected:
         return sizes;
     }
 
-    ScopedLog mLog{kPlaybackLevel, "playback"};
+    LogCapture mLog{kPlaybackLevel};
     StreamJournal mJournal;
     RecordingStreamRegistration mRegistration{mJournal};
     struct soap mSoap;
@@ -131,10 +131,10 @@ TEST_F(PlaybackPlugin, LogsTheHeaderAsOneEntryAndTheMessageInPiecesOf480Bytes) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const size_t before = LoggedPieces(mLog.Contents()).size();
+        const size_t before = LoggedPieces(mLog.Text()).size();
         for (const std::string& send : c.sends)
             Send(send);
-        const std::vector<std::string> pieces = LoggedPieces(mLog.Contents());
+        const std::vector<std::string> pieces = LoggedPieces(mLog.Text());
         EXPECT_EQ(SizesOf({pieces.begin() + static_cast<long>(before), pieces.end()}), c.entries);
         // Start the next case with an empty buffer.
         Send(envelope);
@@ -189,7 +189,7 @@ TEST_F(PlaybackPlugin, ActionsThatWouldLeaveTheFolderNameNoAnswer) {
         EXPECT_EQ(mSoap.errnum, ENOENT) << "a missing answer reads apart from a cut one";
     }
     const std::string missing = (AnswerFolder() / "TransportMissingRes.txt").string();
-    EXPECT_NE(mLog.Contents().find("SoapMsgLogging::recv - error: no response file: " + missing),
+    EXPECT_NE(mLog.Text().find("SoapMsgLogging::recv - error: no response file: " + missing),
               std::string::npos);
     SendRequest("TransportInside");
     EXPECT_EQ(Receive(65536), "inside");
@@ -221,7 +221,7 @@ TEST_F(PlaybackPlugin, AnswersAWholeExchangeOfTheBindingWithoutTouchingTheStream
 TEST(TransportRegistration, PlaybackPluginOnlyWhileThePlaybackBitIsSet) {
     for (const uint8_t level : {uint8_t{6}, kPlaybackLevel}) {
         SCOPED_TRACE(static_cast<int>(level));
-        const ScopedLog log(level, "registration");
+        const LogCapture log(level);
         struct soap soap;
         soap_init(&soap);
         RegisterTransportPlugins(&soap, "http://127.0.0.1:1/x");

@@ -10,13 +10,10 @@
 #include <thread>
 #include <unistd.h>
 
-namespace kavelin::device {
+namespace kavelin_test {
 namespace {
 
-using testing::ElementText;
-using testing::Envelope;
-using testing::RawHttpClient;
-using testing::RawResponse;
+using namespace kavelin::device;
 
 const std::string kDictionary =
     "http://schemas.orvanta.example/schemas/imaging/con/dictionaries/1.0/";
@@ -414,10 +411,12 @@ TEST_F(DeviceServerTest, DeliversSubscribedEventsWhenTheDataChanges) {
 }
 
 } // namespace
-} // namespace kavelin::device
+} // namespace kavelin_test
 
-namespace kavelin::device {
+namespace kavelin_test {
 namespace {
+
+using namespace kavelin::device;
 
 TEST(DeviceServerLimits, TurnsAwayConnectionsBeyondTheBound) {
     DeviceOptions options;
@@ -451,4 +450,4 @@ TEST(DeviceServerLimits, KeepsTheLatestRequestsAndCountsThemAll) {
 }
 
 } // namespace
-} // namespace kavelin::device
+} // namespace kavelin_test

@@ -1,18 +1,16 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <fstream>
 #include <stdexcept>
 #include <string>
-#include <unistd.h>
 
 #include "com/LiveObject.h"
 #include "components/BuiltInComponents.h"
 #include "kavelin/ComponentRegistration.h"
 #include "kavelin/ISessionInfo.h"
 #include "os/ComClassTable.h"
-#include "platform/LogCapture.h"
 #include "platform/PlatformServices.h"
+#include "support/LogCapture.h"
+#include "support/RegistryFile.h"
 
 namespace {
 
@@ -21,23 +19,12 @@ using kavelin_test::LiveObject;
 constexpr char kForceKeyLine[] =
     "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\ForceToOutOfProc]\n";
 
-// Points the registry at a file of this test's own for the test's lifetime.
+// Creation consults the registry: an empty one unless a test gives its own.
 class CreateInstanceTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        RegisterBuiltInComponents();
-        mPath = ::testing::TempDir() + "create_instance_" + std::to_string(getpid()) + ".reg";
-        setenv("KAVELIN_REGISTRY", mPath.c_str(), 1);
-    }
-    void TearDown() override {
-        unsetenv("KAVELIN_REGISTRY");
-        std::remove(mPath.c_str());
-    }
-    void WriteRegistry(const std::string& body) {
-        std::ofstream(mPath) << "Windows Registry Editor Version 5.00\n\n" << body;
-    }
+    void SetUp() override { RegisterBuiltInComponents(); }
 
-    std::string mPath;
+    const kavelin_test::ScopedRegistry mEmptyRegistry{""};
 };
 
 HRESULT CreateLive(void*, IUnknown* outer, const IID* iid, void** object) {
@@ -72,9 +59,7 @@ TEST_F(CreateInstanceTest, OnlyATerminatedStringValueForcesTheLocalServer) {
          true},
     };
     for (const OverrideCase& c : cases) {
-        std::remove(mPath.c_str());
-        if (!c.registry.empty())
-            WriteRegistry(c.registry);
+        const kavelin_test::ScopedRegistry registry(c.registry);
         CPComPtr<ISessionInfo> info;
         const HRESULT result = info.CreateInstance(kSessionInfoProgId);
         EXPECT_EQ(SUCCEEDED(result), c.created) << c.name;
@@ -86,7 +71,8 @@ TEST_F(CreateInstanceTest, OnlyATerminatedStringValueForcesTheLocalServer) {
 }
 
 TEST_F(CreateInstanceTest, ForcedCreationSucceedsForALocalServer) {
-    WriteRegistry(kForceKeyLine + std::string("\"Kavelin.Test.Server\"=\"\"\n"));
+    const kavelin_test::ScopedRegistry registry(kForceKeyLine +
+                                                std::string("\"Kavelin.Test.Server\"=\"\"\n"));
     ASSERT_EQ(KavelinRegisterComponent(u"Kavelin.Test.Server", &LiveObject::kClassId,
                                        CLSCTX_LOCAL_SERVER, &CreateLive, nullptr),
               S_OK);
@@ -98,7 +84,8 @@ TEST_F(CreateInstanceTest, ForcedCreationSucceedsForALocalServer) {
 }
 
 TEST_F(CreateInstanceTest, ReleasesTheHeldObjectEvenWhenCreationFails) {
-    WriteRegistry(kForceKeyLine + std::string("\"Kavelin.Test.InProc\"=\"\"\n"));
+    const kavelin_test::ScopedRegistry registry(kForceKeyLine +
+                                                std::string("\"Kavelin.Test.InProc\"=\"\"\n"));
     ASSERT_EQ(KavelinRegisterComponent(u"Kavelin.Test.InProc", &LiveObject::kClassId,
                                        CLSCTX_INPROC_SERVER, &CreateLive, nullptr),
               S_OK);
@@ -174,9 +161,7 @@ TEST_F(CreateInstanceTest, TracesEachStepAtItsLevel) {
           success}},
     };
     for (const TraceCase& c : cases) {
-        std::remove(mPath.c_str());
-        if (!c.registry.empty())
-            WriteRegistry(c.registry);
+        const kavelin_test::ScopedRegistry registry(c.registry);
         LogLines expected = entry;
         expected.insert(expected.end(), resolved.begin(), resolved.end());
         expected.insert(expected.end(), c.tail.begin(), c.tail.end());

@@ -6,7 +6,7 @@
 
 #include "kavelin/ComBstr.h"
 #include "platform/CPWStringBuffer.h"
-#include "platform/LogCapture.h"
+#include "support/LogCapture.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include "platform/LogCapture.h"
 #include "platform/RemoteArray.h"
+#include "support/LogCapture.h"
 
 namespace {
 

@@ -1,0 +1,17 @@
+#include "support/ScratchPath.h"
+
+#include <atomic>
+#include <filesystem>
+
+#include "os/ProcessInfo.h"
+
+namespace kavelin_test {
+
+std::string ScratchPath(const std::string& name, const std::string& extension) {
+    static std::atomic<unsigned> counter{0};
+    const std::string file = name + "-" + std::to_string(os::CurrentProcessId()) + "-" +
+                             std::to_string(counter++) + extension;
+    return (std::filesystem::temp_directory_path() / file).string();
+}
+
+} // namespace kavelin_test
