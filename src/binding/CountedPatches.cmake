@@ -3,6 +3,8 @@
 # and any other count (none included) is a fatal error instead of a silently dropped fix.
 # Include it, declare with counted_patch / counted_regex_patch, then apply_counted_patches.
 set(counted_patches 0)
+# Text that generated code never holds.
+set(counted_mark "@kavelin-counted-patch@")
 
 # The generated texts hold semicolons, so each adjustment is kept in numbered variables.
 # Functions, not macros: a macro would read the backslashes of its arguments a second time.
@@ -15,7 +17,7 @@ function(counted_patch original replacement count)
     set(counted_regex_${n} FALSE PARENT_SCOPE)
 endfunction()
 
-# A regular expression whose matches hold no semicolon (they are counted as a list).
+# A regular expression; its replacement may use the groups (\\1 ...).
 function(counted_regex_patch pattern replacement count)
     math(EXPR n "${counted_patches} + 1")
     set(counted_patches ${n} PARENT_SCOPE)
@@ -34,12 +36,14 @@ function(apply_counted_patches)
         set(changed FALSE)
         foreach(n RANGE 1 ${counted_patches})
             if(counted_regex_${n})
-                string(REGEX MATCHALL "${counted_original_${n}}" matches "${code}")
-                list(LENGTH matches found)
-                if(found GREATER 0)
-                    string(REGEX REPLACE "${counted_original_${n}}" "${counted_replacement_${n}}"
-                           code "${code}")
-                endif()
+                # Each replacement is marked, counted by its marks, and the marks removed.
+                string(REGEX REPLACE "${counted_original_${n}}"
+                       "${counted_mark}${counted_replacement_${n}}" marked "${code}")
+                string(REPLACE "${counted_mark}" "" code "${marked}")
+                string(LENGTH "${marked}" before)
+                string(LENGTH "${code}" after)
+                string(LENGTH "${counted_mark}" size)
+                math(EXPR found "(${before} - ${after}) / ${size}")
             else()
                 string(LENGTH "${code}" before)
                 string(REPLACE "${counted_original_${n}}" "${counted_replacement_${n}}" patched

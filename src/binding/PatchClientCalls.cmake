@@ -2,10 +2,6 @@
 # devices expect; each adjustment must occur exactly as often as it says.
 # Run as: cmake -DFILE=<soapClient.cpp> -P this file.
 include(${CMAKE_CURRENT_LIST_DIR}/CountedPatches.cmake)
-# Literal answers (EndSession, Unsubscribe, Deliver): the first element of the Body, whatever
-# its name.
-counted_patch("soap_inliteral(soap, \"XML\", (char**)__literalAnswer)"
-              "soap_inliteral(soap, NULL, (char**)__literalAnswer)" 3)
 # A failed decode is a Fault only when the mismatch is directly inside the Body, and an empty
 # Body is read to its end (every call).
 counted_patch("return soap_recv_fault(soap, 0);"

@@ -93,7 +93,7 @@ std::string GetData(struct soap* soap, const std::string& url, int& status) {
     return response.ixagd__GetDataResponse ? ResultOf(*response.ixagd__GetDataResponse) : "(none)";
 }
 
-std::string Ticket(const XML_USCORETicket_USCOREt& ticket) {
+std::string Ticket(const _x0058ML_USCORETicket_USCOREt& ticket) {
     return ticket.Ticket.text ? ticket.Ticket.text : "(null)";
 }
 

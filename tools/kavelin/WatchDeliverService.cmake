@@ -38,11 +38,13 @@ set_source_files_properties(${watch_enumeration_source} PROPERTIES GENERATED TRU
 find_library(KAVELIN_GSOAP_STATIC NAMES libgsoap++.a REQUIRED)
 
 # The generated dispatcher calls WatchDeliver.cpp by name, so both sit in one archive. The
-# enumeration codes and their shared codec compile here against the listener's own generated
-# declarations.
+# enumeration codes, the typed text of the base service and their shared codecs compile here
+# against the listener's own generated declarations.
 add_library(kavelin_watch_service STATIC ${watch_generated_sources} ${watch_generated_headers}
             ${CMAKE_CURRENT_SOURCE_DIR}/WatchDeliver.cpp ${watch_enumeration_source}
-            ${CMAKE_SOURCE_DIR}/src/binding/CatalogueEnumCodec.cpp)
+            ${CMAKE_SOURCE_DIR}/src/binding/CatalogueEnumCodec.cpp
+            ${CMAKE_SOURCE_DIR}/src/binding/TypedText.cpp
+            ${CMAKE_SOURCE_DIR}/src/binding/BaseServiceText.cpp)
 target_include_directories(kavelin_watch_service PUBLIC ${watch_generated_dir}
                            PRIVATE ${CMAKE_SOURCE_DIR}/src ${CMAKE_CURRENT_SOURCE_DIR})
 target_compile_options(kavelin_watch_service PUBLIC ${GSOAP_CFLAGS_OTHER})

@@ -40,6 +40,11 @@ struct SOAP_ENV__Header {
 
 /* Base service. The request element stands directly in the Body (no operation wrapper). */
 
+/// A literal answer: the first element of the Body, whatever its name, as XML text (the
+/// element's content). Its serializers are hand-written (LiteralTypes.cpp): the engine's own
+/// literal forms either compare the element's name or take the whole Body.
+extern typedef char *LiteralAnswer;
+
 //gsoap bsiwsdl service name: BaseService
 //gsoap bsiwsdl service type: BaseServicePortType
 //gsoap bsiwsdl service port: http://localhost/BaseService
@@ -50,7 +55,7 @@ struct SOAP_ENV__Header {
 //gsoap bsiwsdl service method-action: StartSession urn:#StartSession
 int __bsiwsdl__StartSession(_bsi__StartSession *bsi__StartSession, _bsi__StartSessionResponse *bsi__StartSessionResponse);
 //gsoap bsiwsdl service method-action: EndSession urn:#EndSession
-int __bsiwsdl__EndSession(_XML bsi__EndSession, _XML *__literalAnswer);
+int __bsiwsdl__EndSession(_XML bsi__EndSession, LiteralAnswer *__literalAnswer);
 //gsoap bsiwsdl service method-action: GetSessionTicket urn:#GetSessionTicket
 int __bsiwsdl__GetSessionTicket(_XML bsi__GetSessionTicket, _bsi__GetSessionTicketResponse *bsi__GetSessionTicketResponse);
 //gsoap bsiwsdl service method-action: GetSessionList urn:#GetSessionList
@@ -66,7 +71,7 @@ int __bsiwsdl__GetEventProperties(_bsi__GetEventProperties *bsi__GetEventPropert
 //gsoap bsiwsdl service method-action: GetSupportedEvents urn:#GetSupportedEvents
 int __bsiwsdl__GetSupportedEvents(_XML bsi__GetSupportedEvents, _bsi__GetSupportedEventsResponse *bsi__GetSupportedEventsResponse);
 //gsoap bsiwsdl service method-action: Unsubscribe urn:#Unsubscribe
-int __bsiwsdl__Unsubscribe(_bsi__Unsubscribe *bsi__Unsubscribe, _XML *__literalAnswer);
+int __bsiwsdl__Unsubscribe(_bsi__Unsubscribe *bsi__Unsubscribe, LiteralAnswer *__literalAnswer);
 //gsoap bsiwsdl service method-action: EmailSubscribe urn:#EmailSubscribe
 int __bsiwsdl__EmailSubscribe(_bsi__EmailSubscribe *bsi__EmailSubscribe, _bsi__EmailSubscribeResponse *bsi__EmailSubscribeResponse);
 //gsoap bsiwsdl service method-action: StreamSubscribe urn:#StreamSubscribe
@@ -88,7 +93,7 @@ int __bsiwsdl__GetDetailedState(_XML bsi__GetDetailedState, _bsi__GetDetailedSta
 //gsoap bsiwsdl service method-action: GetState urn:#GetState
 int __bsiwsdl__GetState(_XML bsi__GetState, _bsi__GetStateResponse *bsi__GetStateResponse);
 //gsoap bsiwsdl service method-action: Deliver urn:#Deliver
-int __bsiwsdl__Deliver(_bsi__Deliver *bsi__Deliver, _XML *__literalAnswer);
+int __bsiwsdl__Deliver(_bsi__Deliver *bsi__Deliver, LiteralAnswer *__literalAnswer);
 
 /* XDM access service. Answers come in a wrapper that skips elements beside the response. */
 

@@ -4,7 +4,11 @@
 
 typedef std::string xsd__string;
 typedef std::string xsd__language;
-typedef std::string xsd__anyURI;
+// Typed text (serializers in BaseServiceText.cpp): its reader fails with SOAP_TYPE when an
+// xsi:type attribute names another type. IdentifierText is an identifier's content, checked
+// against the identifier's own type.
+extern typedef std::string xsd__anyURI;
+extern typedef std::string IdentifierText;
 typedef std::string bsi__UUIDString_USCOREt;
 
 /* Enumerations: values run from 0 in table order. Their code tables and text conversions are
@@ -92,23 +96,23 @@ extern enum bsi__EventDeliveryDescriptor_ : LONG64 {
 };
 extern typedef enum bsi__EventDeliveryDescriptor_ bsi__EventDeliveryDescriptor_USCOREt;
 
-/* Identifiers: text content only. */
+/* Identifiers: text content only, read as typed text under the identifier's own type. */
 
 class bsi__SessionID_USCOREt {
   public:
-    std::string __item;
+    IdentifierText __item;
     struct soap *soap;
 };
 
 class bsi__SubscriptionID_USCOREt {
   public:
-    std::string __item;
+    IdentifierText __item;
     struct soap *soap;
 };
 
 class bsi__ServiceID_USCOREt {
   public:
-    std::string __item;
+    IdentifierText __item;
     struct soap *soap;
 };
 
@@ -134,7 +138,8 @@ class bsi__FaultPlatform_USCOREt {
 
 class bsi__RequestTicket_USCOREt {
   public:
-    bsi__Credentials_USCOREt *bsi__Credentials;
+    // Declared with the form the proxy sends, so the credential is written without xsi:type.
+    bsi__UserNamePassword_USCOREt *bsi__Credentials;
     std::vector<xsd__language> bsi__RequestedLanguage;
     std::vector<std::string> bsi__RequestedRole;
     struct soap *soap;

@@ -4,20 +4,23 @@
 
 /* Text types. */
 
-typedef std::string ixagd__XPath_USCOREt;
-typedef std::string ixagd__Device_USCOREt;
-typedef std::string xsd__NCName;
+// Typed text, as xsd__anyURI in bsi.h (serializers in DataAccessText.cpp).
+extern typedef std::string ixagd__XPath_USCOREt;
+extern typedef std::string ixagd__Device_USCOREt;
+extern typedef std::string xsd__NCName;
 
 /* Literal types. */
 
 /// Literal XML written as it stands inside the enclosing element and read from the next
-/// child element whatever its name. Its serializers are hand-written (AnyType.cpp), because
-/// the generated ones would wrap the text in an element of its own.
+/// child element whatever its name. Its serializers are hand-written (LiteralTypes.cpp),
+/// because the generated ones would wrap the text in an element of its own.
 #include "binding/AnyType.h"
 extern typedef struct AnyType xsd__anyType;
 
 /// XML carried as a document: written as the caller's text, read from the child element.
-class XML_USCORETicket_USCOREt {
+/// The type's name is XML_Ticket_t; its X is spelt as an escape because soapcpp2 warns of
+/// every identifier that begins with the letters XML.
+class _x0058ML_USCORETicket_USCOREt {
   public:
     xsd__anyType Ticket;
     struct soap *soap;
@@ -49,21 +52,21 @@ class _ixagd__GetData {
 
 class _ixasd__SetData {
   public:
-    XML_USCORETicket_USCOREt XDM_USCOREDocument;
+    _x0058ML_USCORETicket_USCOREt XDM_USCOREDocument;
     bool ResultsDetails;
     struct soap *soap;
 };
 
 class _ixaad__AddData {
   public:
-    XML_USCORETicket_USCOREt XDM_USCOREDocument;
+    _x0058ML_USCORETicket_USCOREt XDM_USCOREDocument;
     bool ResultsDetails;
     struct soap *soap;
 };
 
 class _ixard__RemoveData {
   public:
-    XML_USCORETicket_USCOREt XDM_USCOREDocument;
+    _x0058ML_USCORETicket_USCOREt XDM_USCOREDocument;
     bool ResultsDetails;
     struct soap *soap;
 };
@@ -80,25 +83,25 @@ class _ixagd__GetDataResponse {
 
 class _ixasd__SetDataResponse {
   public:
-    XML_USCORETicket_USCOREt SetDataResult;
+    _x0058ML_USCORETicket_USCOREt SetDataResult;
     struct soap *soap;
 };
 
 class _ixags__GetSettableResponse {
   public:
-    XML_USCORETicket_USCOREt GetSettableResult;
+    _x0058ML_USCORETicket_USCOREt GetSettableResult;
     struct soap *soap;
 };
 
 class _ixaad__AddDataResponse {
   public:
-    XML_USCORETicket_USCOREt AddDataResult;
+    _x0058ML_USCORETicket_USCOREt AddDataResult;
     struct soap *soap;
 };
 
 class _ixard__RemoveDataResponse {
   public:
-    XML_USCORETicket_USCOREt RemoveDataResult;
+    _x0058ML_USCORETicket_USCOREt RemoveDataResult;
     struct soap *soap;
 };
 

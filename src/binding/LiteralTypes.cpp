@@ -1,5 +1,7 @@
-// Serializers of xsd:anyType: the literal text stands directly inside the enclosing element
-// on output, and on input the next child element, whatever its name, is taken as literal XML.
+// Serializers of the literal types. xsd:anyType: the literal text stands
+// directly inside the enclosing element on output, and on input the next child
+// element, whatever its name, is taken as literal XML. A literal answer: the
+// first element of the Body, whatever its name.
 #include "soapH.h"
 
 void soap_default_xsd__anyType(struct soap*, struct AnyType* a) {
@@ -29,4 +31,19 @@ struct AnyType* soap_in_xsd__anyType(struct soap* soap, const char*, struct AnyT
     if (!soap_inliteral(soap, nullptr, &a->text))
         return nullptr;
     return a;
+}
+
+void soap_default_LiteralAnswer(struct soap*, char** a) {
+    *a = nullptr;
+}
+
+void soap_serialize_LiteralAnswer(struct soap*, char* const*) {}
+
+int soap_out_LiteralAnswer(struct soap* soap, const char* tag, int, char* const* a, const char*) {
+    return soap_outliteral(soap, tag, a, nullptr);
+}
+
+// The element's content, its name not compared.
+char** soap_in_LiteralAnswer(struct soap* soap, const char*, char** a, const char*) {
+    return soap_inliteral(soap, nullptr, a);
 }
