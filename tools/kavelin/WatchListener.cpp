@@ -96,6 +96,8 @@ void WatchListener::Start(const std::string& address, std::uint16_t port) {
     if (!mMaster)
         throw std::runtime_error("cannot create the event listener");
     mMaster->bind_flags = SO_REUSEADDR;
+    // An answer to a device that has already hung up must fail, not end the watch by SIGPIPE.
+    mMaster->socket_flags = MSG_NOSIGNAL;
     mMaster->accept_timeout = -kAcceptPollMicroseconds;
     mMaster->recv_timeout = static_cast<int>(mLimits.idle.count());
     mMaster->send_timeout = static_cast<int>(mLimits.idle.count());
