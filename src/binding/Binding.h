@@ -5,7 +5,8 @@
 // two ways.
 #include "soapH.h"
 
-// The 17-row namespace table (plus its terminating row); install it with
+// The namespace table: the 17 rows written into every envelope, the input-only rows of the
+// auxiliary prefix ns1 and the terminating row; install it with
 // soap_set_namespaces(soap, namespaces) right after initialising an engine context.
 extern struct Namespace namespaces[];
 

@@ -223,5 +223,25 @@ TEST(RequestEnvelope, MatchesTheHandWrittenEnvelope) {
     }
 }
 
+// The auxiliary prefix is matched on input by rows that name no namespace: an answer that binds
+// it leaves the next request of the same engine context as the first.
+TEST(RequestEnvelope, AnAnswerInTheAuxiliarySchemaLeavesTheNextRequestAsItWas) {
+    const std::string answer = SoapAnswer(
+        "<ns1:Range xmlns:ns1=\"urn:example:aux\" xmlns:q=\"urn:example:other\" id=\"r\">"
+        "<ns1:Min>1</ns1:Min><q:Max>2</q:Max></ns1:Range><b:GetStateResponse "
+        "xmlns:b=\"http://schemas.orvanta.example/schemas/imaging/con/bsi/2003/08/21\"/>");
+    CannedServer server({answer, answer});
+    auto soap = NewSoapContext();
+    for (int call = 0; call < 2; ++call) {
+        _bsi__GetStateResponse response;
+        soap_call___bsiwsdl__GetState(soap.get(), server.Url().c_str(), nullptr, nullptr,
+                                      &response);
+    }
+    const auto& requests = server.Requests();
+    ASSERT_EQ(requests.size(), 2u);
+    EXPECT_EQ(Normalised(requests[0]), Normalised(requests[1]));
+    EXPECT_EQ(requests[1].find("ns1"), std::string::npos) << requests[1];
+}
+
 } // namespace
 } // namespace kavelin_test

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -120,6 +121,94 @@ TEST(GenericDecoder, ElementUnknownToTheCatalogueIsATagMismatch) {
     int type = 0;
     EXPECT_EQ(soap_getelement(engine.soap(), nullptr, &type), nullptr);
     EXPECT_EQ(engine.soap()->error, SOAP_TAG_MISMATCH);
+}
+
+// The auxiliary schema's types decode by element name and by xsi:type, whatever namespace name
+// the answer binds its prefix to ($ in the rows), also after other names the table does not
+// know.
+TEST(GenericDecoder, DecodesTheAuxiliarySchema) {
+    struct Case {
+        const char* what;
+        std::string element;
+        int type;
+        std::function<std::string(const void*)> read;
+        std::string expected;
+    };
+    const auto number = [](const void* value) {
+        return std::to_string(*static_cast<const LONG64*>(value));
+    };
+    const Case cases[] = {
+        {"enumeration by its element", "<ns1:LoggingLevels $>warn</ns1:LoggingLevels>",
+         SOAP_TYPE_ns1__LoggingLevels, number, "3"},
+        {"enumeration by its type", "<Setting $ xsi:type=\"ns1:Display\">dependent</Setting>",
+         SOAP_TYPE_ns1__Display, number, "2"},
+        {"enumeration outside its table", "<ns1:unbounded $>4</ns1:unbounded>",
+         SOAP_TYPE_ns1__unbounded, number, "4"},
+        {"members",
+         "<ns1:Range $><ns1:Min>1</ns1:Min><ns1:Max>9</ns1:Max>"
+         "<ns1:Unbounded>unbounded</ns1:Unbounded></ns1:Range>",
+         SOAP_TYPE_ns1__Range,
+         [](const void* value) {
+             const auto& range = *static_cast<const ns1__Range*>(value);
+             return std::to_string(range.ns1__Min) + ".." + std::to_string(range.ns1__Max) +
+                    (range.ns1__Unbounded ? " open" : "");
+         },
+         "1..9 open"},
+        {"nested lists by its type",
+         "<Supported $ xsi:type=\"ns1:Protocols\"><ns1:ControlProtocol><ns1:Name>PWG-IPP</ns1:Name>"
+         "<ns1:Invocations><ns1:Invocation><ns1:Command>run</ns1:Command>"
+         "<ns1:LoggingLevel>debug</ns1:LoggingLevel><ns1:LoggingOption>LogTracking"
+         "</ns1:LoggingOption><ns1:LoggingOption>LogAnnotators</ns1:LoggingOption>"
+         "</ns1:Invocation></ns1:Invocations></ns1:ControlProtocol></Supported>",
+         SOAP_TYPE_ns1__Protocols,
+         [](const void* value) {
+             const auto& protocols = *static_cast<const ns1__Protocols*>(value);
+             if (protocols.ns1__ControlProtocol_.size() != 1)
+                 return std::string("protocols: ") +
+                        std::to_string(protocols.ns1__ControlProtocol_.size());
+             const ns1__ControlProtocol& protocol = *protocols.ns1__ControlProtocol_[0];
+             std::string text = std::to_string(protocol.ns1__Name);
+             if (!protocol.ns1__Invocations_)
+                 return text;
+             for (const ns1__Invocation* invocation :
+                  protocol.ns1__Invocations_->ns1__Invocation_) {
+                 text += " " + (invocation->ns1__Command ? *invocation->ns1__Command : "-");
+                 if (invocation->ns1__LoggingLevel)
+                     text += " " + std::to_string(*invocation->ns1__LoggingLevel);
+                 for (const ns1__LoggingOptions option : invocation->ns1__LoggingOption)
+                     text += " " + std::to_string(option);
+             }
+             return text;
+         },
+         "6 run 1 2 1"},
+        {"attribute and text after other unknown namespaces",
+         "<ns1:DisplayItem xmlns:a=\"urn:example:a\" xmlns:b=\"urn:example:b\" $ "
+         "display=\"false\">"
+         "<ns1:DisplayString>Tray 2</ns1:DisplayString></ns1:DisplayItem>",
+         SOAP_TYPE_ns1__DisplayItem,
+         [](const void* value) {
+             const auto& item = *static_cast<const ns1__DisplayItem*>(value);
+             return (item.display ? std::to_string(*item.display) : "-") + " " +
+                    (item.ns1__DisplayString ? *item.ns1__DisplayString : "-");
+         },
+         "1 Tray 2"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        std::string element = c.element;
+        element.replace(element.find('$'), 1,
+                        "xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" "
+                        "xmlns:ns1=\"urn:example:aux\"");
+        InMemoryAnswer engine(element);
+        ASSERT_EQ(soap_begin_recv(engine.soap()), SOAP_OK);
+        int type = 0;
+        const void* decoded = soap_getelement(engine.soap(), nullptr, &type);
+        if (decoded == nullptr || type != c.type) {
+            ADD_FAILURE() << "error " << engine.soap()->error << ", type " << type;
+            continue;
+        }
+        EXPECT_EQ(c.read(decoded), c.expected);
+    }
 }
 
 } // namespace

@@ -1,5 +1,6 @@
-// The auxiliary schema (prefix ns1). It has no row in the namespace table: its elements are
-// written with the prefix and matched on input by it.
+// The auxiliary schema (prefix ns1). It has no namespace name: its elements are written with
+// the prefix alone, and on input the namespace table's input-only ns1 rows take whatever name
+// an answer binds the prefix to (NamespaceTable.cmake).
 
 /* Enumerations. Their code tables and text conversions are generated from these declarations
    at build time (EnumerationCodes.cmake), so that a number outside a table reads unchanged. */
