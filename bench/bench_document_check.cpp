@@ -28,7 +28,7 @@ std::string LargeDocument(int trays) {
 }
 
 void CheckDocument(benchmark::State& state, const std::string& document) {
-    os::RegisterXmlDomClass();
+    kavelin::os::RegisterXmlDomClass();
     for (auto _ : state)
         benchmark::DoNotOptimize(kavelin::proxy::WhyDocumentCannotBeSent(document));
     state.SetBytesProcessed(static_cast<int64_t>(state.iterations() * document.size()));

@@ -158,7 +158,8 @@ BENCHMARK(BM_GetDataDirect)
 void BM_OpenSettingsKey(benchmark::State& state) {
     Prepare(static_cast<size_t>(state.range(0)), false);
     for (auto _ : state)
-        benchmark::DoNotOptimize(os::RegistryKey::OpenLocalMachine("SOFTWARE\\Orvanta\\Plotara"));
+        benchmark::DoNotOptimize(
+            kavelin::os::RegistryKey::OpenLocalMachine("SOFTWARE\\Orvanta\\Plotara"));
 }
 BENCHMARK(BM_OpenSettingsKey)->Arg(1024)->Arg(88 * 1024);
 

@@ -9,7 +9,7 @@
 #include "proxy/ParameterDocuments.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    static const bool registered = (os::RegisterXmlDomClass(), true);
+    static const bool registered = (kavelin::os::RegisterXmlDomClass(), true);
     (void)registered;
     const std::string document(reinterpret_cast<const char*>(data), size);
     using namespace kavelin::proxy;
@@ -17,7 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         ReadPrefixMap(document);
     } catch (const _com_error&) {
     }
-    os::XmlDomDocumentPtr dom;
+    kavelin::os::XmlDomDocumentPtr dom;
     dom.CreateInstance();
     try {
         ReadSubscriptionInfo(dom, document, "http://fallback.example/cb");

@@ -11,11 +11,11 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
-    for (const auto& edit : os::ParseRegFile(bytes)) {
+    for (const auto& edit : kavelin::os::ParseRegFile(bytes)) {
         const std::string_view key = edit.keyPath;
         if (!key.empty() && (key.front() == '\\' || key.back() == '\\'))
             std::abort();
-        if (edit.kind != os::RegFileEdit::SetValue && !edit.value.data.empty())
+        if (edit.kind != kavelin::os::RegFileEdit::SetValue && !edit.value.data.empty())
             std::abort();
     }
     return 0;

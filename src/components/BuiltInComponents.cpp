@@ -6,9 +6,9 @@
 #include "os/XmlDom.h"
 
 void RegisterBuiltInComponents() {
-    os::RegisterBuiltInClass(kSessionInfoProgId, components::SessionInfoWrapper::kClassId,
-                             CLSCTX_INPROC_SERVER,
-                             &kavelin::CreateComObject<components::SessionInfoWrapper>);
-    os::RegisterXmlDomClass();
-    components::RegisterDataStreamComponent();
+    kavelin::os::RegisterBuiltInClass(
+        kSessionInfoProgId, kavelin::components::SessionInfoWrapper::kClassId, CLSCTX_INPROC_SERVER,
+        &kavelin::CreateComObject<kavelin::components::SessionInfoWrapper>);
+    kavelin::os::RegisterXmlDomClass();
+    kavelin::components::RegisterDataStreamComponent();
 }

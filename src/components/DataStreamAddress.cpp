@@ -5,7 +5,7 @@
 
 #include "os/Registry.h"
 
-namespace components {
+namespace kavelin::components {
 
 namespace {
 
@@ -139,4 +139,4 @@ std::optional<DeviceAddress> ResolveDataStreamTarget(std::string_view target) {
     return ParseStoredAddress(*stored);
 }
 
-} // namespace components
+} // namespace kavelin::components

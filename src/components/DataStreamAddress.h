@@ -17,7 +17,7 @@
 // A registry value holds an absolute socket path ("/run/dev.sock") or host:port. Whatever
 // follows the first '/' or '\' behind a host:port or a name is the request path, which
 // travels in the HTTP request line instead.
-namespace components {
+namespace kavelin::components {
 
 inline constexpr char kDirectConnectKey[] = "SOFTWARE\\Orvanta\\Plotara\\DirectConnect";
 
@@ -35,4 +35,4 @@ struct DeviceAddress {
 // Empty when the target names no device or its address is malformed.
 std::optional<DeviceAddress> ResolveDataStreamTarget(std::string_view target);
 
-} // namespace components
+} // namespace kavelin::components

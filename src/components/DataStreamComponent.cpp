@@ -9,7 +9,7 @@
 #include "platform/Logging.h"
 #include "platform/StringConversion.h"
 
-namespace components {
+namespace kavelin::components {
 
 namespace {
 
@@ -126,4 +126,4 @@ void RegisterDataStreamComponent() {
                              &kavelin::CreateComObject<DataStreamComponent>);
 }
 
-} // namespace components
+} // namespace kavelin::components

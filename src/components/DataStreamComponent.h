@@ -6,7 +6,7 @@
 #include "kavelin/ComObject.h"
 #include "kavelin/DataStream.h"
 
-namespace components {
+namespace kavelin::components {
 
 // The library's own data stream: carries the proxy's HTTP bytes to a device over a
 // Unix-domain socket or TCP, at the address its target names (components/DataStreamAddress.h).
@@ -37,4 +37,4 @@ private:
 // Adds the class to the process's class table under "OVCOM.ASIDATASTREAM", in process.
 void RegisterDataStreamComponent();
 
-} // namespace components
+} // namespace kavelin::components

@@ -10,7 +10,7 @@
 // One connection of the built-in data stream. Every wait is bounded by the timeout given to
 // the call, and writing to a connection the device has closed fails instead of raising a
 // signal in the host's process.
-namespace components {
+namespace kavelin::components {
 
 enum class SocketStatus { Ok, TimedOut, Failed };
 
@@ -38,4 +38,4 @@ private:
     std::intptr_t mDescriptor = -1;
 };
 
-} // namespace components
+} // namespace kavelin::components

@@ -2,7 +2,7 @@
 
 #include <new>
 
-namespace components {
+namespace kavelin::components {
 
 HRESULT SessionInfoWrapper::Put(std::u16string& property, BSTR value) {
     try {
@@ -19,8 +19,9 @@ HRESULT SessionInfoWrapper::Get(const std::u16string& property, BSTR* value) {
     if (value == nullptr)
         return E_POINTER;
     std::lock_guard lock(mMutex);
-    *value = SysAllocStringLen(AsOleText(property.data()), static_cast<unsigned int>(property.size()));
+    *value =
+        SysAllocStringLen(AsOleText(property.data()), static_cast<unsigned int>(property.size()));
     return *value == nullptr ? E_OUTOFMEMORY : S_OK;
 }
 
-} // namespace components
+} // namespace kavelin::components

@@ -6,7 +6,7 @@
 #include "kavelin/ComObject.h"
 #include "kavelin/ISessionInfo.h"
 
-namespace components {
+namespace kavelin::components {
 
 // The library's own session-information object: four texts kept as given. Several proxies,
 // possibly on several threads, may share one object.
@@ -38,4 +38,4 @@ private:
     std::u16string mRoles;
 };
 
-} // namespace components
+} // namespace kavelin::components

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-namespace os {
+namespace kavelin::os {
 namespace {
 
 char16_t AsciiLower(char16_t c) {
@@ -87,4 +87,4 @@ void RegisterBuiltInClass(std::u16string_view progId, REFCLSID clsid, DWORD cont
                                        std::move(factory));
 }
 
-} // namespace os
+} // namespace kavelin::os

@@ -12,7 +12,7 @@
 // The process's COM class registrations: ProgID -> CLSID -> factory, with the class contexts
 // each class supports. Built-in classes come with the library; a host class registered under
 // the same ProgID hides the built-in one until the host removes it. Safe to use from any thread.
-namespace os {
+namespace kavelin::os {
 
 using ComFactory = std::function<HRESULT(IUnknown* outer, REFIID iid, void** object)>;
 
@@ -53,4 +53,4 @@ private:
 void RegisterBuiltInClass(std::u16string_view progId, REFCLSID clsid, DWORD contexts,
                           ComFactory factory);
 
-} // namespace os
+} // namespace kavelin::os

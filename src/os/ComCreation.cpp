@@ -2,7 +2,7 @@
 
 #include "os/ComClassTable.h"
 
-namespace os {
+namespace kavelin::os {
 
 HRESULT ClassIdFromProgId(const char16_t* progId, CLSID* clsid) {
     if (progId == nullptr || clsid == nullptr)
@@ -34,4 +34,4 @@ HRESULT CreateClassInstance(REFCLSID clsid, IUnknown* outer, DWORD classContext,
     return result;
 }
 
-} // namespace os
+} // namespace kavelin::os

@@ -4,7 +4,7 @@
 
 // Object creation: the classes the platform knows first (on Windows its own registry and
 // servers), then the process's class table (built-in classes and the host's registrations).
-namespace os {
+namespace kavelin::os {
 
 // CO_E_CLASSSTRING for a ProgID nobody registered, E_INVALIDARG for null arguments.
 HRESULT ClassIdFromProgId(const char16_t* progId, CLSID* clsid);
@@ -20,4 +20,4 @@ HRESULT PlatformClassIdFromProgId(const char16_t* progId, CLSID* clsid);
 HRESULT PlatformCreateClassInstance(REFCLSID clsid, IUnknown* outer, DWORD classContext, REFIID iid,
                                     void** object);
 
-} // namespace os
+} // namespace kavelin::os

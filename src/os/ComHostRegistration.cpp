@@ -14,8 +14,8 @@ extern "C" KAVELIN_API HRESULT KavelinRegisterComponent(const char16_t* progId, 
         return E_INVALIDARG;
     if (clsid == nullptr || factory == nullptr)
         return E_POINTER;
-    os::ComClassTable::Instance().Register(
-        os::ComClassOrigin::Host, progId, *clsid, classContexts & kKnownContexts,
+    kavelin::os::ComClassTable::Instance().Register(
+        kavelin::os::ComClassOrigin::Host, progId, *clsid, classContexts & kKnownContexts,
         [factory, context](IUnknown* outer, REFIID iid, void** object) {
             return factory(context, outer, &iid, object);
         });
@@ -25,6 +25,8 @@ extern "C" KAVELIN_API HRESULT KavelinRegisterComponent(const char16_t* progId, 
 extern "C" KAVELIN_API HRESULT KavelinUnregisterComponent(const char16_t* progId) {
     if (progId == nullptr)
         return E_INVALIDARG;
-    return os::ComClassTable::Instance().Unregister(os::ComClassOrigin::Host, progId) ? S_OK
-                                                                                      : S_FALSE;
+    return kavelin::os::ComClassTable::Instance().Unregister(kavelin::os::ComClassOrigin::Host,
+                                                             progId)
+               ? S_OK
+               : S_FALSE;
 }

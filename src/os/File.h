@@ -8,7 +8,7 @@
 // A file opened for reading and appending, shared with other handles and processes
 // (nothing is held exclusively). Failures return false or an empty result and set
 // os::LastErrorCode().
-namespace os {
+namespace kavelin::os {
 
 class File {
 public:
@@ -46,4 +46,4 @@ private:
     int mDescriptor = -1;
 };
 
-} // namespace os
+} // namespace kavelin::os

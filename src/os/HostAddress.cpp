@@ -1,6 +1,6 @@
 #include "os/HostAddress.h"
 
-namespace os {
+namespace kavelin::os {
 
 std::optional<std::string> ChooseHostAddress(const std::vector<Ipv4Interface>& interfaces) {
     for (const auto& candidate : interfaces)
@@ -11,4 +11,4 @@ std::optional<std::string> ChooseHostAddress(const std::vector<Ipv4Interface>& i
     return std::nullopt;
 }
 
-} // namespace os
+} // namespace kavelin::os

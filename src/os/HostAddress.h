@@ -6,7 +6,7 @@
 #include <vector>
 
 // This computer's name and its IPv4 address as a peer on the network would reach it.
-namespace os {
+namespace kavelin::os {
 
 struct Ipv4Interface {
     std::string address; // dotted form
@@ -30,4 +30,4 @@ std::optional<std::string> LocalHostName();
 // computer at), in dotted form; none for another kind of socket or an unbound one.
 std::optional<std::string> SocketLocalIPv4Address(uintptr_t socket);
 
-} // namespace os
+} // namespace kavelin::os

@@ -6,7 +6,7 @@
 // The caller's last-error code: what this layer's calls leave behind on failure (the system
 // error number, as the Windows functions leave theirs), kept per thread. The log saves and
 // restores it, together with errno, so that logging never changes what a caller reads.
-namespace os {
+namespace kavelin::os {
 
 uint32_t LastErrorCode();
 void SetLastErrorCode(uint32_t code);
@@ -27,4 +27,4 @@ private:
     int mErrno;
 };
 
-} // namespace os
+} // namespace kavelin::os

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-namespace os {
+namespace kavelin::os {
 
 size_t FormatLogTimestamp(const LocalDateTime& time, char* out, size_t size) {
     if (size == 0)
@@ -17,4 +17,4 @@ size_t FormatLogTimestamp(const LocalDateTime& time, char* out, size_t size) {
     return static_cast<size_t>(written) < size ? static_cast<size_t>(written) : size - 1;
 }
 
-} // namespace os
+} // namespace kavelin::os

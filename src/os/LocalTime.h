@@ -3,7 +3,7 @@
 #include <cstddef>
 
 // The local date and time, and the one rendering the log writes in front of file lines.
-namespace os {
+namespace kavelin::os {
 
 struct LocalDateTime {
     int year = 0;   // e.g. 2026
@@ -20,4 +20,4 @@ LocalDateTime CurrentLocalDateTime();
 // into `out`, always terminated when size > 0; the length written without the terminator.
 size_t FormatLogTimestamp(const LocalDateTime& time, char* out, size_t size);
 
-} // namespace os
+} // namespace kavelin::os

@@ -9,7 +9,7 @@
 // user). Ownership belongs to the thread that obtained it. A holder that dies without
 // releasing leaves it abandoned, and the next waiter obtains it. Not recursive. No call waits
 // without a bound: opening gives up after half a second, closing after a tenth.
-namespace os {
+namespace kavelin::os {
 
 enum class MutexWait { Obtained, Abandoned, TimedOut, Failed };
 
@@ -42,4 +42,4 @@ private:
     int mOpenerProcess;
 };
 
-} // namespace os
+} // namespace kavelin::os

@@ -5,7 +5,7 @@
 #include <cstdlib>
 #include <optional>
 
-namespace os {
+namespace kavelin::os {
 namespace {
 
 constexpr std::string_view kHivePrefix = "HKEY_LOCAL_MACHINE";
@@ -262,4 +262,4 @@ std::vector<RegFileEdit> ParseRegFile(std::string_view fileBytes) {
     return edits;
 }
 
-} // namespace os
+} // namespace kavelin::os

@@ -9,7 +9,7 @@
 // Turns the text of a ".reg" file into the edits it describes, in file order. Only sections
 // under HKEY_LOCAL_MACHINE are kept. Lines that do not parse are skipped: a damaged file
 // loses only its damaged lines.
-namespace os {
+namespace kavelin::os {
 
 struct RegFileEdit {
     enum Kind { CreateKey, DeleteKey, SetValue, DeleteValue };
@@ -28,4 +28,4 @@ std::vector<RegFileEdit> ParseRegFile(std::string_view fileBytes);
 // Case-insensitive comparison of key and value names (ASCII letters, as the hive folds them).
 bool RegistryNamesEqual(std::string_view a, std::string_view b);
 
-} // namespace os
+} // namespace kavelin::os

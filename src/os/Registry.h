@@ -13,7 +13,7 @@
 // reads those that changed, so a change applies to the next open. Only regular files of at
 // most 4 MiB count; anything else is no file. Key and value names compare without regard to
 // case.
-namespace os {
+namespace kavelin::os {
 
 // Windows registry value types, with their Windows numbers.
 enum RegistryType : uint32_t {
@@ -61,4 +61,4 @@ private:
 // Convenience: the text of a REG_SZ or REG_EXPAND_SZ value, up to its first zero byte.
 std::optional<std::string> ReadRegistryString(std::string_view keyPath, std::string_view name);
 
-} // namespace os
+} // namespace kavelin::os

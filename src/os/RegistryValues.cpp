@@ -5,7 +5,7 @@
 #include <cstring>
 
 // Reading the values of an opened key, the same whichever store the key came from.
-namespace os {
+namespace kavelin::os {
 
 std::optional<RegistryValue> RegistryKey::Value(std::string_view name) const {
     for (const auto& [valueName, value] : mValues)
@@ -49,4 +49,4 @@ std::optional<std::string> ReadRegistryString(std::string_view keyPath, std::str
     return text.substr(0, text.find('\0'));
 }
 
-} // namespace os
+} // namespace kavelin::os

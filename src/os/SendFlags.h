@@ -4,7 +4,7 @@
 #include <sys/socket.h>
 #endif
 
-namespace os {
+namespace kavelin::os {
 
 // The flags of every send on a socket: a write to a connection the peer has closed must fail,
 // not raise SIGPIPE in the host's process. Windows has no such signal.
@@ -14,4 +14,4 @@ inline constexpr int kSendFlags = 0;
 inline constexpr int kSendFlags = MSG_NOSIGNAL;
 #endif
 
-} // namespace os
+} // namespace kavelin::os

@@ -1,6 +1,6 @@
 #include "os/Text.h"
 
-namespace os {
+namespace kavelin::os {
 namespace {
 
 constexpr char32_t kReplacement = 0xFFFD;
@@ -129,4 +129,4 @@ size_t Utf16ToUtf8(std::u16string_view wide, char* out, size_t size) {
     return written;
 }
 
-} // namespace os
+} // namespace kavelin::os

@@ -6,7 +6,7 @@
 // Wide strings are UTF-16. UTF-8 text (documents the stand-ins parse, registry files) converts
 // with the Utf8 functions; malformed input never fails: each bad sequence becomes U+FFFD (wide)
 // or its UTF-8 form (narrow).
-namespace os {
+namespace kavelin::os {
 
 std::u16string Utf8ToUtf16(std::string_view narrow);
 std::string Utf16ToUtf8(std::u16string_view wide);
@@ -22,4 +22,4 @@ enum class NarrowCodePage { Thread, System };
 std::u16string NarrowToWide(std::string_view narrow, NarrowCodePage page = NarrowCodePage::Thread);
 std::string WideToNarrow(std::u16string_view wide, NarrowCodePage page = NarrowCodePage::Thread);
 
-} // namespace os
+} // namespace kavelin::os

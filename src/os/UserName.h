@@ -4,8 +4,8 @@
 
 // The name of the user the process runs as; empty when it cannot be found (with
 // os::LastErrorCode() set).
-namespace os {
+namespace kavelin::os {
 
 std::string CurrentUserName();
 
-} // namespace os
+} // namespace kavelin::os

@@ -26,7 +26,7 @@ inline constexpr IID
     InterfaceId<IXMLDOMDocument2> = MakeGuid("{2933BF95-7B36-11D2-B20E-00C04F983E60}");
 } // namespace kavelin
 
-namespace os {
+namespace kavelin::os {
 using XmlDomLength = long;
 
 // The platform's DOM reads DTDs and fetches external resources unless told not to; the
@@ -61,7 +61,7 @@ inline HRESULT SetTextProperty(IXMLDOMDocument2* document, BSTR name, BSTR value
     text.bstrVal = value;
     return document->setProperty(name, text);
 }
-} // namespace os
+} // namespace kavelin::os
 #else
 using VARIANT_BOOL = int16_t;
 constexpr VARIANT_BOOL VARIANT_TRUE = -1;
@@ -107,7 +107,7 @@ protected:
     ~IXMLDOMDocument2() = default;
 };
 
-namespace os {
+namespace kavelin::os {
 using XmlDomLength = int32_t;
 
 // The stand-in never reads a DTD nor fetches anything.
@@ -123,10 +123,10 @@ inline std::u16string_view TextToLoad(std::u16string_view text) {
 inline HRESULT SetTextProperty(IXMLDOMDocument2* document, BSTR name, BSTR value) {
     return document->setProperty(name, value);
 }
-} // namespace os
+} // namespace kavelin::os
 #endif
 
-namespace os {
+namespace kavelin::os {
 
 inline constexpr char16_t kXmlDomProgId[] = u"MSXML2.DOMDocument.4.0";
 inline constexpr CLSID kXmlDomClassId = kavelin::MakeGuid("{41D65E43-FC61-4DFF-ABB3-CF839D2BEA74}");
@@ -134,4 +134,4 @@ inline constexpr CLSID kXmlDomClassId = kavelin::MakeGuid("{41D65E43-FC61-4DFF-A
 // Adds the DOM document class to the process's class table (in process).
 void RegisterXmlDomClass();
 
-} // namespace os
+} // namespace kavelin::os

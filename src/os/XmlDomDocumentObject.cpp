@@ -7,7 +7,7 @@
 #include "os/XmlDomNodeObject.h"
 #include "os/XmlDomSupport.h"
 
-namespace os {
+namespace kavelin::os {
 
 HRESULT STDMETHODCALLTYPE XmlDomDocumentObject::QueryInterface(REFIID iid, void** object) {
     // A document is also a node, as in the Windows DOM.
@@ -93,4 +93,4 @@ void RegisterXmlDomClass() {
                          &kavelin::CreateComObject<XmlDomDocumentObject>);
 }
 
-} // namespace os
+} // namespace kavelin::os

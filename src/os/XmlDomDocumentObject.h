@@ -6,7 +6,7 @@
 #include "os/XmlDom.h"
 #include "os/XmlDomTree.h"
 
-namespace os {
+namespace kavelin::os {
 
 // The DOM document over libxml2. Empty until a text loads; a failed load empties it again.
 class XmlDomDocumentObject final : public kavelin::DispatchObject<IXMLDOMDocument2> {
@@ -23,4 +23,4 @@ private:
     std::shared_ptr<const XmlDomTree> mTree;
 };
 
-} // namespace os
+} // namespace kavelin::os

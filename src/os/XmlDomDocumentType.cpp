@@ -1,6 +1,6 @@
 #include "os/XmlDomDocumentType.h"
 
-namespace os {
+namespace kavelin::os {
 
 namespace {
 
@@ -93,4 +93,4 @@ std::u16string WithoutEmptyDocumentType(std::u16string_view text) {
     return result;
 }
 
-} // namespace os
+} // namespace kavelin::os

@@ -3,7 +3,7 @@
 #include <string>
 #include <string_view>
 
-namespace os {
+namespace kavelin::os {
 
 // The text without a document type declaration that declares nothing: "<!DOCTYPE name>" in
 // the prolog, with neither an internal subset nor an external identifier. Such a declaration
@@ -11,4 +11,4 @@ namespace os {
 // DTD. Any other text comes back unchanged (and a DOCTYPE in it is refused by the parser).
 std::u16string WithoutEmptyDocumentType(std::u16string_view text);
 
-} // namespace os
+} // namespace kavelin::os

@@ -5,7 +5,7 @@
 
 #include "os/XmlDomNodeObject.h"
 
-namespace os {
+namespace kavelin::os {
 
 XmlDomNodeListObject::XmlDomNodeListObject(std::shared_ptr<const XmlDomTree> tree,
                                            std::vector<XmlDomTree::Node> nodes)
@@ -32,4 +32,4 @@ HRESULT STDMETHODCALLTYPE XmlDomNodeListObject::get_item(int32_t index, IXMLDOMN
     return *node == nullptr ? E_OUTOFMEMORY : S_OK;
 }
 
-} // namespace os
+} // namespace kavelin::os

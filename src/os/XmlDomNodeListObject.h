@@ -7,7 +7,7 @@
 #include "os/XmlDom.h"
 #include "os/XmlDomTree.h"
 
-namespace os {
+namespace kavelin::os {
 
 // The result of a selection, fixed when it was made; it keeps its document's tree alive.
 class XmlDomNodeListObject final : public kavelin::DispatchObject<IXMLDOMNodeList> {
@@ -23,4 +23,4 @@ private:
     std::vector<XmlDomTree::Node> mNodes;
 };
 
-} // namespace os
+} // namespace kavelin::os

@@ -2,7 +2,7 @@
 
 #include "os/XmlDomSupport.h"
 
-namespace os {
+namespace kavelin::os {
 
 XmlDomNodeObject::XmlDomNodeObject(std::shared_ptr<const XmlDomTree> tree, XmlDomTree::Node node)
     : mTree(std::move(tree)), mNode(node) {}
@@ -13,4 +13,4 @@ HRESULT STDMETHODCALLTYPE XmlDomNodeObject::get_text(BSTR* text) {
     return GuardComCall([&] { return NewBstr(XmlDomTree::Text(mNode), text); });
 }
 
-} // namespace os
+} // namespace kavelin::os

@@ -6,7 +6,7 @@
 #include "os/XmlDom.h"
 #include "os/XmlDomTree.h"
 
-namespace os {
+namespace kavelin::os {
 
 // One selected node; it keeps its document's tree alive.
 class XmlDomNodeObject final : public kavelin::DispatchObject<IXMLDOMNode> {
@@ -20,4 +20,4 @@ private:
     XmlDomTree::Node mNode;
 };
 
-} // namespace os
+} // namespace kavelin::os

@@ -3,7 +3,7 @@
 #include "os/ComCreation.h"
 #include "os/XmlDomSupport.h"
 
-namespace os {
+namespace kavelin::os {
 
 namespace {
 
@@ -114,4 +114,4 @@ XmlDomNodeListPtr XmlDomDocumentPtr::selectNodes(std::u16string_view expression)
     return XmlDomNodeListPtr(nodes);
 }
 
-} // namespace os
+} // namespace kavelin::os

@@ -10,7 +10,7 @@
 // Smart-pointer wrappers over the DOM interfaces, in the manner of COM wrapper classes: a
 // failed call raises _com_error with its result, and a call through a missing node, list or
 // document raises _com_error(E_POINTER). Texts go in and come out as UTF-16.
-namespace os {
+namespace kavelin::os {
 
 class XmlDomNodePtr {
 public:
@@ -57,4 +57,4 @@ private:
     CPComPtr<IXMLDOMDocument2> mDocument;
 };
 
-} // namespace os
+} // namespace kavelin::os

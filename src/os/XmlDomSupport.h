@@ -8,7 +8,7 @@
 
 // What the DOM objects and their wrappers share: BSTR handling, and the guard that keeps
 // exceptions from crossing a COM call.
-namespace os {
+namespace kavelin::os {
 
 // All SysStringLen characters of a BSTR; a null BSTR is the empty text.
 inline std::u16string_view BstrView(BSTR text) {
@@ -34,4 +34,4 @@ template <typename Call> HRESULT GuardComCall(Call call) noexcept {
     }
 }
 
-} // namespace os
+} // namespace kavelin::os

@@ -9,7 +9,7 @@
 
 #include <mutex>
 
-namespace os {
+namespace kavelin::os {
 
 namespace {
 
@@ -126,4 +126,4 @@ std::u16string XmlDomTree::Text(Node node) {
     return text.substr(first, last - first);
 }
 
-} // namespace os
+} // namespace kavelin::os

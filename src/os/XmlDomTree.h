@@ -10,7 +10,7 @@ struct _xmlDoc;
 struct _xmlNode;
 struct _xmlXPathContext;
 
-namespace os {
+namespace kavelin::os {
 
 // One parsed document and the XPath 1.0 queries over it. The DOM objects share it: a node
 // list or node taken from a document keeps the tree alive after the document loads another.
@@ -46,4 +46,4 @@ private:
     _xmlXPathContext* mXPath;
 };
 
-} // namespace os
+} // namespace kavelin::os

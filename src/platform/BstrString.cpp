@@ -2,7 +2,7 @@
 
 #include "platform/StringConversion.h"
 
-namespace platform {
+namespace kavelin::platform {
 
 BstrString::BstrString(std::string_view narrow) : mValue(NarrowToBstr(narrow)) {}
 
@@ -20,4 +20,4 @@ std::string BstrString::Narrow() const {
     return BstrToNarrow(mValue);
 }
 
-} // namespace platform
+} // namespace kavelin::platform

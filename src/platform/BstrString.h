@@ -6,7 +6,7 @@
 #include "kavelin/ComBase.h"
 
 // Owns one BSTR: the value handed to a COM put, or received from a COM get.
-namespace platform {
+namespace kavelin::platform {
 
 class BstrString {
 public:
@@ -26,4 +26,4 @@ private:
     BSTR mValue = nullptr;
 };
 
-} // namespace platform
+} // namespace kavelin::platform

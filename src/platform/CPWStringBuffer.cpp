@@ -203,7 +203,7 @@ const char* CPWStringBuffer::ToNarrow(const char* fallback) {
     }
     std::string narrow;
     try {
-        narrow = os::WideToNarrow(text, os::NarrowCodePage::System);
+        narrow = kavelin::os::WideToNarrow(text, kavelin::os::NarrowCodePage::System);
     } catch (const std::bad_alloc&) {
         narrow.clear();
     }

@@ -17,9 +17,9 @@
 #include <string>
 #include <string_view>
 
-namespace logging_detail {
+namespace kavelin::logging_detail {
 uint8_t gCurrentLevel = 0;
-} // namespace logging_detail
+} // namespace kavelin::logging_detail
 
 namespace {
 
@@ -40,8 +40,8 @@ constexpr const char* kLongFormatWarning = "WARNING!!! LogMessage() format strin
 // hook runs, which can be after static destructors of this library.
 std::atomic<int32_t> gDestination{Off};
 std::atomic<int32_t> gStartCount{0};
-os::File* gFile = nullptr;
-os::NamedMutex* gMutex = nullptr;
+kavelin::os::File* gFile = nullptr;
+kavelin::os::NamedMutex* gMutex = nullptr;
 uint32_t gSizeLimitKb = 0;
 char gComponentName[kComponentNameSize] = "";
 
@@ -50,7 +50,7 @@ bool IsFileDestination(int32_t destination) {
 }
 
 void SetLevel(uint8_t level) {
-    logging_detail::gCurrentLevel = level;
+    kavelin::logging_detail::gCurrentLevel = level;
 }
 
 void RefuseOpen() {
@@ -83,11 +83,11 @@ void BuildMutexName(const char* path, char (&name)[kMutexNameSize]) {
     }
 }
 
-bool ReadValue(const os::RegistryKey& key, std::string_view name,
+bool ReadValue(const kavelin::os::RegistryKey& key, std::string_view name,
                char (&value)[kConfigurationSize]) {
     uint32_t size = sizeof(value);
     if (key.QueryValue(name, nullptr, reinterpret_cast<uint8_t*>(value), &size) !=
-        os::kErrorSuccess)
+        kavelin::os::kErrorSuccess)
         return false;
     value[std::min<size_t>(size, sizeof(value) - 1)] = '\0';
     return true;
@@ -97,9 +97,9 @@ bool ReadValue(const os::RegistryKey& key, std::string_view name,
 // shared Logging-Infra value of the product key.
 bool ReadConfiguration(const char* componentName, char (&value)[kConfigurationSize]) {
     const std::string ownKey = std::string(kConfigurationKey) + "\\" + kConfigurationValue;
-    if (const auto key = os::RegistryKey::OpenLocalMachine(ownKey))
+    if (const auto key = kavelin::os::RegistryKey::OpenLocalMachine(ownKey))
         return ReadValue(*key, componentName, value) || ReadValue(*key, "", value);
-    if (const auto key = os::RegistryKey::OpenLocalMachine(kConfigurationKey))
+    if (const auto key = kavelin::os::RegistryKey::OpenLocalMachine(kConfigurationKey))
         return ReadValue(*key, kConfigurationValue, value);
     return false;
 }
@@ -108,23 +108,25 @@ uint8_t LevelOf(const char* text) {
     return static_cast<uint8_t>(std::atol(text));
 }
 
-void AppendFilePrefix(logging_detail::LineBuffer& line, uint8_t level) {
+void AppendFilePrefix(kavelin::logging_detail::LineBuffer& line, uint8_t level) {
     char stamp[32];
-    const size_t length = os::FormatLogTimestamp(os::CurrentLocalDateTime(), stamp, sizeof(stamp));
+    const size_t length =
+        kavelin::os::FormatLogTimestamp(kavelin::os::CurrentLocalDateTime(), stamp, sizeof(stamp));
     line.Append(stamp, length);
     char ids[64];
-    const int written = std::snprintf(ids, sizeof(ids), ",[%u:%u/%u] ", os::CurrentProcessId(),
-                                      os::CurrentThreadId(), static_cast<unsigned>(level));
+    const int written =
+        std::snprintf(ids, sizeof(ids), ",[%u:%u/%u] ", kavelin::os::CurrentProcessId(),
+                      kavelin::os::CurrentThreadId(), static_cast<unsigned>(level));
     if (written > 0)
         line.Append(ids, std::min(static_cast<size_t>(written), sizeof(ids) - 1));
 }
 
 void WriteToFile(const char* line, size_t size) {
-    os::File* file = gFile;
-    os::NamedMutex* mutex = gMutex;
+    kavelin::os::File* file = gFile;
+    kavelin::os::NamedMutex* mutex = gMutex;
     if (file == nullptr || mutex == nullptr)
         return;
-    if (!os::Owns(mutex->Wait(kWriteWaitMs)))
+    if (!kavelin::os::Owns(mutex->Wait(kWriteWaitMs)))
         return;
     // The file appends, so the end is found by the write itself: one system call per line.
     const bool written = file->Append(line, size);
@@ -132,7 +134,7 @@ void WriteToFile(const char* line, size_t size) {
     if (!written) {
         // The file is gone for this run; the line itself still reaches the debugger.
         gDestination = Debug;
-        os::WriteDebugText(line, size);
+        kavelin::os::WriteDebugText(line, size);
     }
 }
 
@@ -175,8 +177,8 @@ uint8_t OpenLog(uint8_t level, LogDestination destination, const char* filePath,
     }
     gSizeLimitKb = destination == FileWithLimit ? sizeLimitKb : 0;
     if (filePath != nullptr) {
-        if (auto file = os::File::OpenOrCreate(filePath))
-            gFile = new os::File(std::move(*file));
+        if (auto file = kavelin::os::File::OpenOrCreate(filePath))
+            gFile = new kavelin::os::File(std::move(*file));
     }
     if (gFile == nullptr) {
         RefuseOpen();
@@ -185,14 +187,15 @@ uint8_t OpenLog(uint8_t level, LogDestination destination, const char* filePath,
     char mutexName[kMutexNameSize];
     BuildMutexName(filePath, mutexName);
     gFile->SeekToEnd();
-    gMutex = os::NamedMutex::OpenOrCreate(mutexName).release();
+    gMutex = kavelin::os::NamedMutex::OpenOrCreate(mutexName).release();
     if (gMutex == nullptr) {
         char message[kMutexNameSize + 64];
         const int length =
             std::snprintf(message, sizeof(message),
                           "Orvanta Logging - unable to create mutex!!! \t--> %s\n", mutexName);
         if (length > 0)
-            os::WriteDebugText(message, std::min(static_cast<size_t>(length), sizeof(message) - 1));
+            kavelin::os::WriteDebugText(message,
+                                        std::min(static_cast<size_t>(length), sizeof(message) - 1));
         delete gFile;
         gFile = nullptr;
         RefuseOpen();
@@ -210,7 +213,7 @@ void CloseLog() {
     } while (!gStartCount.compare_exchange_weak(count, count - 1));
     if (count != 1)
         return;
-    if (gFile != nullptr && gMutex != nullptr && os::Owns(gMutex->Wait(kCloseWaitMs))) {
+    if (gFile != nullptr && gMutex != nullptr && kavelin::os::Owns(gMutex->Wait(kCloseWaitMs))) {
         TrimLogFile(gSizeLimitKb);
         gMutex->Release();
     }
@@ -236,14 +239,14 @@ void Log(uint8_t level, const char* format, ...) {
 void LogMessage(uint8_t level, const char* format, va_list args) {
     if (level > CurrentLogLevel() || format == nullptr)
         return;
-    os::PreservedLastError preserved;
+    kavelin::os::PreservedLastError preserved;
     const int32_t destination = gDestination;
     if (destination == Off)
         return;
 
     // Room for the CR LF and the terminator stays reserved, so a cut line still ends whole.
     char storage[kLineSize];
-    logging_detail::LineBuffer line(storage, kLineSize - 3);
+    kavelin::logging_detail::LineBuffer line(storage, kLineSize - 3);
     if (IsFileDestination(destination))
         AppendFilePrefix(line, level);
     line.Append(gComponentName, strnlen(gComponentName, sizeof(gComponentName)));
@@ -255,11 +258,12 @@ void LogMessage(uint8_t level, const char* format, va_list args) {
         formatLength = kFormatLimit - 1;
     }
     // Each string argument gets an equal share of what the format leaves of the line.
-    const size_t strings = logging_detail::CountBareStringConversions(format, formatLength);
+    const size_t strings =
+        kavelin::logging_detail::CountBareStringConversions(format, formatLength);
     const long stringLimit =
         strings == 0 ? -1
                      : static_cast<long>(((kFormatLimit - strings) * 2 - formatLength) / strings);
-    logging_detail::FormatMessage(line, format, formatLength, stringLimit, args);
+    kavelin::logging_detail::FormatMessage(line, format, formatLength, stringLimit, args);
 
     size_t size = line.Size();
     if (size == 0 || storage[size - 1] != '\n') {
@@ -269,11 +273,11 @@ void LogMessage(uint8_t level, const char* format, va_list args) {
     }
 
     if (destination == Console)
-        os::WriteConsoleText(storage, size);
+        kavelin::os::WriteConsoleText(storage, size);
     else if (IsFileDestination(destination))
         WriteToFile(storage, size);
     else
-        os::WriteDebugText(storage, size);
+        kavelin::os::WriteDebugText(storage, size);
 }
 
 void ParseLogConfig(const char* value) {
@@ -305,7 +309,7 @@ void ParseLogConfig(const char* value) {
 }
 
 void TrimLogFile(uint32_t sizeLimitKb) {
-    os::File* file = gFile;
+    kavelin::os::File* file = gFile;
     if (file == nullptr || sizeLimitKb == 0 || sizeLimitKb >= 1024)
         return;
     const uint64_t keep = static_cast<uint64_t>(sizeLimitKb) * 1024;

@@ -25,19 +25,25 @@ void LogMessage(uint8_t level, const char* format, va_list args);
 void ParseLogConfig(const char* value);
 void TrimLogFile(uint32_t sizeLimitKb);
 
-namespace logging_detail {
+namespace kavelin::logging_detail {
 extern uint8_t gCurrentLevel;
-} // namespace logging_detail
+} // namespace kavelin::logging_detail
 
 // The configured level byte, bit 7 included (the playback bit).
-inline uint8_t CurrentLogLevel() { return logging_detail::gCurrentLevel; }
-inline bool LogEnabled(uint8_t level) { return CurrentLogLevel() >= level; }
-inline bool PlaybackEnabled() { return (CurrentLogLevel() & 0x80) != 0; }
+inline uint8_t CurrentLogLevel() {
+    return kavelin::logging_detail::gCurrentLevel;
+}
+inline bool LogEnabled(uint8_t level) {
+    return CurrentLogLevel() >= level;
+}
+inline bool PlaybackEnabled() {
+    return (CurrentLogLevel() & 0x80) != 0;
+}
 
 // Every call site goes through this: one byte comparison, and the arguments are evaluated
 // only when the line will be written.
-#define KV_LOG(level, ...)                                                                     \
-    do {                                                                                       \
-        if (::LogEnabled(level))                                                               \
-            ::Log((level), __VA_ARGS__);                                                       \
+#define KV_LOG(level, ...)                                                                         \
+    do {                                                                                           \
+        if (::LogEnabled(level))                                                                   \
+            ::Log((level), __VA_ARGS__);                                                           \
     } while (0)

@@ -9,7 +9,7 @@
 #include <string_view>
 #include <type_traits>
 
-namespace logging_detail {
+namespace kavelin::logging_detail {
 namespace {
 
 // No conversion ever produces more than a whole line, so wider widths mean nothing.
@@ -301,4 +301,4 @@ void FormatMessage(LineBuffer& out, const char* format, size_t formatLength, lon
     va_end(remaining);
 }
 
-} // namespace logging_detail
+} // namespace kavelin::logging_detail

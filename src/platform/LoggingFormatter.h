@@ -5,7 +5,7 @@
 
 // The log's printf: bounded to a caller's fixed buffer, no heap, "%s" narrow (UTF-8) and
 // "%S" wide (UTF-16, const char16_t*) whatever the C library thinks "%S" means.
-namespace logging_detail {
+namespace kavelin::logging_detail {
 
 // Appends to a fixed array and silently drops what does not fit; the text is always
 // terminated.
@@ -40,4 +40,4 @@ size_t CountBareStringConversions(const char* format, size_t length);
 void FormatMessage(LineBuffer& out, const char* format, size_t formatLength, long stringLimit,
                    va_list args);
 
-} // namespace logging_detail
+} // namespace kavelin::logging_detail

@@ -17,20 +17,20 @@ constexpr uint32_t kValueBufferBytes = 260;
 
 // True when the override key holds a terminated string value named `progId`.
 bool IsForcedOutOfProcess(const char* progId) {
-    const std::optional<os::RegistryKey> key =
-        os::RegistryKey::OpenLocalMachine(kForceToOutOfProcKey);
+    const std::optional<kavelin::os::RegistryKey> key =
+        kavelin::os::RegistryKey::OpenLocalMachine(kForceToOutOfProcKey);
     if (!key) {
         KV_LOG(8, "PlatformServices::CreateInstance() could not find forcekey");
         return false;
     }
     KV_LOG(8, "PlatformServices::CreateInstance() found forcekey");
     std::array<uint8_t, kValueBufferBytes> data{};
-    uint32_t type = os::RegNone;
+    uint32_t type = kavelin::os::RegNone;
     uint32_t size = kValueBufferBytes;
     const long status = key->QueryValue(progId == nullptr ? "" : progId, &type, data.data(), &size);
-    const bool found = status == os::kErrorSuccess &&
-                       (type == os::RegSz || type == os::RegExpandSz) && size >= 1 &&
-                       size <= kValueBufferBytes && data[size - 1] == 0;
+    const bool found = status == kavelin::os::kErrorSuccess &&
+                       (type == kavelin::os::RegSz || type == kavelin::os::RegExpandSz) &&
+                       size >= 1 && size <= kValueBufferBytes && data[size - 1] == 0;
     if (found)
         KV_LOG(8, "PlatformServices::CreateInstance() found string value in forcekey");
     else
@@ -42,7 +42,7 @@ bool IsForcedOutOfProcess(const char* progId) {
 
 HRESULT CreateInstance(const char16_t* progId, REFIID iid, void** object) {
     CLSID clsid{};
-    HRESULT result = os::ClassIdFromProgId(progId, &clsid);
+    HRESULT result = kavelin::os::ClassIdFromProgId(progId, &clsid);
     if (FAILED(result)) {
         KV_LOG(1, "PlatformServices::CreateInstance() unable to resolve CLSID");
     } else {
@@ -54,7 +54,7 @@ HRESULT CreateInstance(const char16_t* progId, REFIID iid, void** object) {
             const DWORD context = IsForcedOutOfProcess(progIdBuffer.ToNarrow(nullptr))
                                       ? kForcedClassContext
                                       : kDefaultClassContext;
-            result = os::CreateClassInstance(clsid, nullptr, context, iid, object);
+            result = kavelin::os::CreateClassInstance(clsid, nullptr, context, iid, object);
         } catch (...) {
             KV_LOG(9, "CI 5");
             if (object != nullptr && *object != nullptr) {

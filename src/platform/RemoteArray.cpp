@@ -17,7 +17,7 @@ void RemoteArray::Init(std::string* elements, int32_t count) {
     KV_LOG(3, "Exiting RemoteArray::Init()");
 }
 
-namespace platform {
+namespace kavelin::platform {
 
 RemoteArray* MakeRemoteArray(const std::vector<std::string>& items) {
     if (items.size() > INT32_MAX)
@@ -33,4 +33,4 @@ RemoteArray* MakeRemoteArray(const std::vector<std::string>& items) {
     return array.release();
 }
 
-} // namespace platform
+} // namespace kavelin::platform

@@ -5,10 +5,10 @@
 
 #include "kavelin/RemoteArray.h"
 
-namespace platform {
+namespace kavelin::platform {
 
 // A new array holding copies of `items` in order, for the host to own; a null element block
 // when `items` is empty.
 RemoteArray* MakeRemoteArray(const std::vector<std::string>& items);
 
-} // namespace platform
+} // namespace kavelin::platform

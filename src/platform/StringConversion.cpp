@@ -4,7 +4,7 @@
 
 #include "os/Text.h"
 
-namespace platform {
+namespace kavelin::platform {
 
 BSTR NarrowToBstr(const char* narrow) {
     if (narrow == nullptr)
@@ -28,4 +28,4 @@ std::string BstrToNarrow(BSTR wide) {
     return os::WideToNarrow(std::u16string_view(AsUtf16Text(wide), SysStringLen(wide)));
 }
 
-} // namespace platform
+} // namespace kavelin::platform

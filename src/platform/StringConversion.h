@@ -6,7 +6,7 @@
 #include "kavelin/ComBase.h"
 
 // The narrow (UTF-8) <-> BSTR conversions of every COM boundary of the library.
-namespace platform {
+namespace kavelin::platform {
 
 // A new BSTR the caller frees; null for a null `narrow`. Raises _com_error(E_OUTOFMEMORY)
 // when the string cannot be allocated.
@@ -16,4 +16,4 @@ BSTR NarrowToBstr(std::string_view narrow);
 // The narrow form of all SysStringLen characters; empty for null.
 std::string BstrToNarrow(BSTR wide);
 
-} // namespace platform
+} // namespace kavelin::platform

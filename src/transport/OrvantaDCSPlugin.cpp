@@ -71,7 +71,7 @@ const char* StreamTarget(const char* endpoint) {
 // Whether the stream stays open between exchanges to the same target. Off unless asked for:
 // a host's own data stream may expect one exchange per Open.
 bool KeepOpenConfigured() {
-    return os::ReadRegistryString(kSettingsKey, kKeepOpenValue) == "1";
+    return kavelin::os::ReadRegistryString(kSettingsKey, kKeepOpenValue) == "1";
 }
 
 // The log prints the stream reference's low 32 bits, 0 when there is none.
@@ -85,10 +85,10 @@ public:
         CLSID clsid{};
         IDataStream* created = nullptr;
         try {
-            if (SUCCEEDED(os::ClassIdFromProgId(kDataStreamProgId, &clsid)) &&
-                FAILED(os::CreateClassInstance(clsid, nullptr, kStreamClassContext,
-                                               IDataStream::kInterfaceId,
-                                               reinterpret_cast<void**>(&created))))
+            if (SUCCEEDED(kavelin::os::ClassIdFromProgId(kDataStreamProgId, &clsid)) &&
+                FAILED(kavelin::os::CreateClassInstance(clsid, nullptr, kStreamClassContext,
+                                                        IDataStream::kInterfaceId,
+                                                        reinterpret_cast<void**>(&created))))
                 created = nullptr;
         } catch (...) {
             // A host factory that throws is a creation failure like any other.
@@ -165,8 +165,8 @@ public:
     int Open(const char* endpoint) {
         KV_LOG(3, "OrvantaDCSPlugin::connect - attempting to open data stream for url: %s",
                endpoint);
-        const platform::BstrString wideTarget(StreamTarget(endpoint));
-        platform::BstrString status;
+        const kavelin::platform::BstrString wideTarget(StreamTarget(endpoint));
+        kavelin::platform::BstrString status;
         const HRESULT result = mStream->Open(wideTarget.Get(), 0, 1, 0, status.Receive());
         if (FAILED(result)) {
             KV_LOG(1, "OrvantaDCSPlugin::connect - error: data stream open failed!!! | hr=0x%X",

@@ -33,9 +33,9 @@ size_t RecvHook(struct soap* soap, char* buffer, size_t size);
 // Empty when the library cannot tell where it lives, so that no file is ever looked up
 // relative to wherever the process happens to run.
 std::string ResponseFolder() {
-    const std::string module = os::LibraryPath();
+    const std::string module = kavelin::os::LibraryPath();
     // The folder takes the separator the path itself uses.
-    const size_t separator = module.find_last_of(os::kPathSeparators);
+    const size_t separator = module.find_last_of(kavelin::os::kPathSeparators);
     if (separator == std::string::npos)
         return {};
     return module.substr(0, separator + 1).append(kFolderName).append(1, module[separator]);

@@ -38,7 +38,7 @@ void FreeArray(RemoteArray* array) {
 // the device sees only the requests of the operation under test.
 struct Rig {
     explicit Rig(bool hostSession = true) {
-        os::RegisterXmlDomClass();
+        kavelin::os::RegisterXmlDomClass();
         DeviceOptions options;
         options.requireSession = false;
         device = StartDevice(options);
@@ -419,7 +419,7 @@ TEST(RetryRule, RestartsTheSessionOnceAndRepeatsTheRequest) {
 }
 
 TEST(Subscribe, BuildsTheRequestFromTheDocuments) {
-    const std::optional<std::string> address = os::FirstIPv4Address();
+    const std::optional<std::string> address = kavelin::os::FirstIPv4Address();
     ASSERT_TRUE(address);
     struct Case {
         const char* name;
@@ -546,7 +546,7 @@ TEST(Subscribe, UnusableDocumentsFailWithoutAnExchange) {
         SCOPED_TRACE(c.name);
         Rig rig;
         // The "invalid event target" line names the last socket error, whatever it is.
-        os::SetLastErrorCode(0x2746);
+        kavelin::os::SetLastErrorCode(0x2746);
         EXPECT_EQ(OutcomeOf([&] { rig.proxy->Subscribe(c.info, c.filter, kFallback); }), c.outcome);
         EXPECT_EQ(rig.device->RequestCount(), 0u);
         if (c.line == nullptr)
@@ -565,7 +565,7 @@ TEST(Subscribe, UnusableDocumentsFailWithoutAnExchange) {
 TEST(Subscribe, DeliversToTheAddressTheDeviceAlreadyReaches) {
     // Over a connection to the device on 127.0.0.1 the delivery address is that connection's
     // own end, not the host's first interface; without a connection it is the first interface.
-    const std::optional<std::string> first = os::FirstIPv4Address();
+    const std::optional<std::string> first = kavelin::os::FirstIPv4Address();
     ASSERT_TRUE(first);
     setenv("OVXORB_SOAP_SERVICE_PORT", "49152", 1);
     for (const bool connected : {true, false}) {

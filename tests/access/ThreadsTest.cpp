@@ -24,7 +24,7 @@ constexpr char kDictionary[] =
 TEST(SeparateProxies, RunOnSeparateThreadsWithoutInterfering) {
     constexpr int kThreads = 4;
     constexpr int kRounds = 25;
-    os::RegisterXmlDomClass();
+    kavelin::os::RegisterXmlDomClass();
     DeviceOptions options;
     options.requireSession = false;
     auto device = StartDevice(options);
@@ -75,7 +75,7 @@ TEST(SeparateProxies, RunOnSeparateThreadsWithoutInterfering) {
 // that proxy is refused at once and sends nothing; the first call still gets its answer, and
 // the proxy serves the next thread afterwards.
 TEST(OneProxy, RefusesASecondThreadWhileACallIsInside) {
-    os::RegisterXmlDomClass();
+    kavelin::os::RegisterXmlDomClass();
     DeviceOptions options;
     options.requireSession = false;
     auto device = StartDevice(options);

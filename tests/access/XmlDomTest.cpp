@@ -10,12 +10,12 @@
 
 namespace {
 
-using os::Utf8ToUtf16;
+using kavelin::os::Utf8ToUtf16;
 
 class XmlDomTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        os::RegisterXmlDomClass();
+        kavelin::os::RegisterXmlDomClass();
         ASSERT_EQ(mDocument.CreateInstance(), S_OK);
         mDocument.setProperty(u"SelectionLanguage", u"XPath");
     }
@@ -24,13 +24,13 @@ protected:
 
     std::vector<std::string> SelectTexts(const std::string& expression) {
         std::vector<std::string> texts;
-        const os::XmlDomNodeListPtr nodes = mDocument.selectNodes(Utf8ToUtf16(expression));
+        const kavelin::os::XmlDomNodeListPtr nodes = mDocument.selectNodes(Utf8ToUtf16(expression));
         for (int32_t i = 0; i < nodes.length(); ++i)
-            texts.push_back(os::Utf16ToUtf8(nodes.item(i).text()));
+            texts.push_back(kavelin::os::Utf16ToUtf8(nodes.item(i).text()));
         return texts;
     }
 
-    os::XmlDomDocumentPtr mDocument;
+    kavelin::os::XmlDomDocumentPtr mDocument;
 };
 
 HRESULT ErrorOf(const std::function<void()>& call) {
@@ -136,7 +136,7 @@ TEST_F(XmlDomTest, RefusesMalformedAndHostileDocumentsAsAResult) {
 
 TEST_F(XmlDomTest, FailuresRaiseComErrorsWithTheirResults) {
     ASSERT_TRUE(Load("<r><x>1</x><x>2</x><x>3</x></r>"));
-    os::XmlDomDocumentPtr neverCreated;
+    kavelin::os::XmlDomDocumentPtr neverCreated;
     struct Case {
         const char* name;
         std::function<void()> call;
@@ -163,8 +163,8 @@ TEST_F(XmlDomTest, FailuresRaiseComErrorsWithTheirResults) {
 
 TEST_F(XmlDomTest, SelectedNodesOutliveTheirDocumentsNextLoad) {
     ASSERT_TRUE(Load("<r><x>kept</x></r>"));
-    const os::XmlDomNodeListPtr nodes = mDocument.selectNodes(u"//x");
-    const os::XmlDomNodePtr node = mDocument.selectSingleNode(u"//x");
+    const kavelin::os::XmlDomNodeListPtr nodes = mDocument.selectNodes(u"//x");
+    const kavelin::os::XmlDomNodePtr node = mDocument.selectSingleNode(u"//x");
     ASSERT_TRUE(Load("<other/>"));
     EXPECT_EQ(nodes.item(0).text(), u"kept");
     EXPECT_EQ(node.text(), u"kept");

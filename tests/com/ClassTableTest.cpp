@@ -46,10 +46,11 @@ TEST(ClassTable, CreatesOnlyInTheContextsAClassSupports) {
                                            c.registered, &CreateLive, nullptr),
                   S_OK);
         CLSID clsid{};
-        ASSERT_EQ(os::ClassIdFromProgId(u"kavelin.test.CONTEXT", &clsid), S_OK);
+        ASSERT_EQ(kavelin::os::ClassIdFromProgId(u"kavelin.test.CONTEXT", &clsid), S_OK);
         void* object = reinterpret_cast<void*>(0x1);
-        EXPECT_EQ(os::CreateClassInstance(clsid, nullptr, c.requested, IID_IUnknown, &object),
-                  c.expected)
+        EXPECT_EQ(
+            kavelin::os::CreateClassInstance(clsid, nullptr, c.requested, IID_IUnknown, &object),
+            c.expected)
             << c.registered << " asked " << c.requested;
         EXPECT_EQ(object != nullptr, SUCCEEDED(c.expected));
         if (object != nullptr)
@@ -62,21 +63,21 @@ TEST(ClassTable, CreatesOnlyInTheContextsAClassSupports) {
 
 TEST(ClassTable, FailuresLeaveNoObject) {
     CLSID clsid{};
-    EXPECT_EQ(os::ClassIdFromProgId(u"Kavelin.Test.Nobody", &clsid), CO_E_CLASSSTRING);
-    EXPECT_EQ(os::ClassIdFromProgId(nullptr, &clsid), E_INVALIDARG);
+    EXPECT_EQ(kavelin::os::ClassIdFromProgId(u"Kavelin.Test.Nobody", &clsid), CO_E_CLASSSTRING);
+    EXPECT_EQ(kavelin::os::ClassIdFromProgId(nullptr, &clsid), E_INVALIDARG);
 
     HRESULT refusal = E_NOINTERFACE;
     ASSERT_EQ(KavelinRegisterComponent(u"Kavelin.Test.Refuse", &kOtherClassId, CLSCTX_INPROC_SERVER,
                                        &Refuse, &refusal),
               S_OK);
     void* object = nullptr;
-    EXPECT_EQ(os::CreateClassInstance(kOtherClassId, nullptr, 7, IID_IUnknown, &object),
+    EXPECT_EQ(kavelin::os::CreateClassInstance(kOtherClassId, nullptr, 7, IID_IUnknown, &object),
               E_NOINTERFACE);
     EXPECT_EQ(object, nullptr);
     KavelinUnregisterComponent(u"Kavelin.Test.Refuse");
-    EXPECT_EQ(os::CreateClassInstance(kOtherClassId, nullptr, 7, IID_IUnknown, &object),
+    EXPECT_EQ(kavelin::os::CreateClassInstance(kOtherClassId, nullptr, 7, IID_IUnknown, &object),
               REGDB_E_CLASSNOTREG);
-    EXPECT_EQ(os::CreateClassInstance(kOtherClassId, nullptr, 7, IID_IUnknown, nullptr),
+    EXPECT_EQ(kavelin::os::CreateClassInstance(kOtherClassId, nullptr, 7, IID_IUnknown, nullptr),
               E_INVALIDARG);
 }
 
@@ -91,25 +92,26 @@ TEST(ClassTable, RegistrationRefusesIncompleteArguments) {
     EXPECT_EQ(KavelinRegisterComponent(u"Kavelin.Test.X", &kOtherClassId, 1, nullptr, nullptr),
               E_POINTER);
     CLSID clsid{};
-    EXPECT_EQ(os::ClassIdFromProgId(u"Kavelin.Test.X", &clsid), CO_E_CLASSSTRING);
+    EXPECT_EQ(kavelin::os::ClassIdFromProgId(u"Kavelin.Test.X", &clsid), CO_E_CLASSSTRING);
 }
 
 TEST(ClassTable, HostClassHidesTheBuiltInUntilUnregistered) {
-    os::RegisterBuiltInClass(u"Kavelin.Test.Shadowed", kOtherClassId, CLSCTX_INPROC_SERVER,
-                             [](IUnknown*, REFIID, void** object) {
-                                 *object = nullptr;
-                                 return E_NOTIMPL;
-                             });
+    kavelin::os::RegisterBuiltInClass(u"Kavelin.Test.Shadowed", kOtherClassId, CLSCTX_INPROC_SERVER,
+                                      [](IUnknown*, REFIID, void** object) {
+                                          *object = nullptr;
+                                          return E_NOTIMPL;
+                                      });
     ASSERT_EQ(KavelinRegisterComponent(u"Kavelin.Test.Shadowed", &LiveObject::kClassId,
                                        CLSCTX_INPROC_SERVER, &CreateLive, nullptr),
               S_OK);
     CLSID clsid{};
-    ASSERT_EQ(os::ClassIdFromProgId(u"Kavelin.Test.Shadowed", &clsid), S_OK);
+    ASSERT_EQ(kavelin::os::ClassIdFromProgId(u"Kavelin.Test.Shadowed", &clsid), S_OK);
     EXPECT_TRUE(clsid == LiveObject::kClassId);
     ASSERT_EQ(KavelinUnregisterComponent(u"Kavelin.Test.Shadowed"), S_OK);
-    ASSERT_EQ(os::ClassIdFromProgId(u"Kavelin.Test.Shadowed", &clsid), S_OK);
+    ASSERT_EQ(kavelin::os::ClassIdFromProgId(u"Kavelin.Test.Shadowed", &clsid), S_OK);
     EXPECT_TRUE(clsid == kOtherClassId);
-    os::ComClassTable::Instance().Unregister(os::ComClassOrigin::BuiltIn, u"Kavelin.Test.Shadowed");
+    kavelin::os::ComClassTable::Instance().Unregister(kavelin::os::ComClassOrigin::BuiltIn,
+                                                      u"Kavelin.Test.Shadowed");
 }
 
 TEST(ClassTable, RegistersAndCreatesFromManyThreads) {
@@ -130,11 +132,12 @@ TEST(ClassTable, RegistersAndCreatesFromManyThreads) {
                     KavelinRegisterComponent(progId.c_str(), &LiveObject::kClassId,
                                              CLSCTX_INPROC_SERVER, &CreateLive, nullptr) == S_OK;
                 CLSID clsid{};
-                ok = ok && os::ClassIdFromProgId(progId.c_str(), &clsid) == S_OK &&
+                ok = ok && kavelin::os::ClassIdFromProgId(progId.c_str(), &clsid) == S_OK &&
                      clsid == LiveObject::kClassId;
                 void* object = nullptr;
                 ok = ok &&
-                     os::CreateClassInstance(clsid, nullptr, 1, IID_IUnknown, &object) == S_OK &&
+                     kavelin::os::CreateClassInstance(clsid, nullptr, 1, IID_IUnknown, &object) ==
+                         S_OK &&
                      object != nullptr;
                 if (object != nullptr)
                     static_cast<IUnknown*>(object)->Release();

@@ -30,7 +30,7 @@ const Property kProperties[] = {
 };
 
 std::string Read(ISessionInfo* info, const Property& property) {
-    platform::BstrString value;
+    kavelin::platform::BstrString value;
     EXPECT_EQ(property.get(info, value.Receive()), S_OK) << property.name;
     return value.Narrow();
 }
@@ -47,13 +47,15 @@ TEST(SessionInfo, EachPropertyKeepsItsOwnText) {
     ASSERT_TRUE(info);
     const char* values[] = {"ticket-7", "data \xC3\xA9t\xC3\xA9", "de-DE,en", "guest,admin"};
     for (size_t i = 0; i < 4; ++i)
-        ASSERT_EQ(kProperties[i].put(info.Get(), platform::BstrString(values[i]).Get()), S_OK);
+        ASSERT_EQ(kProperties[i].put(info.Get(), kavelin::platform::BstrString(values[i]).Get()),
+                  S_OK);
     for (size_t i = 0; i < 4; ++i)
         EXPECT_EQ(Read(info.Get(), kProperties[i]), values[i]) << kProperties[i].name;
 
     // Clearing, as the end of a session does, with empty texts and with null.
     for (size_t i = 0; i < 4; ++i)
-        kProperties[i].put(info.Get(), i % 2 == 0 ? platform::BstrString("").Get() : nullptr);
+        kProperties[i].put(info.Get(),
+                           i % 2 == 0 ? kavelin::platform::BstrString("").Get() : nullptr);
     for (const Property& property : kProperties)
         EXPECT_EQ(Read(info.Get(), property), "") << property.name;
     EXPECT_EQ(info->get_Roles(nullptr), E_POINTER);
@@ -62,7 +64,7 @@ TEST(SessionInfo, EachPropertyKeepsItsOwnText) {
 TEST(SessionInfo, OneObjectIsSharedByItsHolders) {
     CPComPtr<ISessionInfo> first = CreateBuiltIn();
     CPComPtr<ISessionInfo> second(first);
-    first->put_SessionID(platform::BstrString("shared").Get());
+    first->put_SessionID(kavelin::platform::BstrString("shared").Get());
     first.Release();
     EXPECT_EQ(Read(second.Get(), kProperties[0]), "shared");
 

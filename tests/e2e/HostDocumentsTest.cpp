@@ -86,7 +86,8 @@ TEST(HostDocuments, TheLogRegistryFileWinsOverEarlierFilesAndKeepsOddPaths) {
 
     const std::string list = kavelin::cli::RegistrySearchList(earlier.c_str(), {later});
     setenv("KAVELIN_REGISTRY", list.c_str(), 1);
-    EXPECT_EQ(os::ReadRegistryString("SOFTWARE\\Orvanta\\Plotara\\Logging-Infra", "OVCOM.Kavelin"),
+    EXPECT_EQ(kavelin::os::ReadRegistryString("SOFTWARE\\Orvanta\\Plotara\\Logging-Infra",
+                                              "OVCOM.Kavelin"),
               value);
     unsetenv("KAVELIN_REGISTRY");
 

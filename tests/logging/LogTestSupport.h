@@ -97,10 +97,10 @@ public:
         mChild = fork();
         if (mChild == 0) {
             prctl(PR_SET_PDEATHSIG, SIGKILL);
-            auto mutex = os::NamedMutex::OpenOrCreate(LogMutexName(path));
+            auto mutex = kavelin::os::NamedMutex::OpenOrCreate(LogMutexName(path));
             bool held = mutex != nullptr;
             if (held && holds == TheMutex)
-                held = os::Owns(mutex->Wait(1000));
+                held = kavelin::os::Owns(mutex->Wait(1000));
             if (held && holds == TheCreationLock) {
                 const int object = open(LogMutexObject(path).c_str(), O_RDONLY);
                 held = object >= 0 && flock(object, LOCK_EX) == 0;

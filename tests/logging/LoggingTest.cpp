@@ -270,10 +270,10 @@ TEST_F(LogTest, LastErrorCodeIsPreserved) {
         CaptureStdout();
         CaptureStderr();
         OpenLog(3, c.destination, c.file, 0);
-        os::SetLastErrorCode(1234);
+        kavelin::os::SetLastErrorCode(1234);
         errno = EDOM;
         Log(1, "a line with %s", "text");
-        EXPECT_EQ(os::LastErrorCode(), 1234u) << c.name;
+        EXPECT_EQ(kavelin::os::LastErrorCode(), 1234u) << c.name;
         EXPECT_EQ(errno, EDOM) << c.name;
         CloseFully();
         GetCapturedStdout();

@@ -16,7 +16,7 @@ std::string TempPath(const char* name) {
         .string();
 }
 
-std::string ReadAll(const os::File& file) {
+std::string ReadAll(const kavelin::os::File& file) {
     std::string text(static_cast<size_t>(file.Size().value_or(0)), '\0');
     const auto got = file.ReadAt(0, text.data(), text.size());
     text.resize(got.value_or(0));
@@ -27,12 +27,12 @@ TEST(File, AppendsRewritesAndTruncates) {
     const auto path = TempPath("edit");
     std::filesystem::remove(path);
     {
-        auto file = os::File::OpenOrCreate(path);
+        auto file = kavelin::os::File::OpenOrCreate(path);
         ASSERT_TRUE(file);
         EXPECT_EQ(file->SeekToEnd(), 0u);
         ASSERT_TRUE(file->Append("hello ", 6));
     }
-    auto file = os::File::OpenOrCreate(path);
+    auto file = kavelin::os::File::OpenOrCreate(path);
     ASSERT_TRUE(file);
     EXPECT_EQ(file->SeekToEnd(), 6u) << "an existing file is opened, not emptied";
     ASSERT_TRUE(file->Append("world", 5));
@@ -49,8 +49,8 @@ TEST(File, AppendsRewritesAndTruncates) {
 
 TEST(File, RangeLocksExcludeOtherHandles) {
     const auto path = TempPath("lock");
-    auto first = os::File::OpenOrCreate(path);
-    auto second = os::File::OpenOrCreate(path);
+    auto first = kavelin::os::File::OpenOrCreate(path);
+    auto second = kavelin::os::File::OpenOrCreate(path);
     ASSERT_TRUE(first && second);
     ASSERT_TRUE(first->Append("0123456789", 10));
     const struct {
@@ -78,8 +78,8 @@ TEST(File, RangeLocksExcludeOtherHandles) {
 TEST(File, HandlesAppendAfterEachOther) {
     const auto path = TempPath("append");
     std::filesystem::remove(path);
-    auto first = os::File::OpenOrCreate(path);
-    auto second = os::File::OpenOrCreate(path);
+    auto first = kavelin::os::File::OpenOrCreate(path);
+    auto second = kavelin::os::File::OpenOrCreate(path);
     ASSERT_TRUE(first && second);
     ASSERT_TRUE(first->Append("a", 1));
     ASSERT_TRUE(second->Append("bb", 2));
@@ -95,18 +95,18 @@ TEST(File, RefusesAFifoOrAFolderWithoutWaiting) {
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     std::filesystem::create_directories(folder);
     for (const auto& path : {fifo, folder}) {
-        os::SetLastErrorCode(0);
-        EXPECT_FALSE(os::File::OpenOrCreate(path)) << path;
-        EXPECT_NE(os::LastErrorCode(), 0u) << path;
+        kavelin::os::SetLastErrorCode(0);
+        EXPECT_FALSE(kavelin::os::File::OpenOrCreate(path)) << path;
+        EXPECT_NE(kavelin::os::LastErrorCode(), 0u) << path;
     }
     std::filesystem::remove(fifo);
     std::filesystem::remove(folder);
 }
 
 TEST(File, OpenFailureSetsTheLastError) {
-    os::SetLastErrorCode(0);
-    EXPECT_FALSE(os::File::OpenOrCreate("/nonexistent-folder/x.log"));
-    EXPECT_NE(os::LastErrorCode(), 0u);
+    kavelin::os::SetLastErrorCode(0);
+    EXPECT_FALSE(kavelin::os::File::OpenOrCreate("/nonexistent-folder/x.log"));
+    EXPECT_NE(kavelin::os::LastErrorCode(), 0u);
 }
 
 } // namespace

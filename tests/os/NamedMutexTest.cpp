@@ -36,32 +36,33 @@ bool NameExists(const std::string& name) {
 
 TEST(NamedMutex, ExcludesOtherThreadsAndHandles) {
     const auto name = UniqueName("threads");
-    auto first = os::NamedMutex::OpenOrCreate(name);
-    auto second = os::NamedMutex::OpenOrCreate(name);
+    auto first = kavelin::os::NamedMutex::OpenOrCreate(name);
+    auto second = kavelin::os::NamedMutex::OpenOrCreate(name);
     ASSERT_TRUE(first && second);
-    ASSERT_EQ(first->Wait(100), os::MutexWait::Obtained);
-    os::MutexWait other = os::MutexWait::Failed;
+    ASSERT_EQ(first->Wait(100), kavelin::os::MutexWait::Obtained);
+    kavelin::os::MutexWait other = kavelin::os::MutexWait::Failed;
     std::thread([&] { other = second->Wait(30); }).join();
-    EXPECT_EQ(other, os::MutexWait::TimedOut) << "a second handle in another thread must wait";
+    EXPECT_EQ(other, kavelin::os::MutexWait::TimedOut)
+        << "a second handle in another thread must wait";
     first->Release();
     std::thread([&] {
         other = second->Wait(100);
         second->Release();
     }).join();
-    EXPECT_EQ(other, os::MutexWait::Obtained);
+    EXPECT_EQ(other, kavelin::os::MutexWait::Obtained);
 }
 
 TEST(NamedMutex, ExcludesOtherProcessesAndAbandonedCountsAsObtained) {
     const auto name = UniqueName("processes");
-    auto mutex = os::NamedMutex::OpenOrCreate(name);
+    auto mutex = kavelin::os::NamedMutex::OpenOrCreate(name);
     ASSERT_TRUE(mutex);
     int ready[2];
     ASSERT_EQ(pipe(ready), 0);
     const pid_t child = fork();
     if (child == 0) {
         // Takes the mutex and dies holding it.
-        auto own = os::NamedMutex::OpenOrCreate(name);
-        const bool held = own && os::Owns(own->Wait(1000));
+        auto own = kavelin::os::NamedMutex::OpenOrCreate(name);
+        const bool held = own && kavelin::os::Owns(own->Wait(1000));
         const char byte = held ? 'y' : 'n';
         (void)!write(ready[1], &byte, 1);
         usleep(200 * 1000);
@@ -70,14 +71,15 @@ TEST(NamedMutex, ExcludesOtherProcessesAndAbandonedCountsAsObtained) {
     char byte = 0;
     ASSERT_EQ(read(ready[0], &byte, 1), 1);
     ASSERT_EQ(byte, 'y');
-    EXPECT_EQ(mutex->Wait(20), os::MutexWait::TimedOut);
+    EXPECT_EQ(mutex->Wait(20), kavelin::os::MutexWait::TimedOut);
     int status = 0;
     waitpid(child, &status, 0);
     const auto result = mutex->Wait(1000);
-    EXPECT_EQ(result, os::MutexWait::Abandoned);
-    EXPECT_TRUE(os::Owns(result));
+    EXPECT_EQ(result, kavelin::os::MutexWait::Abandoned);
+    EXPECT_TRUE(kavelin::os::Owns(result));
     mutex->Release();
-    EXPECT_EQ(mutex->Wait(100), os::MutexWait::Obtained) << "consistent again after abandonment";
+    EXPECT_EQ(mutex->Wait(100), kavelin::os::MutexWait::Obtained)
+        << "consistent again after abandonment";
     mutex->Release();
     close(ready[0]);
     close(ready[1]);
@@ -94,20 +96,20 @@ TEST(NamedMutex, NameGoesAwayWithItsLastHandle) {
         {"long", UniqueName(std::string(400, 'x').c_str()), false},
     };
     for (const auto& c : cases) {
-        auto first = os::NamedMutex::OpenOrCreate(c.mutexName);
-        auto second = os::NamedMutex::OpenOrCreate(c.mutexName);
+        auto first = kavelin::os::NamedMutex::OpenOrCreate(c.mutexName);
+        auto second = kavelin::os::NamedMutex::OpenOrCreate(c.mutexName);
         ASSERT_TRUE(first && second) << c.name;
         if (c.readable) {
             EXPECT_TRUE(NameExists(c.mutexName)) << c.name;
         }
         first.reset();
-        ASSERT_EQ(second->Wait(100), os::MutexWait::Obtained) << c.name;
+        ASSERT_EQ(second->Wait(100), kavelin::os::MutexWait::Obtained) << c.name;
         second->Release();
         second.reset();
         EXPECT_FALSE(NameExists(c.mutexName)) << c.name;
-        auto again = os::NamedMutex::OpenOrCreate(c.mutexName);
+        auto again = kavelin::os::NamedMutex::OpenOrCreate(c.mutexName);
         ASSERT_TRUE(again) << c.name;
-        EXPECT_EQ(again->Wait(100), os::MutexWait::Obtained) << c.name;
+        EXPECT_EQ(again->Wait(100), kavelin::os::MutexWait::Obtained) << c.name;
         again->Release();
     }
 }
@@ -152,7 +154,7 @@ TEST(NamedMutex, RefusesWhatIsPlantedAtItsNameWithoutWaiting) {
         const auto path = plantedPath(name);
         unlink(path.c_str());
         ASSERT_TRUE(c.plant(path)) << c.name;
-        EXPECT_EQ(os::NamedMutex::OpenOrCreate(name), nullptr) << c.name;
+        EXPECT_EQ(kavelin::os::NamedMutex::OpenOrCreate(name), nullptr) << c.name;
         unlink(path.c_str());
     }
     std::ifstream in(target);
@@ -164,7 +166,7 @@ TEST(NamedMutex, RefusesWhatIsPlantedAtItsNameWithoutWaiting) {
 
 TEST(NamedMutex, AProcessKeepingTheCreationLockDelaysOpenAndCloseOnlySoLong) {
     const auto name = UniqueName("creation-lock");
-    auto first = os::NamedMutex::OpenOrCreate(name);
+    auto first = kavelin::os::NamedMutex::OpenOrCreate(name);
     ASSERT_TRUE(first);
     int ready[2];
     ASSERT_EQ(pipe(ready), 0);
@@ -180,8 +182,9 @@ TEST(NamedMutex, AProcessKeepingTheCreationLockDelaysOpenAndCloseOnlySoLong) {
     char byte = 0;
     ASSERT_EQ(read(ready[0], &byte, 1), 1);
     ASSERT_EQ(byte, 'y');
-    EXPECT_EQ(os::NamedMutex::OpenOrCreate(name), nullptr) << "gives up instead of hanging";
-    EXPECT_EQ(first->Wait(100), os::MutexWait::Obtained) << "an open handle is unaffected";
+    EXPECT_EQ(kavelin::os::NamedMutex::OpenOrCreate(name), nullptr)
+        << "gives up instead of hanging";
+    EXPECT_EQ(first->Wait(100), kavelin::os::MutexWait::Obtained) << "an open handle is unaffected";
     first->Release();
     first.reset();
     kill(child, SIGKILL);

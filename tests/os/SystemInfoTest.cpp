@@ -12,7 +12,7 @@ namespace {
 
 TEST(LocalTime, FormatsTheLogTimestamp) {
     const struct {
-        os::LocalDateTime time;
+        kavelin::os::LocalDateTime time;
         size_t bufferSize;
         const char* expected;
     } cases[] = {
@@ -23,7 +23,7 @@ TEST(LocalTime, FormatsTheLogTimestamp) {
     };
     for (const auto& c : cases) {
         char buffer[32];
-        const size_t length = os::FormatLogTimestamp(c.time, buffer, c.bufferSize);
+        const size_t length = kavelin::os::FormatLogTimestamp(c.time, buffer, c.bufferSize);
         EXPECT_STREQ(buffer, c.expected);
         EXPECT_EQ(length, std::strlen(c.expected));
     }
@@ -32,7 +32,7 @@ TEST(LocalTime, FormatsTheLogTimestamp) {
 TEST(HostAddress, PrefersTheFirstNonLoopbackAddress) {
     const struct {
         const char* name;
-        std::vector<os::Ipv4Interface> interfaces;
+        std::vector<kavelin::os::Ipv4Interface> interfaces;
         std::optional<std::string> expected;
     } cases[] = {
         {"none", {}, std::nullopt},
@@ -42,10 +42,10 @@ TEST(HostAddress, PrefersTheFirstNonLoopbackAddress) {
          "10.0.0.5"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(os::ChooseHostAddress(c.interfaces), c.expected) << c.name;
+        EXPECT_EQ(kavelin::os::ChooseHostAddress(c.interfaces), c.expected) << c.name;
 
     // This machine: whatever it picks is a dotted IPv4 address.
-    if (const auto address = os::FirstIPv4Address()) {
+    if (const auto address = kavelin::os::FirstIPv4Address()) {
         in_addr parsed = {};
         EXPECT_EQ(inet_pton(AF_INET, address->c_str(), &parsed), 1) << *address;
     }
@@ -53,7 +53,7 @@ TEST(HostAddress, PrefersTheFirstNonLoopbackAddress) {
 
 TEST(ModulePath, NamesTheBinaryThatHoldsTheCode) {
     // Linked statically into this test, the code lives in the test program.
-    EXPECT_EQ(std::filesystem::path(os::LibraryPath()),
+    EXPECT_EQ(std::filesystem::path(kavelin::os::LibraryPath()),
               std::filesystem::canonical("/proc/self/exe"));
 }
 

@@ -24,8 +24,8 @@ TEST(Text, ConvertsWellFormedTextBothWays) {
         {"highest", "\xF4\x8F\xBF\xBF", u"\U0010FFFF"},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(os::Utf8ToUtf16(c.narrow), c.wide) << c.name;
-        EXPECT_EQ(os::Utf16ToUtf8(c.wide), c.narrow) << c.name;
+        EXPECT_EQ(kavelin::os::Utf8ToUtf16(c.narrow), c.wide) << c.name;
+        EXPECT_EQ(kavelin::os::Utf16ToUtf8(c.wide), c.narrow) << c.name;
     }
 }
 
@@ -47,7 +47,7 @@ TEST(Text, ReplacesMalformedUtf8WithoutLosingTheRest) {
          u"\uFFFDa"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(os::Utf8ToUtf16(c.narrow), c.wide) << c.name;
+        EXPECT_EQ(kavelin::os::Utf8ToUtf16(c.narrow), c.wide) << c.name;
 }
 
 TEST(Text, ReplacesUnpairedSurrogates) {
@@ -63,7 +63,7 @@ TEST(Text, ReplacesUnpairedSurrogates) {
         {"high then ascii", std::u16string{u'\xD83D', u'x'}, "\xEF\xBF\xBDx"},
     };
     for (const auto& c : cases)
-        EXPECT_EQ(os::Utf16ToUtf8(c.wide), c.narrow) << c.name;
+        EXPECT_EQ(kavelin::os::Utf16ToUtf8(c.wide), c.narrow) << c.name;
 }
 
 TEST(Text, BufferConversionWritesWholeCharactersOnly) {
@@ -83,7 +83,7 @@ TEST(Text, BufferConversionWritesWholeCharactersOnly) {
     };
     for (const auto& c : cases) {
         char buffer[16] = {};
-        const size_t written = os::Utf16ToUtf8(wide, buffer, c.size);
+        const size_t written = kavelin::os::Utf16ToUtf8(wide, buffer, c.size);
         EXPECT_EQ(std::string(buffer, written), c.expected) << c.size;
     }
 }

@@ -107,12 +107,12 @@ TEST_F(CreateInstanceTest, ReleasesTheHeldObjectEvenWhenCreationFails) {
 }
 
 TEST_F(CreateInstanceTest, AFactoryExceptionBecomesAFailureWithoutALeak) {
-    os::ComClassTable::Instance().Register(os::ComClassOrigin::Host, u"Kavelin.Test.Throws",
-                                           LiveObject::kClassId, CLSCTX_INPROC_SERVER,
-                                           [](IUnknown*, REFIID, void** object) -> HRESULT {
-                                               *object = static_cast<IUnknown*>(new LiveObject());
-                                               throw std::runtime_error("component failed");
-                                           });
+    kavelin::os::ComClassTable::Instance().Register(
+        kavelin::os::ComClassOrigin::Host, u"Kavelin.Test.Throws", LiveObject::kClassId,
+        CLSCTX_INPROC_SERVER, [](IUnknown*, REFIID, void** object) -> HRESULT {
+            *object = static_cast<IUnknown*>(new LiveObject());
+            throw std::runtime_error("component failed");
+        });
     CPComPtr<IUnknown> object;
     HRESULT result = S_OK;
     kavelin_test::LogCapture capture(1);

@@ -9,7 +9,7 @@ TEST(RemoteArray, HoldsCopiesInOrderForTheHostToFree) {
     const std::vector<std::vector<std::string>> lists = {
         {}, {"PowerStateChanged"}, {"b-event", "a-event", "b-event", ""}};
     for (const std::vector<std::string>& names : lists) {
-        RemoteArray* array = platform::MakeRemoteArray(names);
+        RemoteArray* array = kavelin::platform::MakeRemoteArray(names);
         ASSERT_NE(array, nullptr);
         ASSERT_EQ(array->mCount, static_cast<int32_t>(names.size()));
         EXPECT_EQ(array->mElements == nullptr, names.empty());

@@ -36,27 +36,27 @@ TEST(StringConversion, NonAsciiTextTravelsBothWays) {
         GTEST_SKIP() << "the rows are those of code page 1252";
 #endif
     for (const TextPair& pair : kTexts) {
-        BSTR wide = platform::NarrowToBstr(pair.narrow);
+        BSTR wide = kavelin::platform::NarrowToBstr(pair.narrow);
         ASSERT_NE(wide, nullptr) << pair.narrow;
         EXPECT_EQ(std::u16string_view(AsUtf16Text(wide), SysStringLen(wide)), pair.wide)
             << pair.narrow;
-        EXPECT_EQ(platform::BstrToNarrow(wide), pair.narrow);
+        EXPECT_EQ(kavelin::platform::BstrToNarrow(wide), pair.narrow);
         SysFreeString(wide);
     }
 }
 
 TEST(StringConversion, NullStaysNullAndEmbeddedZerosSurvive) {
-    EXPECT_EQ(platform::NarrowToBstr(static_cast<const char*>(nullptr)), nullptr);
-    EXPECT_EQ(platform::BstrToNarrow(nullptr), "");
+    EXPECT_EQ(kavelin::platform::NarrowToBstr(static_cast<const char*>(nullptr)), nullptr);
+    EXPECT_EQ(kavelin::platform::BstrToNarrow(nullptr), "");
 
     const std::string withZero("a\0b", 3);
-    platform::BstrString value(withZero);
+    kavelin::platform::BstrString value(withZero);
     EXPECT_EQ(SysStringLen(value.Get()), 3u);
     EXPECT_EQ(value.Narrow(), withZero);
 }
 
 TEST(StringConversion, BstrStringFreesWhatItReceives) {
-    platform::BstrString value("first");
+    kavelin::platform::BstrString value("first");
     *value.Receive() = SysAllocString(AsOleText(u"second"));
     EXPECT_EQ(value.Narrow(), "second");
     EXPECT_EQ(*value.Receive(), nullptr);

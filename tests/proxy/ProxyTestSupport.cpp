@@ -94,10 +94,10 @@ CPComPtr<ISessionInfo> NewSessionInfo(RecordingSessionInfo** object) {
 }
 
 std::string Narrow(const std::u16string& text) {
-    return os::Utf16ToUtf8(text);
+    return kavelin::os::Utf16ToUtf8(text);
 }
 std::u16string Wide(const std::string& text) {
-    return os::Utf8ToUtf16(text);
+    return kavelin::os::Utf8ToUtf16(text);
 }
 
 } // namespace kavelin_test

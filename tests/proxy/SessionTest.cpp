@@ -202,7 +202,7 @@ TEST(StartSession, AnswerHeaderDoesNotReplaceTheProxysHeader) {
 }
 
 TEST(StartSession, LanguageComesFromTheUsersRegistryValue) {
-    const std::string user = os::CurrentUserName();
+    const std::string user = kavelin::os::CurrentUserName();
     const std::string key = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\Lang]\n";
     struct Case {
         std::string registry;

@@ -9,7 +9,7 @@ namespace kavelin_test {
 
 std::string ScratchPath(const std::string& name, const std::string& extension) {
     static std::atomic<unsigned> counter{0};
-    const std::string file = name + "-" + std::to_string(os::CurrentProcessId()) + "-" +
+    const std::string file = name + "-" + std::to_string(kavelin::os::CurrentProcessId()) + "-" +
                              std::to_string(counter++) + extension;
     return (std::filesystem::temp_directory_path() / file).string();
 }

@@ -15,7 +15,7 @@
 
 namespace {
 
-using components::ResolveDataStreamTarget;
+using kavelin::components::ResolveDataStreamTarget;
 using kavelin_test::ScopedRegistry;
 
 constexpr HRESULT kNotOpen = static_cast<HRESULT>(0x8000FFFF);
@@ -29,7 +29,7 @@ std::string SocketPath(const std::string& name) {
 // A fresh component, asked for its interface the way the proxy asks.
 CPComPtr<IDataStream> NewStream() {
     IDataStream* stream = nullptr;
-    EXPECT_EQ(kavelin::CreateComObject<components::DataStreamComponent>(
+    EXPECT_EQ(kavelin::CreateComObject<kavelin::components::DataStreamComponent>(
                   nullptr, IDataStream::kInterfaceId, reinterpret_cast<void**>(&stream)),
               S_OK);
     CPComPtr<IDataStream> holder;
@@ -89,7 +89,8 @@ TEST(DataStreamAddress, TargetsNameSocketsAddressesOrRegisteredDevices) {
              Case{"[::1]80", nullptr},
          }) {
         SCOPED_TRACE(c.target);
-        const std::optional<components::DeviceAddress> address = ResolveDataStreamTarget(c.target);
+        const std::optional<kavelin::components::DeviceAddress> address =
+            ResolveDataStreamTarget(c.target);
         ASSERT_EQ(address.has_value(), c.address != nullptr);
         if (address) {
             EXPECT_EQ(address->Describe(), c.address);

@@ -26,7 +26,7 @@ std::vector<std::string> Operations(const kavelin::device::DeviceServer& device)
 
 TEST(DirectConnectEndToEnd, GetDataReachesTheDeviceThroughTheBuiltInStream) {
     RegisterBuiltInComponents();
-    components::RegisterDataStreamComponent();
+    kavelin::components::RegisterDataStreamComponent();
     const std::string socketPath = (std::filesystem::temp_directory_path() /
                                     ("dcs-e2e-" + std::to_string(::getpid()) + ".sock"))
                                        .string();
@@ -76,7 +76,7 @@ TEST(DirectConnectEndToEnd, GetDataReachesTheDeviceThroughTheBuiltInStream) {
 // carries the next request on a new connection, without a session restart.
 TEST(DirectConnectEndToEnd, AKeptOpenStreamOutlivesTheDevicesIdleTimeout) {
     RegisterBuiltInComponents();
-    components::RegisterDataStreamComponent();
+    kavelin::components::RegisterDataStreamComponent();
     const std::string socketPath = (std::filesystem::temp_directory_path() /
                                     ("dcs-keep-" + std::to_string(::getpid()) + ".sock"))
                                        .string();

@@ -29,7 +29,7 @@ constexpr uint8_t kPlaybackLevel = 134;
 
 // Statically linked, the library's own file is this test program: its answers live beside it.
 fs::path ProgramFolder() {
-    return fs::path(os::LibraryPath()).parent_path();
+    return fs::path(kavelin::os::LibraryPath()).parent_path();
 }
 fs::path AnswerFolder() {
     return ProgramFolder() / "SoapMsgs";

@@ -10,7 +10,7 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-namespace components {
+namespace kavelin::components {
 
 namespace {
 
@@ -166,4 +166,4 @@ SocketStatus DataStreamSocket::Receive(uint8_t* buffer, size_t maximum, size_t* 
     }
 }
 
-} // namespace components
+} // namespace kavelin::components

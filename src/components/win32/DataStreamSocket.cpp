@@ -5,7 +5,7 @@
 #include <winsock2.h>
 #include <ws2tcpip.h>
 
-namespace components {
+namespace kavelin::components {
 
 namespace {
 
@@ -154,4 +154,4 @@ SocketStatus DataStreamSocket::Receive(uint8_t* buffer, size_t maximum, size_t* 
     }
 }
 
-} // namespace components
+} // namespace kavelin::components

@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <unistd.h>
 
-namespace os {
+namespace kavelin::os {
 namespace {
 
 bool WriteAll(int descriptor, const char* text, size_t size) {
@@ -29,4 +29,4 @@ bool WriteDebugText(const char* text, size_t size) {
     return WriteAll(STDERR_FILENO, text, size);
 }
 
-} // namespace os
+} // namespace kavelin::os

@@ -7,7 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace os {
+namespace kavelin::os {
 namespace {
 
 template <typename T> std::optional<T> Failed() {
@@ -158,4 +158,4 @@ bool File::UnlockRange(uint64_t offset, uint64_t length) {
     return SetRangeLock(mDescriptor, F_UNLCK, offset, length);
 }
 
-} // namespace os
+} // namespace kavelin::os

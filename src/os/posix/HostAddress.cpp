@@ -10,7 +10,7 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-namespace os {
+namespace kavelin::os {
 
 std::vector<Ipv4Interface> Ipv4Interfaces() {
     std::vector<Ipv4Interface> interfaces;
@@ -61,4 +61,4 @@ std::optional<std::string> SocketLocalIPv4Address(uintptr_t socket) {
     return std::string(dotted);
 }
 
-} // namespace os
+} // namespace kavelin::os

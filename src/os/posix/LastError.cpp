@@ -3,7 +3,7 @@
 #include <cerrno>
 #include <cstring>
 
-namespace os {
+namespace kavelin::os {
 namespace {
 thread_local uint32_t tLastErrorCode = 0;
 } // namespace
@@ -27,4 +27,4 @@ PreservedLastError::~PreservedLastError() {
     errno = mErrno;
 }
 
-} // namespace os
+} // namespace kavelin::os

@@ -2,7 +2,7 @@
 
 #include <ctime>
 
-namespace os {
+namespace kavelin::os {
 
 LocalDateTime CurrentLocalDateTime() {
     const std::time_t now = std::time(nullptr);
@@ -18,4 +18,4 @@ LocalDateTime CurrentLocalDateTime() {
     return time;
 }
 
-} // namespace os
+} // namespace kavelin::os

@@ -8,7 +8,7 @@
 #include <link.h>
 #include <unistd.h>
 
-namespace os {
+namespace kavelin::os {
 
 namespace {
 
@@ -65,4 +65,4 @@ std::string LibraryPath() {
     return std::string(directory).append(1, '/').append(search.name);
 }
 
-} // namespace os
+} // namespace kavelin::os

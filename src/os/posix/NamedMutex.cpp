@@ -15,7 +15,7 @@
 #include <sanitizer/tsan_interface.h>
 #endif
 
-namespace os {
+namespace kavelin::os {
 
 // Lives in a shared-memory object named after the mutex. The object goes away when its last
 // handle closes, as a Windows named mutex does; `users` counts the open handles and
@@ -220,4 +220,4 @@ void NamedMutex::Release() {
     pthread_mutex_unlock(&mShared->mutex);
 }
 
-} // namespace os
+} // namespace kavelin::os

@@ -1,7 +1,7 @@
 #include "os/ComCreation.h"
 
 // No class registry of the system's own here: every class comes from the class table.
-namespace os {
+namespace kavelin::os {
 
 HRESULT PlatformClassIdFromProgId(const char16_t*, CLSID*) {
     return CO_E_CLASSSTRING;
@@ -12,4 +12,4 @@ HRESULT PlatformCreateClassInstance(REFCLSID, IUnknown*, DWORD, REFIID, void** o
     return REGDB_E_CLASSNOTREG;
 }
 
-} // namespace os
+} // namespace kavelin::os

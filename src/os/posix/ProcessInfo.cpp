@@ -4,7 +4,7 @@
 #include <pthread.h>
 #include <unistd.h>
 
-namespace os {
+namespace kavelin::os {
 namespace {
 
 // The ids are asked of the kernel once per thread; a fork makes a new process (and a new
@@ -43,4 +43,4 @@ uint32_t CurrentThreadId() {
     return Ids().thread;
 }
 
-} // namespace os
+} // namespace kavelin::os

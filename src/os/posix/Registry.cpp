@@ -10,7 +10,7 @@
 #include <memory>
 #include <mutex>
 
-namespace os {
+namespace kavelin::os {
 namespace {
 
 constexpr const char* kDefaultRegistryFile = "/etc/kavelin/registry.reg";
@@ -185,4 +185,4 @@ std::optional<RegistryKey> RegistryKey::OpenLocalMachine(std::string_view path) 
     return key;
 }
 
-} // namespace os
+} // namespace kavelin::os

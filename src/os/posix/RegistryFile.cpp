@@ -5,7 +5,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace os {
+namespace kavelin::os {
 
 namespace {
 
@@ -113,4 +113,4 @@ RegistryFileText ReadRegistryFile(const std::string& path, const RegistryFileSta
     return text;
 }
 
-} // namespace os
+} // namespace kavelin::os

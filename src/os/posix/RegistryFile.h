@@ -9,7 +9,7 @@
 // Reading one registry file without trusting what the path names: only a regular file of at
 // most kMaxRegistryFileBytes is read; a directory, a device, a FIFO or a larger file counts as
 // no file, and nothing waits on a FIFO or a device.
-namespace os {
+namespace kavelin::os {
 
 inline constexpr size_t kMaxRegistryFileBytes = 4 * 1024 * 1024;
 
@@ -44,4 +44,4 @@ struct RegistryFileText {
 // Reads the file that `stamp` (from StampRegistryFile) describes.
 RegistryFileText ReadRegistryFile(const std::string& path, const RegistryFileStamp& stamp);
 
-} // namespace os
+} // namespace kavelin::os

@@ -8,7 +8,7 @@
 #include <unistd.h>
 #include <vector>
 
-namespace os {
+namespace kavelin::os {
 
 std::string CurrentUserName() {
     std::vector<char> buffer(16384);
@@ -24,4 +24,4 @@ std::string CurrentUserName() {
     return {};
 }
 
-} // namespace os
+} // namespace kavelin::os

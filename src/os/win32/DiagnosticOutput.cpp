@@ -4,7 +4,7 @@
 
 #include <string>
 
-namespace os {
+namespace kavelin::os {
 
 bool WriteConsoleText(const char* text, size_t size) {
     const HANDLE output = GetStdHandle(STD_OUTPUT_HANDLE);
@@ -28,4 +28,4 @@ bool WriteDebugText(const char* text, size_t size) {
     return true;
 }
 
-} // namespace os
+} // namespace kavelin::os

@@ -6,7 +6,7 @@
 
 // The descriptor is the C runtime's wrapper of the file's handle, so that the class stays the
 // same on both platforms; every operation works on the handle itself.
-namespace os {
+namespace kavelin::os {
 
 namespace {
 
@@ -74,8 +74,7 @@ bool File::Append(const void* data, size_t size) {
         // Both offsets at their maximum write at the end of the file, wherever it is then.
         OVERLAPPED end = At(~uint64_t{0});
         DWORD written = 0;
-        if (!WriteFile(HandleOf(mDescriptor), bytes, Chunk(size), &written, &end) ||
-            written == 0)
+        if (!WriteFile(HandleOf(mDescriptor), bytes, Chunk(size), &written, &end) || written == 0)
             return false;
         bytes += written;
         size -= written;
@@ -132,4 +131,4 @@ bool File::UnlockRange(uint64_t offset, uint64_t length) {
                         static_cast<DWORD>(length >> 32), &position);
 }
 
-} // namespace os
+} // namespace kavelin::os

@@ -4,7 +4,7 @@
 
 #include <winsock2.h>
 
-namespace os {
+namespace kavelin::os {
 
 std::vector<Ipv4Interface> Ipv4Interfaces() {
     std::vector<Ipv4Interface> interfaces;
@@ -50,4 +50,4 @@ std::optional<std::string> SocketLocalIPv4Address(uintptr_t socket) {
     return std::string(inet_ntoa(local.sin_addr));
 }
 
-} // namespace os
+} // namespace kavelin::os

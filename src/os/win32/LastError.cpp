@@ -4,7 +4,7 @@
 
 #include <cerrno>
 
-namespace os {
+namespace kavelin::os {
 
 uint32_t LastErrorCode() {
     return GetLastError();
@@ -33,4 +33,4 @@ PreservedLastError::~PreservedLastError() {
     errno = mErrno;
 }
 
-} // namespace os
+} // namespace kavelin::os

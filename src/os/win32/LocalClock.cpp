@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace os {
+namespace kavelin::os {
 
 LocalDateTime CurrentLocalDateTime() {
     SYSTEMTIME now = {};
@@ -17,4 +17,4 @@ LocalDateTime CurrentLocalDateTime() {
     return time;
 }
 
-} // namespace os
+} // namespace kavelin::os

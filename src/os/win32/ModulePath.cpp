@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace os {
+namespace kavelin::os {
 
 std::string LibraryPath() {
     HMODULE module = nullptr;
@@ -18,4 +18,4 @@ std::string LibraryPath() {
     return std::string(path, length);
 }
 
-} // namespace os
+} // namespace kavelin::os

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace os {
+namespace kavelin::os {
 
 // The kernel's named mutex; abandonment and the object's lifetime are the kernel's.
 struct NamedMutex::Shared {
@@ -52,4 +52,4 @@ void NamedMutex::Release() {
     ReleaseMutex(mShared->handle);
 }
 
-} // namespace os
+} // namespace kavelin::os

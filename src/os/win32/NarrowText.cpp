@@ -5,7 +5,7 @@
 #include <climits>
 #include <new>
 
-namespace os {
+namespace kavelin::os {
 
 namespace {
 
@@ -42,4 +42,4 @@ std::string WideToNarrow(std::u16string_view wide, NarrowCodePage page) {
     return narrow;
 }
 
-} // namespace os
+} // namespace kavelin::os

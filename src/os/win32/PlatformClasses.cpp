@@ -4,7 +4,7 @@
 
 // COM itself: the classes installed on the machine (the host product's own servers among them)
 // come before the library's built-in ones.
-namespace os {
+namespace kavelin::os {
 
 namespace {
 
@@ -34,4 +34,4 @@ HRESULT PlatformCreateClassInstance(REFCLSID clsid, IUnknown* outer, DWORD class
     return result;
 }
 
-} // namespace os
+} // namespace kavelin::os

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace os {
+namespace kavelin::os {
 
 uint32_t CurrentProcessId() {
     return GetCurrentProcessId();
@@ -12,4 +12,4 @@ uint32_t CurrentThreadId() {
     return GetCurrentThreadId();
 }
 
-} // namespace os
+} // namespace kavelin::os

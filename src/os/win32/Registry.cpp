@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace os {
+namespace kavelin::os {
 
 namespace {
 
@@ -49,4 +49,4 @@ std::optional<RegistryKey> RegistryKey::OpenLocalMachine(std::string_view path) 
     return key;
 }
 
-} // namespace os
+} // namespace kavelin::os

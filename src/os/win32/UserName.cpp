@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-namespace os {
+namespace kavelin::os {
 
 std::string CurrentUserName() {
     // 256 characters is the longest user name, plus its terminator.
@@ -13,4 +13,4 @@ std::string CurrentUserName() {
     return name;
 }
 
-} // namespace os
+} // namespace kavelin::os

@@ -2,7 +2,7 @@
 
 #include <winsock2.h>
 
-namespace os {
+namespace kavelin::os {
 
 bool EnsureWinsock() {
     static const bool started = [] {
@@ -12,4 +12,4 @@ bool EnsureWinsock() {
     return started;
 }
 
-} // namespace os
+} // namespace kavelin::os

@@ -3,8 +3,8 @@
 // Winsock must be started in every process that uses it; the library starts it once, on first
 // use, and leaves it running for the process's life (a host's own WSACleanup calls balance its
 // own WSAStartup calls).
-namespace os {
+namespace kavelin::os {
 
 bool EnsureWinsock();
 
-} // namespace os
+} // namespace kavelin::os
