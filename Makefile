@@ -98,8 +98,9 @@ install: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS) --target kavelin kavelin_cli kavelin-device
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
+# Our own sources; the gSOAP interface headers keep the layout soapcpp2 reads.
 format:
-	@git ls-files '*.cpp' '*.h' | grep -v "^src/binding/gsoap/" | xargs clang-format -i
+	@git ls-files '*.cpp' '*.h' | grep -v -e "^src/binding/gsoap/" -e "^tools/kavelin/WatchDeliverService.h" | xargs clang-format -i
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(TSAN_BUILD) $(FUZZ_BUILD) $(WIN_BUILD)
