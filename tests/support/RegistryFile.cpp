@@ -22,17 +22,15 @@ void WriteRegistryFile(const std::string& path, const std::string& sections) {
 
 ScopedRegistry::ScopedRegistry(const std::string& sections)
     : mPath(ScratchPath("kavelin-registry", ".reg")) {
-    if (const char* earlier = std::getenv(kRegistryVariable)) {
-        mHadEarlier = true;
+    if (const char* earlier = std::getenv(kRegistryVariable))
         mEarlier = earlier;
-    }
     WriteRegistryFile(mPath, sections);
     setenv(kRegistryVariable, mPath.c_str(), 1);
 }
 
 ScopedRegistry::~ScopedRegistry() {
-    if (mHadEarlier)
-        setenv(kRegistryVariable, mEarlier.c_str(), 1);
+    if (mEarlier)
+        setenv(kRegistryVariable, mEarlier->c_str(), 1);
     else
         unsetenv(kRegistryVariable);
     std::remove(mPath.c_str());

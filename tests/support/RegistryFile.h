@@ -1,5 +1,6 @@
 #pragma once
 
+#include <optional>
 #include <string>
 
 namespace kavelin_test {
@@ -23,8 +24,7 @@ public:
 
 private:
     std::string mPath;
-    bool mHadEarlier = false;
-    std::string mEarlier;
+    std::optional<std::string> mEarlier;
 };
 
 } // namespace kavelin_test

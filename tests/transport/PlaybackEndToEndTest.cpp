@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include "support/RegistryFile.h"
+#include "support/ScratchPath.h"
 
 namespace {
 
@@ -48,8 +49,7 @@ std::map<std::string, std::string> RunHost(const std::string& url,
 }
 
 TEST(PlaybackEndToEnd, EveryOperationIsAnsweredFromItsFileBesideTheLibrary) {
-    const fs::path logPath =
-        fs::temp_directory_path() / ("playback-e2e-" + std::to_string(::getpid()) + ".log");
+    const fs::path logPath = kavelin_test::ScratchPath("playback-e2e", ".log");
     fs::remove(logPath);
     const kavelin_test::ScopedRegistry registry(PlaybackSettings(logPath));
     std::map<std::string, std::string> answers = RunHost("ovdcs://playback/device");
@@ -74,8 +74,7 @@ TEST(PlaybackEndToEnd, EveryOperationIsAnsweredFromItsFileBesideTheLibrary) {
 // A host may load the library through a symbolic link kept in its own folder: the answers are
 // then those beside the link, not those beside the file it points to.
 TEST(PlaybackEndToEnd, AnswersComeFromTheFolderOfTheNameTheLibraryWasLoadedBy) {
-    const fs::path base =
-        fs::temp_directory_path() / ("playback-link-" + std::to_string(::getpid()));
+    const fs::path base = kavelin_test::ScratchPath("playback-link", "");
     fs::remove_all(base);
     const fs::path withAnswers = base / "with-answers";
     const fs::path withoutAnswers = base / "without-answers";
