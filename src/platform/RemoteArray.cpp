@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "platform/Logging.h"
+#include "platform/VisibleText.h"
 
 void RemoteArray::Init(std::string* elements, int32_t count) {
     KV_LOG(3, "Entering RemoteArray::Init()");
@@ -12,7 +13,9 @@ void RemoteArray::Init(std::string* elements, int32_t count) {
     mElements = elements;
     if (count >= 1 && elements != nullptr) {
         for (int32_t i = 0; i < count; ++i)
-            KV_LOG(4, "RemoteArray::Init() list element is %s", elements[i].c_str());
+            KV_LOG(4, "RemoteArray::Init() list element is %s",
+                   kavelin::platform::VisibleText(elements[i], kavelin::platform::kVisibleTextLimit)
+                       .c_str());
     }
     KV_LOG(3, "Exiting RemoteArray::Init()");
 }

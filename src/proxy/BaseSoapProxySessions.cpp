@@ -3,6 +3,7 @@
 
 #include "platform/BstrString.h"
 #include "platform/Logging.h"
+#include "platform/VisibleText.h"
 #include "proxy/BaseSoapProxy.h"
 #include "proxy/ExchangeFailure.h"
 #include "proxy/SessionLanguage.h"
@@ -123,7 +124,8 @@ std::string BaseSoapProxy::StartSession() {
         mHeaderCarriesSessionId = true;
         RebuildHeader();
     }
-    KV_LOG(5, "IBaseSoap::StartSession - Exit | sessionid=%s", mSessionId.__item.c_str());
+    KV_LOG(5, "IBaseSoap::StartSession - Exit | sessionid=%s",
+           platform::VisibleText(mSessionId.__item, platform::kVisibleTextLimit).c_str());
     return mSessionId.__item;
 }
 

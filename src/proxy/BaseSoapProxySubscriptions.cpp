@@ -7,6 +7,7 @@
 #include "os/LastError.h"
 #include "platform/Logging.h"
 #include "platform/RemoteArray.h"
+#include "platform/VisibleText.h"
 #include "proxy/BaseSoapProxy.h"
 #include "proxy/ExchangeFailure.h"
 #include "proxy/ParameterDocuments.h"
@@ -147,7 +148,8 @@ std::string BaseSoapProxy::Subscribe(std::string subscriptionInfo, std::string f
     if (result == nullptr || result->__item.empty())
         FailSubscribe(CauseWithoutExchange("the device's answer holds no subscription ID"));
     std::string subscriptionId = result->__item;
-    KV_LOG(5, "IBaseSoap::Subscribe - Exit | subscription id: %s", subscriptionId.c_str());
+    KV_LOG(5, "IBaseSoap::Subscribe - Exit | subscription id: %s",
+           platform::VisibleText(subscriptionId, platform::kVisibleTextLimit).c_str());
     return subscriptionId;
 }
 
@@ -194,7 +196,8 @@ RemoteArray* BaseSoapProxy::GetSupportedEvents() {
     if (const bsi__EventList* list = binding::ResultOf(response);
         list != nullptr && !list->bsi__Event.empty()) {
         for (const std::string& name : list->bsi__Event)
-            KV_LOG(4, "IBaseSoap::GetSupportedEvents - supported event: %s", name.c_str());
+            KV_LOG(4, "IBaseSoap::GetSupportedEvents - supported event: %s",
+                   platform::VisibleText(name, platform::kVisibleTextLimit).c_str());
         events = platform::MakeRemoteArray(list->bsi__Event);
     }
     KV_LOG(5, "IBaseSoap::GetSupportedEvents - Exit");

@@ -7,6 +7,7 @@
 
 #include "binding/Binding.h"
 #include "binding/FaultDetailText.h"
+#include "platform/VisibleText.h"
 
 namespace kavelin::proxy {
 
@@ -173,8 +174,18 @@ std::string EngineErrorName(int error) {
     return "engine error " + std::to_string(error);
 }
 
-CPExceptionCause DescribeFailedExchange(struct soap* soap, int status,
-                                        std::chrono::milliseconds elapsed) {
+namespace {
+
+// Every text of a cause may hold what the device sent: made visible and bounded before it
+// reaches the host, a terminal or the log.
+CPExceptionCause Visible(CPExceptionCause cause) {
+    for (std::string* text : {&cause.summary, &cause.faultCode, &cause.faultString,
+                              &cause.faultDetail, &cause.engineErrorName})
+        *text = platform::VisibleText(*text, platform::kVisibleTextLimit);
+    return cause;
+}
+
+CPExceptionCause Describe(struct soap* soap, int status, std::chrono::milliseconds elapsed) {
     CPExceptionCause cause;
     const int error = status;
     cause.engineError = error;
@@ -216,6 +227,13 @@ CPExceptionCause DescribeFailedExchange(struct soap* soap, int status,
     if (cause.summary.empty())
         cause.summary = DecodeSummary(error) + " (" + cause.engineErrorName + ")";
     return cause;
+}
+
+} // namespace
+
+CPExceptionCause DescribeFailedExchange(struct soap* soap, int status,
+                                        std::chrono::milliseconds elapsed) {
+    return Visible(Describe(soap, status, elapsed));
 }
 
 CPExceptionCause CauseWithoutExchange(std::string summary) {
