@@ -69,16 +69,14 @@ fuzz-run: fuzz
 	fuzz/run.sh $(FUZZ_BUILD) $(FUZZ_SECONDS)
 
 # kavelin.dll, kavelin.exe and the portable test suites for 64-bit Windows, cross-compiled with
-# mingw-w64; gSOAP's runtime comes from Debian's gsoap source package, unpacked into the build
-# folder.
+# mingw-w64; gSOAP's runtime comes from Debian's gsoap source package, as on Linux.
 $(WIN_BUILD)/CMakeCache.txt:
-	scripts/install-deps.sh --windows $(WIN_BUILD)/deps $(WINDOWS_ARCH)
+	scripts/install-deps.sh --windows $(WINDOWS_ARCH)
 	cmake -S . -B $(WIN_BUILD) -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-		-DKAVELIN_WINDOWS_ARCH=$(WINDOWS_ARCH) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-		-DKAVELIN_GSOAP_SOURCE=$(CURDIR)/$(WIN_BUILD)/deps/gsoap/gsoap $(CMAKE_FLAGS)
+		-DKAVELIN_WINDOWS_ARCH=$(WINDOWS_ARCH) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_FLAGS)
 
 dll: $(WIN_BUILD)/CMakeCache.txt
-	scripts/install-deps.sh --windows $(WIN_BUILD)/deps $(WINDOWS_ARCH)
+	scripts/install-deps.sh --windows $(WINDOWS_ARCH)
 	cmake --build $(WIN_BUILD) -j $(JOBS)
 
 # The portable suites and kavelin.exe under Wine, the latter against the Linux kavelin-device.

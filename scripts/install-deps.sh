@@ -2,33 +2,32 @@
 # Installs the Debian packages that the build, the tests, the benchmarks and the fuzzers
 # need. Quick when everything is already there: apt runs only for what is missing.
 #
-# With --windows FOLDER it also installs the cross compiler and Wine, and unpacks Debian's own
-# gsoap source package into FOLDER/gsoap (gSOAP's runtime is compiled from it for the DLL).
-# A third argument i686 installs the 32-bit cross compiler instead of the 64-bit one.
+# Every run also unpacks Debian's own gsoap source package into build-deps/gsoap at the
+# project's root, once: the library compiles gSOAP's runtime from it and keeps it private.
+# With --windows it also installs the cross compiler (x86_64, or i686 for 32-bit) and Wine.
 set -euo pipefail
 
-windows_folder=
-windows_arch=x86_64
+windows_arch=
 if [ "${1:-}" = "--windows" ]; then
-    windows_folder=${2:?usage: install-deps.sh [--windows FOLDER [x86_64|i686]]}
-    windows_arch=${3:-x86_64}
+    windows_arch=${2:-x86_64}
 fi
+gsoap_folder="$(cd "$(dirname "$0")/.." && pwd)/build-deps"
 
 packages=(
     build-essential cmake make pkg-config
-    gsoap libgsoap-dev
+    gsoap libgsoap-dev dpkg-dev
     libxml2-dev
     googletest libgtest-dev libgmock-dev
     libbenchmark-dev python3
     clang libclang-rt-dev clang-format
 )
-if [ -n "$windows_folder" ]; then
+if [ -n "$windows_arch" ]; then
     case "$windows_arch" in
         x86_64) packages+=(g++-mingw-w64-x86-64-posix mingw-w64-x86-64-dev) ;;
         i686) packages+=(g++-mingw-w64-i686-posix mingw-w64-i686-dev) ;;
         *) echo "install-deps: unknown Windows architecture $windows_arch" >&2; exit 2 ;;
     esac
-    packages+=(wine wine64 dpkg-dev)
+    packages+=(wine wine64)
 fi
 
 if [ "$(id -u)" -ne 0 ]; then
@@ -73,6 +72,4 @@ if [ ${#missing[@]} -ne 0 ]; then
     $sudo apt-get update -qq
     DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
 fi
-if [ -n "$windows_folder" ]; then
-    unpack_gsoap_source "$windows_folder"
-fi
+unpack_gsoap_source "$gsoap_folder"

@@ -2,14 +2,19 @@
 #include <gtest/gtest.h>
 
 #include <dlfcn.h>
+#include <libxml/parser.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <memory>
+#include <set>
 #include <sstream>
 
 #include "DeviceServer.h"
 #include "RecordingSessionInfo.h"
+#include "guest/GuestHost.h"
 #include "kavelin/Kavelin.h"
 #include "support/RegistryFile.h"
 
@@ -123,6 +128,48 @@ TEST_F(HostLibraryTest, SessionThroughTheLoadedLibrary) {
                        "already been established: " +
                        sessionId + "\r\n"),
               std::string::npos);
+}
+
+// The names a host may bind to, and nothing else: the engine, the binding and the C++ runtime's
+// templates stay inside, so that neither side of a host that uses gSOAP binds to the other.
+TEST(HostLibraryExports, TheDynamicSymbolTableHoldsTheDocumentedExportsAlone) {
+    const std::string command =
+        std::string("nm -D --defined-only --format=posix ") + KAVELIN_LIBRARY_PATH;
+    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
+    ASSERT_NE(pipe, nullptr);
+    std::set<std::string> names;
+    char line[4096];
+    while (std::fgets(line, sizeof line, pipe.get()) != nullptr)
+        names.insert(std::string(line).substr(0, std::string(line).find(' ')));
+    EXPECT_EQ(names,
+              (std::set<std::string>{"KavelinRegisterComponent", "KavelinUnregisterComponent",
+                                     "_ZN8CKavelinC1Ev", "_ZN8CKavelinC2Ev", "_ZN8CKavelinaSERKS_",
+                                     "demaker", "fnKavelin", "maker"}));
+}
+
+// A host with its own gSOAP binding on the shared runtime, and its own libxml2 parsing, calls
+// its service before, between and after the library's operations: every call succeeds.
+TEST_F(HostLibraryTest, AHostThatUsesTheEngineAndTheParserItselfKeepsBoth) {
+    kavelin_test::GuestServer guest(3);
+    ASSERT_FALSE(guest.Url().empty());
+    EXPECT_EQ(kavelin_test::GuestEcho(guest.Url(), "before"), "echo: before");
+
+    IXDMAccessSoap* proxy = mMaker();
+    proxy->Initialize(mDevice.XdmServiceUrl(), CPComPtr<ISessionInfo>());
+    const std::string prefixes = "<PrefixMap><Prefix>dd</Prefix><URL>http://schemas.orvanta."
+                                 "example/schemas/imaging/con/dictionaries/1.0/</URL></PrefixMap>";
+    const std::string state = proxy->GetData("//dd:Status/dd:State", prefixes, 0, 0);
+    EXPECT_EQ(kavelin_test::GuestEcho(guest.Url(), "between"), "echo: between");
+    std::unique_ptr<xmlDoc, void (*)(xmlDoc*)> parsed(
+        xmlReadMemory(state.data(), static_cast<int>(state.size()), nullptr, nullptr,
+                      XML_PARSE_NONET),
+        xmlFreeDoc);
+    ASSERT_NE(parsed, nullptr) << state;
+    EXPECT_STREQ(reinterpret_cast<const char*>(xmlDocGetRootElement(parsed.get())->name), "State");
+    EXPECT_EQ(proxy->GetData("//dd:Status/dd:State", prefixes, 0, 0), state);
+    mDemaker(proxy);
+
+    EXPECT_EQ(kavelin_test::GuestEcho(guest.Url(), "after"), "echo: after");
 }
 
 } // namespace
