@@ -2,6 +2,7 @@
 
 #include "platform/BstrString.h"
 #include "platform/StringConversion.h"
+#include "platform/VisibleText.h"
 
 namespace {
 
@@ -60,6 +61,28 @@ TEST(StringConversion, BstrStringFreesWhatItReceives) {
     *value.Receive() = SysAllocString(AsOleText(u"second"));
     EXPECT_EQ(value.Narrow(), "second");
     EXPECT_EQ(*value.Receive(), nullptr);
+}
+
+// Text from outside cannot drive a terminal or start a line; a cut never splits a character.
+TEST(VisibleText, ControlsBecomeEscapesAndTheLimitCutsWhole) {
+    const struct {
+        std::string_view text;
+        std::size_t limit;
+        std::string_view visible;
+    } rows[] = {
+        {"plain\ttext caf\xC3\xA9", std::string::npos, "plain\ttext caf\xC3\xA9"},
+        {"\x1b[2J\r\n\x7f", std::string::npos, "\\x1b[2J\\r\\n\\x7f"},
+        {"\x1b]52;c;aGk=\x07", std::string::npos, "\\x1b]52;c;aGk=\\x07"},
+        {"a\xC2\x9B"
+         "1m\xC2\xA0",
+         std::string::npos, "a\\u009b1m\xC2\xA0"},
+        {std::string_view("z\0z", 3), std::string::npos, "z\\x00z"},
+        {"abcdef", 4, "abcd\xE2\x80\xA6"},
+        {"ab\xE6\x97\xA5", 4, "ab\xE2\x80\xA6"},
+        {"ab\n", 3, "ab\xE2\x80\xA6"},
+    };
+    for (const auto& row : rows)
+        EXPECT_EQ(kavelin::platform::VisibleText(row.text, row.limit), row.visible) << row.text;
 }
 
 } // namespace

@@ -47,6 +47,20 @@ TEST(ProxyFailureCause, EachFailedExchangeNamesItsOwnCause) {
                            2);
          },
          "the device answered with a Fault: busy", nullptr, 200, nullptr},
+        {"fault that would drive a terminal and forge log lines",
+         [](DeviceServer& device) {
+             device.Script(
+                 "GetData",
+                 {ScriptedAnswer::Kind::Envelope,
+                  "<?xml version=\"1.0\"?><s:Envelope "
+                  "xmlns:s=\"http://schemas.xmlsoap.org/soap/envelope/\"><s:Body>"
+                  "<s:Fault><faultcode>s:Server</faultcode><faultstring>\x1b[2J\x1b]52;"
+                  "c;aGk=\x07&#13;&#10;12/08/2026 10:00:00 [1/1/1] OVCOM.Kavelin::forged" +
+                      std::string(5000, 'x') + "</faultstring></s:Fault></s:Body></s:Envelope>"},
+                 2);
+         },
+         "the device answered with a Fault: \\x1b[2J\\x1b]52;c;aGk=\\x07\\r\\n12/08/2026", nullptr,
+         200, nullptr},
         {"not SOAP",
          [](DeviceServer& device) {
              device.Script("GetData", {ScriptedAnswer::Kind::Envelope, "plain words"}, 2);
@@ -72,7 +86,12 @@ TEST(ProxyFailureCause, EachFailedExchangeNamesItsOwnCause) {
                 EXPECT_EQ(cause->engineErrorName, c.engineErrorName);
             }
             EXPECT_EQ(cause->httpStatus, c.httpStatus);
+            for (const std::string* text : {&cause->summary, &cause->faultString})
+                EXPECT_LE(text->size(), 1024u + 3) << *text;
         }
+        // Nothing the device sent reaches the log raw: no control byte, no line of its own.
+        EXPECT_EQ(log.Text().find_first_of("\x1b\x07"), std::string::npos);
+        EXPECT_EQ(log.Text().find("\n12/08/2026"), std::string::npos);
         if (c.logged != nullptr) {
             EXPECT_EQ(log.Count(1, std::string("IXDMAccessSoap::GetData") + c.logged), 2)
                 << log.Text();
