@@ -14,6 +14,26 @@ function(kavelin_generated_sources)
                                 PROPERTIES GENERATED TRUE COMPILE_OPTIONS "-w;-Wno-error")
 endfunction()
 
+# One layer of the library: a static archive of the sources in src/<name>/ that can include
+# only its own headers and those of the layers it names, so that an include against the
+# direction of the dependencies does not build. Usage:
+#   kavelin_layer(name [BELOW layer...] [LINKS library...])
+# Each layer's include root in the build tree links to exactly those source folders.
+function(kavelin_layer name)
+    cmake_parse_arguments(L "" "" "BELOW;LINKS" ${ARGN})
+    set(root ${CMAKE_BINARY_DIR}/layers/${name})
+    file(REMOVE_RECURSE ${root})
+    file(MAKE_DIRECTORY ${root})
+    foreach(layer ${name} ${L_BELOW})
+        file(CREATE_LINK ${CMAKE_SOURCE_DIR}/src/${layer} ${root}/${layer} SYMBOLIC)
+    endforeach()
+    add_library(kavelin_${name} STATIC)
+    target_include_directories(kavelin_${name} PRIVATE ${root}
+                               PUBLIC ${CMAKE_SOURCE_DIR}/include)
+    target_link_libraries(kavelin_${name} PUBLIC ${L_LINKS})
+    kavelin_own_code(kavelin_${name})
+endfunction()
+
 # A GoogleTest program registered with CTest. Usage:
 #   kavelin_test(NAME name SOURCES a.cpp b.cpp [LIBS ...] [LABELS ...])
 # It links KAVELIN_TEST_LINK: kavelin_static, or kv_base for the folders of the lower layers.
