@@ -13,11 +13,12 @@ done
 
 work=$(mktemp -d)
 device_pid=
+live_pid=
 cleanup() {
-    if [ -n "$device_pid" ]; then
-        kill "$device_pid" 2>/dev/null || true
-        wait "$device_pid" 2>/dev/null || true
-    fi
+    for pid in $device_pid $live_pid; do
+        kill "$pid" 2>/dev/null || true
+        wait "$pid" 2>/dev/null || true
+    done
     rm -rf "$work"
 }
 trap cleanup EXIT
@@ -93,9 +94,10 @@ echo "\$ kavelin watch --count 2 --event ConfigurationChanged --event Consumable
 echo "    --filter Element=Location --filter Element=State    # while set-data moves the printer"
 (sleep 1; echo "<dd:Printer xmlns:dd='${dd#dd=}'><dd:Identity><dd:Location>Building B, lobby</dd:Location></dd:Identity></dd:Printer>" \
     | "$kavelin" set-data -) &
-"$kavelin" watch --count 2 --timeout 30 --event ConfigurationChanged --event ConsumableChanged \
+writer_pid=$!
+"$kavelin" watch --count 2 --duration 30 --event ConfigurationChanged --event ConsumableChanged \
     --filter Element=Location --filter Element=State 2>/dev/null | sed 's/^/  /'
-wait
-kill "$live_pid" 2>/dev/null || true
+# Only the writer: a bare `wait` would also wait for both devices to reach their --duration.
+wait "$writer_pid"
 
 heading "Done: each command opened a device session, ran one operation and ended the session"

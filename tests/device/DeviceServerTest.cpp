@@ -116,7 +116,7 @@ TEST_F(DeviceServerTest, AnswersGetDataByXPathWithTheRequestsPrefixes) {
         {"escaped path", GetDataBody("string(//dd:Tray[dd:Level &lt; 100]/dd:Name)"), 200,
          "Multipurpose tray"},
         {"prefix bound elsewhere", GetDataBody("/x:Printer", "x", "urn:other"), 200, ""},
-        {"unknown prefix", GetDataBody("/nope:Printer"), 500, "invalid XPath"},
+        {"unknown prefix", GetDataBody("/nope:Printer"), 500, "unknown namespace prefix"},
         {"broken expression", GetDataBody("/dd:Printer[", "", ""), 500, "invalid XPath"},
         {"no Path", "<g:GetData/>", 500, "without Path"},
     };

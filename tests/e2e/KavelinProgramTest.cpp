@@ -2,11 +2,14 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <map>
 #include <optional>
 #include <regex>
 #include <sys/stat.h>
+#include <tuple>
 #include <unistd.h>
 
 #include "ChildProcess.h"
@@ -132,17 +135,10 @@ struct FailureCase {
     std::string input;
     const char* failureText;
     const char* cause; // what follows the text and code on standard error
+    int seconds = 30;  // the run ends by then
 };
 
 TEST_F(KavelinProgram, FailedOperationsExitWithOneAndTheFailureTextCodeAndCause) {
-    const std::string waitOneSecond = mFolder + "/io.reg";
-    kavelin_test::WriteRegistryFile(waitOneSecond,
-                                    "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\r\n"
-                                    "\"IOTimeout\"=\"1\"\r\n");
-    const std::string transferTwoSeconds = mFolder + "/transfer.reg";
-    kavelin_test::WriteRegistryFile(transferTwoSeconds,
-                                    "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\r\n"
-                                    "\"TransferTimeout\"=\"2\"\r\n");
     const std::string readOnly =
         "<dd:Printer xmlns:dd=\"http://schemas.orvanta.example/schemas/imaging/con/"
         "dictionaries/1.0/\"><dd:Identity><dd:Model>X</dd:Model></dd:Identity></dd:Printer>";
@@ -155,6 +151,12 @@ TEST_F(KavelinProgram, FailedOperationsExitWithOneAndTheFailureTextCodeAndCause)
          {},
          "Get Data Failed!!!",
          "the device answered with a Fault: invalid XPath expression: //dd:["},
+        {"prefix the request does not map",
+         {},
+         {"get-data", "count(//dd:Tray)"},
+         {},
+         "Get Data Failed!!!",
+         "the device answered with a Fault: unknown namespace prefix 'dd'"},
         {"both exchanges fail",
          {"--fail", "GetData:2"},
          {"get-data", "/"},
@@ -181,14 +183,15 @@ TEST_F(KavelinProgram, FailedOperationsExitWithOneAndTheFailureTextCodeAndCause)
          "StartSession Failed!!!",
          "the data stream did not open (code 0x80004005)"},
         {"device too slow",
-         {"--delay", "3000"},
-         {"--registry", waitOneSecond, "settable"},
+         {"--delay", "5000"},
+         {"--timeout", "1", "settable"},
          {},
          "StartSession Failed!!!",
-         "timed out after 1 s"},
+         "timed out after 1 s",
+         4},
         {"answer dripped past the transfer bound",
          {"--drip", "GetData:2"},
-         {"--registry", transferTwoSeconds, "get-data", "/"},
+         {"--max-time", "2", "get-data", "/"},
          {},
          "Get Data Failed!!!",
          "timed out after 2 s"},
@@ -233,7 +236,10 @@ TEST_F(KavelinProgram, FailedOperationsExitWithOneAndTheFailureTextCodeAndCause)
         SCOPED_TRACE(c.name);
         DeviceProcess device(c.deviceArguments);
         ASSERT_TRUE(device.Running());
-        const RunResult run = KavelinAt(device, c.arguments, c.input);
+        std::vector<std::string> arguments = c.arguments;
+        arguments.insert(arguments.begin(), {"--url", device.Url()});
+        const RunResult run = RunProgram(KAVELIN_CLI_PROGRAM, arguments, mEnvironment, c.input,
+                                         std::chrono::seconds(c.seconds));
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_THAT(run.out, IsEmpty());
         EXPECT_THAT(run.err, HasSubstr(std::string("kavelin: ") + c.failureText +
@@ -265,6 +271,9 @@ TEST_F(KavelinProgram, GetDataPrintsTheAnswerAsSentOrOneNodeALine) {
         {"empty", {"//dd:Nothing", "--lines"}, "", 0},
         {"empty, failing", {"//dd:Nothing", "--text", "--fail-empty"}, "", 3},
         {"not empty, failing", {"string(//dd:Model)", "--fail-empty"}, "Plotara C4250dn\n", 0},
+        // Text, not markup: neither splits it nor resolves its references.
+        {"a function's text", {"concat('a &amp; b <c>', '')", "--text"}, "a &amp; b <c>\n", 0},
+        {"a function's text a line", {"concat('<c> &lt;', '')", "--lines"}, "<c> &lt;\n", 0},
     };
     DeviceProcess device;
     ASSERT_TRUE(device.Running());
@@ -282,12 +291,26 @@ struct UsageCase {
     std::vector<std::string> arguments;
     const char* message;
     std::string input = {};
+    // A URL nobody listens on: reaching it would fail with 1, not 2.
+    std::map<std::string, std::string> environment = {{"KAVELIN_URL", "http://127.0.0.1:1/"}};
 };
 
 TEST_F(KavelinProgram, UsageErrorsExitWithTwoBeforeAnyDeviceIsContacted) {
     const std::vector<UsageCase> cases = {
         {{}, "no command given"},
         {{"print"}, "unknown command 'print'"},
+        {{"get-dta", "/"}, "unknown command 'get-dta' (did you mean get-data?)"},
+        {{"get-data", "/", "--prefx", "a=b"}, "unknown option --prefx (did you mean --prefix?)"},
+        {{"events"},
+         "no device named: give --url URL, set $KAVELIN_URL, or use --simulate",
+         {},
+         {{"KAVELIN_URL", ""}}},
+        {{"get-data", "/", "--lines", "--text"}, "--lines and --text exclude each other"},
+        {{"events", "--timeout", "0"}, "--timeout needs a whole number from 1 to 86400"},
+        {{"subscribe", "--event", "E"},
+         "$OVXORB_SOAP_SERVICE_PORT 'abc' is not a port number",
+         {},
+         {{"KAVELIN_URL", "http://127.0.0.1:1/"}, {"OVXORB_SOAP_SERVICE_PORT", "abc"}}},
         {{"get-data"}, "get-data takes one XPath expression"},
         {{"get-data", "/", "--prefix", "nameonly"}, "--prefix needs PREFIX=NAMESPACE"},
         {{"get-data", "/", "--prefix", "=urn:x"}, "--prefix needs PREFIX=NAMESPACE"},
@@ -315,12 +338,14 @@ TEST_F(KavelinProgram, UsageErrorsExitWithTwoBeforeAnyDeviceIsContacted) {
     };
     for (const UsageCase& c : cases) {
         SCOPED_TRACE(c.message);
-        // A URL nobody listens on: reaching it would fail with 1, not 2.
-        std::vector<std::string> arguments = c.arguments;
-        mEnvironment.set["KAVELIN_URL"] = "http://127.0.0.1:1/";
-        const RunResult run = Kavelin(arguments, c.input);
+        ChildEnvironment environment = mEnvironment;
+        for (const auto& [name, value] : c.environment)
+            environment.set[name] = value;
+        const RunResult run = RunProgram(KAVELIN_CLI_PROGRAM, c.arguments, environment, c.input);
         EXPECT_EQ(run.exitCode, 2);
         EXPECT_THAT(run.err, HasSubstr(c.message));
+        EXPECT_THAT(run.err, HasSubstr("Try 'kavelin "));
+        EXPECT_LE(std::count(run.err.begin(), run.err.end(), '\n'), 3) << run.err;
         EXPECT_THAT(run.out, IsEmpty());
     }
 }
@@ -373,12 +398,14 @@ TEST_F(KavelinProgram, AnAnswerThatCannotBeWrittenExitsWithOne) {
     EXPECT_EQ(run.exitCode, 1) << run.err;
 }
 
-TEST_F(KavelinProgram, WithoutAUrlTheBuiltInDeviceAnswersAndSaysSoUnlessQuiet) {
-    const RunResult run = Kavelin({"get-data", "string(//dd:Model)", "--prefix", kDictionary});
+TEST_F(KavelinProgram, SimulateStartsTheBuiltInDeviceAndSaysSoUnlessQuiet) {
+    const RunResult run =
+        Kavelin({"--simulate", "get-data", "string(//dd:Model)", "--prefix", kDictionary});
     EXPECT_EQ(run.exitCode, 0) << run.err;
     EXPECT_EQ(run.out, "Plotara C4250dn\n");
-    EXPECT_EQ(run.err, "kavelin: no --url: using a built-in simulated device\n");
-    EXPECT_THAT(Kavelin({"-q", "events"}).err, IsEmpty());
+    EXPECT_EQ(run.err,
+              "kavelin: using a built-in simulated device; it keeps nothing after this run\n");
+    EXPECT_THAT(Kavelin({"-q", "--simulate", "events"}).err, IsEmpty());
 
     mEnvironment.set["KAVELIN_URL"] = "127.0.0.1:28909";
     const RunResult badEnvironment = Kavelin({"events"});
@@ -408,18 +435,25 @@ TEST_F(KavelinProgram, AnInterruptedRunRemovesItsTemporaryFolder) {
     EXPECT_TRUE(std::filesystem::is_empty(folder));
 }
 
-TEST_F(KavelinProgram, TheDeviceProgramExplainsEachOptionAndExitsZero) {
-    const RunResult run = RunProgram(KAVELIN_DEVICE_PROGRAM, {"--help"}, mEnvironment);
-    EXPECT_EQ(run.exitCode, 0);
-    for (const char* option :
-         {"--port N", "--unix PATH", "--data FILE", "--duration SECONDS", "--fail OP:N",
-          "--drip OP:N", "--oversize OP:N", "--delay MS", "-v "})
-        EXPECT_THAT(run.out, HasSubstr(std::string("  ") + option)) << option;
-    const std::vector<std::vector<std::string>> refused = {
-        {"--no-such-option"}, {"--drip", "GetData"}, {"--data", "/dev/zero"}};
-    for (const std::vector<std::string>& arguments : refused)
-        EXPECT_EQ(RunProgram(KAVELIN_DEVICE_PROGRAM, arguments, mEnvironment).exitCode, 2)
-            << arguments[0];
+TEST_F(KavelinProgram, TheDeviceProgramHelpsWithStatusZeroAndNamesEachRefusal) {
+    const RunResult help = RunProgram(KAVELIN_DEVICE_PROGRAM, {"--help"}, mEnvironment);
+    EXPECT_EQ(help.exitCode, 0);
+    EXPECT_THAT(help.out, HasSubstr("  --port N "));
+    DeviceProcess device;
+    ASSERT_TRUE(device.Running());
+    const std::string port = device.Url().substr(17, device.Url().find('/', 17) - 17);
+    const std::vector<std::tuple<std::vector<std::string>, int, std::string>> refused = {
+        {{"--no-such-option"}, 2, "unknown option --no-such-option"},
+        {{"--drip", "GetData"}, 2, "--drip needs OP:N, got 'GetData'"},
+        {{"--fail", "NoSuchOp:1"}, 2, "--fail: 'NoSuchOp' is not an operation of this device"},
+        {{"--data", "/dev/zero"}, 2, "/dev/zero is larger than 67108864 bytes"},
+        {{"--data", "/nonexistent"}, 2, "cannot read /nonexistent: No such file or directory"},
+        {{"--port", port}, 1, "cannot start on 127.0.0.1:" + port + ": "}};
+    for (const auto& [arguments, exitCode, message] : refused) {
+        const RunResult run = RunProgram(KAVELIN_DEVICE_PROGRAM, arguments, mEnvironment);
+        EXPECT_EQ(run.exitCode, exitCode) << arguments[0];
+        EXPECT_THAT(run.err, HasSubstr("kavelin-device: " + message));
+    }
 }
 
 TEST_F(KavelinProgram, RepeatRunsTheOperationOnOneProxyAndOneSession) {
@@ -455,8 +489,8 @@ TEST_F(KavelinProgram, ARegistryFileThatIsNoRegularFileIsNoFileWithOneLine) {
     for (const std::string& file : {mFolder, fifo, std::string("/dev/zero"), huge}) {
         for (const bool onCommandLine : {true, false}) {
             SCOPED_TRACE(file + (onCommandLine ? " given with --registry" : " in the environment"));
-            std::vector<std::string> arguments = {"get-data", "string(//dd:Model)", "--prefix",
-                                                  kDictionary};
+            std::vector<std::string> arguments = {"--simulate", "get-data", "string(//dd:Model)",
+                                                  "--prefix", kDictionary};
             if (onCommandLine)
                 arguments.insert(arguments.begin(), {"--registry", file});
             else
@@ -495,7 +529,7 @@ TEST_F(KavelinProgram, ALogSettingThatLeavesTheLogOffIsWarnedAboutOnce) {
             registry, std::string("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\Logging-"
                                   "Infra]\r\n\"OVCOM.Kavelin\"=\"") +
                           value + "\"\r\n");
-        const RunResult run = Kavelin({"-q", "--registry", registry, "events"});
+        const RunResult run = Kavelin({"-q", "--simulate", "--registry", registry, "events"});
         EXPECT_EQ(run.exitCode, 0) << run.err;
         if (!problem) {
             EXPECT_THAT(run.err, Not(HasSubstr("warning")));

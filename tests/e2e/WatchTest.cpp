@@ -11,6 +11,7 @@
 #include <fstream>
 #include <mutex>
 #include <netinet/in.h>
+#include <optional>
 #include <poll.h>
 #include <regex>
 #include <sys/socket.h>
@@ -242,7 +243,7 @@ protected:
 
 TEST_F(WatchProgram, DeliveriesCausedBySetDataArriveInOrderWithTheCookie) {
     Watch watch(mFolder, {"--event", "ConfigurationChanged", "--cookie", "desk-7", "--count", "3",
-                          "--timeout", "30"});
+                          "--duration", "30"});
     ASSERT_NE(watch.WaitSubscribed(1), 0u) << watch.Err();
     for (const char* room : {"Room-1", "Room-2", "Room-3"})
         SetData(Identity("Location", room));
@@ -290,7 +291,7 @@ TEST_F(WatchProgram, EveryWayOfStoppingCancelsEverySubscription) {
         std::vector<std::string> arguments;
         bool terminate;
     } cases[] = {
-        {"timeout", {"--timeout", "0.5"}, false},
+        {"duration", {"--duration", "0.5"}, false},
         {"count", {"--count", "1"}, false},
         {"SIGTERM", {}, true},
     };
@@ -309,8 +310,21 @@ TEST_F(WatchProgram, EveryWayOfStoppingCancelsEverySubscription) {
     }
 }
 
+TEST_F(WatchProgram, ADeviceThatStopsAnsweringEndsTheWatchWithOneAndTheCause) {
+    std::optional<DeviceProcess> device(std::in_place);
+    ASSERT_TRUE(device->Running());
+    setenv("KAVELIN_URL", device->Url().c_str(), 1);
+    Watch watch(mFolder, {"--event", "StatusChanged", "--check", "1", "--timeout", "1"});
+    ASSERT_NE(watch.WaitSubscribed(1), 0u) << watch.Err();
+    device.reset();
+    EXPECT_EQ(watch.WaitForExit(std::chrono::seconds(4)), 1) << watch.Err();
+    EXPECT_THAT(watch.Err(), HasSubstr("kavelin: the device does not answer: GetSupportedEvents "
+                                       "Failed!!! (code 0x80004005): the device refused the "
+                                       "connection"));
+}
+
 TEST_F(WatchProgram, AMalformedDeliveryGetsAFaultAndTheWatchGoesOn) {
-    Watch watch(mFolder, {"--event", "ConfigurationChanged", "--count", "1", "--timeout", "30"});
+    Watch watch(mFolder, {"--event", "ConfigurationChanged", "--count", "1", "--duration", "30"});
     const unsigned port = watch.WaitSubscribed(1);
     ASSERT_NE(port, 0u) << watch.Err();
     struct Case {
@@ -349,7 +363,7 @@ TEST_F(WatchProgram, AMalformedDeliveryGetsAFaultAndTheWatchGoesOn) {
 TEST_F(WatchProgram, AFloodOfDeliveriesStaysBoundedAndLosesNone) {
     constexpr size_t kDeliveries = 2000;
     constexpr size_t kIdleConnections = 200;
-    Watch watch(mFolder, {"--event", "DataChanged", "--timeout", "120"});
+    Watch watch(mFolder, {"--event", "DataChanged", "--duration", "120"});
     const unsigned port = watch.WaitSubscribed(1);
     ASSERT_NE(port, 0u) << watch.Err();
     ASSERT_THAT(Post(port, DeliverEnvelope("Warm", "up")), HasSubstr("DeliverResponse"));

@@ -252,6 +252,7 @@ bool DeviceServer::Start() {
     }
     std::string error;
     const std::string& xdm = impl.options.xdmText.empty() ? SampleXdm() : impl.options.xdmText;
+    impl.state.xdm.SetLenientPrefixes(impl.options.lenientPrefixes);
     if (!impl.state.xdm.Load(xdm, &error)) {
         std::lock_guard lock(impl.errorMutex);
         impl.lastError = "XDM document: " + error;

@@ -32,6 +32,9 @@ struct DeviceOptions {
     std::chrono::milliseconds usagePeriod{0};
     // Answer data operations only inside a live session (header bsi:SessionID).
     bool requireSession = true;
+    // Resolve the prefix "dd" to the data model's namespace when a request does not map it,
+    // as in-process tests expect; kavelin-device and kavelin --simulate turn it off.
+    bool lenientPrefixes = true;
     // Print one line per request to standard error.
     bool verbose = false;
     // How many of the latest requests and of the latest event deliveries are kept for

@@ -65,6 +65,11 @@ private:
     std::vector<std::string> mSupportedEvents;
 };
 
+// The operations the device serves, named as the request's Body element names them.
+inline constexpr const char* kDeviceOperations[] = {
+    "StartSession", "EndSession", "GetSupportedEvents", "Subscribe",
+    "Unsubscribe",  "GetData",    "GetSettable",        "SetData"};
+
 // The event a change of a top-level section of the data model raises.
 std::string EventForSection(const std::string& section);
 

@@ -1,5 +1,6 @@
 #include "XdmStore.h"
 
+#include <algorithm>
 #include <cstring>
 #include <libxml/xpath.h>
 #include <libxml/xpathInternals.h>
@@ -137,6 +138,37 @@ void CollectSettable(const xmlNode* node, const std::string& path, std::vector<s
     }
 }
 
+bool IsNameChar(char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_' ||
+           c == '-' || c == '.' || static_cast<unsigned char>(c) >= 0x80;
+}
+
+// The first prefix of a qualified name in `xpath` (outside its string literals) that is not
+// among `known`; empty when there is none.
+std::string UnmappedPrefix(const std::string& xpath, const std::vector<std::string>& known) {
+    char quote = 0;
+    for (std::size_t i = 0; i < xpath.size(); ++i) {
+        const char c = xpath[i];
+        if (quote != 0 || c == '"' || c == '\'') {
+            quote = quote == 0 ? c : (c == quote ? 0 : quote);
+            continue;
+        }
+        const bool axis = i + 1 < xpath.size() && xpath[i + 1] == ':';
+        if (c != ':' || axis || i == 0 || xpath[i - 1] == ':' || !IsNameChar(xpath[i - 1])) {
+            continue;
+        }
+        std::size_t start = i;
+        while (start > 0 && IsNameChar(xpath[start - 1])) {
+            --start;
+        }
+        const std::string prefix = xpath.substr(start, i - start);
+        if (std::find(known.begin(), known.end(), prefix) == known.end()) {
+            return prefix;
+        }
+    }
+    return {};
+}
+
 // Errors are reported to the caller as a fault; libxml2 printing them too would only be noise.
 void IgnoreXPathError(void*, xmlError*) {}
 
@@ -174,16 +206,27 @@ bool XdmStore::Query(const std::string& xpath,
     }
     std::unique_ptr<xmlXPathContext, XPathContextDeleter> context(xmlXPathNewContext(mDoc.get()));
     context->error = IgnoreXPathError;
-    const xmlNode* root = xmlDocGetRootElement(mDoc.get());
-    xmlXPathRegisterNs(context.get(), BAD_CAST kDictionaryPrefix, root->ns->href);
+    std::vector<std::string> known;
+    if (mLenientPrefixes) {
+        const xmlNode* root = xmlDocGetRootElement(mDoc.get());
+        xmlXPathRegisterNs(context.get(), BAD_CAST kDictionaryPrefix, root->ns->href);
+        known.emplace_back(kDictionaryPrefix);
+    }
     for (const auto& [prefix, url] : prefixes) {
         if (xmlXPathRegisterNs(context.get(), BAD_CAST prefix.c_str(), BAD_CAST url.c_str()) != 0) {
             *error = "invalid namespace prefix: " + prefix;
             return false;
         }
+        known.push_back(prefix);
     }
     std::unique_ptr<xmlXPathObject, XPathObjectDeleter> object(
         xmlXPathEvalExpression(BAD_CAST xpath.c_str(), context.get()));
+    if (!object && context->lastError.code == XML_XPATH_UNDEF_PREFIX_ERROR) {
+        const std::string prefix = UnmappedPrefix(xpath, known);
+        *error = "unknown namespace prefix" + (prefix.empty() ? "" : " '" + prefix + "'") +
+                 " (not in the request's prefix map): " + xpath;
+        return false;
+    }
     if (!object) {
         *error = "invalid XPath expression: " + xpath;
         return false;
@@ -254,6 +297,11 @@ std::string XdmStore::Text() const {
     std::string out(reinterpret_cast<const char*>(text), static_cast<std::size_t>(size));
     xmlFree(text);
     return out;
+}
+
+void XdmStore::SetLenientPrefixes(bool lenient) {
+    std::lock_guard lock(mMutex);
+    mLenientPrefixes = lenient;
 }
 
 std::string XdmStore::DictionaryNamespace() const {

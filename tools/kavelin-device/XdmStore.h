@@ -29,9 +29,10 @@ public:
     // False with a reason when the text is not a usable document.
     bool Load(const std::string& text, std::string* error);
 
-    // Evaluates `xpath` with the namespace prefixes given (the dictionary namespace is known
-    // as "dd" unless the caller rebinds it). A node set gives its nodes as XML text one after
-    // another; a string, number or boolean gives its string value.
+    // Evaluates `xpath` with the namespace prefixes given, and no others unless prefixes are
+    // lenient (then the dictionary namespace is known as "dd" unless the caller rebinds it). A
+    // node set gives its nodes as XML text one after another; a string, number or boolean
+    // gives its string value. A prefix the expression uses but nobody maps is named in `error`.
     bool Query(const std::string& xpath,
                const std::vector<std::pair<std::string, std::string>>& prefixes,
                std::string* result, std::string* error) const;
@@ -43,12 +44,18 @@ public:
     // XPaths of every leaf a host may write, in document order.
     std::vector<std::string> SettablePaths() const;
 
+    // Whether "dd" resolves without being mapped (DeviceOptions::lenientPrefixes). A device
+    // knows only the prefixes a request maps, so the programs turn this off: a host that
+    // forgets its prefix map must fail here as it would there.
+    void SetLenientPrefixes(bool lenient);
+
     std::string Text() const;
     std::string DictionaryNamespace() const;
 
 private:
     mutable std::mutex mMutex;
     XmlDocPtr mDoc;
+    bool mLenientPrefixes = true;
 };
 
 } // namespace kavelin::device

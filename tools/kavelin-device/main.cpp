@@ -1,8 +1,10 @@
 // kavelin-device: the simulated printing device as a program, for host developers and for
 // tests that want the device in a process of its own.
 #include "DeviceServer.h"
+#include "OperationHandler.h"
 
 #include <atomic>
+#include <cerrno>
 #include <charconv>
 #include <csignal>
 #include <cstdio>
@@ -39,9 +41,10 @@ constexpr OptionHelp kOptionHelp[] = {
     {"-h, --help", "this text"},
 };
 
-void Usage() {
-    std::fprintf(stderr, "usage: kavelin-device [OPTIONS]; kavelin-device --help for each\n");
-}
+// A command line the device cannot use: the message names the problem.
+struct UsageProblem {
+    std::string message;
+};
 
 void Help() {
     std::printf("usage: kavelin-device [OPTIONS]\n\n"
@@ -53,37 +56,54 @@ void Help() {
                 "error.\n");
 }
 
-bool ParseNumber(const char* text, long long max, long long* value) {
-    const char* end = text + std::strlen(text);
-    const auto [last, ec] = std::from_chars(text, end, *value);
-    return ec == std::errc{} && last == end && *value >= 0 && *value <= max;
+// A whole number from 0 to `max` for `option`.
+long long Number(const std::string& option, const std::string& text, long long max) {
+    long long value = 0;
+    const auto [last, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
+    if (ec != std::errc{} || last != text.data() + text.size() || value < 0 || value > max) {
+        throw UsageProblem{option + " needs a whole number from 0 to " + std::to_string(max) +
+                           ", got '" + text + "'"};
+    }
+    return value;
 }
 
-// Seconds with an optional fraction, more than 0 and at most `max`, to the millisecond.
-bool ParseSeconds(const char* text, double max, std::chrono::milliseconds* value) {
-    const char* end = text + std::strlen(text);
+// Seconds with an optional fraction, at least a millisecond and at most `max`.
+std::chrono::milliseconds Seconds(const std::string& option, const std::string& text, double max) {
     double seconds = 0;
-    const auto [last, ec] = std::from_chars(text, end, seconds);
-    if (ec != std::errc{} || last != end || !(seconds >= 0.001) || seconds > max) {
-        return false;
+    const auto [last, ec] = std::from_chars(text.data(), text.data() + text.size(), seconds);
+    if (ec != std::errc{} || last != text.data() + text.size() || !(seconds >= 0.001) ||
+        seconds > max) {
+        throw UsageProblem{option + " needs seconds from 0.001 to " +
+                           std::to_string(static_cast<long>(max)) + ", got '" + text + "'"};
     }
-    *value = std::chrono::milliseconds(static_cast<long long>(seconds * 1000));
-    return true;
+    return std::chrono::milliseconds(static_cast<long long>(seconds * 1000));
 }
 
 // A data model past this is no printer's; an endless file (/dev/zero) must not exhaust memory.
 constexpr std::size_t kMaxDataModelBytes = 64 * 1024 * 1024;
 
-// The whole of `in` into `text`; false on a read error or past kMaxDataModelBytes.
-bool ReadDataModel(std::istream& in, std::string& text) {
+// The whole of the file `path`, at most kMaxDataModelBytes of it.
+std::string ReadDataModel(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        throw UsageProblem{"cannot read " + path + ": " + std::strerror(errno)};
+    }
+    std::string text;
     char piece[64 * 1024];
     while (in.read(piece, sizeof piece) || in.gcount() > 0) {
         if (text.size() + static_cast<std::size_t>(in.gcount()) > kMaxDataModelBytes) {
-            return false;
+            throw UsageProblem{path + " is larger than " + std::to_string(kMaxDataModelBytes) +
+                               " bytes"};
         }
         text.append(piece, static_cast<std::size_t>(in.gcount()));
     }
-    return !in.bad();
+    if (in.bad()) {
+        throw UsageProblem{"cannot read " + path + ": " + std::strerror(errno)};
+    }
+    if (text.empty()) {
+        throw UsageProblem{path + " is empty"};
+    }
+    return text;
 }
 
 // A fault option, OP:N: the next N requests of OP ("" = any) misbehave as it says.
@@ -104,6 +124,25 @@ bool IsFailureOption(const std::string& arg) {
     return false;
 }
 
+// OP:N, OP empty (any operation) or one the device serves: a misspelt one would never match.
+Failure ReadFailure(const std::string& option, const std::string& text) {
+    const auto colon = text.rfind(':');
+    if (colon == std::string::npos) {
+        throw UsageProblem{option + " needs OP:N, got '" + text + "'"};
+    }
+    Failure failure{option, text.substr(0, colon),
+                    static_cast<int>(Number(option, text.substr(colon + 1), 1000000))};
+    std::string known;
+    for (const char* operation : kavelin::device::kDeviceOperations) {
+        if (failure.operation.empty() || failure.operation == operation) {
+            return failure;
+        }
+        known += (known.empty() ? "" : ", ") + std::string(operation);
+    }
+    throw UsageProblem{option + ": '" + failure.operation +
+                       "' is not an operation of this device (" + known + ")"};
+}
+
 void Apply(const Failure& failure, kavelin::device::DeviceServer& device) {
     if (failure.option == "--drip") {
         device.DripNext(failure.operation, failure.count);
@@ -114,62 +153,80 @@ void Apply(const Failure& failure, kavelin::device::DeviceServer& device) {
     }
 }
 
-} // namespace
-
-int main(int argc, char** argv) {
+struct Settings {
     kavelin::device::DeviceOptions options;
     std::vector<Failure> failures;
     long long duration = 0;
     long long delay = 0;
+    bool help = false;
+};
+
+Settings ReadArguments(int argc, char** argv) {
+    Settings settings;
+    kavelin::device::DeviceOptions& options = settings.options;
+    options.lenientPrefixes = false; // as strict as a device
     for (int i = 1; i < argc; ++i) {
         const std::string arg = argv[i];
-        const bool hasValue = i + 1 < argc;
-        long long number = 0;
+        const auto value = [&] {
+            if (i + 1 >= argc) {
+                throw UsageProblem{arg + " needs a value"};
+            }
+            return std::string(argv[++i]);
+        };
         if (arg == "-h" || arg == "--help") {
-            Help();
-            return 0;
+            settings.help = true;
         } else if (arg == "-v") {
             options.verbose = true;
-        } else if (arg == "--port" && hasValue && ParseNumber(argv[++i], 65535, &number)) {
-            options.tcpPort = static_cast<std::uint16_t>(number);
-        } else if (arg == "--unix" && hasValue) {
-            options.unixPath = argv[++i];
-        } else if (arg == "--data" && hasValue) {
-            std::ifstream file(argv[++i], std::ios::binary);
-            if (!file || !ReadDataModel(file, options.xdmText) || options.xdmText.empty()) {
-                std::fprintf(stderr, "kavelin-device: cannot read %s (at most %zu bytes)\n",
-                             argv[i], kMaxDataModelBytes);
-                return 2;
-            }
-        } else if (arg == "--duration" && hasValue &&
-                   ParseNumber(argv[++i], 7 * 24 * 3600, &duration)) {
-        } else if (arg == "--delay" && hasValue && ParseNumber(argv[++i], 600000, &delay)) {
-        } else if (arg == "--simulate-usage" && hasValue &&
-                   ParseSeconds(argv[++i], 3600, &options.usagePeriod)) {
-        } else if (IsFailureOption(arg) && hasValue) {
-            const std::string failureText = argv[++i];
-            const auto colon = failureText.rfind(':');
-            if (colon == std::string::npos ||
-                !ParseNumber(failureText.c_str() + colon + 1, 1000000, &number)) {
-                Usage();
-                return 2;
-            }
-            failures.push_back({arg, failureText.substr(0, colon), static_cast<int>(number)});
+        } else if (arg == "--port") {
+            options.tcpPort = static_cast<std::uint16_t>(Number(arg, value(), 65535));
+        } else if (arg == "--unix") {
+            options.unixPath = value();
+        } else if (arg == "--data") {
+            options.xdmText = ReadDataModel(value());
+        } else if (arg == "--duration") {
+            settings.duration = Number(arg, value(), 7 * 24 * 3600);
+        } else if (arg == "--delay") {
+            settings.delay = Number(arg, value(), 600000);
+        } else if (arg == "--simulate-usage") {
+            options.usagePeriod = Seconds(arg, value(), 3600);
+        } else if (IsFailureOption(arg)) {
+            settings.failures.push_back(ReadFailure(arg, value()));
         } else {
-            Usage();
-            return 2;
+            throw UsageProblem{"unknown option " + arg};
         }
     }
+    return settings;
+}
 
+} // namespace
+
+int main(int argc, char** argv) {
+    Settings settings;
+    try {
+        settings = ReadArguments(argc, argv);
+    } catch (const UsageProblem& problem) {
+        std::fprintf(stderr,
+                     "kavelin-device: %s\nTry 'kavelin-device --help' for more information.\n",
+                     problem.message.c_str());
+        return 2;
+    }
+    if (settings.help) {
+        Help();
+        return 0;
+    }
+    const kavelin::device::DeviceOptions& options = settings.options;
     kavelin::device::DeviceServer device(options);
     if (!device.Start()) {
-        std::fprintf(stderr, "kavelin-device: %s\n", device.LastError().c_str());
+        const std::string where = "127.0.0.1:" + std::to_string(*options.tcpPort) +
+                                  (options.unixPath.empty() ? "" : " and unix:" + options.unixPath);
+        std::fprintf(stderr, "kavelin-device: cannot start on %s: %s\n", where.c_str(),
+                     device.LastError().c_str());
         return 1;
     }
-    for (const Failure& failure : failures) {
+    for (const Failure& failure : settings.failures) {
         Apply(failure, device);
     }
-    device.SetDelay(std::chrono::milliseconds(delay));
+    device.SetDelay(std::chrono::milliseconds(settings.delay));
 
     if (device.Port() != 0) {
         std::printf("listening on 127.0.0.1:%u\n", static_cast<unsigned>(device.Port()));
@@ -182,6 +239,7 @@ int main(int argc, char** argv) {
     std::signal(SIGINT, OnSignal);
     std::signal(SIGTERM, OnSignal);
     std::signal(SIGPIPE, SIG_IGN);
+    const long long duration = settings.duration;
     const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(duration);
     while (!gStopRequested && (duration == 0 || std::chrono::steady_clock::now() < deadline)) {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));

@@ -11,6 +11,7 @@ namespace {
 device::DeviceOptions LoopbackOptions() {
     device::DeviceOptions options;
     options.tcpPort = 0;
+    options.lenientPrefixes = false; // as strict as a device
     return options;
 }
 

@@ -5,8 +5,10 @@
 #include <optional>
 #include <string_view>
 
+#include "ClosestName.h"
 #include "ServiceUrlCheck.h"
 #include "UsageError.h"
+#include "UsageText.h"
 #include "WatchOptions.h"
 
 namespace kavelin::cli {
@@ -14,6 +16,8 @@ namespace kavelin::cli {
 namespace {
 
 constexpr long kLongestRepeat = 1000000;
+// The library's own bound for its waits: a day.
+constexpr long kLongestWait = 24 * 60 * 60;
 
 struct CommandSpelling {
     Command command;
@@ -68,6 +72,12 @@ private:
         throw UsageError(message, mResult.command);
     }
 
+    [[noreturn]] void FailUnknown(const std::string& what, const std::string& typed,
+                                  const std::vector<std::string>& known) const {
+        const std::optional<std::string> closest = ClosestName(typed, known);
+        Fail("unknown " + what + (closest ? " (did you mean " + *closest + "?)" : ""));
+    }
+
     void ReadOption(const std::string& argument) {
         const size_t equals = argument.rfind("--", 0) == 0 ? argument.find('=') : std::string::npos;
         mName = argument.substr(0, equals);
@@ -79,7 +89,7 @@ private:
             Flag();
             mResult.help = true;
         } else if (!ReadGlobalOption() && !ReadCommandOption()) {
-            Fail("unknown option " + mName);
+            FailUnknown("option " + mName, mName, UsageOptionNames(mResult.command));
         }
     }
 
@@ -103,7 +113,14 @@ private:
             Flag();
             mResult.playback = true;
         } else if (mName == "--repeat") {
-            mResult.repeat = RepeatCount(Value());
+            mResult.repeat = WholeNumber(Value(), kLongestRepeat);
+        } else if (mName == "--simulate") {
+            Flag();
+            mResult.simulate = true;
+        } else if (mName == "--timeout") {
+            mResult.waitSeconds = WholeNumber(Value(), kLongestWait);
+        } else if (mName == "--max-time") {
+            mResult.answerSeconds = WholeNumber(Value(), kLongestWait);
         } else {
             return false;
         }
@@ -135,12 +152,9 @@ private:
         } else if (mName == "--prefix-map") {
             mResult.prefixMapFile = Value();
         } else if (mName == "--lines") {
-            Flag();
-            if (mResult.answerFormat == AnswerFormat::AsSent)
-                mResult.answerFormat = AnswerFormat::Lines;
+            AnswerFormatOption(AnswerFormat::Lines);
         } else if (mName == "--text") {
-            Flag();
-            mResult.answerFormat = AnswerFormat::Text;
+            AnswerFormatOption(AnswerFormat::Text);
         } else if (mName == "--fail-empty") {
             Flag();
             mResult.failEmpty = true;
@@ -186,8 +200,10 @@ private:
             ReadListenAddress(Value(), &mResult.listenAddress, &mResult.listenPort);
         } else if (mName == "--count") {
             mResult.watchCount = ReadWatchCount(Value());
-        } else if (mName == "--timeout") {
-            mResult.watchTimeout = ReadWatchTimeout(Value());
+        } else if (mName == "--duration") {
+            mResult.watchDuration = ReadWatchSeconds(mName, Value());
+        } else if (mName == "--check") {
+            mResult.watchCheckSeconds = ReadWatchSeconds(mName, Value());
         } else if (mName == "--json") {
             Flag();
             mResult.watchJson = true;
@@ -203,8 +219,12 @@ private:
             return;
         }
         const std::optional<Command> command = CommandNamed(argument);
-        if (!command)
-            Fail("unknown command '" + argument + "'");
+        if (!command) {
+            std::vector<std::string> names;
+            for (const CommandSpelling& spelling : kCommands)
+                names.emplace_back(spelling.name);
+            FailUnknown("command '" + argument + "'", argument, names);
+        }
         mResult.command = *command;
     }
 
@@ -230,13 +250,23 @@ private:
         return {text.substr(0, equals), text.substr(equals + 1)};
     }
 
-    long RepeatCount(const std::string& text) const {
-        long count = 0;
+    // A whole number from 1 to `most` for the current option.
+    long WholeNumber(const std::string& text, long most) const {
+        long number = 0;
         const char* end = text.data() + text.size();
-        const auto [stop, error] = std::from_chars(text.data(), end, count);
-        if (error != std::errc() || stop != end || count < 1 || count > kLongestRepeat)
-            Fail("--repeat needs a whole number from 1 to " + std::to_string(kLongestRepeat));
-        return count;
+        const auto [stop, error] = std::from_chars(text.data(), end, number);
+        if (error != std::errc() || stop != end || number < 1 || number > most)
+            Fail(mName + " needs a whole number from 1 to " + std::to_string(most) + ", got '" +
+                 text + "'");
+        return number;
+    }
+
+    // --lines and --text split an answer in different ways; one run prints it one way.
+    void AnswerFormatOption(AnswerFormat format) {
+        Flag();
+        if (mResult.answerFormat != AnswerFormat::AsSent && mResult.answerFormat != format)
+            Fail("--lines and --text exclude each other");
+        mResult.answerFormat = format;
     }
 
     void ExpectPositionals(size_t count, const char* what) const {
@@ -245,6 +275,8 @@ private:
     }
 
     void CheckComplete() {
+        if (mResult.simulate && (mResult.url || mResult.playback))
+            Fail(std::string("--simulate excludes ") + (mResult.url ? "--url" : "--playback"));
         switch (mResult.command) {
         case Command::None:
             Fail("no command given");

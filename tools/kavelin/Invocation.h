@@ -26,6 +26,11 @@ struct Invocation {
     long repeat = 1;
     bool help = false;
     bool quiet = false;
+    bool simulate = false;
+    // Whole seconds for the library's waits in this run: each wait (connecting, each send and
+    // receive) and the whole of one answer.
+    std::optional<long> waitSeconds;
+    std::optional<long> answerSeconds;
 
     Command command = Command::None;
 
@@ -57,7 +62,8 @@ struct Invocation {
     std::string listenAddress = "0.0.0.0";
     std::uint16_t listenPort = 0;
     long watchCount = 0; // 0: no limit
-    std::optional<double> watchTimeout;
+    std::optional<double> watchDuration;
+    double watchCheckSeconds = 30; // how often the device is asked whether it still answers
     bool watchJson = false;
 };
 

@@ -2,6 +2,7 @@
 
 #include <memory>
 
+#include "AnswerKind.h"
 #include "AnswerNodes.h"
 
 namespace kavelin::cli {
@@ -23,8 +24,11 @@ std::string AsLine(std::string text) {
     return text;
 }
 
-std::string FormattedAnswer(const std::string& answer, AnswerFormat format) {
-    if (format == AnswerFormat::AsSent)
+// Only nodes are split: the text of string() or concat() may hold '<' and '&' that are no
+// markup, so it prints as it came.
+std::string FormattedAnswer(const std::string& xpath, const std::string& answer,
+                            AnswerFormat format) {
+    if (format == AnswerFormat::AsSent || !AnswerIsNodes(xpath))
         return AsLine(answer);
     std::string lines;
     for (const AnswerNode& node : SplitAnswer(answer))
@@ -44,7 +48,8 @@ std::string RunOnce(IBaseSoap& proxy, const Invocation& invocation,
                     const RequestDocuments& documents) {
     switch (invocation.command) {
     case Command::GetData:
-        return FormattedAnswer(proxy.GetData(invocation.xpath, documents.prefixMap, 0, 0),
+        return FormattedAnswer(invocation.xpath,
+                               proxy.GetData(invocation.xpath, documents.prefixMap, 0, 0),
                                invocation.answerFormat);
     case Command::SetData:
         proxy.SetData(documents.xdmDocument, invocation.resultsDetails ? 1 : 0, 0, 0);

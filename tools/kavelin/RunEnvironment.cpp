@@ -12,6 +12,7 @@
 #include "InterruptCleanup.h"
 #include "LogConfiguration.h"
 #include "RegistryFileCheck.h"
+#include "TimeLimitSettings.h"
 #include "UsageError.h"
 
 namespace kavelin::cli {
@@ -19,6 +20,7 @@ namespace kavelin::cli {
 namespace {
 
 constexpr char kRegistryFileName[] = "logging.reg";
+constexpr char kLimitsFileName[] = "limits.reg";
 constexpr char kPlaybackLogName[] = "playback.log";
 
 // A log path cannot hold a comma and a registry list entry cannot hold a colon, so a
@@ -55,9 +57,13 @@ RunEnvironment::RunEnvironment(const Invocation& invocation) {
             throw UsageError("cannot read registry file " + file, invocation.command);
         files.push_back(file);
     }
-    if (invocation.verbose || invocation.playback) {
+    const std::optional<std::string> limits =
+        TimeLimitRegistryText(invocation.waitSeconds, invocation.answerSeconds);
+    if (invocation.verbose || invocation.playback || limits) {
         mFolder = MakeTemporaryFolder();
-        ArmInterruptCleanup(mFolder, {kRegistryFileName, kPlaybackLogName});
+        ArmInterruptCleanup(mFolder, {kRegistryFileName, kLimitsFileName, kPlaybackLogName});
+    }
+    if (invocation.verbose || invocation.playback) {
         if (invocation.playback && !invocation.verbose)
             mPlaybackLog = (mFolder / kPlaybackLogName).string();
         const std::optional<std::string> logValue =
@@ -65,6 +71,11 @@ RunEnvironment::RunEnvironment(const Invocation& invocation) {
         const std::filesystem::path registryFile = mFolder / kRegistryFileName;
         WriteFile(registryFile, LogRegistryText(*logValue));
         files.push_back(registryFile.string());
+    }
+    if (limits) {
+        const std::filesystem::path limitsFile = mFolder / kLimitsFileName;
+        WriteFile(limitsFile, *limits);
+        files.push_back(limitsFile.string());
     }
     const std::string list = RegistrySearchList(std::getenv("KAVELIN_REGISTRY"), files);
     ReportUnusableRegistryFiles(list, std::cerr);

@@ -8,8 +8,8 @@
 namespace kavelin::cli {
 
 // Puts the run's registry files in place before the library is loaded: the --registry files,
-// then a temporary file with the log value of -v or --playback. The temporary folder goes away
-// with the object.
+// then temporary files with the log value of -v or --playback and the time limits of --timeout
+// and --max-time. The temporary folder goes away with the object.
 class RunEnvironment {
 public:
     // Throws UsageError for a --registry file that cannot be read, std::runtime_error when the

@@ -20,8 +20,11 @@ Commands:
 
 Options:
   --url URL        service URL (http://host[:port]/path or ovdcs:...; no HTTPS). Default:
-                   $KAVELIN_URL; with neither, a built-in simulated device is started on
-                   127.0.0.1 (said on standard error unless -q).
+                   $KAVELIN_URL; one of them, --simulate or --playback is needed.
+  --simulate       answer from a built-in simulated device on 127.0.0.1 that keeps nothing
+                   after the run (said on standard error unless -q)
+  --timeout S      wait at most S whole seconds to connect and for each send or receive
+  --max-time S     take at most S whole seconds for the whole of one answer
   --registry FILE  a registry file for the library, read after $KAVELIN_REGISTRY (may repeat)
   -v, --verbose    the library's log on standard error, level 5
   -q, --quiet      no notice about the built-in device
@@ -42,6 +45,7 @@ Prints the device's answer to the XPath expression, as the device sent it.
   --prefix-map FILE          a prefix-map document to send unchanged instead
   --lines                    one selected element (or run of text) of the answer a line
   --text                     the text content of each of them, one a line
+                             (an answer that is text, e.g. of string(), prints unchanged)
   --fail-empty               exit status 3 when the answer is empty
 
 example: kavelin get-data '//dd:Status/dd:State' \
@@ -85,19 +89,21 @@ Subscribes to an event and prints the subscription id.
 constexpr char kWatchUsage[] =
     R"(usage: kavelin watch [--event NAME]... [--filter NAME=VALUE]... [--cookie TEXT]
                      [--reliability WORD] [--listen ADDRESS[:PORT]] [--count N]
-                     [--timeout SECONDS] [--json]
+                     [--duration SECONDS] [--check SECONDS] [--json]
 
 Listens for the device's deliveries, subscribes (to every supported event without --event)
 and prints one line per event: time received, event, subscription, then NAME=VALUE
-properties. Stops on Ctrl-C or SIGTERM, after --count events or --timeout seconds, and then
-cancels every subscription it made. Subscription ids go to standard error.
+properties. Stops on Ctrl-C or SIGTERM, after --count events or --duration seconds, and then
+cancels every subscription it made; stops with status 1 when the device no longer answers.
+Subscription ids go to standard error.
   --event NAME             an event to subscribe to (may repeat)
   --filter NAME=VALUE      a filter pair sent with each subscription (may repeat)
   --cookie TEXT            a client cookie sent with each subscription
   --reliability WORD       NoRetry, Retry or PersistentRetry
   --listen ADDRESS[:PORT]  the IPv4 address and port to listen on (default 0.0.0.0, any port)
   --count N                stop after N events
-  --timeout SECONDS        stop after this long
+  --duration SECONDS       stop after this long
+  --check SECONDS          ask the device this often whether it still answers (default 30)
   --json                   one JSON object per event instead of a line
 )";
 
@@ -108,6 +114,18 @@ Cancels the subscription with this id.
 )";
 
 } // namespace
+
+std::vector<std::string> UsageOptionNames(Command command) {
+    std::vector<std::string> names;
+    for (const std::string& text : {UsageText(Command::None), UsageText(command)}) {
+        for (size_t at = text.find("--"); at != std::string::npos; at = text.find("--", at)) {
+            const size_t end = text.find_first_not_of("abcdefghijklmnopqrstuvwxyz-", at + 2);
+            names.push_back(text.substr(at, end - at));
+            at = end;
+        }
+    }
+    return names;
+}
 
 std::string UsageText(Command command) {
     switch (command) {

@@ -7,6 +7,7 @@
 #include <mutex>
 #include <ostream>
 
+#include "FailureReport.h"
 #include "ParameterDocuments.h"
 #include "WatchListener.h"
 
@@ -68,16 +69,17 @@ public:
         mErr << "kavelin: a delivery was refused: " << reason << '\n' << std::flush;
     }
 
-    // Waits until --count events came, a stop signal, or the deadline.
-    void WaitForStop(std::chrono::steady_clock::time_point deadline) {
+    // Waits until --count events came or a stop signal (true), or until `deadline` (false).
+    bool WaitForStop(std::chrono::steady_clock::time_point deadline) {
         std::unique_lock lock(mMutex);
         while (!StopSignals::Raised() && !(mLimit > 0 && mPrinted >= mLimit)) {
             const auto now = std::chrono::steady_clock::now();
             if (now >= deadline)
-                return;
+                return false;
             mEnough.wait_for(
                 lock, std::min<std::chrono::steady_clock::duration>(deadline - now, kStopPoll));
         }
+        return true;
     }
 
 private:
@@ -107,12 +109,42 @@ std::vector<std::string> EventsToWatch(IBaseSoap& proxy, const Invocation& invoc
     return events;
 }
 
+std::chrono::steady_clock::duration Seconds(double seconds) {
+    return std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+        std::chrono::duration<double>(seconds));
+}
+
 std::chrono::steady_clock::time_point Deadline(const Invocation& invocation) {
-    if (!invocation.watchTimeout)
+    if (!invocation.watchDuration)
         return std::chrono::steady_clock::time_point::max();
-    return std::chrono::steady_clock::now() +
-           std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-               std::chrono::duration<double>(*invocation.watchTimeout));
+    return std::chrono::steady_clock::now() + Seconds(*invocation.watchDuration);
+}
+
+// Asks the device for its events, the lightest operation a proxy has: a device that went away
+// sends no deliveries either, and a watch that only listened would wait for ever.
+bool DeviceAnswers(IBaseSoap& proxy, std::ostream& err) {
+    try {
+        const std::unique_ptr<RemoteArray, RemoteArrayDeleter> events(proxy.GetSupportedEvents());
+        return true;
+    } catch (const CPException& failure) {
+        err << "kavelin: the device does not answer: " << FailureText(failure) << '\n';
+        return false;
+    }
+}
+
+// Waits for a stop while checking the device on its period; false when it stopped answering.
+bool WatchUntilStopped(IBaseSoap& proxy, const Invocation& invocation, EventPrinter& printer,
+                       std::ostream& err) {
+    const auto deadline = Deadline(invocation);
+    const auto period = Seconds(invocation.watchCheckSeconds);
+    while (true) {
+        const auto now = std::chrono::steady_clock::now();
+        const auto check = deadline - now > period ? now + period : deadline;
+        if (printer.WaitForStop(check) || check == deadline)
+            return true;
+        if (!DeviceAnswers(proxy, err))
+            return false;
+    }
 }
 
 } // namespace
@@ -141,22 +173,29 @@ int RunWatch(IBaseSoap& proxy, const Invocation& invocation, const RequestDocume
                 << std::flush;
         }
     } catch (const CPException& failure) {
-        err << "kavelin: " << failure.what() << '\n';
+        err << "kavelin: " << FailureText(failure) << '\n';
         failed = true;
     } catch (const std::exception& failure) {
         err << "kavelin: " << failure.what() << '\n';
         failed = true;
     }
 
-    if (!failed)
-        printer.WaitForStop(Deadline(invocation));
+    const bool answering = failed || WatchUntilStopped(proxy, invocation, printer, err);
+    failed = failed || !answering;
 
-    for (const std::string& id : subscriptions) {
+    for (size_t i = 0; i < subscriptions.size(); ++i) {
         try {
-            proxy.Unsubscribe(id);
+            proxy.Unsubscribe(subscriptions[i]);
         } catch (const CPException& failure) {
-            err << "kavelin: " << failure.what() << " (" << id << ")\n";
+            err << "kavelin: " << FailureText(failure) << " (" << subscriptions[i] << ")\n";
             failed = true;
+            // Each try at a device that does not answer costs the full waits: name the rest.
+            const CPExceptionCause* cause = GetExceptionCause(failure);
+            if (!answering && (cause == nullptr || cause->httpStatus == 0)) {
+                for (size_t left = i + 1; left < subscriptions.size(); ++left)
+                    err << "kavelin: not cancelled: " << subscriptions[left] << '\n';
+                break;
+            }
         }
     }
     listener.Stop();

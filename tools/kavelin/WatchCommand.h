@@ -9,10 +9,12 @@
 namespace kavelin::cli {
 
 // kavelin watch: listens at the delivery address, subscribes on `proxy` (to every supported
-// event when no --event is given), prints each delivered event on `out`, and when it stops
-// (SIGINT, SIGTERM, --count, --timeout) unsubscribes everything it subscribed. Progress and
-// failures go to `err`. Returns 0 when it stopped as asked, 1 when a subscription or an
-// unsubscription failed. Throws std::runtime_error when it cannot listen.
+// event when no --event is given), prints each delivered event on `out`, asks the device every
+// --check seconds whether it still answers, and when it stops (SIGINT, SIGTERM, --count,
+// --duration, a device that no longer answers) unsubscribes everything it subscribed. Progress
+// and failures go to `err`. Returns 0 when it stopped as asked, 1 when the device stopped
+// answering or a subscription or an unsubscription failed. Throws std::runtime_error when it
+// cannot listen.
 int RunWatch(IBaseSoap& proxy, const Invocation& invocation, const RequestDocuments& documents,
              std::ostream& out, std::ostream& err);
 

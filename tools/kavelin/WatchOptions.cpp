@@ -9,7 +9,7 @@ namespace kavelin::cli {
 namespace {
 
 constexpr long kMostEvents = 1000000;
-constexpr double kLongestTimeout = 7 * 24 * 3600;
+constexpr double kLongestWatch = 7 * 24 * 3600;
 
 template <typename Number> bool ReadWhole(const std::string& text, Number* value) {
     const char* end = text.data() + text.size();
@@ -61,10 +61,10 @@ long ReadWatchCount(const std::string& text) {
     return count;
 }
 
-double ReadWatchTimeout(const std::string& text) {
+double ReadWatchSeconds(const std::string& option, const std::string& text) {
     double seconds = 0;
-    if (!ReadWhole(text, &seconds) || !(seconds > 0) || seconds > kLongestTimeout)
-        Fail("--timeout needs seconds, more than 0 and at most a week");
+    if (!ReadWhole(text, &seconds) || !(seconds > 0) || seconds > kLongestWatch)
+        Fail(option + " needs seconds, more than 0 and at most a week, got '" + text + "'");
     return seconds;
 }
 

@@ -13,7 +13,7 @@ void ReadListenAddress(const std::string& text, std::string* address, std::uint1
 // A whole number of events from 1 to 1000000.
 long ReadWatchCount(const std::string& text);
 
-// Seconds, fractions allowed, more than 0 and at most a week.
-double ReadWatchTimeout(const std::string& text);
+// Seconds for `option` (--duration, --check), fractions allowed, more than 0 and at most a week.
+double ReadWatchSeconds(const std::string& option, const std::string& text);
 
 } // namespace kavelin::cli

@@ -2,9 +2,9 @@
 # registry and has no simulated device or event listener of ours, so the parts that stand in
 # for them come from win32/.
 set(windows_cli_sources
-    main.cpp AnswerNodes.cpp CommandLine.cpp LogSettingCheck.cpp OperationRunner.cpp
-    ParameterDocuments.cpp RequestDocuments.cpp ServiceChoice.cpp ServiceUrlCheck.cpp
-    UsageText.cpp WatchOptions.cpp
+    main.cpp AnswerNodes.cpp AnswerKind.cpp ClosestName.cpp CommandLine.cpp FailureReport.cpp
+    LogSettingCheck.cpp OperationRunner.cpp ParameterDocuments.cpp RequestDocuments.cpp
+    ServiceChoice.cpp ServiceUrlCheck.cpp TimeLimitSettings.cpp UsageText.cpp WatchOptions.cpp
     win32/BuiltInDevice.cpp win32/KavelinLibrary.cpp win32/RunEnvironment.cpp
     win32/WatchCommand.cpp)
 add_executable(kavelin_cli ${windows_cli_sources})

@@ -1,7 +1,6 @@
 // kavelin: the command-line host. It loads libkavelin.so like any host would, runs one
 // operation on one proxy and hands the proxy back, which ends the device session.
-#include <cinttypes>
-#include <cstdio>
+#include <charconv>
 #include <cstdlib>
 #include <iostream>
 #include <memory>
@@ -9,6 +8,7 @@
 
 #include "BuiltInDevice.h"
 #include "CommandLine.h"
+#include "FailureReport.h"
 #include "KavelinLibrary.h"
 #include "LogSettingCheck.h"
 #include "OperationRunner.h"
@@ -16,6 +16,7 @@
 #include "RunEnvironment.h"
 #include "ServiceChoice.h"
 #include "ServiceUrlCheck.h"
+#include "TimeLimitSettings.h"
 #include "UsageError.h"
 #include "UsageText.h"
 #include "WatchCommand.h"
@@ -29,19 +30,35 @@ constexpr int kOperationFailed = 1;
 constexpr int kUsageError = 2;
 constexpr int kEmptyAnswer = 3;
 
-int ReportUsageError(const std::string& message, Command command) {
-    std::cerr << "kavelin: " << message << "\n\n" << UsageText(command);
+// The problem in one line and where the whole usage is: a script's log keeps what went wrong,
+// not pages of help.
+int ReportUsageError(const UsageError& error) {
+    const std::string command = error.command() == Command::None
+                                    ? std::string()
+                                    : std::string(CommandName(error.command())) + " ";
+    std::cerr << "kavelin: " << error.what() << "\nTry 'kavelin " << command
+              << "--help' for more information.\n";
     return kUsageError;
+}
+
+// The library puts $OVXORB_SOAP_SERVICE_PORT into the delivery address as it stands, so a
+// value that is no port would make the device deliver to an address that cannot exist.
+void CheckDeliveryPort(const Invocation& invocation) {
+    const char* text = std::getenv("OVXORB_SOAP_SERVICE_PORT");
+    if (invocation.command != Command::Subscribe || text == nullptr)
+        return;
+    const std::string port = text;
+    unsigned number = 0;
+    const auto [stop, error] = std::from_chars(port.data(), port.data() + port.size(), number);
+    if (error != std::errc() || stop != port.data() + port.size() || number < 1 || number > 65535)
+        throw UsageError("$OVXORB_SOAP_SERVICE_PORT '" + port +
+                             "' is not a port number from 1 to 65535",
+                         invocation.command);
 }
 
 int ReportFailure(const std::string& text, HRESULT code, const CPExceptionCause* cause,
                   const Invocation& invocation, RunEnvironment& environment) {
-    char hex[16];
-    std::snprintf(hex, sizeof hex, "0x%08" PRIX32, static_cast<uint32_t>(code));
-    std::cerr << "kavelin: " << text << " (code " << hex << ")";
-    if (cause != nullptr && !cause->summary.empty())
-        std::cerr << ": " << cause->summary;
-    std::cerr << "\n";
+    std::cerr << "kavelin: " << FailureText(text, code, cause) << "\n";
     if (invocation.command == Command::Subscribe && invocation.fallbackAddress.empty() &&
         std::getenv("OVXORB_SOAP_SERVICE_PORT") == nullptr)
         std::cerr << "kavelin: no delivery address: give --fallback ADDRESS or set "
@@ -52,25 +69,29 @@ int ReportFailure(const std::string& text, HRESULT code, const CPExceptionCause*
 }
 
 int RunInvocation(const Invocation& invocation) {
-    const RequestDocuments documents = ReadRequestDocuments(invocation);
-    RunEnvironment environment(invocation);
     ServiceChoice service = ChooseService(invocation, std::getenv("KAVELIN_URL"));
-    std::optional<BuiltInDevice> device;
     if (service.kind == ServiceChoice::Kind::Given && !invocation.url) {
         if (const std::optional<std::string> problem = ServiceUrlProblem(service.url))
             throw UsageError("$KAVELIN_URL '" + service.url + "': " + *problem + "; give " +
                                  kAcceptedUrlForms,
                              invocation.command);
     }
+    CheckDeliveryPort(invocation);
+    const RequestDocuments documents = ReadRequestDocuments(invocation);
+    RunEnvironment environment(invocation);
+    std::optional<BuiltInDevice> device;
     if (service.kind == ServiceChoice::Kind::BuiltInDevice) {
         // Its data and subscriptions vanish with the command: say so, or a write looks kept.
         if (!invocation.quiet)
-            std::cerr << "kavelin: no --url: using a built-in simulated device\n";
+            std::cerr << "kavelin: using a built-in simulated device; it keeps nothing after "
+                         "this run\n";
         device.emplace();
         service.url = device->ServiceUrl();
     }
     if (const std::optional<std::string> problem = LogSettingProblem())
         std::cerr << "kavelin: warning: " << *problem << "\n";
+    for (const std::string& warning : IgnoredLimitSettings())
+        std::cerr << warning << "\n";
     // Loaded after the registry list is in place: the log is configured when it loads. It
     // outlives the try block, since a caught exception's code lives in the library.
     const KavelinLibrary library;
@@ -103,7 +124,7 @@ int main(int argc, char** argv) {
     try {
         invocation = ParseCommandLine(std::vector<std::string>(argv + 1, argv + argc));
     } catch (const UsageError& error) {
-        return ReportUsageError(error.what(), error.command());
+        return ReportUsageError(error);
     }
     if (invocation.help) {
         std::cout << UsageText(invocation.command);
@@ -112,8 +133,7 @@ int main(int argc, char** argv) {
     try {
         return RunInvocation(invocation);
     } catch (const UsageError& error) {
-        std::cerr << "kavelin: " << error.what() << "\n";
-        return kUsageError;
+        return ReportUsageError(error);
     } catch (const std::exception& error) {
         std::cerr << "kavelin: " << error.what() << "\n";
         return kOperationFailed;

@@ -10,9 +10,9 @@ class DeviceServer {};
 namespace kavelin::cli {
 
 BuiltInDevice::BuiltInDevice() {
-    throw std::runtime_error("there is no built-in simulated device on Windows: give --url "
-                             "http://host[:port]/path (kavelin-device runs on Linux) or set "
-                             "KAVELIN_URL");
+    throw std::runtime_error("--simulate: there is no built-in simulated device on Windows: "
+                             "give --url http://host[:port]/path (kavelin-device runs on Linux) "
+                             "or set KAVELIN_URL");
 }
 
 BuiltInDevice::~BuiltInDevice() = default;
