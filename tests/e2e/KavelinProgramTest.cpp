@@ -11,6 +11,7 @@
 
 #include "ChildProcess.h"
 #include "DeviceProcess.h"
+#include "binding/CannedServer.h"
 #include "support/RegistryFile.h"
 
 namespace kavelin_test {
@@ -131,7 +132,7 @@ struct FailureCase {
     std::vector<std::string> arguments;
     std::string input;
     const char* failureText;
-    const char* cause; // what follows the text and code on standard error
+    std::string cause; // what follows the text and code on standard error
 };
 
 TEST_F(KavelinProgram, FailedOperationsExitWithOneAndTheFailureTextCodeAndCause) {
@@ -148,7 +149,17 @@ TEST_F(KavelinProgram, FailedOperationsExitWithOneAndTheFailureTextCodeAndCause)
         "dictionaries/1.0/\"><dd:Identity><dd:Model>X</dd:Model></dd:Identity></dd:Printer>";
     const std::string unloadable = mFolder + "/map.xml";
     std::ofstream(unloadable) << "<PrefixMap>";
+    // A printer's web page where the service should be; first, before this server gives up.
+    const std::string page = "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nContent-Length: "
+                             "27\r\n\r\n<html><p>Printer</p></html>";
+    CannedServer webServer({page, page});
     const std::vector<FailureCase> cases = {
+        {"web page",
+         {},
+         {"--url", webServer.Url(), "events"},
+         {},
+         "StartSession Failed!!!",
+         "not a SOAP answer (HTTP 200, text/html)"},
         {"device rejects the path",
          {},
          {"get-data", "//dd:["},
@@ -179,7 +190,8 @@ TEST_F(KavelinProgram, FailedOperationsExitWithOneAndTheFailureTextCodeAndCause)
          {"--url", "ovdcs:unix" + mFolder + "/nobody.sock", "events"},
          {},
          "StartSession Failed!!!",
-         "the data stream did not open (code 0x80004005)"},
+         "the data stream did not open: ovdcs:unix" + mFolder +
+             "/nobody.sock: No such file or directory"},
         {"device too slow",
          {"--delay", "3000"},
          {"--registry", waitOneSecond, "settable"},
@@ -209,7 +221,7 @@ TEST_F(KavelinProgram, FailedOperationsExitWithOneAndTheFailureTextCodeAndCause)
          {"unsubscribe", "no-such-id"},
          {},
          "Unsubscribe Failed!!!",
-         "the device answered with a Fault"},
+         "the device answered with a Fault: no such subscription: no-such-id"},
         {"no delivery address",
          {},
          {"subscribe", "--event", "StatusChanged"},
