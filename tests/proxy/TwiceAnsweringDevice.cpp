@@ -148,14 +148,11 @@ void TwiceAnsweringDevice::Serve() {
                 const std::lock_guard<std::mutex> lock(mMutex);
                 mActions.push_back(action);
             }
-            const std::string answer = AnswerTo(action, request);
             // At once: both copies in one write, so they arrive together.
-            if (mRepeatAfter.count() == 0) {
-                SendAll(connection, answer + answer);
-                continue;
-            }
-            SendAll(connection, answer);
-            repeat = answer;
+            const std::string answer = AnswerTo(action, request);
+            const bool atOnce = mRepeatAfter.count() == 0;
+            SendAll(connection, atOnce ? answer + answer : answer);
+            repeat = atOnce ? std::string() : answer;
             repeatAt = Clock::now() + mRepeatAfter;
         }
         if ((ready[0].revents & POLLIN) != 0) {
