@@ -43,7 +43,13 @@ int soap_out_LiteralAnswer(struct soap* soap, const char* tag, int, char* const*
     return soap_outliteral(soap, tag, a, nullptr);
 }
 
-// The element's content, its name not compared.
+// The element's content, its name not compared; but a Fault in the answer's place is left to
+// the Fault reader, so that its code, reason and detail reach the caller.
 char** soap_in_LiteralAnswer(struct soap* soap, const char*, char** a, const char*) {
+    if (soap_peek_element(soap) == SOAP_OK &&
+        soap_match_tag(soap, soap->tag, "SOAP-ENV:Fault") == SOAP_OK) {
+        soap->error = SOAP_TAG_MISMATCH;
+        return nullptr;
+    }
     return soap_inliteral(soap, nullptr, a);
 }

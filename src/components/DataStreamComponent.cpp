@@ -15,6 +15,7 @@ namespace {
 
 constexpr HRESULT kTimedOut = static_cast<HRESULT>(0x80070102);
 constexpr HRESULT kNotOpen = static_cast<HRESULT>(0x8000FFFF);
+constexpr HRESULT kUnreadData = static_cast<HRESULT>(0x8000000E);
 constexpr char kSettingsKey[] = "SOFTWARE\\Orvanta\\Plotara";
 constexpr std::chrono::seconds kDefaultConnectTimeout{10};
 constexpr std::chrono::seconds kDefaultIoTimeout{60};
@@ -31,6 +32,11 @@ std::chrono::milliseconds ConfiguredTimeout(const char* name, std::chrono::secon
         seconds > kLongestTimeoutSeconds)
         return fallback;
     return std::chrono::seconds(seconds);
+}
+
+void SetStatus(BSTR* status, const std::string& text) {
+    if (status != nullptr)
+        *status = platform::NarrowToBstr(text);
 }
 
 HRESULT ResultOf(SocketStatus status) {
@@ -67,6 +73,7 @@ HRESULT DataStreamComponent::Connect(BSTR target, BSTR* status) {
     if (!address) {
         KV_LOG(1, "DataStreamComponent::Open - error: no device address for target: %s",
                narrowTarget.c_str());
+        SetStatus(status, "the target names no device address");
         return E_INVALIDARG;
     }
     const std::string described = address->Describe();
@@ -77,11 +84,11 @@ HRESULT DataStreamComponent::Connect(BSTR target, BSTR* status) {
     if (connected != SocketStatus::Ok) {
         KV_LOG(1, "DataStreamComponent::Open - error: connecting to %s failed: %s",
                described.c_str(), error.c_str());
+        SetStatus(status, error);
         return ResultOf(connected);
     }
     mIoTimeout = ConfiguredTimeout("IOTimeout", kDefaultIoTimeout);
-    if (status != nullptr)
-        *status = platform::NarrowToBstr(described);
+    SetStatus(status, described);
     return S_OK;
 }
 
@@ -108,6 +115,12 @@ HRESULT STDMETHODCALLTYPE DataStreamComponent::Write(uint32_t count, const uint8
         return E_POINTER;
     if (!mSocket.IsOpen())
         return kNotOpen;
+    // What the device sent unasked would be read as the answer to these bytes.
+    if (mSocket.HasUnread()) {
+        KV_LOG(2, "DataStreamComponent::Write - warning: the device has sent data that was not "
+                  "read; nothing written");
+        return kUnreadData;
+    }
     const SocketStatus status = mSocket.Send(bytes, count, mIoTimeout);
     if (status != SocketStatus::Ok) {
         KV_LOG(1, "DataStreamComponent::Write - error: sending to the device failed!!!");

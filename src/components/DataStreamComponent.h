@@ -17,12 +17,15 @@ public:
     static constexpr CLSID kClassId = kavelin::MakeGuid("{6176D0DB-7621-453C-A634-A13EB51D4BAD}");
 
     // E_INVALIDARG when the target names no device, a timeout result (0x80070102) or E_FAIL
-    // when the device cannot be reached. On success `*status` is the address connected to.
+    // when the device cannot be reached. `*status` is the address connected to, or why the
+    // device could not be reached ("No such file or directory").
     HRESULT STDMETHODCALLTYPE Open(BSTR target, int32_t option0, int32_t option1, int32_t option2,
                                    BSTR* status) override;
     // E_UNEXPECTED when the stream is not open.
     HRESULT STDMETHODCALLTYPE Read(uint32_t maximum, uint8_t* buffer, uint32_t* count,
                                    uint32_t ioOption) override;
+    // E_ILLEGAL_METHOD_CALL (0x8000000E), writing nothing, while the device has sent bytes
+    // that were not read: they would be taken for the answer to what is written now.
     HRESULT STDMETHODCALLTYPE Write(uint32_t count, const uint8_t* bytes,
                                     uint32_t ioOption) override;
     HRESULT STDMETHODCALLTYPE Close() override;

@@ -30,6 +30,8 @@ public:
     // closed its side.
     SocketStatus Receive(uint8_t* buffer, size_t maximum, size_t* received,
                          std::chrono::milliseconds timeout);
+    // Whether bytes have arrived that nobody has read yet; never waits.
+    bool HasUnread() const;
     void Close();
     bool IsOpen() const { return mDescriptor >= 0; }
 

@@ -19,6 +19,7 @@ std::string OperationOf(const ExchangeLines& lines) {
 
 void BaseSoapProxy::PrepareExchange(TimeStampUse timeStamp) {
     mEngine.ReleaseDecodedData();
+    mEngine.DropUnreadAnswer();
     mTimestamp = time(nullptr);
     if (timeStamp == TimeStampUse::Point)
         mHeaderCarriesTimeStamp = true;
@@ -60,17 +61,20 @@ bool BaseSoapProxy::RunExchange(const char* operation, const std::function<int()
         return false;
     }
     const auto start = std::chrono::steady_clock::now();
-    const int status = call();
+    int status = call();
+    // The engine reads an answer without a SOAP envelope (a web page) as plain XML, and a
+    // response whose result may be absent then decodes as empty: no answer at all.
+    if (status == SOAP_OK && Soap()->version == 0)
+        status = SOAP_NO_TAG;
     if (status == SOAP_OK)
         return true;
     const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
         std::chrono::steady_clock::now() - start);
     mLastCause = DescribeFailedExchange(Soap(), status, elapsed);
     KV_LOG(1, "%s - error: exchange failed: %s", operation, CauseLogText(mLastCause).c_str());
-    // What is left of a failed answer on a kept-alive connection must not be read as the next
-    // answer: the next exchange connects anew.
-    if (soap_valid_socket(Soap()->socket))
-        soap_force_closesock(Soap());
+    // What is left of a failed answer on a kept-alive connection or data stream must not be
+    // read as the next answer: the next exchange connects anew.
+    mEngine.CloseConnection();
     return false;
 }
 

@@ -1,5 +1,7 @@
 #include "proxy/EngineContext.h"
 
+#include <algorithm>
+
 #include "os/SendFlags.h"
 
 namespace kavelin::proxy {
@@ -34,6 +36,26 @@ void EngineContext::Restart() {
 void EngineContext::SetTimeouts(const ExchangeTimeouts& timeouts) {
     mTimeouts = timeouts;
     Configure();
+}
+
+void EngineContext::DropUnreadAnswer() {
+    // Blanks after an answer's envelope are part of it, and the engine skips them anyway.
+    const char* first = mSoap.buf + mSoap.bufidx;
+    const char* last = mSoap.buf + std::max(mSoap.bufidx, mSoap.buflen);
+    const bool buffered = std::any_of(
+        first, last, [](char c) { return c != ' ' && c != '\t' && c != '\r' && c != '\n'; });
+    // Nothing buffered may be read as the coming answer, whatever becomes of the connection.
+    mSoap.bufidx = 0;
+    mSoap.buflen = 0;
+    if (buffered || (soap_valid_socket(mSoap.socket) && soap_ready(&mSoap) == SOAP_OK))
+        CloseConnection();
+}
+
+void EngineContext::CloseConnection() {
+    // The engine's own close hook, or the one a transport plug-in put in its place.
+    mSoap.keep_alive = 0;
+    if (mSoap.fclose != nullptr)
+        mSoap.fclose(&mSoap);
 }
 
 void EngineContext::ReleaseDecodedData() {

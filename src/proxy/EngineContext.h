@@ -26,6 +26,14 @@ public:
     // Applies the waits to this and every later exchange.
     void SetTimeouts(const ExchangeTimeouts& timeouts);
 
+    // Before an exchange: bytes the device sent that were never read (left in the engine's
+    // buffer, or waiting on the socket) would be taken for the next answer, so the connection
+    // or stream that holds them is closed and the exchange opens a new one.
+    void DropUnreadAnswer();
+
+    // Closes the connection or data stream, so the next exchange opens a new one.
+    void CloseConnection();
+
     // Frees everything the engine decoded or allocated for earlier exchanges. What the proxy
     // handed out are copies, so this is safe before every new exchange.
     void ReleaseDecodedData();

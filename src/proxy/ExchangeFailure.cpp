@@ -1,5 +1,6 @@
 #include "proxy/ExchangeFailure.h"
 
+#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -8,6 +9,7 @@
 #include "binding/Binding.h"
 #include "binding/FaultDetailText.h"
 #include "platform/VisibleText.h"
+#include "transport/OrvantaDCSPlugin.h"
 
 namespace kavelin::proxy {
 
@@ -82,6 +84,10 @@ bool IsHttpStatus(int error) {
     return error >= kFirstHttpStatus && error <= kLastHttpStatus;
 }
 
+bool IsSuccessStatus(int error) {
+    return error >= kFirstSuccessStatus && error <= kLastSuccessStatus;
+}
+
 // The direct-connect transport reports a data stream that does not open by the stream's own
 // failure code, a COM result: negative, where every engine status but SOAP_EOF is positive.
 bool IsStreamResult(int error) {
@@ -137,13 +143,29 @@ std::string TransportSummary(struct soap* soap, int error, std::chrono::millisec
             return "timed out after " + Seconds(ioSeconds);
         return "the connection closed mid-answer";
     }
-    if (IsStreamResult(error))
-        return "the data stream did not open (code " + HexCode(error) + ")";
     if (error == SOAP_EOM)
         return soap->recv_maxlength > 0 ? "the answer was too large (over " +
                                               std::to_string(soap->recv_maxlength) + " bytes)"
                                         : "the answer was too large";
     return {};
+}
+
+// The answer's declared type names something other than XML (a web page, plain text).
+bool DeclaredNotXml(const struct soap* soap) {
+    if (soap->http_content == nullptr || *soap->http_content == '\0')
+        return false;
+    std::string type = soap->http_content;
+    for (char& c : type)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return type.find("xml") == std::string::npos;
+}
+
+// An answer without a SOAP envelope, by what the device said it was.
+std::string NotSoapSummary(const struct soap* soap) {
+    std::string summary = "not a SOAP answer (HTTP " + std::to_string(soap->status);
+    if (soap->http_content != nullptr && *soap->http_content != '\0')
+        summary += std::string(", ") + soap->http_content;
+    return summary + ")";
 }
 
 std::string DecodeSummary(int error) {
@@ -213,18 +235,29 @@ CPExceptionCause Describe(struct soap* soap, int status, std::chrono::millisecon
             cause.summary += ": " + cause.faultString;
         return cause;
     }
-    // A success status as the error: the answer arrived but held no envelope.
-    if (error >= kFirstSuccessStatus && error <= kLastSuccessStatus) {
-        cause.summary = "not a SOAP answer";
+    // The direct-connect transport knows best why its data stream failed.
+    cause.summary = OrvantaDCSPluginFailure(soap);
+    if (!cause.summary.empty())
         return cause;
-    }
-    if (IsHttpStatus(error) || error == SOAP_HTTP_ERROR) {
+    if ((IsHttpStatus(error) && !IsSuccessStatus(error)) || error == SOAP_HTTP_ERROR) {
         const int status = IsHttpStatus(error) ? error : cause.httpStatus;
         cause.summary = "the device answered with HTTP status " + std::to_string(status);
         return cause;
     }
     cause.summary = TransportSummary(soap, error, elapsed);
-    if (cause.summary.empty())
+    if (!cause.summary.empty())
+        return cause;
+    // What is left is an answer that could not be read. One that says it is no XML is not
+    // SOAP, however it ended. Otherwise, when the last read found no more bytes, the answer
+    // ended (or stopped coming) before its XML did, whatever the decoder made of that: the
+    // engine even reports the success status it had read.
+    if (soap->version == 0 && DeclaredNotXml(soap))
+        cause.summary = NotSoapSummary(soap);
+    else if (cause.httpStatus != 0 && soap->buflen == 0)
+        cause.summary = TransportSummary(soap, SOAP_EOF, elapsed);
+    else if (IsSuccessStatus(error) || soap->version == 0)
+        cause.summary = NotSoapSummary(soap);
+    else
         cause.summary = DecodeSummary(error) + " (" + cause.engineErrorName + ")";
     return cause;
 }

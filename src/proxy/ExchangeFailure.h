@@ -10,9 +10,10 @@ struct soap;
 namespace kavelin::proxy {
 
 // The cause of the exchange that the engine context has just failed with `status` (the client
-// call's result; it may fail an answer the engine accepted, such as a literal Fault), read
-// from the engine's own state (saved errno, HTTP status, Fault, limits), so it reads the same
-// for HTTP and for the direct-connect transport. `elapsed` is how long the attempt took: the
+// call's result; it may fail an answer the engine accepted, such as one without an envelope),
+// read from the engine's own state (saved errno, HTTP status and content type, Fault, limits)
+// and the direct-connect transport's account of its data stream, so it reads the same for
+// HTTP and for the direct-connect transport. `elapsed` is how long the attempt took: the
 // engine reports a receive that timed out and a connection that closed alike, and only the
 // time tells them apart.
 CPExceptionCause DescribeFailedExchange(struct soap* soap, int status,

@@ -1,6 +1,7 @@
 #include "transport/OrvantaDCSPlugin.h"
 
 #include <cstdint>
+#include <cstdio>
 #include <cstring>
 #include <ctime>
 #include <string>
@@ -29,6 +30,7 @@ constexpr uint32_t kIoArgument = 0x80000;
 constexpr size_t kKeptRequestCapacity = 64 * 1024;
 // A timed-out read means a slow device, not one that closed the stream.
 constexpr HRESULT kTimedOut = static_cast<HRESULT>(0x80070102);
+constexpr HRESULT kNotOpen = static_cast<HRESULT>(0x8000FFFF);
 constexpr char kSettingsKey[] = "SOFTWARE\\Orvanta\\Plotara";
 constexpr char kKeepOpenValue[] = "DirectConnectKeepOpen";
 // Where the stream is created: in-process server, in-process handler and local server.
@@ -72,6 +74,25 @@ const char* StreamTarget(const char* endpoint) {
 // a host's own data stream may expect one exchange per Open.
 bool KeepOpenConfigured() {
     return kavelin::os::ReadRegistryString(kSettingsKey, kKeepOpenValue) == "1";
+}
+
+// Why a stream call failed, in words where its code has a common meaning.
+std::string ResultText(HRESULT result) {
+    switch (result) {
+    case kTimedOut:
+        return "timed out";
+    case kNotOpen:
+        return "the stream is not open";
+    case E_OUTOFMEMORY:
+        return "out of memory";
+    case E_INVALIDARG:
+        return "invalid argument";
+    default:
+        break;
+    }
+    char text[32];
+    std::snprintf(text, sizeof text, "failure code 0x%08X", static_cast<unsigned>(result));
+    return text;
 }
 
 // The log prints the stream reference's low 32 bits, 0 when there is none.
@@ -131,19 +152,24 @@ public:
     }
 
     int Connect(struct soap* soap, const char* endpoint) {
+        mFailure.clear();
         if (endpoint == nullptr || *endpoint == '\0' || !mStream) {
             KV_LOG(1,
                    "OrvantaDCSPlugin::connect - error: invalid url: %s -or- data stream is "
                    "null: 0x%X",
                    endpoint == nullptr ? "" : endpoint, StreamBits(mStream.Get()));
+            mFailure = mStream ? "the data stream did not open: the service URL is empty"
+                               : "the data stream did not open: the data stream component "
+                                 "could not be created";
             return -1;
         }
         mKeepOpen = KeepOpenConfigured();
         mRequest.clear();
         mResendable = false;
         if (mOpen && mKeepOpen && mOpenEndpoint == endpoint && !PlaybackEnabled()) {
-            // The stream may have been closed by the device while idle: the request can go
-            // once more on a new one, as long as nothing of the answer has come.
+            // The stream may have been closed by the device while idle, or hold bytes nobody
+            // asked for (the stream then refuses the request): the request can go once more
+            // on a new one, as long as nothing of the answer has come.
             mResendable = true;
             TellKeptAlive(soap);
             return 0;
@@ -171,6 +197,10 @@ public:
         if (FAILED(result)) {
             KV_LOG(1, "OrvantaDCSPlugin::connect - error: data stream open failed!!! | hr=0x%X",
                    static_cast<unsigned>(result));
+            // A failed Open may say why in its status text.
+            const std::string reason = status.Get() != nullptr ? status.Narrow() : std::string();
+            mFailure = std::string("the data stream did not open: ") + endpoint + ": " +
+                       (reason.empty() ? ResultText(result) : reason);
             return result;
         }
         KV_LOG(3, "OrvantaDCSPlugin::connect - data stream opened successfully!");
@@ -206,13 +236,16 @@ public:
             const HRESULT result = WriteBuffered();
             if (FAILED(result)) {
                 KV_LOG(1, "OrvantaDCSPlugin::send - error: writing data failed!!!");
+                NoteFailure("writing the request to", result);
                 return -1;
             }
         }
         mSendBuffer.append(chunk);
         if (EnvelopeComplete() || mSendBuffer.size() >= kFlushThreshold) {
-            if (FAILED(WriteBuffered())) {
+            const HRESULT result = WriteBuffered();
+            if (FAILED(result)) {
                 KV_LOG(1, "OrvantaDCSPlugin::send - error: writing data failed!!!");
+                NoteFailure("writing the request to", result);
                 return -1;
             }
         }
@@ -227,18 +260,26 @@ public:
         if (mKeepOpen)
             return RecvKeptOpen(buffer, size);
         // A request whose end was not recognised is still waiting here.
-        if (!mSendBuffer.empty() && FAILED(WriteBuffered())) {
-            KV_LOG(1, "OrvantaDCSPlugin::recv - error: writing remaining data failed!!!");
-            KV_LOG(1, "OrvantaDCSPlugin::recv - error: read data failed!!!");
-            return 0;
+        if (!mSendBuffer.empty()) {
+            const HRESULT written = WriteBuffered();
+            if (FAILED(written)) {
+                KV_LOG(1, "OrvantaDCSPlugin::recv - error: writing remaining data failed!!!");
+                KV_LOG(1, "OrvantaDCSPlugin::recv - error: read data failed!!!");
+                NoteFailure("writing the request to", written);
+                return 0;
+            }
         }
         uint32_t count = 0;
-        if (FAILED(Read(buffer, size, &count))) {
+        const HRESULT result = Read(buffer, size, &count);
+        if (FAILED(result)) {
             KV_LOG(1, "OrvantaDCSPlugin::recv - error: read data failed!!!");
+            NoteFailure("reading the answer from", result);
             return 0;
         }
         return count;
     }
+
+    const std::string& Failure() const { return mFailure; }
 
     void Close() {
         if (mStream && mOpen) {
@@ -281,11 +322,12 @@ private:
                               reinterpret_cast<const uint8_t*>(mRequest.data()), kIoArgument);
     }
 
-    // Once the device is known to have closed an idle stream: a new one, the request again.
+    // A reused stream that the device has closed while idle, or that holds bytes nobody asked
+    // for, is replaced once: a new one, the request again.
     bool Resend() {
         mResendable = false;
-        KV_LOG(3, "OrvantaDCSPlugin::recv - the device closed the idle data stream; sending the "
-                  "request again on a new one");
+        KV_LOG(3, "OrvantaDCSPlugin::recv - the kept-open data stream cannot carry the request; "
+                  "sending it again on a new one");
         mStream->Close();
         mOpen = false;
         if (Open(mOpenEndpoint.c_str()) != 0)
@@ -295,10 +337,14 @@ private:
 
     size_t RecvKeptOpen(char* buffer, size_t size) {
         if (!mRequest.empty() && mOpen) {
-            if (FAILED(WriteRequest()) && !(mResendable && Resend())) {
+            const HRESULT written = WriteRequest();
+            if (FAILED(written) && !(mResendable && Resend())) {
                 DropRequest();
                 KV_LOG(1, "OrvantaDCSPlugin::recv - error: writing remaining data failed!!!");
                 KV_LOG(1, "OrvantaDCSPlugin::recv - error: read data failed!!!");
+                // A failed reopen has already said why.
+                if (mFailure.empty())
+                    NoteFailure("writing the request to", written);
                 return 0;
             }
         }
@@ -313,9 +359,18 @@ private:
         mResendable = false;
         if (FAILED(result)) {
             KV_LOG(1, "OrvantaDCSPlugin::recv - error: read data failed!!!");
+            NoteFailure("reading the answer from", result);
             return 0;
         }
         return count;
+    }
+
+    // A read or write that timed out is told by how long the exchange took; any other
+    // failure by its code, with the target the stream was opened for.
+    void NoteFailure(const char* what, HRESULT result) {
+        if (result != kTimedOut)
+            mFailure = std::string(what) + " the data stream " + mOpenEndpoint +
+                       " failed: " + ResultText(result);
     }
 
     bool EnvelopeComplete() const {
@@ -344,6 +399,8 @@ private:
     std::string mOpenEndpoint;
     // The whole request of the current exchange, until its answer begins.
     std::string mRequest;
+    // Why the current exchange failed here, for the operation's cause; empty otherwise.
+    std::string mFailure;
     // The stream was reused from an earlier exchange and the request has not gone again yet.
     bool mResendable = false;
     decltype(soap::fpost) mSavedPost = nullptr;
@@ -410,6 +467,12 @@ void DeleteHook(struct soap* soap, struct soap_plugin* plugin) {
 }
 
 } // namespace
+
+std::string OrvantaDCSPluginFailure(struct soap* soap) {
+    const auto* state =
+        static_cast<DirectConnectState*>(soap_lookup_plugin(soap, kOrvantaDCSPluginId));
+    return state != nullptr ? state->Failure() : std::string();
+}
 
 int OrvantaDCSPlugin(struct soap* soap, struct soap_plugin* plugin, void* serviceUrl) {
     const char* url = static_cast<const char*>(serviceUrl);

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 struct soap;
 struct soap_plugin;
 
@@ -12,3 +14,9 @@ int OrvantaDCSPlugin(struct soap* soap, struct soap_plugin* plugin, void* servic
 
 // The identifier of the plug-in's record (soap_lookup_plugin).
 inline constexpr char kOrvantaDCSPluginId[] = "OrvantaDCSPlugin";
+
+// Why the direct-connect transport failed the context's current exchange, naming what failed
+// and why ("the data stream did not open: ovdcs:unix/run/dev.sock: No such file or
+// directory"); empty when it did not fail there, or is not attached. A read that timed out
+// leaves it empty: how long the exchange took tells that.
+std::string OrvantaDCSPluginFailure(struct soap* soap);

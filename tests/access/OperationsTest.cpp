@@ -414,6 +414,15 @@ TEST(RetryRule, RestartsTheSessionOnceAndRepeatsTheRequest) {
                 Operations(*rig.device),
                 (std::vector<std::string>{c.operation, "EndSession", "StartSession", c.operation}));
             EXPECT_EQ(rig.log.Count(1, c.retryLine), 1);
+            // Each failed attempt's cause carries the device's reason, literal answers' too.
+            const std::string line(c.retryLine);
+            EXPECT_EQ(rig.log.Count(1, line.substr(0, line.find(" - ")) +
+                                           " - error: exchange failed: the device answered with a "
+                                           "Fault: injected fault for " +
+                                           c.operation +
+                                           " (SOAP_SVR_FAULT 2, HTTP 500, SOAP-ENV:Server, "
+                                           "ServiceException: InternalError)"),
+                      failures);
         }
     }
 }

@@ -14,6 +14,7 @@
 
 #include "ChildProcess.h"
 #include "DeviceProcess.h"
+#include "binding/CannedServer.h"
 #include "support/RegistryFile.h"
 
 namespace kavelin_test {
@@ -134,7 +135,7 @@ struct FailureCase {
     std::vector<std::string> arguments;
     std::string input;
     const char* failureText;
-    const char* cause; // what follows the text and code on standard error
+    std::string cause; // what follows the text and code on standard error
     int seconds = 30;  // the run ends by then
 };
 
@@ -144,7 +145,17 @@ TEST_F(KavelinProgram, FailedOperationsExitWithOneAndTheFailureTextCodeAndCause)
         "dictionaries/1.0/\"><dd:Identity><dd:Model>X</dd:Model></dd:Identity></dd:Printer>";
     const std::string unloadable = mFolder + "/map.xml";
     std::ofstream(unloadable) << "<PrefixMap>";
+    // A printer's web page where the service should be; first, before this server gives up.
+    const std::string page = "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nContent-Length: "
+                             "27\r\n\r\n<html><p>Printer</p></html>";
+    CannedServer webServer({page, page});
     const std::vector<FailureCase> cases = {
+        {"web page",
+         {},
+         {"--url", webServer.Url(), "events"},
+         {},
+         "StartSession Failed!!!",
+         "not a SOAP answer (HTTP 200, text/html)"},
         {"device rejects the path",
          {},
          {"get-data", "//dd:["},
@@ -181,7 +192,8 @@ TEST_F(KavelinProgram, FailedOperationsExitWithOneAndTheFailureTextCodeAndCause)
          {"--url", "ovdcs:unix" + mFolder + "/nobody.sock", "events"},
          {},
          "StartSession Failed!!!",
-         "the data stream did not open (code 0x80004005)"},
+         "the data stream did not open: ovdcs:unix" + mFolder +
+             "/nobody.sock: No such file or directory"},
         {"device too slow",
          {"--delay", "5000"},
          {"--timeout", "1", "settable"},
@@ -212,7 +224,7 @@ TEST_F(KavelinProgram, FailedOperationsExitWithOneAndTheFailureTextCodeAndCause)
          {"unsubscribe", "no-such-id"},
          {},
          "Unsubscribe Failed!!!",
-         "the device answered with a Fault"},
+         "the device answered with a Fault: no such subscription: no-such-id"},
         {"no delivery address",
          {},
          {"subscribe", "--event", "StatusChanged"},

@@ -4,6 +4,8 @@
 #include <thread>
 
 #include "ProxyTestSupport.h"
+#include "TwiceAnsweringDevice.h"
+#include "components/BuiltInComponents.h"
 
 using kavelin::device::DeviceOptions;
 using namespace kavelin_test;
@@ -68,6 +70,42 @@ TEST(ProxyConnection, ConnectionClosedByTheDeviceIsReplaced) {
     ASSERT_EQ(requests.size(), 6u);
     EXPECT_NE(requests.front().connection, requests.back().connection);
     EXPECT_TRUE(info->SessionId().empty());
+}
+
+// Bytes left on a kept-alive connection or stream are never read as the next answer: a device
+// that answers every request twice still gives each call its own answer, and every request
+// reaches it.
+TEST(ProxyConnection, EveryCallGetsItsOwnAnswerFromADeviceThatAnswersTwice) {
+    RegisterBuiltInComponents();
+    const ScopedRegistry registry(kConfigurationKey +
+                                  "\"IOTimeout\"=\"2\"\n\"DirectConnectKeepOpen\"=\"1\"\n");
+    const std::string socketPath = ScratchDirectory() + "/twice.sock";
+    for (const auto& [unixPath, repeatAfter] :
+         {std::pair<std::string, int>{"", 0}, {"", 200}, {socketPath, 0}, {socketPath, 200}}) {
+        SCOPED_TRACE((unixPath.empty() ? "HTTP, copy after ms: " : "data stream, copy after ms: ") +
+                     std::to_string(repeatAfter));
+        TwiceAnsweringDevice device(unixPath, std::chrono::milliseconds(repeatAfter));
+        RecordingSessionInfo* info = nullptr;
+        CPComPtr<ISessionInfo> held = NewSessionInfo(&info);
+        info->PresetSessionId(u"S-host");
+        ProxyHandle proxy = MakeProxy();
+        proxy->Initialize(device.Url(), held);
+        // A late copy lands between calls: one still on its way when the next request goes out
+        // could not be told from that request's answer by any client.
+        const auto pause = [&] {
+            std::this_thread::sleep_for(std::chrono::milliseconds(2 * repeatAfter));
+        };
+        for (const char* path : {"/A", "/B", "/C"}) {
+            EXPECT_EQ(proxy->GetData(path, "", 0, 0), path);
+            pause();
+        }
+        for (int i = 0; i < 2; ++i) {
+            EXPECT_TRUE(proxy->SetData("<x/>", 0, 0, 0));
+            pause();
+        }
+        EXPECT_EQ(device.Actions(), (std::vector<std::string>{"GetData", "GetData", "GetData",
+                                                              "SetData", "SetData"}));
+    }
 }
 
 } // namespace

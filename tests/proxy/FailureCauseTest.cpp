@@ -65,7 +65,25 @@ TEST(ProxyFailureCause, EachFailedExchangeNamesItsOwnCause) {
          [](DeviceServer& device) {
              device.Script("GetData", {ScriptedAnswer::Kind::Envelope, "plain words"}, 2);
          },
-         "not a SOAP answer", nullptr, 200, nullptr},
+         "not a SOAP answer (HTTP 200, text/xml", nullptr, 200, nullptr},
+        {"web page",
+         [](DeviceServer& device) {
+             device.Script("GetData",
+                           {ScriptedAnswer::Kind::RawHttp,
+                            "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nContent-Length: "
+                            "27\r\n\r\n<html><p>Printer</p></html>"},
+                           2);
+         },
+         "not a SOAP answer (HTTP 200, text/html)", "SOAP_NO_TAG", 200, nullptr},
+        {"closed after the answer's header",
+         [](DeviceServer& device) {
+             device.Script(
+                 "GetData",
+                 {ScriptedAnswer::Kind::RawHttp,
+                  "HTTP/1.1 200 OK\r\nContent-Type: text/xml\r\nContent-Length: 300\r\n\r\n"},
+                 2);
+         },
+         "the connection closed mid-answer", nullptr, 200, nullptr},
     };
     for (const CauseCase& c : cases) {
         SCOPED_TRACE(c.name);

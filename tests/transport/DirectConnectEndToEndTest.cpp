@@ -33,16 +33,30 @@ TEST(DirectConnectEndToEnd, GetDataReachesTheDeviceThroughTheBuiltInStream) {
     struct Case {
         const char* name;
         bool overTcp;
-        bool firstGetDataUnanswered;
+        void (*misbehave)(kavelin::device::DeviceServer&);
+        const char* keepOpen;
         std::vector<std::string> operations;
+    };
+    const auto unanswered = [](kavelin::device::DeviceServer& device) {
+        device.NeverAnswerNext("GetData", 1);
+    };
+    // Decoding stops at the first element, and the rest of the page is left unread.
+    const auto webPage = [](kavelin::device::DeviceServer& device) {
+        device.Script("GetData",
+                      {kavelin::device::ScriptedAnswer::Kind::RawHttp,
+                       "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nContent-Length: 40\r\n\r\n"
+                       "<html><body><p>Printer</p></body></html>"},
+                      1);
     };
     const std::vector<std::string> once = {"StartSession", "GetData", "EndSession"};
     const std::vector<std::string> retried = {"StartSession", "GetData", "EndSession",
                                               "StartSession", "GetData", "EndSession"};
     for (const Case& c :
-         {Case{"socket path in the URL", false, false, once},
-          Case{"registered name of a TCP device", true, false, once},
-          Case{"unanswered read times out, the retry succeeds", false, true, retried}}) {
+         {Case{"socket path in the URL", false, nullptr, "0", once},
+          Case{"registered name of a TCP device", true, nullptr, "0", once},
+          Case{"unanswered read times out, the retry succeeds", false, unanswered, "0", retried},
+          Case{"kept open, the retry after a failed answer goes on a new stream", false, webPage,
+               "1", retried}}) {
         SCOPED_TRACE(c.name);
         kavelin::device::DeviceOptions options;
         if (c.overTcp)
@@ -52,11 +66,13 @@ TEST(DirectConnectEndToEnd, GetDataReachesTheDeviceThroughTheBuiltInStream) {
         options.unixPath = c.overTcp ? "" : socketPath;
         kavelin::device::DeviceServer device(options);
         ASSERT_TRUE(device.Start()) << device.LastError();
-        if (c.firstGetDataUnanswered)
-            device.NeverAnswerNext("GetData", 1);
+        if (c.misbehave != nullptr)
+            c.misbehave(device);
         const kavelin_test::ScopedRegistry registry(
             "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\r\n"
-            "\"IOTimeout\"=\"1\"\r\n"
+            "\"IOTimeout\"=\"1\"\r\n\"DirectConnectKeepOpen\"=\"" +
+            std::string(c.keepOpen) +
+            "\"\r\n"
             "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\DirectConnect]\r\n"
             "\"printer\"=\"127.0.0.1:" +
             std::to_string(device.Port()) + "\"\r\n");

@@ -152,11 +152,14 @@ TEST_F(DirectConnectPlugin, FailedOpenIsTheConnectResultAndLeavesTheStreamClosed
     mJournal.openResult = E_FAIL;
     ASSERT_TRUE(Attach("ovdcs://dev"));
     EXPECT_EQ(mSoap.fconnect(&mSoap, "ovdcs://dev", "", 0), E_FAIL);
+    // The stream's status text says why.
+    EXPECT_EQ(OrvantaDCSPluginFailure(&mSoap), "the data stream did not open: ovdcs://dev: opened");
     EXPECT_EQ(mSoap.fclose(&mSoap), 0);
     EXPECT_THAT(mJournal.calls, ElementsAre("open"));
     // Another success code than S_OK still means the stream is ready.
     mJournal.openResult = S_FALSE;
     EXPECT_EQ(mSoap.fconnect(&mSoap, "ovdcs://dev", "", 0), 0);
+    EXPECT_EQ(OrvantaDCSPluginFailure(&mSoap), "");
     EXPECT_EQ(mSoap.fclose(&mSoap), 0);
     EXPECT_THAT(mJournal.calls, ElementsAre("open", "open", "close"));
 }

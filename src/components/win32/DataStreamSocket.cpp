@@ -46,6 +46,12 @@ void DataStreamSocket::Close() {
     mDescriptor = -1;
 }
 
+bool DataStreamSocket::HasUnread() const {
+    // The socket never blocks, so a peek answers at once; 0 is a closed side, not data.
+    char byte = 0;
+    return mDescriptor >= 0 && ::recv(SocketOf(mDescriptor), &byte, 1, MSG_PEEK) > 0;
+}
+
 SocketStatus DataStreamSocket::Connect(const DeviceAddress& address,
                                        std::chrono::milliseconds timeout, std::string* error) {
     Close();
