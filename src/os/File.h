@@ -5,16 +5,24 @@
 #include <optional>
 #include <string>
 
-// A file opened for reading and appending, shared with other handles and processes
-// (nothing is held exclusively). Failures return false or an empty result and set
-// os::LastErrorCode().
+// A regular file, opened for reading and appending (the shared log) or for reading only, shared
+// with other handles and processes (nothing is held exclusively). Failures return false or an
+// empty result and set os::LastErrorCode().
 namespace kavelin::os {
 
 class File {
 public:
-    // Opens the file, creating it (readable and writable by everyone) when it is missing.
-    // A FIFO is refused without waiting for a reader.
+    // Opens the file, creating it when it is missing. A file created here is readable and
+    // writable by everyone (the log is shared by every user's processes); an existing one keeps
+    // its mode, its owner's choice. Anything but a regular file at the path (a symbolic link, a
+    // device, a FIFO, a folder) is refused, without following, waiting or writing to it.
     static std::optional<File> OpenOrCreate(const std::string& path);
+    // Opens an existing file for reading only, following a symbolic link. Only a regular file is
+    // kept: anything else (a FIFO, a device, a folder) is refused without waiting for a writer.
+    static std::optional<File> OpenForReading(const std::string& path);
+    // Whether something other than a regular file stands at the path itself (a symbolic link
+    // counts as a link, whatever it points to): what OpenOrCreate refuses.
+    static bool NotARegularFile(const std::string& path);
 
     File(File&& other) noexcept;
     File& operator=(File&& other) noexcept;

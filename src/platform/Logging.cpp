@@ -108,6 +108,13 @@ uint8_t LevelOf(const char* text) {
     return static_cast<uint8_t>(std::atol(text));
 }
 
+// Kilobytes read as atol reads them, held inside the 32-bit field instead of wrapping: a
+// larger limit must not become a small one that cuts the log.
+uint32_t SizeLimitOf(const char* text) {
+    const long long kilobytes = std::strtoll(text, nullptr, 10);
+    return static_cast<uint32_t>(std::clamp<long long>(kilobytes, 0, UINT32_MAX));
+}
+
 void AppendFilePrefix(kavelin::logging_detail::LineBuffer& line, uint8_t level) {
     char stamp[32];
     const size_t length =
@@ -301,14 +308,14 @@ void ParseLogConfig(const char* value) {
         const std::string path(rest, pathEnd);
         const char* afterPath = pathEnd + 1;
         if (const char* levelField = std::strchr(afterPath, ','))
-            OpenLog(LevelOf(levelField + 1), FileWithLimit, path.c_str(),
-                    static_cast<uint32_t>(std::atol(afterPath)));
+            OpenLog(LevelOf(levelField + 1), FileWithLimit, path.c_str(), SizeLimitOf(afterPath));
         else
             OpenLog(LevelOf(afterPath), File, path.c_str(), 0);
     }
 }
 
 void TrimLogFile(uint32_t sizeLimitKb) {
+    // The regular file that was opened, through its handle: never what stands at the path now.
     kavelin::os::File* file = gFile;
     if (file == nullptr || sizeLimitKb == 0 || sizeLimitKb >= 1024)
         return;

@@ -6,6 +6,7 @@
 #include "proxy/ExchangeFailure.h"
 #include "proxy/ServiceUrlForm.h"
 #include "transport/OrvantaDCSPlugin.h"
+#include "transport/SoapMsgLogging.h"
 
 namespace kavelin::proxy {
 
@@ -51,9 +52,11 @@ std::string BaseSoapProxy::GuardSession() {
 }
 
 bool BaseSoapProxy::RunExchange(const char* operation, const std::function<int()>& call) {
-    // Only a network peer or the data stream may take the exchange: the engine would send a
-    // hostless URL's request to the host's standard output and wait on its standard input.
+    // Only a network peer, the data stream or playback's files may take the exchange: the
+    // engine would send a hostless URL's request to the host's standard output and wait on its
+    // standard input. Playback connects nowhere and sends and receives through its own hooks.
     if (soap_lookup_plugin(Soap(), kOrvantaDCSPluginId) == nullptr &&
+        soap_lookup_plugin(Soap(), kSoapMsgLoggingId) == nullptr &&
         !NamesNetworkPeer(ServiceUrl())) {
         mLastCause =
             CauseWithoutExchange("the service URL names no host (http://host[:port]/path)");

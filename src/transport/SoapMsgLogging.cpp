@@ -2,12 +2,13 @@
 
 #include <cerrno>
 #include <cstdint>
-#include <fstream>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include <stdsoap2.h>
 
+#include "os/File.h"
 #include "os/ModulePath.h"
 #include "platform/Logging.h"
 #include "transport/PluginState.h"
@@ -80,31 +81,28 @@ public:
             LogInPieces(mOutBuffer);
         UpdateResponsePath();
         // Every request starts its answer from the beginning of its file.
-        mResponseFile.close();
-        mMissingReported = false;
+        mResponseFile.reset();
         if (logged)
             mOutBuffer.clear();
         return SOAP_OK;
     }
 
     size_t Recv(struct soap* soap, char* buffer, size_t size) {
-        if (!mResponseFile.is_open() && !mResponsePath.empty())
-            mResponseFile.open(mResponsePath, std::ios::in | std::ios::binary);
-        if (!mResponseFile.is_open()) {
-            // Said once per request, so a kept log names the file that was looked for.
-            if (!mMissingReported) {
-                KV_LOG(1, "SoapMsgLogging::recv - error: no response file: %s",
-                       mResponsePath.empty() ? "(the request names no SOAP action)"
-                                             : mResponsePath.c_str());
-                mMissingReported = true;
-            }
+        if (!mResponseFile && !mResponsePath.empty()) {
+            // Only a regular file answers: a FIFO or a device there would hold the host's
+            // thread without a bound. The engine bounds the answer's size ("MaxAnswerSize").
+            mResponseFile = kavelin::os::File::OpenForReading(mResponsePath);
+            mReadPosition = 0;
+        }
+        if (!mResponseFile) {
             // The engine keeps this beside its end-of-input status: the answer is missing, not cut.
             soap->errnum = ENOENT;
             return 0;
         }
         const size_t limit = size < kPlaybackReadLimit ? size : kPlaybackReadLimit;
-        mResponseFile.read(buffer, static_cast<std::streamsize>(limit));
-        return static_cast<size_t>(mResponseFile.gcount());
+        const size_t got = mResponseFile->ReadAt(mReadPosition, buffer, limit).value_or(0);
+        mReadPosition += got;
+        return got;
     }
 
 private:
@@ -152,10 +150,10 @@ private:
     }
 
     std::string mFolder;
-    bool mMissingReported = false;
     std::string mOutBuffer;
     std::string mResponsePath;
-    std::ifstream mResponseFile;
+    std::optional<kavelin::os::File> mResponseFile;
+    uint64_t mReadPosition = 0;
     decltype(soap::fsend) mSavedSend = nullptr;
     decltype(soap::frecv) mSavedRecv = nullptr;
 };

@@ -524,13 +524,17 @@ TEST_F(KavelinProgram, ALogSettingThatLeavesTheLogOffIsWarnedAboutOnce) {
     // Nobody reads it: a check that waited for a reader would never end.
     const std::string fifo = mFolder + "/reader-less.fifo";
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+    const std::string link = mFolder + "/link.log";
+    std::filesystem::create_symlink(writable, link);
+    const std::string refused =
+        " is not a regular file (a link, device, FIFO or folder is refused)";
     const std::vector<std::pair<std::string, std::optional<std::string>>> cases = {
         {"bogus,5", "it is not console,<level>, debug,<level> or file,<path>,<level>"},
         {"debug,x", "its level is not a number above 0"},
         {"file,/nonexistent/folder/x.log,5",
          "the file /nonexistent/folder/x.log cannot be opened: No such file or directory"},
-        {"file," + fifo + ",5",
-         "the file " + fifo + " cannot be opened: No such device or address"},
+        {"file," + fifo + ",5", "the file " + fifo + refused},
+        {"file," + link + ",5", "the file " + link + refused},
         {"file," + writable + ",5", std::nullopt},
         {"debug,1", std::nullopt},
     };

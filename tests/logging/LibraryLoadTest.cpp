@@ -30,11 +30,7 @@ TEST_F(LogTest, LoadingTheLibraryStartsAndUnloadingStopsTheLog) {
         std::exit(exports ? 0 : 1);
     }
     close(output[1]);
-    std::string text;
-    char buffer[256];
-    for (ssize_t got; (got = read(output[0], buffer, sizeof(buffer))) > 0;)
-        text.append(buffer, static_cast<size_t>(got));
-    close(output[0]);
+    const std::string text = ReadToEnd(output[0]);
     int status = 0;
     ASSERT_EQ(waitpid(child, &status, 0), child);
     EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0)

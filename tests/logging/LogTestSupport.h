@@ -84,6 +84,16 @@ inline std::optional<int> WaitForChild(pid_t child, int seconds) {
     return status;
 }
 
+// Everything a pipe delivers until its writers are gone; the read end is closed then.
+inline std::string ReadToEnd(int fd) {
+    std::string text;
+    char buffer[256];
+    for (ssize_t got; (got = read(fd, buffer, sizeof buffer)) > 0;)
+        text.append(buffer, static_cast<size_t>(got));
+    close(fd);
+    return text;
+}
+
 // A neighbour process that takes the lock of the log file at `path` and keeps it until it is
 // killed: the mutex itself, or the lock that guards creating and opening it.
 class LockHolder {

@@ -7,12 +7,11 @@
 #include <cerrno>
 #include <cstdint>
 #include <functional>
+#include <sys/resource.h>
 
 namespace {
 
-using ::testing::internal::CaptureStderr;
 using ::testing::internal::CaptureStdout;
-using ::testing::internal::GetCapturedStderr;
 using ::testing::internal::GetCapturedStdout;
 
 std::string Replace(std::string text, const std::string& from, const std::string& to) {
@@ -40,7 +39,11 @@ TEST_F(LogTest, ConfigurationValueGrammar) {
         {"printer,3", 0, Off},
         {"", 0, Off},
         {"file,{dir}/missing/x.log,5", 0, Off},
+        // Only a regular file: the file a link names would become everyone's and be cut.
+        {"file,{dir}/link.log,5", 0, Off},
+        {"file,/dev/null,5", 0, Off},
     };
+    std::filesystem::create_symlink(PathOf("x.log"), PathOf("link.log"));
     for (const auto& c : cases) {
         const auto value =
             Replace(Replace(c.value, "{log}", PathOf("x.log")), "{dir}", mDir.string());
@@ -221,6 +224,7 @@ TEST_F(LogTest, TrimKeepsTheLastKilobytesOnAWholeLine) {
         {"no limit", "file,{log},0,5", false},
         {"limit too large", "file,{log},2048,5", false},
         {"plain file", "file,{log},5", false},
+        {"limit past 32 bits", "file,{log},4294967297,5", false},
     };
     for (const auto& c : cases) {
         const auto path = PathOf("trim.log");
@@ -244,15 +248,36 @@ TEST_F(LogTest, TrimKeepsTheLastKilobytesOnAWholeLine) {
     }
 }
 
-TEST_F(LogTest, FailedWriteMovesTheLogToTheDebugger) {
-    ASSERT_EQ(OpenLog(3, File, "/dev/full", 0), 3);
-    CaptureStderr();
-    Log(1, "first");
-    Log(1, "second");
-    const auto err = GetCapturedStderr();
-    EXPECT_NE(err.find("/1] ::first\r\n"), std::string::npos) << err;
-    EXPECT_NE(err.find("::second\r\n"), std::string::npos) << err;
-    EXPECT_EQ(OpenLog(3, Debug, nullptr, 0), 3);
+// A regular file that takes no more bytes: a child process with a file size limit of 0 (and the
+// signal that would end it ignored) logs, its debugger channel (standard error) on a pipe.
+TEST_F(LogTest, FailedWriteMovesTheLogToTheDebuggerAndKeepsTheLastError) {
+    const auto path = PathOf("full.log");
+    int err[2];
+    ASSERT_EQ(pipe(err), 0);
+    const pid_t child = fork();
+    if (child == 0) {
+        dup2(err[1], STDERR_FILENO);
+        // Limited once the log is open: the mutex's own shared file must still grow.
+        const bool opened = OpenLog(3, File, path.c_str(), 0) == 3;
+        signal(SIGXFSZ, SIG_IGN);
+        rlimit limit = {};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = 0;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        kavelin::os::SetLastErrorCode(1234);
+        errno = EDOM;
+        Log(1, "first");
+        Log(1, "second");
+        const bool kept = kavelin::os::LastErrorCode() == 1234u && errno == EDOM;
+        _exit(opened && kept && OpenLog(3, Debug, nullptr, 0) == 3 ? 0 : 1);
+    }
+    close(err[1]);
+    const std::string text = ReadToEnd(err[0]);
+    const auto status = WaitForChild(child, 30);
+    ASSERT_TRUE(status);
+    EXPECT_TRUE(WIFEXITED(*status) && WEXITSTATUS(*status) == 0) << *status;
+    EXPECT_NE(text.find("/1] ::first\r\n"), std::string::npos) << text;
+    EXPECT_NE(text.find("::second\r\n"), std::string::npos) << text;
 }
 
 TEST_F(LogTest, LastErrorCodeIsPreserved) {
@@ -263,12 +288,10 @@ TEST_F(LogTest, LastErrorCodeIsPreserved) {
         const char* file;
     } cases[] = {
         {"file", File, path.c_str()},
-        {"failing file", File, "/dev/full"},
         {"console", Console, nullptr},
     };
     for (const auto& c : cases) {
         CaptureStdout();
-        CaptureStderr();
         OpenLog(3, c.destination, c.file, 0);
         kavelin::os::SetLastErrorCode(1234);
         errno = EDOM;
@@ -277,7 +300,6 @@ TEST_F(LogTest, LastErrorCodeIsPreserved) {
         EXPECT_EQ(errno, EDOM) << c.name;
         CloseFully();
         GetCapturedStdout();
-        GetCapturedStderr();
     }
 }
 

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <fstream>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,17 +24,27 @@ std::string ReadAll(const kavelin::os::File& file) {
     return text;
 }
 
+unsigned ModeOf(const std::string& path) {
+    struct stat info = {};
+    return lstat(path.c_str(), &info) == 0 ? info.st_mode & 07777u : 0u;
+}
+
 TEST(File, AppendsRewritesAndTruncates) {
     const auto path = TempPath("edit");
     std::filesystem::remove(path);
     {
+        const mode_t umaskBefore = umask(077);
         auto file = kavelin::os::File::OpenOrCreate(path);
+        umask(umaskBefore);
         ASSERT_TRUE(file);
+        EXPECT_EQ(ModeOf(path), 0666u) << "a new file is everyone's, whatever the umask";
         EXPECT_EQ(file->SeekToEnd(), 0u);
         ASSERT_TRUE(file->Append("hello ", 6));
     }
+    chmod(path.c_str(), 0640);
     auto file = kavelin::os::File::OpenOrCreate(path);
     ASSERT_TRUE(file);
+    EXPECT_EQ(ModeOf(path), 0640u) << "an existing file keeps its mode";
     EXPECT_EQ(file->SeekToEnd(), 6u) << "an existing file is opened, not emptied";
     ASSERT_TRUE(file->Append("world", 5));
     EXPECT_EQ(ReadAll(*file), "hello world");
@@ -88,19 +99,38 @@ TEST(File, HandlesAppendAfterEachOther) {
     std::filesystem::remove(path);
 }
 
-TEST(File, RefusesAFifoOrAFolderWithoutWaiting) {
+// Refused without waiting for a reader or writer, and without touching what a link names.
+TEST(File, OnlyARegularFileIsOpened) {
     const auto fifo = TempPath("fifo");
     const auto folder = TempPath("folder");
-    std::filesystem::remove(fifo);
+    const auto target = TempPath("target");
+    const auto link = TempPath("link");
+    const auto dangling = TempPath("dangling");
+    for (const auto& path : {fifo, link, dangling})
+        std::filesystem::remove(path);
     ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
     std::filesystem::create_directories(folder);
-    for (const auto& path : {fifo, folder}) {
+    std::ofstream(target) << "kept";
+    chmod(target.c_str(), 0600);
+    std::filesystem::create_symlink(target, link);
+    std::filesystem::create_symlink(TempPath("nowhere"), dangling);
+    const struct {
+        std::string path;
+        bool readable; // OpenForReading follows a link
+    } cases[] = {
+        {fifo, false}, {folder, false}, {"/dev/null", false}, {link, true}, {dangling, false}};
+    for (const auto& c : cases) {
         kavelin::os::SetLastErrorCode(0);
-        EXPECT_FALSE(kavelin::os::File::OpenOrCreate(path)) << path;
-        EXPECT_NE(kavelin::os::LastErrorCode(), 0u) << path;
+        EXPECT_FALSE(kavelin::os::File::OpenOrCreate(c.path)) << c.path;
+        EXPECT_NE(kavelin::os::LastErrorCode(), 0u) << c.path;
+        EXPECT_TRUE(kavelin::os::File::NotARegularFile(c.path)) << c.path;
+        EXPECT_EQ(kavelin::os::File::OpenForReading(c.path).has_value(), c.readable) << c.path;
     }
-    std::filesystem::remove(fifo);
-    std::filesystem::remove(folder);
+    EXPECT_EQ(ModeOf(target), 0600u);
+    EXPECT_EQ(std::filesystem::file_size(target), 4u);
+    EXPECT_FALSE(std::filesystem::exists(TempPath("nowhere")));
+    for (const auto& path : {fifo, folder, target, link, dangling})
+        std::filesystem::remove(path);
 }
 
 TEST(File, OpenFailureSetsTheLastError) {

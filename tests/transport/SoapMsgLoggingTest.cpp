@@ -5,6 +5,8 @@
 #include <string_view>
 #include <vector>
 
+#include <sys/stat.h>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -176,21 +178,26 @@ TEST_F(PlaybackPlugin, EveryRequestReadsItsAnswerFromTheStart) {
     EXPECT_EQ(Receive(65536), second);
 }
 
-TEST_F(PlaybackPlugin, ActionsThatWouldLeaveTheFolderNameNoAnswer) {
+// Such an answer is missing, as the plug-in says without a log line of its own; a FIFO or a
+// device would hold the host for ever.
+TEST_F(PlaybackPlugin, ActionsWithoutARegularFileInTheFolderGetNoAnswer) {
     WriteFile(ProgramFolder() / "TransportEscapeRes.txt", "outside");
     WriteFile(AnswerFolder() / "sub" / "TransportEscapeRes.txt", "below");
     WriteFile(AnswerFolder() / "TransportInsideRes.txt", "inside");
+    for (const char* name : {"TransportFifoRes.txt", "TransportDeviceRes.txt"})
+        fs::remove(AnswerFolder() / name);
+    ASSERT_EQ(mkfifo((AnswerFolder() / "TransportFifoRes.txt").c_str(), 0600), 0);
+    fs::create_symlink("/dev/zero", AnswerFolder() / "TransportDeviceRes.txt");
     for (const char* action : {"../TransportEscape", "sub/TransportEscape", "sub\\TransportEscape",
-                               "..", "TransportMissing", ""}) {
+                               "..", "TransportMissing", "", "TransportFifo", "TransportDevice"}) {
         SCOPED_TRACE(action);
         SendRequest("TransportInside");
         SendRequest(action);
         EXPECT_EQ(Receive(65536), "");
         EXPECT_EQ(mSoap.errnum, ENOENT) << "a missing answer reads apart from a cut one";
     }
-    const std::string missing = (AnswerFolder() / "TransportMissingRes.txt").string();
-    EXPECT_NE(mLog.Text().find("SoapMsgLogging::recv - error: no response file: " + missing),
-              std::string::npos);
+    for (const auto& [level, text] : mLog.Lines())
+        EXPECT_NE(level, 1) << text;
     SendRequest("TransportInside");
     EXPECT_EQ(Receive(65536), "inside");
 }

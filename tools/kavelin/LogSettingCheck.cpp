@@ -63,10 +63,14 @@ std::optional<std::string> LogValueProblem(const std::string& value) {
     if (!LevelLogs(levelField == std::string::npos ? afterPath : afterPath.substr(levelField + 1)))
         return "its level is not a number above 0";
     const std::string path = rest.substr(0, pathEnd);
-    // Opened as the library opens it: a FIFO is refused at once, without waiting for a reader.
-    if (!os::File::OpenOrCreate(path))
-        return "the file " + path + " cannot be opened: " + os::LastErrorText(os::LastErrorCode());
-    return std::nullopt;
+    // Opened as the library opens it, which refuses anything but a regular file at once.
+    if (os::File::OpenOrCreate(path))
+        return std::nullopt;
+    const uint32_t error = os::LastErrorCode();
+    if (os::File::NotARegularFile(path))
+        return "the file " + path +
+               " is not a regular file (a link, device, FIFO or folder is refused)";
+    return "the file " + path + " cannot be opened: " + os::LastErrorText(error);
 }
 
 std::optional<std::string> LogSettingProblem() {

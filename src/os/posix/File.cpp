@@ -33,6 +33,12 @@ bool SetRangeLock(int descriptor, short type, uint64_t offset, uint64_t length) 
     return true;
 }
 
+// No error number says "not a regular file": the path is an unsuitable argument.
+std::optional<File> Refused() {
+    SetLastErrorCode(EINVAL);
+    return std::nullopt;
+}
+
 class AppendSuspended {
 public:
     explicit AppendSuspended(int descriptor) : mDescriptor(descriptor) {
@@ -49,25 +55,51 @@ private:
 } // namespace
 
 std::optional<File> File::OpenOrCreate(const std::string& path) {
-    // Non-blocking only for the open itself: a FIFO would otherwise wait for a reader.
-    const int descriptor =
-        open(path.c_str(), O_RDWR | O_CREAT | O_APPEND | O_NONBLOCK | O_CLOEXEC, 0666);
+    constexpr int kFlags = O_RDWR | O_APPEND | O_NOFOLLOW | O_NOCTTY | O_CLOEXEC;
+    // Created here, so no one else chose its mode: everyone's, which the umask would narrow.
+    int descriptor = open(path.c_str(), kFlags | O_CREAT | O_EXCL, 0666);
+    if (descriptor >= 0) {
+        fchmod(descriptor, 0666);
+        return File(descriptor);
+    }
+    if (errno != EEXIST)
+        return Failed<File>();
+    // Looked at before it is opened, since opening a device can act on it; then opened without
+    // following a link or waiting for a reader, and kept only if it is what was looked at.
+    struct stat seen = {};
+    if (lstat(path.c_str(), &seen) != 0)
+        return Failed<File>();
+    if (!S_ISREG(seen.st_mode))
+        return Refused();
+    descriptor = open(path.c_str(), kFlags | O_NONBLOCK);
+    if (descriptor < 0)
+        return Failed<File>();
+    struct stat opened = {};
+    if (fstat(descriptor, &opened) != 0 || opened.st_dev != seen.st_dev ||
+        opened.st_ino != seen.st_ino) {
+        close(descriptor);
+        return Refused();
+    }
+    fcntl(descriptor, F_SETFL, O_APPEND);
+    return File(descriptor);
+}
+
+std::optional<File> File::OpenForReading(const std::string& path) {
+    // Non-blocking, so that a FIFO's open does not wait for a writer.
+    const int descriptor = open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (descriptor < 0)
         return Failed<File>();
     struct stat info = {};
-    // A FIFO takes lines only while someone reads it: its writes could wait for ever. It is
-    // refused with the error a non-blocking open for writing gives when nobody reads.
-    const int error = fstat(descriptor, &info) != 0 ? errno : S_ISFIFO(info.st_mode) ? ENXIO : 0;
-    if (error != 0) {
+    if (fstat(descriptor, &info) != 0 || !S_ISREG(info.st_mode)) {
         close(descriptor);
-        SetLastErrorCode(static_cast<uint32_t>(error));
-        return std::nullopt;
+        return Refused();
     }
-    fcntl(descriptor, F_SETFL, O_APPEND);
-    // The log is shared by every user's processes: keep the mode the umask would narrow.
-    if (info.st_uid == geteuid())
-        fchmod(descriptor, 0666);
     return File(descriptor);
+}
+
+bool File::NotARegularFile(const std::string& path) {
+    struct stat info = {};
+    return lstat(path.c_str(), &info) == 0 && !S_ISREG(info.st_mode);
 }
 
 File::File(File&& other) noexcept : mDescriptor(other.mDescriptor) {

@@ -1,5 +1,7 @@
 #include "os/File.h"
 
+#include "os/DiagnosticOutput.h"
+
 #include <fcntl.h>
 #include <io.h>
 #include <windows.h>
@@ -25,21 +27,67 @@ DWORD Chunk(size_t size) {
     return size > MAXDWORD ? MAXDWORD : static_cast<DWORD>(size);
 }
 
+// A file on a disk, not a device, pipe, folder or link (one opened as itself).
+bool IsRegularFile(HANDLE handle) {
+    BY_HANDLE_FILE_INFORMATION information;
+    return GetFileType(handle) == FILE_TYPE_DISK &&
+           GetFileInformationByHandle(handle, &information) &&
+           (information.dwFileAttributes &
+            (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) == 0;
+}
+
+// The descriptor of a regular file's handle; anything else is closed and refused (-1).
+int Adopt(HANDLE handle) {
+    if (handle == INVALID_HANDLE_VALUE)
+        return -1;
+    if (!IsRegularFile(handle)) {
+        CloseHandle(handle);
+        SetLastError(ERROR_BAD_FILE_TYPE);
+        return -1;
+    }
+    const int descriptor = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_BINARY);
+    if (descriptor < 0)
+        CloseHandle(handle);
+    return descriptor;
+}
+
 } // namespace
 
 std::optional<File> File::OpenOrCreate(const std::string& path) {
-    // Every process that logs to the file has it open at once, for reading and writing.
-    const HANDLE handle = CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                                      nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-        return std::nullopt;
-    const int descriptor = _open_osfhandle(reinterpret_cast<intptr_t>(handle), _O_BINARY);
-    if (descriptor < 0) {
-        CloseHandle(handle);
-        return std::nullopt;
+    // Every user's processes share the log: a file created here gets a null DACL (access for
+    // everyone); one that exists keeps its own security. Without the descriptor the file is
+    // still opened, with the folder's default security.
+    SECURITY_DESCRIPTOR security;
+    const bool secured = InitializeSecurityDescriptor(&security, SECURITY_DESCRIPTOR_REVISION) &&
+                         SetSecurityDescriptorDacl(&security, TRUE, nullptr, FALSE);
+    if (!secured) {
+        constexpr char kWarning[] = "Logging - warning: unable to set security on log file.\n";
+        WriteDebugText(kWarning, sizeof kWarning - 1);
     }
+    SECURITY_ATTRIBUTES attributes = {sizeof(attributes), secured ? &security : nullptr, TRUE};
+    // Every process that logs to the file has it open at once, for reading and writing. A link
+    // is opened as itself, so that it is refused instead of followed.
+    const int descriptor = Adopt(
+        CreateFileA(path.c_str(), GENERIC_READ | GENERIC_WRITE,
+                    FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, &attributes,
+                    OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL | FILE_FLAG_OPEN_REPARSE_POINT, nullptr));
+    if (descriptor < 0)
+        return std::nullopt;
     return File(descriptor);
+}
+
+std::optional<File> File::OpenForReading(const std::string& path) {
+    const int descriptor = Adopt(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ, nullptr,
+                                             OPEN_EXISTING, 0, nullptr));
+    if (descriptor < 0)
+        return std::nullopt;
+    return File(descriptor);
+}
+
+bool File::NotARegularFile(const std::string& path) {
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           (attributes & (FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_REPARSE_POINT)) != 0;
 }
 
 File::File(File&& other) noexcept : mDescriptor(other.mDescriptor) {
