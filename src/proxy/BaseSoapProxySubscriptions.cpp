@@ -70,7 +70,7 @@ std::optional<std::string> DeliveryHostAddress(const struct soap* soap) {
 std::string BaseSoapProxy::Subscribe(std::string subscriptionInfo, std::string filter,
                                      std::string fallbackAddress) {
     KV_LOG(5, "IBaseSoap::Subscribe - Enter");
-    const ProxyUseGuard use(User(), "IBaseSoap::Subscribe", "Subscribe Failed!!!");
+    const ProxyUseGuard use(User(), "IBaseSoap::Subscribe", FailSubscribe);
     if (GuardSession().empty())
         FailSubscribe(CauseWithoutExchange(kNoSessionGranted));
 
@@ -155,7 +155,7 @@ std::string BaseSoapProxy::Subscribe(std::string subscriptionInfo, std::string f
 
 void BaseSoapProxy::Unsubscribe(std::string subscriptionId) {
     KV_LOG(5, "IBaseSoap::Unsubscribe - Enter");
-    const ProxyUseGuard use(User(), "IBaseSoap::Unsubscribe", "Unsubscribe Failed!!!");
+    const ProxyUseGuard use(User(), "IBaseSoap::Unsubscribe", FailUnsubscribe);
     if (GuardSession().empty() || subscriptionId.empty()) {
         KV_LOG(1, "IBaseSoap::Unsubscribe - error: subscription id is empty string!!!");
         FailUnsubscribe(CauseWithoutExchange(subscriptionId.empty() ? "the subscription ID is empty"
@@ -179,8 +179,7 @@ void BaseSoapProxy::Unsubscribe(std::string subscriptionId) {
 
 RemoteArray* BaseSoapProxy::GetSupportedEvents() {
     KV_LOG(5, "IBaseSoap::GetSupportedEvents - Enter");
-    const ProxyUseGuard use(User(), "IBaseSoap::GetSupportedEvents",
-                            "GetSupportedEvents Failed!!!");
+    const ProxyUseGuard use(User(), "IBaseSoap::GetSupportedEvents", FailGetSupportedEvents);
     if (GuardSession().empty())
         FailGetSupportedEvents(CauseWithoutExchange(kNoSessionGranted));
 
