@@ -31,7 +31,8 @@ $(ASAN_BUILD)/CMakeCache.txt:
 
 test-asan: deps $(ASAN_BUILD)/CMakeCache.txt
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
-	ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
+	ASAN_OPTIONS="suppressions=$(CURDIR)/tests/asan.supp" \
+		ctest --test-dir $(ASAN_BUILD) --output-on-failure -j $(JOBS)
 
 # The suites labelled "threads" (the log, the class table, proxies on separate threads) under
 # ThreadSanitizer; only what they need is built.

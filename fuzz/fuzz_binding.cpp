@@ -63,9 +63,7 @@ void ReadEveryAnswer(struct soap* soap, const uint8_t* data, size_t size) {
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
-    // The proxy's modes: id and href attributes are not read as references.
-    struct soap* soap = soap_new2(SOAP_IO_KEEPALIVE | SOAP_C_UTFSTRING | SOAP_XML_TREE,
-                                  SOAP_IO_KEEPALIVE | SOAP_C_UTFSTRING);
+    struct soap* soap = soap_new1(kavelin::binding::kEngineMode);
     soap_set_namespaces(soap, namespaces);
     ReadEveryAnswer(soap, data, size);
     soap_free(soap);

@@ -19,6 +19,9 @@ dictionary() {
     esac
 }
 
+# Findings inside the engine that are its own, each with its reason, are suppressed.
+export ASAN_OPTIONS="suppressions=$here/../tests/asan.supp${ASAN_OPTIONS:+:$ASAN_OPTIONS}"
+
 for target in "${targets[@]}"; do
     corpus="$build/fuzz/corpus/$target"
     mkdir -p "$corpus"

@@ -12,6 +12,11 @@ extern struct Namespace namespaces[];
 
 namespace kavelin::binding {
 
+// The engine modes the binding is made for, input and output alike: connections stay open
+// between exchanges, narrow strings travel as UTF-8 unconverted, and id and href attributes in
+// answers are references that the readers resolve.
+inline constexpr soap_mode kEngineMode = SOAP_IO_KEEPALIVE | SOAP_C_UTFSTRING;
+
 // These answers may carry their result under the named element or under `return`; the named
 // one wins when both are present. Each gives null (or an empty text) when neither arrived.
 bsi__SessionTicket_USCOREt* ResultOf(const _bsi__StartSessionResponse& response);

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <cstdint>
 #include <optional>
 #include <string>
 #include <vector>
@@ -26,8 +25,10 @@ std::optional<std::string> FirstIPv4Address();
 
 std::optional<std::string> LocalHostName();
 
-// The local address of a connected IPv4 socket (the address its peer already reaches this
-// computer at), in dotted form; none for another kind of socket or an unbound one.
-std::optional<std::string> SocketLocalIPv4Address(uintptr_t socket);
+// The local address of the route to `peerHost` (a host name or a dotted IPv4 address): the
+// address a connection to that peer leaves from, so the one the peer reaches this computer
+// at, in dotted form. Found with a connected datagram socket, which sends nothing. None when
+// the host has no IPv4 address or no route leads to it.
+std::optional<std::string> RouteLocalIPv4Address(const std::string& peerHost);
 
 } // namespace kavelin::os

@@ -54,7 +54,7 @@ void PutProperty(ISessionInfo& sessionInfo, HRESULT (STDMETHODCALLTYPE ISessionI
 
 std::string BaseSoapProxy::StartSession() {
     KV_LOG(5, "IBaseSoap::StartSession - Enter");
-    const ProxyUseGuard use(User(), "IBaseSoap::StartSession", "StartSession Failed!!!");
+    const ProxyUseGuard use(User(), "IBaseSoap::StartSession", FailStartSession);
     std::string sessionId;
     ReadSessionInfo(&sessionId);
     if (!sessionId.empty()) {

@@ -1,7 +1,10 @@
 #include <cstdint>
 #include <cstdlib>
 #include <optional>
+#include <string_view>
 #include <vector>
+
+#include <strings.h>
 
 #include "os/HostAddress.h"
 #include "os/LastError.h"
@@ -54,12 +57,29 @@ std::optional<std::string> ListenerPort() {
     return std::string(port);
 }
 
-// The address the device already reaches this computer at when the proxy holds a connection
-// to it (the one interface known to work among several); otherwise the host's first address.
-std::optional<std::string> DeliveryHostAddress(const struct soap* soap) {
-    if (soap_valid_socket(soap->socket)) {
-        if (std::optional<std::string> local =
-                os::SocketLocalIPv4Address(static_cast<uintptr_t>(soap->socket)))
+// The host of an HTTP service URL ("http://[user@]host[:port]/path", any case); none for
+// another form, such as the data stream's.
+std::optional<std::string> DeviceHost(std::string_view url) {
+    constexpr std::string_view kScheme = "http://";
+    if (url.size() <= kScheme.size() ||
+        strncasecmp(url.data(), kScheme.data(), kScheme.size()) != 0)
+        return std::nullopt;
+    std::string_view authority = url.substr(kScheme.size());
+    authority = authority.substr(0, authority.find_first_of("/?#"));
+    if (const size_t user = authority.rfind('@'); user != std::string_view::npos)
+        authority.remove_prefix(user + 1);
+    const std::string_view host = authority.substr(0, authority.find(':'));
+    if (host.empty())
+        return std::nullopt;
+    return std::string(host);
+}
+
+// Where the device reaches this computer: the local end of the route to the device (the one
+// interface known to lead there among several), whether or not a connection is open; the
+// host's first address when the device's address is not known.
+std::optional<std::string> DeliveryHostAddress(std::string_view serviceUrl) {
+    if (const std::optional<std::string> device = DeviceHost(serviceUrl)) {
+        if (std::optional<std::string> local = os::RouteLocalIPv4Address(*device))
             return local;
     }
     return os::FirstIPv4Address();
@@ -70,7 +90,7 @@ std::optional<std::string> DeliveryHostAddress(const struct soap* soap) {
 std::string BaseSoapProxy::Subscribe(std::string subscriptionInfo, std::string filter,
                                      std::string fallbackAddress) {
     KV_LOG(5, "IBaseSoap::Subscribe - Enter");
-    const ProxyUseGuard use(User(), "IBaseSoap::Subscribe", "Subscribe Failed!!!");
+    const ProxyUseGuard use(User(), "IBaseSoap::Subscribe", FailSubscribe);
     if (GuardSession().empty())
         FailSubscribe(CauseWithoutExchange(kNoSessionGranted));
 
@@ -85,7 +105,7 @@ std::string BaseSoapProxy::Subscribe(std::string subscriptionInfo, std::string f
     if (!description.eventName.empty()) {
         if (const std::optional<std::string> name = os::LocalHostName()) {
             hostName = *name;
-            hostAddress = DeliveryHostAddress(Soap());
+            hostAddress = DeliveryHostAddress(ServiceUrl());
         }
     }
     if (!hostAddress) {
@@ -155,7 +175,7 @@ std::string BaseSoapProxy::Subscribe(std::string subscriptionInfo, std::string f
 
 void BaseSoapProxy::Unsubscribe(std::string subscriptionId) {
     KV_LOG(5, "IBaseSoap::Unsubscribe - Enter");
-    const ProxyUseGuard use(User(), "IBaseSoap::Unsubscribe", "Unsubscribe Failed!!!");
+    const ProxyUseGuard use(User(), "IBaseSoap::Unsubscribe", FailUnsubscribe);
     if (GuardSession().empty() || subscriptionId.empty()) {
         KV_LOG(1, "IBaseSoap::Unsubscribe - error: subscription id is empty string!!!");
         FailUnsubscribe(CauseWithoutExchange(subscriptionId.empty() ? "the subscription ID is empty"
@@ -179,8 +199,7 @@ void BaseSoapProxy::Unsubscribe(std::string subscriptionId) {
 
 RemoteArray* BaseSoapProxy::GetSupportedEvents() {
     KV_LOG(5, "IBaseSoap::GetSupportedEvents - Enter");
-    const ProxyUseGuard use(User(), "IBaseSoap::GetSupportedEvents",
-                            "GetSupportedEvents Failed!!!");
+    const ProxyUseGuard use(User(), "IBaseSoap::GetSupportedEvents", FailGetSupportedEvents);
     if (GuardSession().empty())
         FailGetSupportedEvents(CauseWithoutExchange(kNoSessionGranted));
 

@@ -6,16 +6,8 @@
 
 namespace kavelin::proxy {
 
-namespace {
-// Connections stay open between exchanges; narrow strings travel as UTF-8 unconverted.
-constexpr soap_mode kEngineMode = SOAP_IO_KEEPALIVE | SOAP_C_UTFSTRING;
-// Answers are document/literal, where no element refers to another: id and href attributes
-// are not taken as references, so a repeated id cannot turn a Fault into an unreadable answer.
-constexpr soap_mode kInputMode = kEngineMode | SOAP_XML_TREE;
-} // namespace
-
 EngineContext::EngineContext() {
-    soap_init2(&mSoap, kInputMode, kEngineMode);
+    soap_init2(&mSoap, binding::kEngineMode, binding::kEngineMode);
     Configure();
 }
 
@@ -29,7 +21,7 @@ void EngineContext::Restart() {
     // never frees memory again, so the data goes first and the context is set up anew.
     ReleaseDecodedData();
     soap_done(&mSoap);
-    soap_init2(&mSoap, kInputMode, kEngineMode);
+    soap_init2(&mSoap, binding::kEngineMode, binding::kEngineMode);
     Configure();
 }
 

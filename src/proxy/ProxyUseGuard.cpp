@@ -22,10 +22,11 @@ ProxyUseGuard::ProxyUseGuard(ProxyUser& user, const char* operation) : mUser(use
         KV_LOG(1, "%s - error: %s, call refused!!!", operation, kInUse);
 }
 
-ProxyUseGuard::ProxyUseGuard(ProxyUser& user, const char* operation, const char* failureText)
+ProxyUseGuard::ProxyUseGuard(ProxyUser& user, const char* operation,
+                             void (*fail)(const CPExceptionCause& cause))
     : ProxyUseGuard(user, operation) {
     if (mRefused)
-        throw CPExceptionWithCause(failureText, E_FAIL, CauseWithoutExchange(kInUse));
+        fail(CauseWithoutExchange(kInUse));
 }
 
 ProxyUseGuard::~ProxyUseGuard() {

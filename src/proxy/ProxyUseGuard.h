@@ -3,6 +3,8 @@
 #include <atomic>
 #include <thread>
 
+#include "kavelin/CPException.h"
+
 // A proxy serves one thread at a time: its engine context, header and fields are unguarded,
 // and two threads in one engine context corrupt its memory. Each public operation holds a
 // guard for its whole run, so a call from a second thread meanwhile is refused at once instead.
@@ -25,9 +27,11 @@ private:
 class ProxyUseGuard {
 public:
     // For an operation that fails with a CPException: while another thread is inside, logs
-    // the refusal at level 1 under `operation` ("Class::Operation") and throws `failureText`
-    // with E_FAIL and a cause that says why.
-    ProxyUseGuard(ProxyUser& user, const char* operation, const char* failureText);
+    // the refusal at level 1 under `operation` ("Class::Operation") and fails as the
+    // operation fails everywhere else: through `fail`, which logs the operation's failure line
+    // and throws its CPException, here with a cause that says why.
+    ProxyUseGuard(ProxyUser& user, const char* operation,
+                  void (*fail)(const CPExceptionCause& cause));
     // For an operation that throws nothing: while another thread is inside, logs the refusal
     // and reports Refused(); the operation then returns without effect.
     ProxyUseGuard(ProxyUser& user, const char* operation);

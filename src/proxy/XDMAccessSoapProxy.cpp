@@ -40,7 +40,7 @@ constexpr ExchangeLines kGetSettableLines{
 
 std::string XDMAccessSoapProxy::GetData(std::string path, std::string prefixMap, int32_t, int32_t) {
     KV_LOG(5, "IXDMAccessSoap::GetData - Enter");
-    const ProxyUseGuard use(User(), "IXDMAccessSoap::GetData", "Get Data Failed!!!");
+    const ProxyUseGuard use(User(), "IXDMAccessSoap::GetData", FailGetData);
     if (GuardSession().empty())
         FailGetData(CauseWithoutExchange(kNoSessionGranted));
 
@@ -90,7 +90,7 @@ std::string XDMAccessSoapProxy::GetData(std::string path, std::string prefixMap,
 
 bool XDMAccessSoapProxy::SetData(std::string document, uint8_t resultsDetails, int32_t, int32_t) {
     KV_LOG(5, "IXDMAccessSoap::SetData - Enter");
-    const ProxyUseGuard use(User(), "IXDMAccessSoap::SetData", "Set Data Failed!!!");
+    const ProxyUseGuard use(User(), "IXDMAccessSoap::SetData", FailSetData);
     if (GuardSession().empty())
         FailSetData(CauseWithoutExchange(kNoSessionGranted));
     if (document.empty())
@@ -117,7 +117,7 @@ bool XDMAccessSoapProxy::SetData(std::string document, uint8_t resultsDetails, i
 
 std::string XDMAccessSoapProxy::GetSettable(int32_t) {
     KV_LOG(5, "IXDMAccessSoap::GetSettable - Enter");
-    const ProxyUseGuard use(User(), "IXDMAccessSoap::GetSettable", "Get Settable Failed!!!");
+    const ProxyUseGuard use(User(), "IXDMAccessSoap::GetSettable", FailGetSettable);
     if (GuardSession().empty())
         FailGetSettable(CauseWithoutExchange(kNoSessionGranted));
 

@@ -9,9 +9,10 @@
 namespace kavelin::proxy {
 
 // The cause of refusing `document`, or nothing when it can be sent byte for byte: it must load
-// in the XML component (one well-formed element, no DTD), must not begin with an XML
-// declaration (allowed only at the very start of the envelope) and must hold no zero byte
-// (the engine would stop writing there and drop the rest).
+// in the XML component (one well-formed element), must not begin with an XML declaration nor
+// hold a document type declaration (each allowed only at the start of a whole document, not
+// inside the envelope) and must hold no zero byte (the engine would stop writing there and
+// drop the rest).
 std::optional<std::string> WhyDocumentCannotBeSent(const std::string& document);
 
 } // namespace kavelin::proxy

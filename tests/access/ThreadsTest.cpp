@@ -92,29 +92,32 @@ TEST(OneProxy, RefusesASecondThreadWhileACallIsInside) {
 
     struct Call {
         const char* operation;
-        const char* failure; // null: the operation throws nothing and returns without effect
+        const char* failure;     // null: the operation throws nothing and returns without effect
+        const char* failureLine; // after "<operation> - error: ", before " exception!!!"
         std::function<void(IXDMAccessSoap&)> run;
     };
     const Call calls[] = {
-        {"IXDMAccessSoap::GetData", "Get Data Failed!!!",
+        {"IXDMAccessSoap::GetData", "Get Data Failed!!!", "get data failed throwing",
          [](IXDMAccessSoap& p) { p.GetData("/", "", 0, 0); }},
-        {"IXDMAccessSoap::SetData", "Set Data Failed!!!",
+        {"IXDMAccessSoap::SetData", "Set Data Failed!!!", "set data failed throwing",
          [](IXDMAccessSoap& p) { p.SetData("<a/>", 0, 0, 0); }},
-        {"IXDMAccessSoap::GetSettable", "Get Settable Failed!!!",
+        {"IXDMAccessSoap::GetSettable", "Get Settable Failed!!!", "get settable failed throwing",
          [](IXDMAccessSoap& p) { p.GetSettable(0); }},
-        {"IBaseSoap::StartSession", "StartSession Failed!!!",
+        {"IBaseSoap::StartSession", "StartSession Failed!!!", "start session failed throwing",
          [](IXDMAccessSoap& p) { p.StartSession(); }},
-        {"IBaseSoap::Subscribe", "Subscribe Failed!!!",
+        {"IBaseSoap::Subscribe", "Subscribe Failed!!!", "subscribe failed - throwing",
          [](IXDMAccessSoap& p) {
              p.Subscribe("<S><EventName>e</EventName></S>", "", "http://127.0.0.1:9/cb");
          }},
-        {"IBaseSoap::Unsubscribe", "Unsubscribe Failed!!!",
+        {"IBaseSoap::Unsubscribe", "Unsubscribe Failed!!!", "unsubscribe failed - throwing",
          [](IXDMAccessSoap& p) { p.Unsubscribe("sub-1"); }},
         {"IBaseSoap::GetSupportedEvents", "GetSupportedEvents Failed!!!",
+         "get supported events failed - throwing",
          [](IXDMAccessSoap& p) { p.GetSupportedEvents(); }},
-        {"IBaseSoap::EndSession", nullptr, [](IXDMAccessSoap& p) { p.EndSession(); }},
-        {"IBaseSoap::SetSessionID", nullptr, [](IXDMAccessSoap& p) { p.SetSessionID("S-other"); }},
-        {"IBaseSoap::Initialize", nullptr,
+        {"IBaseSoap::EndSession", nullptr, nullptr, [](IXDMAccessSoap& p) { p.EndSession(); }},
+        {"IBaseSoap::SetSessionID", nullptr, nullptr,
+         [](IXDMAccessSoap& p) { p.SetSessionID("S-other"); }},
+        {"IBaseSoap::Initialize", nullptr, nullptr,
          [](IXDMAccessSoap& p) { p.Initialize("http://127.0.0.1:9/", CPComPtr<ISessionInfo>()); }},
     };
 
@@ -148,6 +151,11 @@ TEST(OneProxy, RefusesASecondThreadWhileACallIsInside) {
                                    " - error: another thread is using this proxy, call "
                                    "refused!!!"),
                   1);
+        if (call.failureLine != nullptr) {
+            EXPECT_EQ(log.Count(1, std::string(call.operation) + " - error: " + call.failureLine +
+                                       " exception!!!"),
+                      1);
+        }
     }
     // The refusals must have met the first call inside; otherwise this proves nothing.
     EXPECT_FALSE(firstDone.load());

@@ -279,14 +279,14 @@ const std::vector<AnswerCase> kAnswers = {
      "<t:SetDataResponse " + kIxaSet +
          "><t:SetDataResult><r>s</r></t:SetDataResult></t:SetDataResponse>",
      SetData, 0, "s"},
-    // An empty Body is an answer without a response structure, in every form; under an HTTP
-    // error it is that error.
-    {"empty Body to an object form", "", StartSession, 0, "(none)"},
-    {"empty Body to an object form with a list", "", SupportedEvents, 0, "(none)"},
+    // An empty Body holds no element where the object and literal forms expect one, and no
+    // response structure to the wrapper forms; under an HTTP error it is that error.
+    {"empty Body to an object form", "", StartSession, SOAP_NO_TAG, "(none)"},
+    {"empty Body to an object form with a list", "", SupportedEvents, SOAP_NO_TAG, "(none)"},
     {"empty Body to a data answer", "", GetData, 0, "(none)"},
     {"empty Body to a settable answer", "", GetSettable, 0, "(none)"},
     {"empty Body to a set answer", " ", SetData, 0, "(none)"},
-    {"empty Body to a literal form", "", EndSession, 0, "(null)"},
+    {"empty Body to a literal form", "", EndSession, SOAP_NO_TAG, "(null)"},
     {"empty Body under an HTTP error", "", GetData, -1, "(none)", "500 Internal Server Error"},
     {"empty Body under an HTTP error to a literal form", "", EndSession, -1, "(null)",
      "500 Internal Server Error"},

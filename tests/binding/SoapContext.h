@@ -6,8 +6,8 @@
 
 namespace kavelin_test {
 
-// An engine context set up as the proxy sets up its own: keep-alive, UTF-8 text, the
-// binding's namespace table.
+// An engine context set up as the proxy sets up its own: the binding's modes and namespace
+// table.
 struct SoapDeleter {
     void operator()(struct soap* soap) const {
         soap_destroy(soap);
@@ -18,7 +18,7 @@ struct SoapDeleter {
 using SoapContext = std::unique_ptr<struct soap, SoapDeleter>;
 
 inline SoapContext NewSoapContext() {
-    SoapContext soap(soap_new1(SOAP_IO_KEEPALIVE | SOAP_C_UTFSTRING));
+    SoapContext soap(soap_new1(kavelin::binding::kEngineMode));
     soap_set_namespaces(soap.get(), namespaces);
     return soap;
 }

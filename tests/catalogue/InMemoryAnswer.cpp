@@ -5,7 +5,7 @@
 namespace kavelin_test {
 
 InMemoryAnswer::InMemoryAnswer(const std::string& document) : mInput(document) {
-    soap_init1(&mSoap, SOAP_C_UTFSTRING);
+    soap_init1(&mSoap, kavelin::binding::kEngineMode);
     soap_set_namespaces(&mSoap, namespaces);
     mSoap.is = &mInput;
 }

@@ -14,7 +14,10 @@ std::string FaultAnswer(const std::string& detail) {
            "xmlns:ixaget=\"" +
            NamespaceOf("ixaget") + "\" xmlns:dd=\"" + NamespaceOf("dd") + "\" xmlns:bsi=\"" +
            NamespaceOf("bsi") +
-           "\"><SOAP-ENV:Body><SOAP-ENV:Fault><faultcode>SOAP-ENV:Client</faultcode>"
+           "\" "
+           "xmlns:xsi=\"http://www.w3.org/2001/"
+           "XMLSchema-instance\"><SOAP-ENV:Body><SOAP-ENV:Fault><faultcode>SOAP-ENV:Client</"
+           "faultcode>"
            "<faultstring>XPath not supported</faultstring><detail>" +
            detail + "</detail></SOAP-ENV:Fault></SOAP-ENV:Body></SOAP-ENV:Envelope>";
 }
@@ -60,13 +63,17 @@ void ExpectReportedSupport(const dd__XPathExpressionSupport_USCOREt* support) {
 }
 
 TEST(XPathFaultDetail, FaultReaderDecodesTheExceptionAndItsPayload) {
-    // The payload inline, and as a reference to a support element that follows it.
+    // The payload inline, as a reference to a support element that follows it, and as one to
+    // an unexpected element before it, typed by its xsi:type.
     const std::string details[] = {
         Exception(std::string("<XPathExpressionSupport_t>") + kSupport +
                   "</XPathExpressionSupport_t>"),
         Exception(std::string("<XPathExpressionSupport_t href=\"#s1\"/>"
                               "<dd:XPathExpressionSupport_t id=\"s1\">") +
                   kSupport + "</dd:XPathExpressionSupport_t>"),
+        Exception(
+            std::string("<dd:Capabilities id=\"s2\" xsi:type=\"dd:XPathExpressionSupport_t\">") +
+            kSupport + "</dd:Capabilities><XPathExpressionSupport_t href=\"#s2\"/>"),
     };
     for (const std::string& detail : details) {
         SCOPED_TRACE(detail);

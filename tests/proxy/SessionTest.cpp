@@ -158,24 +158,31 @@ TEST(StartSession, RequestsTheRolesAndStoresTheGrantedOnes) {
 }
 
 TEST(StartSession, PublishesTheTicketInOrder) {
-    Started s = InitializedProxy();
-    s.device->Script("StartSession",
-                     StartSessionAnswer("<bsi:StartSessionResult><bsi:SessionID>t-1</bsi:SessionID>"
-                                        "<bsi:SessionLanguage>de-DE</bsi:SessionLanguage>"
-                                        "</bsi:StartSessionResult>"));
-    const LogCapture log = ProcessLog();
-    EXPECT_EQ(s.proxy->StartSession(), "t-1");
-    // No granted role: the roles are stored as an empty text, after the ID and the language.
-    const auto writes = s.info->Writes();
-    ASSERT_GE(writes.size(), 3u);
-    const std::vector<std::pair<std::string, std::u16string>> published(writes.end() - 3,
-                                                                        writes.end());
-    EXPECT_THAT(published, ElementsAre(std::pair<std::string, std::u16string>{"SessionID", u"t-1"},
-                                       std::pair<std::string, std::u16string>{"Language", u"de-DE"},
-                                       std::pair<std::string, std::u16string>{"Roles", u""}));
-    EXPECT_EQ(log.Count(3, "IBaseSoap::StartSession - gSoap start session succeeded | "
-                           "sessionid=t-1 | lang=de-DE | roles="),
-              1);
+    const std::string ticket = "<bsi:SessionID>t-1</bsi:SessionID>"
+                               "<bsi:SessionLanguage>de-DE</bsi:SessionLanguage>";
+    // The ticket inline, and behind a reference to an element that follows.
+    for (const std::string& result :
+         {"<bsi:StartSessionResult>" + ticket + "</bsi:StartSessionResult>",
+          "<bsi:StartSessionResult href=\"#t\"/><bsi:Ticket id=\"t\">" + ticket +
+              "</bsi:Ticket>"}) {
+        SCOPED_TRACE(result);
+        Started s = InitializedProxy();
+        s.device->Script("StartSession", StartSessionAnswer(result));
+        const LogCapture log = ProcessLog();
+        EXPECT_EQ(s.proxy->StartSession(), "t-1");
+        // No granted role: the roles are stored as an empty text, after the ID and the language.
+        const auto writes = s.info->Writes();
+        ASSERT_GE(writes.size(), 3u);
+        const std::vector<std::pair<std::string, std::u16string>> published(writes.end() - 3,
+                                                                            writes.end());
+        EXPECT_THAT(published,
+                    ElementsAre(std::pair<std::string, std::u16string>{"SessionID", u"t-1"},
+                                std::pair<std::string, std::u16string>{"Language", u"de-DE"},
+                                std::pair<std::string, std::u16string>{"Roles", u""}));
+        EXPECT_EQ(log.Count(3, "IBaseSoap::StartSession - gSoap start session succeeded | "
+                               "sessionid=t-1 | lang=de-DE | roles="),
+                  1);
+    }
 }
 
 // The engine decodes an answer's SOAP header into the structure the proxy sends from; the

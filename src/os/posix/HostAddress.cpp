@@ -6,6 +6,7 @@
 #include <cerrno>
 #include <ifaddrs.h>
 #include <net/if.h>
+#include <netdb.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
 #include <unistd.h>
@@ -49,16 +50,29 @@ std::optional<std::string> LocalHostName() {
     return std::string(name);
 }
 
-std::optional<std::string> SocketLocalIPv4Address(uintptr_t socket) {
-    sockaddr_in local{};
-    socklen_t size = sizeof(local);
-    if (getsockname(static_cast<int>(socket), reinterpret_cast<sockaddr*>(&local), &size) != 0 ||
-        local.sin_family != AF_INET || local.sin_addr.s_addr == htonl(INADDR_ANY))
+std::optional<std::string> RouteLocalIPv4Address(const std::string& peerHost) {
+    addrinfo hints{};
+    hints.ai_family = AF_INET;
+    hints.ai_socktype = SOCK_DGRAM;
+    addrinfo* peers = nullptr;
+    // The port only completes the address: a datagram socket's connect sends nothing.
+    if (getaddrinfo(peerHost.c_str(), "9", &hints, &peers) != 0 || peers == nullptr)
         return std::nullopt;
-    char dotted[INET_ADDRSTRLEN] = {};
-    if (inet_ntop(AF_INET, &local.sin_addr, dotted, sizeof(dotted)) == nullptr)
-        return std::nullopt;
-    return std::string(dotted);
+    std::optional<std::string> local;
+    const int route = socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
+    if (route >= 0) {
+        sockaddr_in bound{};
+        socklen_t size = sizeof(bound);
+        char dotted[INET_ADDRSTRLEN] = {};
+        if (connect(route, peers->ai_addr, peers->ai_addrlen) == 0 &&
+            getsockname(route, reinterpret_cast<sockaddr*>(&bound), &size) == 0 &&
+            bound.sin_family == AF_INET && bound.sin_addr.s_addr != htonl(INADDR_ANY) &&
+            inet_ntop(AF_INET, &bound.sin_addr, dotted, sizeof(dotted)) != nullptr)
+            local = dotted;
+        close(route);
+    }
+    freeaddrinfo(peers);
+    return local;
 }
 
 } // namespace kavelin::os

@@ -3,6 +3,7 @@
 #include "os/win32/Winsock.h"
 
 #include <winsock2.h>
+#include <ws2tcpip.h>
 
 namespace kavelin::os {
 
@@ -41,13 +42,28 @@ std::optional<std::string> LocalHostName() {
     return std::string(name);
 }
 
-std::optional<std::string> SocketLocalIPv4Address(uintptr_t socket) {
-    sockaddr_in local{};
-    int size = sizeof(local);
-    if (getsockname(static_cast<SOCKET>(socket), reinterpret_cast<sockaddr*>(&local), &size) != 0 ||
-        local.sin_family != AF_INET || local.sin_addr.s_addr == htonl(INADDR_ANY))
+std::optional<std::string> RouteLocalIPv4Address(const std::string& peerHost) {
+    EnsureWinsock();
+    addrinfo hints{};
+    hints.ai_family = AF_INET;
+    hints.ai_socktype = SOCK_DGRAM;
+    addrinfo* peers = nullptr;
+    // The port only completes the address: a datagram socket's connect sends nothing.
+    if (getaddrinfo(peerHost.c_str(), "9", &hints, &peers) != 0 || peers == nullptr)
         return std::nullopt;
-    return std::string(inet_ntoa(local.sin_addr));
+    std::optional<std::string> local;
+    const SOCKET route = socket(AF_INET, SOCK_DGRAM, IPPROTO_UDP);
+    if (route != INVALID_SOCKET) {
+        sockaddr_in bound{};
+        int size = sizeof(bound);
+        if (connect(route, peers->ai_addr, static_cast<int>(peers->ai_addrlen)) == 0 &&
+            getsockname(route, reinterpret_cast<sockaddr*>(&bound), &size) == 0 &&
+            bound.sin_family == AF_INET && bound.sin_addr.s_addr != htonl(INADDR_ANY))
+            local = inet_ntoa(bound.sin_addr);
+        closesocket(route);
+    }
+    freeaddrinfo(peers);
+    return local;
 }
 
 } // namespace kavelin::os
