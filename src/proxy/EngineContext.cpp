@@ -1,13 +1,48 @@
 #include "proxy/EngineContext.h"
 
 #include <algorithm>
+#include <ctime>
 
 #include "os/SendFlags.h"
 
 namespace kavelin::proxy {
 
+namespace {
+
+using ReceiveHook = size_t (*)(struct soap*, char*, size_t);
+
+// The engine's own receive, the same for every context.
+ReceiveHook EngineReceive(struct soap* soap) {
+    static const ReceiveHook engineReceive = soap->frecv;
+    return engineReceive;
+}
+
+// The engine checks its whole-answer limit only once a wait for bytes has ended, so a device
+// that sends nothing held an answer for the full wait, twice with the retry. Each wait is cut
+// to what is left of the whole answer's time, counted from the start of the answer, as the
+// engine counts it.
+size_t ReceiveWithinTheTransferLimit(struct soap* soap, char* buffer, size_t size) {
+    const int wait = soap->recv_timeout;
+    if (soap->transfer_timeout > 0) {
+        const auto spent = std::difftime(std::time(nullptr), static_cast<time_t>(soap->start));
+        const int left = soap->transfer_timeout - static_cast<int>(spent);
+        if (left <= 0) {
+            soap->errnum = 0;
+            return 0;
+        }
+        if (wait == 0 || (wait > 0 && left < wait) || (wait < 0 && left < -wait / 1000000))
+            soap->recv_timeout = left;
+    }
+    const size_t received = EngineReceive(soap)(soap, buffer, size);
+    soap->recv_timeout = wait;
+    return received;
+}
+
+} // namespace
+
 EngineContext::EngineContext() {
     soap_init2(&mSoap, binding::kEngineMode, binding::kEngineMode);
+    InstallHooks();
     Configure();
 }
 
@@ -22,7 +57,14 @@ void EngineContext::Restart() {
     ReleaseDecodedData();
     soap_done(&mSoap);
     soap_init2(&mSoap, binding::kEngineMode, binding::kEngineMode);
+    InstallHooks();
     Configure();
+}
+
+void EngineContext::InstallHooks() {
+    // Before any plug-in, which chains to what it finds.
+    EngineReceive(&mSoap);
+    mSoap.frecv = ReceiveWithinTheTransferLimit;
 }
 
 void EngineContext::SetTimeouts(const ExchangeTimeouts& timeouts) {

@@ -39,6 +39,7 @@ public:
     void ReleaseDecodedData();
 
 private:
+    void InstallHooks();
     void Configure();
 
     struct soap mSoap;
