@@ -10,6 +10,7 @@
 #include "binding/FaultDetailText.h"
 #include "platform/VisibleText.h"
 #include "transport/OrvantaDCSPlugin.h"
+#include "transport/SoapMsgLogging.h"
 
 namespace kavelin::proxy {
 
@@ -130,8 +131,7 @@ std::string TransportSummary(struct soap* soap, int error, std::chrono::millisec
                (soap->errnum != 0 ? SystemErrorText(soap->errnum) : EngineText(soap));
     }
     if (error == SOAP_EOF) {
-        // Playback marks an answer file that is not there so; no socket reports it.
-        if (soap->errnum == ENOENT)
+        if (SoapMsgLoggingAnswerMissing(soap))
             return "no playback answer for this request (see the log for the file looked for)";
         if (soap->errnum != 0)
             return "the connection failed: " + SystemErrorText(soap->errnum);

@@ -1,6 +1,5 @@
 #include "transport/SoapMsgLogging.h"
 
-#include <cerrno>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -82,23 +81,24 @@ public:
         UpdateResponsePath();
         // Every request starts its answer from the beginning of its file.
         mResponseFile.reset();
+        mAnswerMissing = false;
         if (logged)
             mOutBuffer.clear();
         return SOAP_OK;
     }
 
-    size_t Recv(struct soap* soap, char* buffer, size_t size) {
+    bool AnswerMissing() const { return mAnswerMissing; }
+
+    size_t Recv(char* buffer, size_t size) {
         if (!mResponseFile && !mResponsePath.empty()) {
             // Only a regular file answers: a FIFO or a device there would hold the host's
             // thread without a bound. The engine bounds the answer's size ("MaxAnswerSize").
             mResponseFile = kavelin::os::File::OpenForReading(mResponsePath);
             mReadPosition = 0;
         }
-        if (!mResponseFile) {
-            // The engine keeps this beside its end-of-input status: the answer is missing, not cut.
-            soap->errnum = ENOENT;
+        mAnswerMissing = !mResponseFile;
+        if (mAnswerMissing)
             return 0;
-        }
         const size_t limit = size < kPlaybackReadLimit ? size : kPlaybackReadLimit;
         const size_t got = mResponseFile->ReadAt(mReadPosition, buffer, limit).value_or(0);
         mReadPosition += got;
@@ -154,6 +154,7 @@ private:
     std::string mResponsePath;
     std::optional<kavelin::os::File> mResponseFile;
     uint64_t mReadPosition = 0;
+    bool mAnswerMissing = false;
     decltype(soap::fsend) mSavedSend = nullptr;
     decltype(soap::frecv) mSavedRecv = nullptr;
 };
@@ -170,7 +171,7 @@ int SendHook(struct soap* soap, const char* bytes, size_t length) {
 size_t RecvHook(struct soap* soap, char* buffer, size_t size) {
     return WithPluginState<PlaybackState>(
         soap, kSoapMsgLoggingId, size_t{0}, size_t{0},
-        [&](PlaybackState& state) { return state.Recv(soap, buffer, size); });
+        [&](PlaybackState& state) { return state.Recv(buffer, size); });
 }
 
 void DeleteHook(struct soap* soap, struct soap_plugin* plugin) {
@@ -178,6 +179,11 @@ void DeleteHook(struct soap* soap, struct soap_plugin* plugin) {
 }
 
 } // namespace
+
+bool SoapMsgLoggingAnswerMissing(struct soap* soap) {
+    const auto* state = static_cast<PlaybackState*>(soap_lookup_plugin(soap, kSoapMsgLoggingId));
+    return state != nullptr && state->AnswerMissing();
+}
 
 int SoapMsgLogging(struct soap* soap, struct soap_plugin* plugin, void*) {
     // The engine refuses a second record with this identifier only after the attach function

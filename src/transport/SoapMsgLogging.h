@@ -11,3 +11,7 @@ int SoapMsgLogging(struct soap* soap, struct soap_plugin* plugin, void* unused);
 
 // The identifier of the plug-in's record (soap_lookup_plugin).
 inline constexpr char kSoapMsgLoggingId[] = "SoapMsgLogging";
+
+// Whether the last answer the plug-in of this context was asked for had no response file (a
+// missing answer, not a cut one); false without the plug-in.
+bool SoapMsgLoggingAnswerMissing(struct soap* soap);
