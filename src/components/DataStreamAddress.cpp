@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <charconv>
 
+#include "os/AsciiCase.h"
 #include "os/Registry.h"
 
 namespace kavelin::components {
@@ -11,22 +12,6 @@ namespace {
 
 constexpr std::string_view kUnixWord = "unix";
 constexpr std::string_view kSeparators = "/\\";
-
-bool EqualsIgnoringCase(std::string_view left, std::string_view right) {
-    if (left.size() != right.size())
-        return false;
-    for (size_t i = 0; i < left.size(); ++i) {
-        char a = left[i];
-        char b = right[i];
-        if (a >= 'A' && a <= 'Z')
-            a = static_cast<char>(a - 'A' + 'a');
-        if (b >= 'A' && b <= 'Z')
-            b = static_cast<char>(b - 'A' + 'a');
-        if (a != b)
-            return false;
-    }
-    return true;
-}
 
 // Decimal digits only, so that "+80" or " 80" are refused rather than read loosely.
 template <typename Number> std::optional<Number> ParseDecimal(std::string_view text) {
@@ -78,7 +63,7 @@ std::optional<DeviceAddress> ParseHostPort(std::string_view text) {
             return std::nullopt;
         host = text.substr(0, colon);
         port = text.substr(colon + 1);
-        if (EqualsIgnoringCase(host, "localhost"))
+        if (os::EqualsIgnoringAsciiCase(host, "localhost"))
             host = "127.0.0.1";
         else if (!IsIpv4Literal(host))
             return std::nullopt;
@@ -127,7 +112,7 @@ std::string DeviceAddress::Describe() const {
 
 std::optional<DeviceAddress> ResolveDataStreamTarget(std::string_view target) {
     if (target.size() > kUnixWord.size() + 1 &&
-        EqualsIgnoringCase(target.substr(0, kUnixWord.size()), kUnixWord) &&
+        os::EqualsIgnoringAsciiCase(target.substr(0, kUnixWord.size()), kUnixWord) &&
         kSeparators.find(target[kUnixWord.size()]) != std::string_view::npos)
         return UnixSocket(SocketPath(target.substr(kUnixWord.size() + 1)));
     const std::string_view head = target.substr(0, target.find_first_of(kSeparators));

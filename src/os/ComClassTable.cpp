@@ -1,17 +1,13 @@
 #include "os/ComClassTable.h"
+#include "os/AsciiCase.h"
 
 #include <algorithm>
 
 namespace kavelin::os {
 namespace {
 
-char16_t AsciiLower(char16_t c) {
-    return (c >= u'A' && c <= u'Z') ? c + (u'a' - u'A') : c;
-}
-
 bool SameProgId(std::u16string_view left, std::u16string_view right) {
-    return std::equal(left.begin(), left.end(), right.begin(), right.end(),
-                      [](char16_t a, char16_t b) { return AsciiLower(a) == AsciiLower(b); });
+    return EqualsIgnoringAsciiCase(left, right);
 }
 
 const ComClass* FindByProgId(const std::vector<ComClass>& classes, std::u16string_view progId) {

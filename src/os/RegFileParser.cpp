@@ -1,5 +1,6 @@
 #include "os/RegFileParser.h"
 
+#include "os/AsciiCase.h"
 #include "os/Text.h"
 
 #include <cstdlib>
@@ -9,10 +10,6 @@ namespace kavelin::os {
 namespace {
 
 constexpr std::string_view kHivePrefix = "HKEY_LOCAL_MACHINE";
-
-char LowerAscii(char c) {
-    return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
-}
 
 std::string_view Trim(std::string_view s) {
     const auto first = s.find_first_not_of(" \t\r");
@@ -108,7 +105,7 @@ std::optional<std::vector<uint8_t>> HexBytes(std::string_view list) {
             return std::nullopt;
         unsigned value = 0;
         for (char c : item) {
-            const char l = LowerAscii(c);
+            const char l = AsciiLower<char>(c);
             if (l >= '0' && l <= '9')
                 value = value * 16 + static_cast<unsigned>(l - '0');
             else if (l >= 'a' && l <= 'f')
@@ -223,7 +220,7 @@ bool RegistryNamesEqual(std::string_view a, std::string_view b) {
     if (a.size() != b.size())
         return false;
     for (size_t i = 0; i < a.size(); ++i)
-        if (LowerAscii(a[i]) != LowerAscii(b[i]))
+        if (AsciiLower<char>(a[i]) != AsciiLower<char>(b[i]))
             return false;
     return true;
 }

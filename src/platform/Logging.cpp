@@ -1,5 +1,6 @@
 #include "platform/Logging.h"
 
+#include "os/AsciiCase.h"
 #include "os/DiagnosticOutput.h"
 #include "os/File.h"
 #include "os/LastError.h"
@@ -58,17 +59,6 @@ void RefuseOpen() {
     SetLevel(0);
 }
 
-bool EqualsIgnoringCase(std::string_view a, std::string_view b) {
-    if (a.size() != b.size())
-        return false;
-    for (size_t i = 0; i < a.size(); ++i) {
-        const auto lower = [](char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; };
-        if (lower(a[i]) != lower(b[i]))
-            return false;
-    }
-    return true;
-}
-
 // Everyone logging to one path meets at one mutex, whatever the case or punctuation of the
 // path they were given.
 void BuildMutexName(const char* path, char (&name)[kMutexNameSize]) {
@@ -76,7 +66,7 @@ void BuildMutexName(const char* path, char (&name)[kMutexNameSize]) {
     for (char* c = name; *c != '\0'; ++c) {
         const unsigned char u = static_cast<unsigned char>(*c);
         if (u >= 'A' && u <= 'Z')
-            *c = static_cast<char>(u - 'A' + 'a');
+            *c = kavelin::os::AsciiLower(*c);
         else if (!((u >= 'a' && u <= 'z') || (u >= '0' && u <= '9') ||
                    std::strchr("_-#.~()[]{}", u) != nullptr))
             *c = '_';
@@ -297,11 +287,11 @@ void ParseLogConfig(const char* value) {
     const std::string_view word = text.substr(0, comma);
     // Suffixes of `value`, so each stays terminated for atol, which stops at the next comma.
     const char* rest = value + comma + 1;
-    if (EqualsIgnoringCase(word, "console")) {
+    if (kavelin::os::EqualsIgnoringAsciiCase(word, "console")) {
         OpenLog(LevelOf(rest), Console, nullptr, 0);
-    } else if (EqualsIgnoringCase(word, "debug")) {
+    } else if (kavelin::os::EqualsIgnoringAsciiCase(word, "debug")) {
         OpenLog(LevelOf(rest), Debug, nullptr, 0);
-    } else if (EqualsIgnoringCase(word, "file")) {
+    } else if (kavelin::os::EqualsIgnoringAsciiCase(word, "file")) {
         const char* pathEnd = std::strchr(rest, ',');
         if (pathEnd == nullptr || pathEnd[1] == '\0')
             return;

@@ -1,6 +1,5 @@
 #include "proxy/ExchangeFailure.h"
 
-#include <cctype>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -8,6 +7,7 @@
 
 #include "binding/Binding.h"
 #include "binding/FaultDetailText.h"
+#include "os/AsciiCase.h"
 #include "platform/VisibleText.h"
 #include "transport/OrvantaDCSPlugin.h"
 #include "transport/SoapMsgLogging.h"
@@ -154,10 +154,7 @@ std::string TransportSummary(struct soap* soap, int error, std::chrono::millisec
 bool DeclaredNotXml(const struct soap* soap) {
     if (soap->http_content == nullptr || *soap->http_content == '\0')
         return false;
-    std::string type = soap->http_content;
-    for (char& c : type)
-        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    return type.find("xml") == std::string::npos;
+    return os::AsciiLowered(soap->http_content).find("xml") == std::string::npos;
 }
 
 // An answer without a SOAP envelope, by what the device said it was.

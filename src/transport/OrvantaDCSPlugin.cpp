@@ -11,6 +11,7 @@
 
 #include "kavelin/CPComPtr.h"
 #include "kavelin/DataStream.h"
+#include "os/AsciiCase.h"
 #include "os/ComCreation.h"
 #include "os/Registry.h"
 #include "platform/BstrString.h"
@@ -48,15 +49,7 @@ int CloseHook(struct soap* soap);
 bool HasSchemePrefix(const char* url) {
     if (url == nullptr)
         return false;
-    for (size_t i = 0; i < kSchemePrefix.size(); ++i) {
-        // A shorter URL stops at its terminating zero, which matches no prefix character.
-        char c = url[i];
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-        if (c != kSchemePrefix[i])
-            return false;
-    }
-    return true;
+    return kavelin::os::StartsWithIgnoringAsciiCase(url, kSchemePrefix);
 }
 
 // The device the stream is opened for: what follows the scheme prefix and any run of slashes

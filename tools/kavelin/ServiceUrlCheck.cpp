@@ -1,6 +1,6 @@
 #include "ServiceUrlCheck.h"
+#include "os/AsciiCase.h"
 
-#include <cctype>
 #include <charconv>
 
 namespace kavelin::cli {
@@ -11,15 +11,6 @@ constexpr std::string_view kHttpScheme = "http://";
 constexpr std::string_view kSecureScheme = "https://";
 constexpr std::string_view kDirectConnectScheme = "ovdcs:";
 constexpr int kHighestPort = 65535;
-
-bool StartsWithIgnoringCase(std::string_view text, std::string_view prefix) {
-    if (text.size() < prefix.size())
-        return false;
-    for (size_t i = 0; i < prefix.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(text[i])) != prefix[i])
-            return false;
-    return true;
-}
 
 std::optional<std::string> HttpAuthorityProblem(std::string_view authority) {
     const size_t colon = authority.rfind(':');
@@ -42,9 +33,9 @@ std::optional<std::string> HttpAuthorityProblem(std::string_view authority) {
 std::optional<std::string> ServiceUrlProblem(std::string_view url) {
     if (url.substr(0, kDirectConnectScheme.size()) == kDirectConnectScheme)
         return std::nullopt;
-    if (StartsWithIgnoringCase(url, kSecureScheme))
+    if (kavelin::os::StartsWithIgnoringAsciiCase(url, kSecureScheme))
         return "HTTPS is not supported";
-    if (!StartsWithIgnoringCase(url, kHttpScheme))
+    if (!kavelin::os::StartsWithIgnoringAsciiCase(url, kHttpScheme))
         return url.find("://") == std::string_view::npos ? "it has no scheme"
                                                          : "its scheme is not supported";
     const std::string_view rest = url.substr(kHttpScheme.size());

@@ -1,5 +1,6 @@
 #include "os/Registry.h"
 
+#include "os/AsciiCase.h"
 #include "os/RegFileParser.h"
 #include "os/posix/RegistryFile.h"
 
@@ -51,11 +52,7 @@ bool IsAtOrBelow(std::string_view key, std::string_view ancestor) {
 
 // The folded form of a key path, as the hive compares names.
 std::string FoldedName(std::string_view name) {
-    std::string folded(name);
-    for (char& c : folded)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return folded;
+    return AsciiLowered(name);
 }
 
 using KeyValues = std::vector<std::pair<std::string, RegistryValue>>;
