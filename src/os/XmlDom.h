@@ -7,9 +7,9 @@
 #include "kavelin/ComBase.h"
 #include "os/XmlDomDocumentType.h"
 
-// The XML DOM component "MSXML2.DOMDocument.4.0": the interfaces and members that the
-// library calls, in the shapes of the Windows DOM. Texts cross as BSTR both ways; a null BSTR
-// argument reads as the empty text.
+// The XML DOM component "MSXML2.DOMDocument.4.0" (or "MSXML2.DOMDocument.6.0" where 4.0 is
+// gone): the interfaces and members that the library calls, in the shapes of the Windows DOM. Texts
+// cross as BSTR both ways; a null BSTR argument reads as the empty text.
 
 #if defined(_WIN32)
 // The platform's own DOM.
@@ -129,6 +129,8 @@ inline HRESULT SetTextProperty(IXMLDOMDocument2* document, BSTR name, BSTR value
 namespace kavelin::os {
 
 inline constexpr char16_t kXmlDomProgId[] = u"MSXML2.DOMDocument.4.0";
+// Current Windows no longer ships 4.0; 6.0 is on every Windows since Vista.
+inline constexpr char16_t kXmlDomFallbackProgId[] = u"MSXML2.DOMDocument.6.0";
 inline constexpr CLSID kXmlDomClassId = kavelin::MakeGuid("{41D65E43-FC61-4DFF-ABB3-CF839D2BEA74}");
 
 // Adds the DOM document class to the process's class table (in process).

@@ -66,9 +66,14 @@ XmlDomNodePtr XmlDomNodeListPtr::item(int32_t index) const {
 }
 
 HRESULT XmlDomDocumentPtr::CreateInstance() {
+    const HRESULT result = CreateFrom(kXmlDomProgId);
+    return SUCCEEDED(result) ? result : CreateFrom(kXmlDomFallbackProgId);
+}
+
+HRESULT XmlDomDocumentPtr::CreateFrom(const char16_t* progId) {
     mDocument.Release();
     CLSID classId{};
-    HRESULT result = ClassIdFromProgId(kXmlDomProgId, &classId);
+    HRESULT result = ClassIdFromProgId(progId, &classId);
     if (FAILED(result))
         return result;
     void* object = nullptr;
@@ -77,6 +82,7 @@ HRESULT XmlDomDocumentPtr::CreateInstance() {
     if (FAILED(result))
         return result;
     mDocument.Attach(static_cast<IXMLDOMDocument2*>(object));
+    mProgId = progId;
     result = HardenDocument(mDocument.Get());
     if (FAILED(result))
         mDocument.Release();

@@ -41,11 +41,15 @@ private:
 
 class XmlDomDocumentPtr {
 public:
-    // Creates "MSXML2.DOMDocument.4.0" by ProgID with every class context allowed. On failure
-    // the result of the failing step is returned and the wrapper stays empty.
+    // Creates "MSXML2.DOMDocument.4.0" by ProgID with every class context allowed, hardened;
+    // where that class is not registered or fails to create or harden, "MSXML2.DOMDocument.6.0"
+    // the same way. When neither succeeds, the result of 6.0's failing step is returned and the
+    // wrapper stays empty.
     HRESULT CreateInstance();
 
     explicit operator bool() const { return static_cast<bool>(mDocument); }
+    // The ProgID the document was created from; null while the wrapper is empty.
+    const char16_t* ProgId() const { return mDocument ? mProgId : nullptr; }
     // A text that does not load is a result, false, not an exception.
     bool loadXML(std::u16string_view text);
     void setProperty(std::u16string_view name, std::u16string_view value);
@@ -54,7 +58,10 @@ public:
     XmlDomNodeListPtr selectNodes(std::u16string_view expression);
 
 private:
+    HRESULT CreateFrom(const char16_t* progId);
+
     CPComPtr<IXMLDOMDocument2> mDocument;
+    const char16_t* mProgId = nullptr;
 };
 
 } // namespace kavelin::os

@@ -14,6 +14,12 @@ std::string Narrow(const std::u16string& text) {
     return os::WideToNarrow(text);
 }
 
+// Which XML component the operation got: 4.0, or 6.0 where 4.0 is not registered.
+void LogDocumentClass(const char* operation, const os::XmlDomDocumentPtr& dom) {
+    if (dom)
+        KV_LOG(8, "%s - XML document class: %S", operation, dom.ProgId());
+}
+
 bool Load(os::XmlDomDocumentPtr& dom, const std::string& document) {
     return dom && dom.loadXML(os::NarrowToWide(document));
 }
@@ -51,6 +57,7 @@ ReliabilityChoice ReliabilityFrom(const std::u16string& text) {
 std::optional<std::vector<PrefixMapEntry>> ReadPrefixMap(const std::string& document) {
     os::XmlDomDocumentPtr dom;
     dom.CreateInstance();
+    LogDocumentClass("IXDMAccessSoap::GetData", dom);
     if (!Load(dom, document)) {
         KV_LOG(1, "IXDMAccessSoap::GetData - error: unable to load prefixes parameter data: %s",
                document.c_str());
@@ -77,6 +84,7 @@ SubscriptionDescription ReadSubscriptionInfo(os::XmlDomDocumentPtr& dom,
                                              const std::string& document,
                                              const std::string& fallbackAddress) {
     SubscriptionDescription description;
+    LogDocumentClass("IBaseSoap::Subscribe", dom);
     if (!Load(dom, document)) {
         KV_LOG(1, "IBaseSoap::Subscribe - error: unable to load subscription info xml: %s",
                document.c_str());

@@ -4,8 +4,10 @@
 #include <string>
 #include <vector>
 
+#include "os/ComClassTable.h"
 #include "os/Text.h"
 #include "os/XmlDom.h"
+#include "os/XmlDomDocumentObject.h"
 #include "os/XmlDomPtr.h"
 
 namespace {
@@ -158,6 +160,42 @@ TEST_F(XmlDomTest, FailuresRaiseComErrorsWithTheirResults) {
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
         EXPECT_EQ(ErrorOf(c.call), c.result);
+    }
+}
+
+// Classes a host registers hide the built-in 4.0 here, as a missing or broken 4.0 would on
+// Windows.
+TEST_F(XmlDomTest, FallsBackToSixOnlyWhereFourCannotBeCreated) {
+    using kavelin::os::kXmlDomFallbackProgId, kavelin::os::kXmlDomProgId;
+    kavelin::os::ComClassTable& table = kavelin::os::ComClassTable::Instance();
+    constexpr auto kHost = kavelin::os::ComClassOrigin::Host;
+    const auto fails = [](IUnknown*, REFIID, void** object) {
+        *object = nullptr;
+        return E_FAIL;
+    };
+    const struct {
+        bool fourFails;
+        bool sixRegistered;
+        const char16_t* progId;
+    } cases[] = {
+        {false, true, kXmlDomProgId}, {true, true, kXmlDomFallbackProgId}, {true, false, nullptr}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.progId == nullptr ? "neither" : kavelin::os::Utf16ToUtf8(c.progId));
+        if (c.fourFails)
+            table.Register(kHost, kXmlDomProgId,
+                           kavelin::MakeGuid("{5C7D1F4E-0A2B-4C3D-9E8F-1A2B3C4D5E01}"),
+                           CLSCTX_INPROC_SERVER, fails);
+        if (c.sixRegistered)
+            table.Register(kHost, kXmlDomFallbackProgId,
+                           kavelin::MakeGuid("{5C7D1F4E-0A2B-4C3D-9E8F-1A2B3C4D5E02}"),
+                           CLSCTX_INPROC_SERVER,
+                           &kavelin::CreateComObject<kavelin::os::XmlDomDocumentObject>);
+        kavelin::os::XmlDomDocumentPtr document;
+        EXPECT_EQ(SUCCEEDED(document.CreateInstance()), c.progId != nullptr);
+        EXPECT_EQ(document.ProgId(), c.progId);
+        EXPECT_TRUE(!document || document.loadXML(u"<r/>"));
+        table.Unregister(kHost, kXmlDomProgId);
+        table.Unregister(kHost, kXmlDomFallbackProgId);
     }
 }
 

@@ -116,6 +116,27 @@ else
     fail "the log trimmed to its limit at the last close" "$(stat -c %s "$log") bytes, first line: $(head -c 80 "$log")"
 fi
 
+# Where MSXML 4.0 is gone (its DLL disabled), the host's documents load on 6.0: a prefix map
+# (get-data), a subscription description and a filter (subscribe). The COM trace names the
+# class each run used.
+log=$work/xml.log
+reg_set Logging-Infra OVCOM.Kavelin "file,$(windows_path "$log"),8"
+without_msxml4() { WINEDLLOVERRIDES="$WINEDLLOVERRIDES;msxml4=" win "$@"; }
+model=$(without_msxml4 --url "$url" get-data 'string(//dd:Model)' --prefix "$dd") || true
+id=$(without_msxml4 --url "$url" subscribe --event ConsumableChanged --filter Section=Consumables \
+    --fallback http://127.0.0.1:9/EventCallback) || true
+[[ $id == subscription-* ]] && win --url "$url" unsubscribe "$id" >/dev/null
+trace=$(tr -d '\r' <"$log" | sed -n 's/.* - XML document class: //p' | sort | uniq -c | tr -s ' ')
+if [ "$model" = "$("$linux_host" --url "$url" get-data 'string(//dd:Model)' --prefix "$dd")" ] &&
+    [[ $id == subscription-* ]] && [ "$trace" = " 2 MSXML2.DOMDocument.6.0" ]; then
+    pass "prefix map, subscription and filter on MSXML 6.0 without 4.0"
+else
+    fail "prefix map, subscription and filter on MSXML 6.0 without 4.0" "model: $model" "id: $id" "trace: $trace"
+fi
+: >"$log"
+win --url "$url" get-data 'string(//dd:Model)' --prefix "$dd" >/dev/null || true
+if grep -q " - XML document class: MSXML2.DOMDocument.4.0" "$log"; then pass "MSXML 4.0 where it is there"; else fail "MSXML 4.0 where it is there" "$(grep -a "XML document class" "$log" | head -2)"; fi
+
 # A ProgID forced out of process is read from the real registry.
 log=$work/force.log
 reg_set Logging-Infra OVCOM.Kavelin "file,$(windows_path "$log"),9"
