@@ -108,6 +108,9 @@ TEST(ProxyFailureCause, EachFailedExchangeNamesItsOwnCause) {
                  2);
          },
          "the connection closed mid-answer", nullptr, 200, nullptr},
+        // Accepted and never answered: each attempt ends after the configured wait.
+        {"silent device", [](DeviceServer& device) { device.NeverAnswerNext("GetData", 2); },
+         "timed out after 1 s", nullptr, 0, nullptr},
         {"dripped, one byte a quarter second",
          [](DeviceServer& device) {
              device.Script("GetData", {ScriptedAnswer::Kind::Dripped, LargeAnswer(false)}, 2);
@@ -125,7 +128,8 @@ TEST(ProxyFailureCause, EachFailedExchangeNamesItsOwnCause) {
          "the answer was too large (over 100000 bytes)", nullptr, 200, nullptr},
     };
     const ScopedRegistry registry(kConfigurationKey +
-                                  "\"TransferTimeout\"=\"2\"\n\"MaxAnswerSize\"=\"100000\"\n");
+                                  "\"IOTimeout\"=\"1\"\n\"TransferTimeout\"=\"2\"\n"
+                                  "\"MaxAnswerSize\"=\"100000\"\n");
     for (const CauseCase& c : cases) {
         SCOPED_TRACE(c.name);
         auto device = StartDevice();
