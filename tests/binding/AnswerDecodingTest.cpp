@@ -1,6 +1,6 @@
 // Hand-written answers fed over a loopback socket to the generated readers.
-#include "binding/CannedServer.h"
 #include "binding/SoapContext.h"
+#include "support/CannedServer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The exact bytes of every request the proxy sends, against envelopes written by hand.
-#include "binding/CannedServer.h"
 #include "binding/SoapContext.h"
+#include "support/CannedServer.h"
 
 #include <gtest/gtest.h>
 

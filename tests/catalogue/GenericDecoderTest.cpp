@@ -1,6 +1,7 @@
 // An answer may carry catalogued objects where no particular type is expected: an unknown
 // element with an id is decoded by its type so that references to it resolve, and an element
-// the catalogue does not know is skipped without spoiling the rest of the answer.
+// the catalogue does not know is skipped without spoiling the rest of the answer. The fault
+// reader hands a fault's detail over decoded the same way.
 #include "catalogue/InMemoryAnswer.h"
 
 #include <gtest/gtest.h>
@@ -208,6 +209,80 @@ TEST(GenericDecoder, DecodesTheAuxiliarySchema) {
             continue;
         }
         EXPECT_EQ(c.read(decoded), c.expected);
+    }
+}
+
+std::string FaultAnswer(const std::string& detail) {
+    return "<SOAP-ENV:Envelope xmlns:SOAP-ENV=\"http://schemas.xmlsoap.org/soap/envelope/\" "
+           "xmlns:ixaget=\"" +
+           NamespaceOf("ixaget") + "\" xmlns:bsi=\"" + NamespaceOf("bsi") +
+           "\"><SOAP-ENV:Body><SOAP-ENV:Fault><faultcode>SOAP-ENV:Client</faultcode>"
+           "<faultstring>XPath not supported</faultstring><detail>" +
+           detail + "</detail></SOAP-ENV:Fault></SOAP-ENV:Body></SOAP-ENV:Envelope>";
+}
+
+// Reads the answer the way a client operation does: the expected response is not there, so
+// the Body goes to the fault reader; the detail read, or null.
+const SOAP_ENV__Detail* ReadFaultDetail(struct soap* soap) {
+    _ixagd__GetDataResponse response;
+    EXPECT_FALSE(soap_begin_recv(soap) || soap_envelope_begin_in(soap) || soap_recv_header(soap) ||
+                 soap_body_begin_in(soap));
+    EXPECT_EQ(soap_get__ixagd__GetDataResponse(soap, &response, "ixagd:GetDataResponse", nullptr),
+              nullptr);
+    EXPECT_EQ(kavelin::binding::ReadFaultInBody(soap), SOAP_CLI_FAULT);
+    return soap->fault ? soap->fault->detail : nullptr;
+}
+
+TEST(XPathFaultDetail, FaultReaderDecodesTheExceptionAndItsPayload) {
+    // The payload inline, as a reference to a support element that follows it, and as one to
+    // an unexpected element before it, typed by its xsi:type.
+    const std::string details[] = {
+        Exception(kInline),
+        Exception(std::string("<XPathExpressionSupport_t href=\"#s1\"/>"
+                              "<dd:XPathExpressionSupport_t id=\"s1\">") +
+                  kSupport + "</dd:XPathExpressionSupport_t>"),
+        Exception(kCatalogued + "<XPathExpressionSupport_t href=\"#support\"/>"),
+    };
+    for (const std::string& detail : details) {
+        SCOPED_TRACE(detail);
+        InMemoryAnswer engine(FaultAnswer(detail));
+        const SOAP_ENV__Detail* read = ReadFaultDetail(engine.soap());
+        ASSERT_NE(read, nullptr);
+        ASSERT_EQ(read->__type, SOAP_TYPE__ixaget__XPathException);
+        const auto* exception = static_cast<const ixa__XPathException_USCOREt*>(read->fault);
+        ASSERT_NE(exception, nullptr);
+        EXPECT_EQ(exception->Reason, bsi__FaultReasonDescriptor_USCOREt__InvalidParameter);
+        EXPECT_EQ(exception->Sequence, 12u);
+        ASSERT_NE(exception->Payload, nullptr);
+        ASSERT_NE(exception->Payload->XPathExpressionSupport_USCOREt, nullptr);
+        ExpectReportedSupport(*exception->Payload->XPathExpressionSupport_USCOREt);
+    }
+}
+
+TEST(XPathFaultDetail, FaultReaderDecodesEveryDeclaredDetail) {
+    const std::pair<const char*, int> cases[] = {
+        {"ixaget:XPathError", SOAP_TYPE__ixaget__XPathError},
+        {"bsi:SessionException", SOAP_TYPE__bsi__SessionException},
+        {"bsi:ServiceException", SOAP_TYPE__bsi__ServiceException},
+        {"bsi:ServiceBusy", SOAP_TYPE__bsi__ServiceBusy},
+        {"bsi:SecurityException", SOAP_TYPE__bsi__SecurityException},
+    };
+    for (const auto& [element, type] : cases) {
+        SCOPED_TRACE(element);
+        // The XPath error's members are unqualified, the base service's are qualified.
+        const bool bsi = std::string(element).rfind("bsi:", 0) == 0;
+        const std::string sequence =
+            bsi ? "<bsi:Sequence>9</bsi:Sequence>" : "<Sequence>9</Sequence>";
+        InMemoryAnswer engine(
+            FaultAnswer(std::string("<") + element + ">" + sequence + "</" + element + ">"));
+        const SOAP_ENV__Detail* read = ReadFaultDetail(engine.soap());
+        ASSERT_NE(read, nullptr);
+        ASSERT_EQ(read->__type, type);
+        ASSERT_NE(read->fault, nullptr);
+        const ULONG64 decoded =
+            bsi ? static_cast<const bsi__FaultDetails_USCOREt*>(read->fault)->bsi__Sequence
+                : static_cast<const ixa__XPathError_USCOREt*>(read->fault)->Sequence;
+        EXPECT_EQ(decoded, 9u);
     }
 }
 

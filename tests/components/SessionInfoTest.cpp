@@ -2,7 +2,6 @@
 
 #include "com/LiveObject.h"
 #include "components/BuiltInComponents.h"
-#include "kavelin/ComponentRegistration.h"
 #include "kavelin/ISessionInfo.h"
 #include "platform/BstrString.h"
 #include "platform/PlatformServices.h"
@@ -87,28 +86,6 @@ TEST(SessionInfo, AnswersForItsInterfacesOnly) {
     UINT count = 5;
     EXPECT_EQ(info->GetTypeInfoCount(&count), E_NOTIMPL);
     EXPECT_EQ(count, 0u);
-}
-
-HRESULT CreateLive(void*, IUnknown* outer, const IID* iid, void** object) {
-    return kavelin::CreateComObject<kavelin_test::LiveObject>(outer, *iid, object);
-}
-
-TEST(SessionInfo, AHostClassReplacesTheBuiltInUntilRemoved) {
-    RegisterBuiltInComponents();
-    ASSERT_EQ(KavelinRegisterComponent(kSessionInfoProgId, &kavelin_test::LiveObject::kClassId,
-                                       CLSCTX_INPROC_SERVER, &CreateLive, nullptr),
-              S_OK);
-    CPComPtr<IUnknown> hosts;
-    EXPECT_EQ(hosts.CreateInstance(kSessionInfoProgId), S_OK);
-    EXPECT_EQ(kavelin_test::LiveObject::alive, 1);
-    hosts.Release();
-    // The host's object does not offer the session interface.
-    CPComPtr<ISessionInfo> info;
-    EXPECT_EQ(info.CreateInstance(kSessionInfoProgId), E_NOINTERFACE);
-    EXPECT_EQ(kavelin_test::LiveObject::alive, 0);
-
-    ASSERT_EQ(KavelinUnregisterComponent(kSessionInfoProgId), S_OK);
-    EXPECT_EQ(info.CreateInstance(kSessionInfoProgId), S_OK);
 }
 
 } // namespace

@@ -13,6 +13,7 @@
 #include "UsageError.h"
 #include "os/Registry.h"
 #include "support/RegistryFile.h"
+#include "support/ScratchPath.h"
 
 namespace {
 
@@ -73,9 +74,8 @@ TEST(HostDocuments, TextsXmlCannotCarryAreRefused) {
 }
 
 TEST(HostDocuments, TheLogRegistryFileWinsOverEarlierFilesAndKeepsOddPaths) {
-    char pattern[] = "/tmp/kavelin-e2e-reg-XXXXXX";
-    ASSERT_NE(mkdtemp(pattern), nullptr);
-    const std::string folder = pattern;
+    const kavelin_test::ScratchFolder scratch("kavelin-e2e-reg");
+    const std::string& folder = scratch.Path();
     const std::string earlier = folder + "/earlier.reg";
     const std::string later = folder + "/later.reg";
     kavelin_test::WriteRegistryFile(
@@ -95,9 +95,6 @@ TEST(HostDocuments, TheLogRegistryFileWinsOverEarlierFilesAndKeepsOddPaths) {
     for (const char* current : {static_cast<const char*>(nullptr), ""})
         EXPECT_EQ(kavelin::cli::RegistrySearchList(current, {later}),
                   "/etc/kavelin/registry.reg:" + later);
-    unlink(earlier.c_str());
-    unlink(later.c_str());
-    rmdir(folder.c_str());
 }
 
 } // namespace

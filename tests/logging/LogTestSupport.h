@@ -3,6 +3,7 @@
 #include "os/NamedMutex.h"
 #include "platform/Logging.h"
 #include "support/RegistryFile.h"
+#include "support/ScratchPath.h"
 
 #include <gtest/gtest.h>
 
@@ -148,20 +149,13 @@ private:
 class LogTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        mDir = std::filesystem::temp_directory_path() /
-               ("kavelin-log-" + std::to_string(getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        std::filesystem::create_directories(mDir);
         // Clears the component name an earlier test may have left behind.
         const kavelin_test::ScopedRegistry reset(
             "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\Logging-Infra]\n@=\"debug,0\"\n");
         StartLogging("");
         CloseFully();
     }
-    void TearDown() override {
-        CloseFully();
-        std::filesystem::remove_all(mDir);
-    }
+    void TearDown() override { CloseFully(); }
 
     static void CloseFully() {
         for (int i = 0; i < 16; ++i)
@@ -176,5 +170,6 @@ protected:
         std::ofstream(path, std::ios::binary) << bytes;
     }
 
-    std::filesystem::path mDir;
+    const kavelin_test::ScratchFolder mScratch{"kavelin-log"};
+    const std::filesystem::path mDir = mScratch.Path();
 };

@@ -11,6 +11,8 @@
 #include <thread>
 #include <unistd.h>
 
+#include "support/ScratchPath.h"
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -19,16 +21,7 @@ constexpr const char* kHeader = "Windows Registry Editor Version 5.00\r\n\r\n";
 
 class Registry : public ::testing::Test {
 protected:
-    void SetUp() override {
-        mDir = fs::temp_directory_path() /
-               ("kavelin-registry-" + std::to_string(getpid()) + "-" +
-                ::testing::UnitTest::GetInstance()->current_test_info()->name());
-        fs::create_directories(mDir);
-    }
-    void TearDown() override {
-        unsetenv("KAVELIN_REGISTRY");
-        fs::remove_all(mDir);
-    }
+    void TearDown() override { unsetenv("KAVELIN_REGISTRY"); }
 
     std::string Write(const std::string& name, const std::string& bytes) {
         const auto path = (mDir / name).string();
@@ -37,7 +30,8 @@ protected:
     }
     void Use(const std::string& files) { setenv("KAVELIN_REGISTRY", files.c_str(), 1); }
 
-    fs::path mDir;
+    const kavelin_test::ScratchFolder mScratch{"kavelin-registry"};
+    const fs::path mDir = mScratch.Path();
 };
 
 std::vector<uint8_t> Bytes(std::string_view s) {

@@ -37,22 +37,45 @@ kavelin_test::LogLines WithoutBufferLines(kavelin_test::LogLines lines) {
     return lines;
 }
 
+using kavelin_test::LogLines;
+using LogLine = std::pair<int, std::string>;
+
+const LogLines kEntry = {
+    {8, "PlatformServices::CreateInstance() Entering"}, {9, "CI 1"}, {9, "CI 2"}, {9, "CI 3"}};
+const LogLine kFound = {8, "PlatformServices::CreateInstance() found forcekey"};
+const LogLine kSuccess = {8, "PlatformServices::CreateInstance() returning SUCCESS."};
+const LogLine kFailure = {1, "PlatformServices::CreateInstance() returning FAIL."};
+
 struct OverrideCase {
     const char* name;
     std::string registry; // empty: no file at all
     bool created;
+    LogLines trace = {}; // the lines after the CLSID is resolved; empty: not checked
 };
 
 TEST_F(CreateInstanceTest, OnlyATerminatedStringValueForcesTheLocalServer) {
     const std::string name = "\"OVCOM.SessionInfoWrapper\"=";
     const OverrideCase cases[] = {
-        {"no registry", "", true},
+        {"no registry",
+         "",
+         true,
+         {{8, "PlatformServices::CreateInstance() could not find forcekey"}, kSuccess}},
         {"key without values", kForceKeyLine, true},
-        {"empty string", kForceKeyLine + name + "\"\"\n", false},
+        {"empty string",
+         kForceKeyLine + name + "\"\"\n",
+         false,
+         {kFound,
+          {8, "PlatformServices::CreateInstance() found string value in forcekey"},
+          kFailure}},
         {"text, other case", std::string(kForceKeyLine) + "\"ovcom.sessioninfowrapper\"=\"1\"\n",
          false},
         {"expandable string", kForceKeyLine + name + "hex(2):41,00,00,00\n", false},
-        {"number", kForceKeyLine + name + "dword:00000001\n", true},
+        {"number",
+         kForceKeyLine + name + "dword:00000001\n",
+         true,
+         {kFound,
+          {8, "PlatformServices::CreateInstance() string value in forcekey not found"},
+          kSuccess}},
         {"another ProgID", std::string(kForceKeyLine) + "\"OVCOM.ASIDATASTREAM\"=\"\"\n", true},
         {"unterminated", kForceKeyLine + name + "hex(1):41,00,42,00\n", true},
         {"longer than the buffer", kForceKeyLine + name + "\"" + std::string(300, 'x') + "\"\n",
@@ -60,6 +83,7 @@ TEST_F(CreateInstanceTest, OnlyATerminatedStringValueForcesTheLocalServer) {
     };
     for (const OverrideCase& c : cases) {
         const kavelin_test::ScopedRegistry registry(c.registry);
+        kavelin_test::LogCapture capture(9);
         CPComPtr<ISessionInfo> info;
         const HRESULT result = info.CreateInstance(kSessionInfoProgId);
         EXPECT_EQ(SUCCEEDED(result), c.created) << c.name;
@@ -67,7 +91,22 @@ TEST_F(CreateInstanceTest, OnlyATerminatedStringValueForcesTheLocalServer) {
         if (!c.created) {
             EXPECT_EQ(result, REGDB_E_CLASSNOTREG) << c.name;
         }
+        if (c.trace.empty())
+            continue;
+        LogLines expected = kEntry;
+        expected.push_back({8, "PlatformServices::CreateInstance() CLSIDFromProgID succeeded"});
+        expected.push_back({8, "PlatformServices::CreateInstance() just created temp"});
+        expected.insert(expected.end(), c.trace.begin(), c.trace.end());
+        EXPECT_EQ(WithoutBufferLines(capture.Lines()), expected) << c.name;
     }
+
+    LogLines unresolved = kEntry;
+    unresolved.push_back({1, "PlatformServices::CreateInstance() unable to resolve CLSID"});
+    unresolved.push_back(kFailure);
+    kavelin_test::LogCapture capture(9);
+    CPComPtr<ISessionInfo> info;
+    info.CreateInstance(u"Kavelin.Test.Unknown");
+    EXPECT_EQ(WithoutBufferLines(capture.Lines()), unresolved);
 }
 
 TEST_F(CreateInstanceTest, ForcedCreationSucceedsForALocalServer) {
@@ -125,59 +164,6 @@ TEST_F(CreateInstanceTest, AFactoryExceptionBecomesAFailureWithoutALeak) {
     EXPECT_FALSE(object);
     EXPECT_EQ(LiveObject::alive, 0);
     KavelinUnregisterComponent(u"Kavelin.Test.Throws");
-}
-
-TEST_F(CreateInstanceTest, TracesEachStepAtItsLevel) {
-    using kavelin_test::LogLines;
-    const LogLines entry = {
-        {8, "PlatformServices::CreateInstance() Entering"}, {9, "CI 1"}, {9, "CI 2"}, {9, "CI 3"}};
-    const LogLines resolved = {{8, "PlatformServices::CreateInstance() CLSIDFromProgID succeeded"},
-                               {8, "PlatformServices::CreateInstance() just created temp"}};
-    const std::pair<int, std::string> found = {8,
-                                               "PlatformServices::CreateInstance() found forcekey"};
-    const std::pair<int, std::string> success = {
-        8, "PlatformServices::CreateInstance() returning SUCCESS."};
-    const std::pair<int, std::string> failure = {
-        1, "PlatformServices::CreateInstance() returning FAIL."};
-    const std::string name = "\"OVCOM.SessionInfoWrapper\"=";
-    struct TraceCase {
-        std::string registry;
-        const char16_t* progId;
-        LogLines tail;
-    };
-    const TraceCase cases[] = {
-        {"",
-         kSessionInfoProgId,
-         {{8, "PlatformServices::CreateInstance() could not find forcekey"}, success}},
-        {kForceKeyLine + name + "\"\"\n",
-         kSessionInfoProgId,
-         {found,
-          {8, "PlatformServices::CreateInstance() found string value in forcekey"},
-          failure}},
-        {kForceKeyLine + name + "dword:00000001\n",
-         kSessionInfoProgId,
-         {found,
-          {8, "PlatformServices::CreateInstance() string value in forcekey not found"},
-          success}},
-    };
-    for (const TraceCase& c : cases) {
-        const kavelin_test::ScopedRegistry registry(c.registry);
-        LogLines expected = entry;
-        expected.insert(expected.end(), resolved.begin(), resolved.end());
-        expected.insert(expected.end(), c.tail.begin(), c.tail.end());
-        kavelin_test::LogCapture capture(9);
-        CPComPtr<ISessionInfo> info;
-        info.CreateInstance(c.progId);
-        EXPECT_EQ(WithoutBufferLines(capture.Lines()), expected) << c.registry;
-    }
-
-    LogLines unresolved = entry;
-    unresolved.push_back({1, "PlatformServices::CreateInstance() unable to resolve CLSID"});
-    unresolved.push_back(failure);
-    kavelin_test::LogCapture capture(9);
-    CPComPtr<ISessionInfo> info;
-    info.CreateInstance(u"Kavelin.Test.Unknown");
-    EXPECT_EQ(WithoutBufferLines(capture.Lines()), unresolved);
 }
 
 } // namespace

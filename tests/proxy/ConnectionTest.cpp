@@ -30,24 +30,6 @@ TEST(ProxyConnection, ConsecutiveExchangesShareOneConnection) {
         EXPECT_EQ(request.connection, requests[0].connection);
 }
 
-// A device that accepts and never answers: each attempt ends after the configured wait, and
-// the operation fails as for any other failed exchange.
-TEST(ProxyConnection, SilentDeviceFailsAfterTheConfiguredWait) {
-    ScopedRegistry registry(kConfigurationKey + "\"IOTimeout\"=\"1\"\n\"ConnectTimeout\"=\"1\"\n");
-    auto device = StartDevice();
-    device->NeverAnswerNext("StartSession", 2);
-    RecordingSessionInfo* info = nullptr;
-    CPComPtr<ISessionInfo> held = NewSessionInfo(&info);
-    ProxyHandle proxy = MakeProxy();
-    proxy->Initialize(device->BaseServiceUrl(), held);
-    const LogCapture log = ProcessLog();
-    EXPECT_THROW(proxy->StartSession(), CPException);
-    EXPECT_EQ(log.Count(1, "IBaseSoap::StartSession - error: gSoap start session failed "
-                           "attempting a retry!!!"),
-              2);
-    EXPECT_EQ(device->Requests().size(), 2u);
-}
-
 // The device closes the kept-alive connection between two exchanges; the next exchange must
 // neither fail nor raise SIGPIPE in the host's process.
 TEST(ProxyConnection, ConnectionClosedByTheDeviceIsReplaced) {

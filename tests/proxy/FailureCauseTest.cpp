@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 #include "ProxyTestSupport.h"
 
 using kavelin::device::DeviceServer;
@@ -7,6 +9,26 @@ using kavelin::device::ScriptedAnswer;
 using namespace kavelin_test;
 
 namespace {
+
+const std::string kConfigurationKey = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\n";
+
+// An answer of 300000 bytes with its length, or chunked when `chunked`.
+std::string LargeAnswer(bool chunked) {
+    const std::string body = "<?xml version=\"1.0\"?><s:Envelope xmlns:s=\"http://schemas."
+                             "xmlsoap.org/soap/envelope/\"><s:Body><x>" +
+                             std::string(300000, 'a') + "</x></s:Body></s:Envelope>";
+    std::string headers = "HTTP/1.1 200 OK\r\nContent-Type: text/xml\r\n";
+    if (!chunked)
+        return headers + "Content-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body;
+    std::string chunks;
+    for (size_t at = 0; at < body.size(); at += 4096) {
+        const std::string piece = body.substr(at, 4096);
+        char size[16];
+        std::snprintf(size, sizeof size, "%zx\r\n", piece.size());
+        chunks += size + piece + "\r\n";
+    }
+    return headers + "Transfer-Encoding: chunked\r\n\r\n" + chunks + "0\r\n\r\n";
+}
 
 struct CauseCase {
     const char* name;
@@ -17,7 +39,8 @@ struct CauseCase {
     const char* logged; // the level-1 line's text after the operation name
 };
 
-// Every failure of both GetData attempts reads the same: the device misbehaves twice.
+// Every failure of both GetData attempts reads the same: the device misbehaves twice. A device
+// that drips or floods its answer fails the exchange within the configured bounds.
 TEST(ProxyFailureCause, EachFailedExchangeNamesItsOwnCause) {
     const CauseCase cases[] = {
         {"fault with detail", [](DeviceServer& device) { device.FailNext("GetData", 2); },
@@ -85,7 +108,28 @@ TEST(ProxyFailureCause, EachFailedExchangeNamesItsOwnCause) {
                  2);
          },
          "the connection closed mid-answer", nullptr, 200, nullptr},
+        // Accepted and never answered: each attempt ends after the configured wait.
+        {"silent device", [](DeviceServer& device) { device.NeverAnswerNext("GetData", 2); },
+         "timed out after 1 s", nullptr, 0, nullptr},
+        {"dripped, one byte a quarter second",
+         [](DeviceServer& device) {
+             device.Script("GetData", {ScriptedAnswer::Kind::Dripped, LargeAnswer(false)}, 2);
+         },
+         "timed out after 2 s", nullptr, 0, nullptr},
+        {"larger than the cap, with its length",
+         [](DeviceServer& device) {
+             device.Script("GetData", {ScriptedAnswer::Kind::RawHttp, LargeAnswer(false)}, 2);
+         },
+         "the answer was too large (over 100000 bytes)", nullptr, 200, nullptr},
+        {"larger than the cap, chunked",
+         [](DeviceServer& device) {
+             device.Script("GetData", {ScriptedAnswer::Kind::RawHttp, LargeAnswer(true)}, 2);
+         },
+         "the answer was too large (over 100000 bytes)", nullptr, 200, nullptr},
     };
+    const ScopedRegistry registry(kConfigurationKey +
+                                  "\"IOTimeout\"=\"1\"\n\"TransferTimeout\"=\"2\"\n"
+                                  "\"MaxAnswerSize\"=\"100000\"\n");
     for (const CauseCase& c : cases) {
         SCOPED_TRACE(c.name);
         auto device = StartDevice();
@@ -116,6 +160,15 @@ TEST(ProxyFailureCause, EachFailedExchangeNamesItsOwnCause) {
                 << log.Text();
         }
     }
+}
+
+// Within the cap the same answer arrives whole.
+TEST(ProxyFailureCause, AnAnswerUnderTheCapArrives) {
+    const ScopedRegistry registry(kConfigurationKey + "\"MaxAnswerSize\"=\"1000000\"\n");
+    auto device = StartDevice();
+    ProxyHandle proxy = MakeProxy();
+    proxy->Initialize(device->BaseServiceUrl(), CPComPtr<ISessionInfo>());
+    EXPECT_FALSE(proxy->GetData("/", "", 0, 0).empty());
 }
 
 } // namespace

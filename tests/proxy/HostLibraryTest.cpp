@@ -17,6 +17,7 @@
 #include "guest/GuestHost.h"
 #include "kavelin/Kavelin.h"
 #include "support/RegistryFile.h"
+#include "support/ScratchPath.h"
 
 namespace {
 
@@ -30,10 +31,6 @@ std::string ReadFile(const std::filesystem::path& path) {
 class HostLibraryTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "kavelin-host-XXXXXX").string();
-        ASSERT_NE(mkdtemp(pattern.data()), nullptr);
-        mDirectory = pattern;
         mLogPath = mDirectory / "host.log";
         kavelin_test::WriteRegistryFile(
             mDirectory / "registry.reg",
@@ -67,10 +64,10 @@ protected:
             dlclose(mLibrary);
         }
         unsetenv("KAVELIN_REGISTRY");
-        std::filesystem::remove_all(mDirectory);
     }
 
-    std::filesystem::path mDirectory;
+    const kavelin_test::ScratchFolder mScratch{"kavelin-host"};
+    const std::filesystem::path mDirectory = mScratch.Path();
     std::filesystem::path mLogPath;
     void* mLibrary = nullptr;
     KavelinMaker mMaker = nullptr;

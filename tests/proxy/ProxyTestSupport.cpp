@@ -3,10 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <filesystem>
 
 #include "os/Text.h"
 #include "platform/Logging.h"
+#include "support/ScratchPath.h"
 
 namespace kavelin_test {
 
@@ -33,7 +33,6 @@ public:
     void TearDown() override {
         KavelinUnregisterComponent(kSessionInfoProgId);
         StopLogging();
-        std::filesystem::remove_all(ScratchDirectory());
     }
 };
 
@@ -42,14 +41,8 @@ public:
 } // namespace
 
 const std::string& ScratchDirectory() {
-    static const std::string directory = [] {
-        std::string pattern =
-            (std::filesystem::temp_directory_path() / "kavelin-proxy-XXXXXX").string();
-        if (mkdtemp(pattern.data()) == nullptr)
-            std::abort();
-        return pattern;
-    }();
-    return directory;
+    static const ScratchFolder folder("kavelin-proxy");
+    return folder.Path();
 }
 
 const std::string& LogFilePath() {

@@ -14,4 +14,13 @@ std::string ScratchPath(const std::string& name, const std::string& extension) {
     return (std::filesystem::temp_directory_path() / file).string();
 }
 
+ScratchFolder::ScratchFolder(const std::string& name) : mPath(ScratchPath(name, "")) {
+    std::filesystem::create_directory(mPath);
+}
+
+ScratchFolder::~ScratchFolder() {
+    std::error_code ignored;
+    std::filesystem::remove_all(mPath, ignored);
+}
+
 } // namespace kavelin_test

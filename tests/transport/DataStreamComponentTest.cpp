@@ -12,6 +12,7 @@
 #include "components/DataStreamComponent.h"
 #include "kavelin/CPComPtr.h"
 #include "support/RegistryFile.h"
+#include "support/ScratchPath.h"
 
 namespace {
 
@@ -19,12 +20,6 @@ using kavelin::components::ResolveDataStreamTarget;
 using kavelin_test::ScopedRegistry;
 
 constexpr HRESULT kNotOpen = static_cast<HRESULT>(0x8000FFFF);
-
-std::string SocketPath(const std::string& name) {
-    return (std::filesystem::temp_directory_path() /
-            (name + "-" + std::to_string(::getpid()) + ".sock"))
-        .string();
-}
 
 // A fresh component, asked for its interface the way the proxy asks.
 CPComPtr<IDataStream> NewStream() {
@@ -106,14 +101,14 @@ TEST(DataStreamComponent, FailsCleanlyWithoutADevice) {
     EXPECT_EQ(count, 0u);
     EXPECT_EQ(Write(*stream.Get(), "x"), kNotOpen);
     EXPECT_EQ(Open(*stream.Get(), u"no-such-device"), E_INVALIDARG);
-    const std::string path = SocketPath("datastream-nobody");
+    const std::string path = kavelin_test::ScratchPath("datastream-nobody", ".sock");
     std::filesystem::remove(path);
     EXPECT_TRUE(FAILED(Open(*stream.Get(), u"unix" + std::u16string(path.begin(), path.end()))));
     EXPECT_EQ(Write(*stream.Get(), "x"), kNotOpen);
 }
 
 TEST(DataStreamComponent, WritingToAConnectionTheDeviceDroppedFailsWithoutASignal) {
-    const std::string path = SocketPath("datastream-dropped");
+    const std::string path = kavelin_test::ScratchPath("datastream-dropped", ".sock");
     std::filesystem::remove(path);
     const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
     sockaddr_un address{};

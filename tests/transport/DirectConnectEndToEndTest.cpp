@@ -1,5 +1,4 @@
 #include <chrono>
-#include <filesystem>
 #include <string>
 #include <thread>
 #include <vector>
@@ -11,6 +10,7 @@
 #include "components/DataStreamComponent.h"
 #include "kavelin/Kavelin.h"
 #include "support/RegistryFile.h"
+#include "support/ScratchPath.h"
 
 namespace {
 
@@ -24,18 +24,20 @@ std::vector<std::string> Operations(const kavelin::device::DeviceServer& device)
     return operations;
 }
 
+// The kept-open row: the device drops a connection that stays idle past its timeout, and the
+// stream carries the next request on a new connection, without a session restart.
 TEST(DirectConnectEndToEnd, GetDataReachesTheDeviceThroughTheBuiltInStream) {
     RegisterBuiltInComponents();
     kavelin::components::RegisterDataStreamComponent();
-    const std::string socketPath = (std::filesystem::temp_directory_path() /
-                                    ("dcs-e2e-" + std::to_string(::getpid()) + ".sock"))
-                                       .string();
+    const std::string socketPath = kavelin_test::ScratchPath("dcs-e2e", ".sock");
     struct Case {
         const char* name;
         bool overTcp;
         void (*misbehave)(kavelin::device::DeviceServer&);
         const char* keepOpen;
         std::vector<std::string> operations;
+        std::vector<int> pausesMs = {0}; // before each GetData
+        int idleMs = 0;                  // the device's idle timeout; 0: its default
     };
     const auto unanswered = [](kavelin::device::DeviceServer& device) {
         device.NeverAnswerNext("GetData", 1);
@@ -56,7 +58,14 @@ TEST(DirectConnectEndToEnd, GetDataReachesTheDeviceThroughTheBuiltInStream) {
           Case{"registered name of a TCP device", true, nullptr, "0", once},
           Case{"unanswered read times out, the retry succeeds", false, unanswered, "0", retried},
           Case{"kept open, the retry after a failed answer goes on a new stream", false, webPage,
-               "1", retried}}) {
+               "1", retried},
+          Case{"kept open past the device's idle timeout",
+               false,
+               nullptr,
+               "1",
+               {"StartSession", "GetData", "GetData", "GetData", "GetData", "EndSession"},
+               {0, 0, 500, 0},
+               200}}) {
         SCOPED_TRACE(c.name);
         kavelin::device::DeviceOptions options;
         if (c.overTcp)
@@ -64,6 +73,8 @@ TEST(DirectConnectEndToEnd, GetDataReachesTheDeviceThroughTheBuiltInStream) {
         else
             options.tcpPort = std::nullopt;
         options.unixPath = c.overTcp ? "" : socketPath;
+        if (c.idleMs != 0)
+            options.idleTimeout = std::chrono::milliseconds(c.idleMs);
         kavelin::device::DeviceServer device(options);
         ASSERT_TRUE(device.Start()) << device.LastError();
         if (c.misbehave != nullptr)
@@ -82,40 +93,13 @@ TEST(DirectConnectEndToEnd, GetDataReachesTheDeviceThroughTheBuiltInStream) {
         proxy->Initialize(url, CPComPtr<ISessionInfo>());
         const std::string map =
             std::string("<PrefixMap><Prefix>p</Prefix><URL>") + kDictionary + "</URL></PrefixMap>";
-        EXPECT_EQ(proxy->GetData("string(//p:Identity/p:Model)", map, 0, 0), "Plotara C4250dn");
+        for (const int pauseMs : c.pausesMs) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(pauseMs));
+            EXPECT_EQ(proxy->GetData("string(//p:Identity/p:Model)", map, 0, 0), "Plotara C4250dn");
+        }
         demaker(proxy);
         EXPECT_EQ(Operations(device), c.operations);
     }
-}
-
-// The device drops a connection that stays idle past its timeout; the kept-open stream then
-// carries the next request on a new connection, without a session restart.
-TEST(DirectConnectEndToEnd, AKeptOpenStreamOutlivesTheDevicesIdleTimeout) {
-    RegisterBuiltInComponents();
-    kavelin::components::RegisterDataStreamComponent();
-    const std::string socketPath = (std::filesystem::temp_directory_path() /
-                                    ("dcs-keep-" + std::to_string(::getpid()) + ".sock"))
-                                       .string();
-    kavelin::device::DeviceOptions options;
-    options.tcpPort = std::nullopt;
-    options.unixPath = socketPath;
-    options.idleTimeout = std::chrono::milliseconds(200);
-    kavelin::device::DeviceServer device(options);
-    ASSERT_TRUE(device.Start()) << device.LastError();
-    const kavelin_test::ScopedRegistry registry(
-        "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\r\n"
-        "\"IOTimeout\"=\"2\"\r\n\"DirectConnectKeepOpen\"=\"1\"\r\n");
-    IXDMAccessSoap* proxy = maker();
-    proxy->Initialize("ovdcs://unix" + socketPath, CPComPtr<ISessionInfo>());
-    const std::string map =
-        std::string("<PrefixMap><Prefix>p</Prefix><URL>") + kDictionary + "</URL></PrefixMap>";
-    for (const int idleMs : {0, 0, 500, 0}) {
-        std::this_thread::sleep_for(std::chrono::milliseconds(idleMs));
-        EXPECT_EQ(proxy->GetData("string(//p:Identity/p:Model)", map, 0, 0), "Plotara C4250dn");
-    }
-    demaker(proxy);
-    EXPECT_EQ(Operations(device), (std::vector<std::string>{"StartSession", "GetData", "GetData",
-                                                            "GetData", "GetData", "EndSession"}));
 }
 
 } // namespace

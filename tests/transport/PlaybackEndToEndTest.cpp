@@ -1,13 +1,14 @@
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <map>
+#include <sstream>
 #include <string>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "support/ChildProcess.h"
 #include "support/RegistryFile.h"
 #include "support/ScratchPath.h"
 
@@ -29,22 +30,17 @@ namespace fs = std::filesystem;
 std::map<std::string, std::string> RunHost(const std::string& url,
                                            const std::string& library = KAVELIN_LIBRARY_PATH,
                                            const std::string& directory = ".") {
-    const std::string command =
-        "cd '" + directory + "' && " + KAVELIN_PLAYBACK_HOST + " '" + library + "' '" + url + "'";
-    std::map<std::string, std::string> answers;
-    FILE* output = popen(command.c_str(), "r");
-    if (output == nullptr)
-        return answers;
-    char line[65536];
-    while (std::fgets(line, sizeof line, output) != nullptr) {
-        std::string text(line);
-        if (!text.empty() && text.back() == '\n')
-            text.pop_back();
+    // The shell only changes folder; the names reach the host as they are.
+    const kavelin_test::RunResult run = kavelin_test::RunProgram(
+        "/bin/sh",
+        {"-c", "cd \"$0\" && exec \"$@\"", directory, KAVELIN_PLAYBACK_HOST, library, url}, {});
+    std::map<std::string, std::string> answers = {{"exit", std::to_string(run.exitCode)}};
+    std::istringstream lines(run.out);
+    for (std::string text; std::getline(lines, text);) {
         const size_t split = text.find_first_of("=!");
         if (split != std::string::npos)
             answers[text.substr(0, split)] = text.substr(split);
     }
-    answers["exit"] = std::to_string(pclose(output));
     return answers;
 }
 
@@ -78,8 +74,8 @@ TEST(PlaybackEndToEnd, EveryOperationIsAnsweredFromItsFileBesideTheLibrary) {
 // A host may load the library through a symbolic link kept in its own folder: the answers are
 // then those beside the link, not those beside the file it points to.
 TEST(PlaybackEndToEnd, AnswersComeFromTheFolderOfTheNameTheLibraryWasLoadedBy) {
-    const fs::path base = kavelin_test::ScratchPath("playback-link", "");
-    fs::remove_all(base);
+    const kavelin_test::ScratchFolder scratch("playback-link");
+    const fs::path base = scratch.Path();
     const fs::path withAnswers = base / "with-answers";
     const fs::path withoutAnswers = base / "without-answers";
     const fs::path name = fs::path(KAVELIN_LIBRARY_PATH).filename();
@@ -123,7 +119,6 @@ TEST(PlaybackEndToEnd, AnswersComeFromTheFolderOfTheNameTheLibraryWasLoadedBy) {
         EXPECT_EQ(answers["exit"], "0");
         EXPECT_EQ(answers["StartSession"], c.startSession);
     }
-    fs::remove_all(base);
 }
 
 } // namespace

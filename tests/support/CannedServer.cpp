@@ -1,4 +1,4 @@
-#include "binding/CannedServer.h"
+#include "support/CannedServer.h"
 
 #include <arpa/inet.h>
 #include <netinet/in.h>

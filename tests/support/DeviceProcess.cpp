@@ -1,13 +1,12 @@
-#include "DeviceProcess.h"
+#include "support/DeviceProcess.h"
 
 #include <chrono>
 #include <cstdio>
 #include <fstream>
 #include <poll.h>
-#include <sstream>
 #include <unistd.h>
 
-#include "ChildProcess.h"
+#include "support/ChildProcess.h"
 
 namespace kavelin_test {
 
@@ -33,6 +32,7 @@ unsigned ReadAnnouncedPort(int fd) {
 } // namespace
 
 DeviceProcess::DeviceProcess(const std::vector<std::string>& extraArguments) {
+    // Not under $TMPDIR: a test may point that at a folder of its own that goes away.
     char pattern[] = "/tmp/kavelin-e2e-device-XXXXXX";
     const int fd = mkstemp(pattern);
     if (fd < 0)
