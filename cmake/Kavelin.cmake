@@ -7,10 +7,11 @@ function(kavelin_own_code target)
 endfunction()
 
 # Marks generated sources so that our warning flags do not apply to them. Source properties
-# belong to a directory: set them where the sources are listed and at the top, where the
-# library targets are defined.
+# belong to a directory: set them where the sources are listed, at the top and in src/, where
+# the library targets are defined.
 function(kavelin_generated_sources)
-    set_source_files_properties(${ARGN} DIRECTORY ${CMAKE_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR}
+    set_source_files_properties(${ARGN} DIRECTORY ${CMAKE_SOURCE_DIR} ${CMAKE_SOURCE_DIR}/src
+                                ${CMAKE_CURRENT_SOURCE_DIR}
                                 PROPERTIES GENERATED TRUE COMPILE_OPTIONS "-w;-Wno-error")
 endfunction()
 
