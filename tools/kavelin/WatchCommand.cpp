@@ -137,6 +137,7 @@ int RunWatch(IBaseSoap& proxy, const Invocation& invocation, const RequestDocume
             const std::string info =
                 SubscriptionInfoDocument(event, invocation.cookie, invocation.reliability);
             subscriptions.push_back(proxy.Subscribe(info, documents.filter, ""));
+            listener.Hold(subscriptions.back());
             err << "kavelin: subscribed to " << event << ": " << subscriptions.back() << '\n'
                 << std::flush;
         }

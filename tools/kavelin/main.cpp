@@ -19,6 +19,7 @@
 #include "UsageError.h"
 #include "UsageText.h"
 #include "WatchCommand.h"
+#include "WatchListenAddress.h"
 
 namespace {
 
@@ -78,8 +79,12 @@ int RunInvocation(const Invocation& invocation) {
         const std::unique_ptr<IXDMAccessSoap, KavelinDemaker> proxy(library.maker()(),
                                                                     library.demaker());
         proxy->Initialize(service.url, CPComPtr<ISessionInfo>());
-        if (invocation.command == Command::Watch)
-            return RunWatch(*proxy, invocation, documents, std::cout, std::cerr);
+        if (invocation.command == Command::Watch) {
+            Invocation watch = invocation;
+            if (watch.listenAddress.empty())
+                watch.listenAddress = ListenAddressToward(service.url);
+            return RunWatch(*proxy, watch, documents, std::cout, std::cerr);
+        }
         const std::string output = RunOperation(*proxy, invocation, documents);
         std::cout << output << std::flush;
         if (!std::cout)
