@@ -8,6 +8,7 @@
 #include <ostream>
 
 #include "ParameterDocuments.h"
+#include "WatchListenAddress.h"
 #include "WatchListener.h"
 
 namespace kavelin::cli {
@@ -118,13 +119,14 @@ std::chrono::steady_clock::time_point Deadline(const Invocation& invocation) {
 } // namespace
 
 int RunWatch(IBaseSoap& proxy, const Invocation& invocation, const RequestDocuments& documents,
-             std::ostream& out, std::ostream& err) {
+             const std::string& serviceUrl, std::ostream& out, std::ostream& err) {
     const StopSignals signals;
     EventPrinter printer(invocation, out, err);
     WatchListener listener(printer);
-    listener.Start(invocation.listenAddress, invocation.listenPort);
-    err << "kavelin: listening on " << invocation.listenAddress << ':' << listener.Port() << '\n'
-        << std::flush;
+    const std::string address = invocation.listenAddress.empty() ? ListenAddressToward(serviceUrl)
+                                                                 : invocation.listenAddress;
+    listener.Start(address, invocation.listenPort);
+    err << "kavelin: listening on " << address << ':' << listener.Port() << '\n' << std::flush;
     // The library builds the delivery address from this variable when it subscribes.
     setenv("OVXORB_SOAP_SERVICE_PORT", std::to_string(listener.Port()).c_str(), 1);
 

@@ -19,7 +19,6 @@
 #include "UsageError.h"
 #include "UsageText.h"
 #include "WatchCommand.h"
-#include "WatchListenAddress.h"
 
 namespace {
 
@@ -79,12 +78,8 @@ int RunInvocation(const Invocation& invocation) {
         const std::unique_ptr<IXDMAccessSoap, KavelinDemaker> proxy(library.maker()(),
                                                                     library.demaker());
         proxy->Initialize(service.url, CPComPtr<ISessionInfo>());
-        if (invocation.command == Command::Watch) {
-            Invocation watch = invocation;
-            if (watch.listenAddress.empty())
-                watch.listenAddress = ListenAddressToward(service.url);
-            return RunWatch(*proxy, watch, documents, std::cout, std::cerr);
-        }
+        if (invocation.command == Command::Watch)
+            return RunWatch(*proxy, invocation, documents, service.url, std::cout, std::cerr);
         const std::string output = RunOperation(*proxy, invocation, documents);
         std::cout << output << std::flush;
         if (!std::cout)
