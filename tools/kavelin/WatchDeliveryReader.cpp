@@ -74,7 +74,10 @@ int BeginRequest(struct soap* soap) {
 void SendFault(struct soap* soap, DeliveryExchange& exchange) {
     if (soap->version == 0)
         soap->version = 1; // no envelope was read; the Fault is a SOAP 1.1 one
-    if (soap->error == SOAP_NO_METHOD)
+    // The engine answers OPTIONS and HEAD itself and stops; here they are refused as well.
+    if (soap->error == SOAP_STOP)
+        soap_sender_fault(soap, "not a bsi:Deliver request", nullptr);
+    else if (soap->error == SOAP_NO_METHOD)
         soap_sender_fault(soap, "not a bsi:Deliver request", nullptr);
     else if (soap->error == SOAP_POST) // a body that is no SOAP envelope
         soap_sender_fault(soap, "not a SOAP envelope", nullptr);

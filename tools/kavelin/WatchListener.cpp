@@ -304,7 +304,9 @@ private:
         while (mBuffered > mLimits.bufferedBytes) {
             Connection* largest = nullptr;
             for (Connection& connection : mConnections) {
-                if (connection.fd >= 0 && (!largest || connection.in.size() > largest->in.size()))
+                // A connection being answered keeps its answer whole.
+                if (connection.fd >= 0 && connection.phase == Connection::Phase::Reading &&
+                    (!largest || connection.in.size() > largest->in.size()))
                     largest = &connection;
             }
             if (largest == nullptr || largest->in.empty())
