@@ -9,12 +9,14 @@ build="$(cd "$1" && pwd)"
 seconds="$2"
 shift 2
 targets=("$@")
-[ ${#targets[@]} -gt 0 ] || targets=(fuzz_binding fuzz_parameter_documents fuzz_registry_file fuzz_log_config)
+[ ${#targets[@]} -gt 0 ] || targets=(fuzz_binding fuzz_parameter_documents fuzz_registry_file fuzz_log_config
+    fuzz_watch_delivery fuzz_direct_connect)
 
 dictionary() {
     case "$1" in
     fuzz_registry_file) echo "$here/registry.dict" ;;
     fuzz_log_config) echo "$here/log_config.dict" ;;
+    fuzz_watch_delivery | fuzz_direct_connect) echo "$here/http_soap.dict" ;;
     *) echo "$here/xml.dict" ;;
     esac
 }

@@ -418,16 +418,25 @@ namespace {
 
 using namespace kavelin::device;
 
-TEST(DeviceServerLimits, TurnsAwayConnectionsBeyondTheBound) {
+// A connection that trickles its request holds its place only until the request's deadline,
+// counted from its first byte.
+TEST(DeviceServerLimits, TurnsAwayConnectionsBeyondTheBoundWhileARequestMayStillArrive) {
     DeviceOptions options;
     options.maxConnections = 1;
+    options.requestTimeout = std::chrono::milliseconds(300);
     DeviceServer device(options);
     ASSERT_TRUE(device.Start()) << device.LastError();
     RawHttpClient first = RawHttpClient::Tcp(device.Port());
-    ASSERT_TRUE(first.Send("POST / HTTP/1.1\r\nContent-Length: 0\r\n\r\n"));
-    EXPECT_TRUE(first.Read().complete); // the first connection is being served
-    RawHttpClient second = RawHttpClient::Tcp(device.Port());
-    EXPECT_EQ(second.Read().status, 503);
+    ASSERT_TRUE(first.Send("POST / HTTP/1.1\r\n"));
+    EXPECT_EQ(RawHttpClient::Tcp(device.Port()).Read().status, 503);
+    RawResponse trickled; // a byte every 100 ms until the device answers
+    for (int i = 0; i < 30 && !(trickled = first.Read(std::chrono::milliseconds(100))).complete;
+         ++i)
+        first.Send("X");
+    EXPECT_EQ(trickled.status, 408);
+    RawHttpClient next = RawHttpClient::Tcp(device.Port());
+    ASSERT_TRUE(next.Send("POST / HTTP/1.1\r\nContent-Length: 0\r\n\r\n"));
+    EXPECT_TRUE(next.Read().complete);
 }
 
 // A device that serves for days keeps only its latest requests, so its memory stays flat;

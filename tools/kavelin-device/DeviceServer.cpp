@@ -135,7 +135,8 @@ void DeviceServer::Impl::ReapConnections(bool all) {
 }
 
 void DeviceServer::Impl::Serve(Socket sock, std::size_t index) {
-    HttpLimits limits{options.maxHeaderBytes, options.maxBodyBytes, options.idleTimeout};
+    HttpLimits limits{options.maxHeaderBytes, options.maxBodyBytes, options.idleTimeout,
+                      options.requestTimeout};
     HttpRequestReader reader(sock.Fd(), limits, stopping);
     HttpRequest http;
     for (;;) {

@@ -26,6 +26,9 @@ struct DeviceOptions {
     std::size_t maxBodyBytes = 4 * 1024 * 1024;
     // A connection with no new request for this long is closed.
     std::chrono::milliseconds idleTimeout{10000};
+    // A request must arrive whole within this long of its first byte, so that connections
+    // which trickle cannot hold the device's connections for ever.
+    std::chrono::milliseconds requestTimeout{10000};
     // Connect, send and answer wait of one event delivery attempt.
     std::chrono::milliseconds deliveryTimeout{1000};
     // With a period, consumables run down and counters rise on it as if the device printed.

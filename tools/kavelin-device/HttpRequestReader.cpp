@@ -54,11 +54,21 @@ HttpRequestReader::HttpRequestReader(int fd, HttpLimits limits, const std::atomi
 HttpRequestReader::Fill HttpRequestReader::FillBuffer() {
     char chunk[8192];
     for (;;) {
-        switch (WaitReadable(mFd, mLimits.idleTimeout, mStop)) {
+        auto wait = mLimits.idleTimeout;
+        bool lastWait = false; // this wait ends at the request's deadline
+        if (mDeadline) {
+            const auto left = std::chrono::ceil<std::chrono::milliseconds>(
+                *mDeadline - std::chrono::steady_clock::now());
+            if (left.count() <= 0)
+                return Fill::Late;
+            lastWait = left < wait;
+            wait = std::min(wait, left);
+        }
+        switch (WaitReadable(mFd, wait, mStop)) {
         case WaitResult::Ready:
             break;
         case WaitResult::Timeout:
-            return Fill::Timeout;
+            return lastWait ? Fill::Late : Fill::Timeout;
         case WaitResult::Stopped:
             return Fill::Stopped;
         case WaitResult::Error:
@@ -66,6 +76,8 @@ HttpRequestReader::Fill HttpRequestReader::FillBuffer() {
         }
         const ssize_t got = ::recv(mFd, chunk, sizeof chunk, MSG_DONTWAIT);
         if (got > 0) {
+            if (!mDeadline)
+                mDeadline = std::chrono::steady_clock::now() + mLimits.requestTimeout;
             mBuffer.append(chunk, static_cast<std::size_t>(got));
             return Fill::Data;
         }
@@ -76,8 +88,19 @@ HttpRequestReader::Fill HttpRequestReader::FillBuffer() {
     }
 }
 
+HttpRequestReader::Outcome HttpRequestReader::Incomplete(Fill fill, const char* what) const {
+    if (fill == Fill::Late)
+        return Malformed(408, "the request did not arrive whole within " +
+                                  std::to_string(mLimits.requestTimeout.count()) + " ms");
+    return Malformed(400, what);
+}
+
 HttpRequestReader::Outcome HttpRequestReader::Next(HttpRequest& request) {
     request = HttpRequest{};
+    // Bytes of this request that came with the last one started it then.
+    mDeadline.reset();
+    if (!mBuffer.empty())
+        mDeadline = std::chrono::steady_clock::now() + mLimits.requestTimeout;
     Outcome outcome = ReadHead(request);
     if (outcome.status != Status::Ok) {
         return outcome;
@@ -102,12 +125,13 @@ HttpRequestReader::Outcome HttpRequestReader::ReadHead(HttpRequest& request) {
             return Malformed(431, "request header too large");
         }
         const bool begun = !mBuffer.empty();
-        switch (FillBuffer()) {
+        switch (const Fill fill = FillBuffer()) {
         case Fill::Data:
             continue;
         case Fill::Timeout:
+        case Fill::Late:
         case Fill::Closed:
-            return begun ? Malformed(400, "incomplete request header") : Outcome{};
+            return begun ? Incomplete(fill, "incomplete request header") : Outcome{};
         case Fill::Stopped:
             return Outcome{};
         }
@@ -165,8 +189,8 @@ HttpRequestReader::Outcome HttpRequestReader::ReadContentLengthBody(HttpRequest&
         return Malformed(413, "request body too large");
     }
     while (mBuffer.size() < length) {
-        if (FillBuffer() != Fill::Data) {
-            return Malformed(400, "incomplete request body");
+        if (const Fill fill = FillBuffer(); fill != Fill::Data) {
+            return Incomplete(fill, "incomplete request body");
         }
     }
     request.body = mBuffer.substr(0, length);
@@ -181,8 +205,8 @@ bool HttpRequestReader::TakeLine(std::string& line, Outcome& failure) {
             failure = Malformed(400, "chunk line too long");
             return false;
         }
-        if (FillBuffer() != Fill::Data) {
-            failure = Malformed(400, "incomplete chunked body");
+        if (const Fill fill = FillBuffer(); fill != Fill::Data) {
+            failure = Incomplete(fill, "incomplete chunked body");
             return false;
         }
     }
@@ -212,8 +236,8 @@ HttpRequestReader::Outcome HttpRequestReader::ReadChunkedBody(HttpRequest& reque
             return Malformed(413, "request body too large");
         }
         while (mBuffer.size() < size + 2) {
-            if (FillBuffer() != Fill::Data) {
-                return Malformed(400, "incomplete chunk");
+            if (const Fill fill = FillBuffer(); fill != Fill::Data) {
+                return Incomplete(fill, "incomplete chunk");
             }
         }
         if (mBuffer.compare(size, 2, "\r\n") != 0) {

@@ -3,6 +3,7 @@
 #include <atomic>
 #include <chrono>
 #include <cstddef>
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -28,6 +29,8 @@ struct HttpLimits {
     std::size_t maxHeaderBytes = 16 * 1024;
     std::size_t maxBodyBytes = 4 * 1024 * 1024;
     std::chrono::milliseconds idleTimeout{10000};
+    // A request must arrive whole within this long of its first byte, however it trickles.
+    std::chrono::milliseconds requestTimeout{10000};
 };
 
 class HttpRequestReader {
@@ -47,8 +50,10 @@ public:
     Outcome Next(HttpRequest& request);
 
 private:
-    enum class Fill { Data, Closed, Timeout, Stopped };
+    enum class Fill { Data, Closed, Timeout, Late, Stopped };
     Fill FillBuffer();
+    // A broken request: 408 when the deadline of the request ran out, else 400 with `what`.
+    Outcome Incomplete(Fill fill, const char* what) const;
     Outcome ReadHead(HttpRequest& request);
     Outcome ReadContentLengthBody(HttpRequest& request, const std::string& lengthText);
     Outcome ReadChunkedBody(HttpRequest& request);
@@ -59,6 +64,8 @@ private:
     HttpLimits mLimits;
     const std::atomic<bool>& mStop;
     std::string mBuffer;
+    // When the request being read must be in; none before its first byte.
+    std::optional<std::chrono::steady_clock::time_point> mDeadline;
 };
 
 } // namespace kavelin::device

@@ -59,7 +59,7 @@ struct Invocation {
 
     // watch (also --cookie, --reliability and --filter of subscribe)
     std::vector<std::string> watchEvents;
-    std::string listenAddress = "0.0.0.0";
+    std::string listenAddress; // empty: the address through which this computer reaches the device
     std::uint16_t listenPort = 0;
     long watchCount = 0; // 0: no limit
     std::optional<double> watchDuration;

@@ -100,7 +100,8 @@ Subscription ids go to standard error.
   --filter NAME=VALUE      a filter pair sent with each subscription (may repeat)
   --cookie TEXT            a client cookie sent with each subscription
   --reliability WORD       NoRetry, Retry or PersistentRetry
-  --listen ADDRESS[:PORT]  the IPv4 address and port to listen on (default 0.0.0.0, any port)
+  --listen ADDRESS[:PORT]  the IPv4 address and port to listen on (default: the address this
+                           computer reaches the device at, any port)
   --count N                stop after N events
   --duration SECONDS       stop after this long
   --check SECONDS          ask the device this often whether it still answers (default 30)

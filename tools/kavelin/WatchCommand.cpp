@@ -9,6 +9,7 @@
 
 #include "FailureReport.h"
 #include "ParameterDocuments.h"
+#include "WatchListenAddress.h"
 #include "WatchListener.h"
 
 namespace kavelin::cli {
@@ -150,13 +151,14 @@ bool WatchUntilStopped(IBaseSoap& proxy, const Invocation& invocation, EventPrin
 } // namespace
 
 int RunWatch(IBaseSoap& proxy, const Invocation& invocation, const RequestDocuments& documents,
-             std::ostream& out, std::ostream& err) {
+             const std::string& serviceUrl, std::ostream& out, std::ostream& err) {
     const StopSignals signals;
     EventPrinter printer(invocation, out, err);
     WatchListener listener(printer);
-    listener.Start(invocation.listenAddress, invocation.listenPort);
-    err << "kavelin: listening on " << invocation.listenAddress << ':' << listener.Port() << '\n'
-        << std::flush;
+    const std::string address = invocation.listenAddress.empty() ? ListenAddressToward(serviceUrl)
+                                                                 : invocation.listenAddress;
+    listener.Start(address, invocation.listenPort);
+    err << "kavelin: listening on " << address << ':' << listener.Port() << '\n' << std::flush;
     // The library builds the delivery address from this variable when it subscribes.
     setenv("OVXORB_SOAP_SERVICE_PORT", std::to_string(listener.Port()).c_str(), 1);
 
@@ -169,6 +171,7 @@ int RunWatch(IBaseSoap& proxy, const Invocation& invocation, const RequestDocume
             const std::string info =
                 SubscriptionInfoDocument(event, invocation.cookie, invocation.reliability);
             subscriptions.push_back(proxy.Subscribe(info, documents.filter, ""));
+            listener.Hold(subscriptions.back());
             err << "kavelin: subscribed to " << event << ": " << subscriptions.back() << '\n'
                 << std::flush;
         }

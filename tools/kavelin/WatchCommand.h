@@ -1,6 +1,7 @@
 #pragma once
 
 #include <iosfwd>
+#include <string>
 
 #include "Invocation.h"
 #include "RequestDocuments.h"
@@ -14,8 +15,9 @@ namespace kavelin::cli {
 // --duration, a device that no longer answers) unsubscribes everything it subscribed. Progress
 // and failures go to `err`. Returns 0 when it stopped as asked, 1 when the device stopped
 // answering or a subscription or an unsubscription failed. Throws std::runtime_error when it
-// cannot listen.
+// cannot listen. Without --listen it listens on the address through which this computer
+// reaches the device at `serviceUrl`.
 int RunWatch(IBaseSoap& proxy, const Invocation& invocation, const RequestDocuments& documents,
-             std::ostream& out, std::ostream& err);
+             const std::string& serviceUrl, std::ostream& out, std::ostream& err);
 
 } // namespace kavelin::cli

@@ -1,13 +1,15 @@
-// The Deliver operation of the listener: turns a decoded bsi:Event_t into a WatchEvent for the
-// sink. The generated dispatcher calls it by name; the namespace table is the listener's own.
+// The Deliver operation of the listener: turns a decoded bsi:Event_t into a WatchEvent, for a
+// subscription the watch holds only. The generated dispatcher calls it by name; the namespace
+// table is the listener's own.
 #include "EventCallback.nsmap"
 #include "soapH.h"
 
 #include <chrono>
 #include <string>
 #include <string_view>
+#include <utility>
 
-#include "WatchListener.h"
+#include "WatchDeliveryReader.h"
 
 namespace kavelin::cli {
 
@@ -96,8 +98,12 @@ int __bsiwsdl__Deliver(struct soap* soap, _bsi__Deliver* request, char** literal
         return soap_sender_fault(soap, "no event callback at this path", nullptr);
     if (!request || !request->bsi__Event)
         return soap_sender_fault(soap, "bsi:Deliver without a bsi:Event", nullptr);
-    auto* connection = static_cast<kavelin::cli::ListenerConnection*>(soap->user);
-    connection->sink->Delivered(kavelin::cli::EventFrom(soap, *request->bsi__Event));
+    auto& exchange = *static_cast<kavelin::cli::DeliveryExchange*>(soap->user);
+    kavelin::cli::WatchEvent event = kavelin::cli::EventFrom(soap, *request->bsi__Event);
+    // Anyone who reaches the listener can post; only the device knows the ids it gave out.
+    if (!(*exchange.held)(event.subscription))
+        return soap_sender_fault(soap, "not a subscription of this watch", nullptr);
+    exchange.outcome.event = std::move(event);
     *literalAnswer = soap_strdup(soap, "<bsi:DeliverResponse/>");
     return SOAP_OK;
 }

@@ -34,11 +34,14 @@ add_custom_command(
     VERBATIM)
 set_source_files_properties(${watch_enumeration_source} PROPERTIES GENERATED TRUE)
 
-# The generated dispatcher calls WatchDeliver.cpp by name, so both sit in one archive. The
+# The generated dispatcher calls WatchDeliver.cpp by name, so both sit in one archive, with
+# the reader that drives them over a request in memory and the framing that finds its end. The
 # enumeration codes, the typed text of the base service and their shared codecs compile here
 # against the listener's own generated declarations.
 add_library(kavelin_watch_service STATIC ${watch_generated_sources} ${watch_generated_headers}
-            ${CMAKE_CURRENT_SOURCE_DIR}/WatchDeliver.cpp ${watch_enumeration_source}
+            ${CMAKE_CURRENT_SOURCE_DIR}/WatchDeliver.cpp
+            ${CMAKE_CURRENT_SOURCE_DIR}/WatchDeliveryFraming.cpp
+            ${CMAKE_CURRENT_SOURCE_DIR}/WatchDeliveryReader.cpp ${watch_enumeration_source}
             ${CMAKE_SOURCE_DIR}/src/binding/CatalogueEnumCodec.cpp
             ${CMAKE_SOURCE_DIR}/src/binding/TypedText.cpp
             ${CMAKE_SOURCE_DIR}/src/binding/BaseServiceText.cpp)

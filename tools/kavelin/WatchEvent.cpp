@@ -3,9 +3,14 @@
 #include <cstdio>
 #include <ctime>
 
+#include "platform/VisibleText.h"
+
 namespace kavelin::cli {
 
 namespace {
+
+constexpr char kDelete = 0x7F;
+constexpr unsigned char kC1Lead = 0xC2;
 
 std::string UtcMilliseconds(std::chrono::system_clock::time_point when) {
     const auto sinceEpoch = when.time_since_epoch();
@@ -21,46 +26,42 @@ std::string UtcMilliseconds(std::chrono::system_clock::time_point when) {
     return text;
 }
 
-bool NeedsQuotes(const std::string& value) {
-    if (value.empty())
-        return true;
-    for (const char c : value) {
-        if (static_cast<unsigned char>(c) <= ' ' || c == '"' || c == '\\')
-            return true;
-    }
-    return false;
-}
-
+// Quotes and backslashes escaped, then every control character made visible (VisibleText),
+// so that a value can neither drive the terminal nor break the line.
 std::string LineValue(const std::string& value) {
-    if (!NeedsQuotes(value))
-        return value;
-    std::string quoted = "\"";
+    std::string escaped;
     for (const char c : value) {
-        switch (c) {
-        case '"':
-        case '\\':
-            quoted += '\\';
-            quoted += c;
-            break;
-        case '\n':
-            quoted += "\\n";
-            break;
-        case '\r':
-            quoted += "\\r";
-            break;
-        case '\t':
-            quoted += "\\t";
-            break;
-        default:
-            quoted += c;
-        }
+        if (c == '"' || c == '\\')
+            escaped += '\\';
+        if (c == '\t')
+            escaped += "\\t";
+        else
+            escaped += c;
     }
-    return quoted + '"';
+    const std::string visible = platform::VisibleText(escaped);
+    if (!value.empty() && visible == value && value.find(' ') == std::string::npos)
+        return value;
+    return '"' + visible + '"';
 }
 
+std::string UnicodeEscape(unsigned code) {
+    char escape[8];
+    std::snprintf(escape, sizeof escape, "\\u%04x", code);
+    return escape;
+}
+
+// What JSON requires escaped, and DEL and the C1 controls besides (U+0080 to U+009F, two
+// bytes in UTF-8), which a terminal would act on.
 std::string JsonString(const std::string& text) {
     std::string json = "\"";
-    for (const char c : text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0u;
+        if (static_cast<unsigned char>(c) == kC1Lead && next >= 0x80 && next <= 0x9F) {
+            json += UnicodeEscape(next);
+            ++i;
+            continue;
+        }
         switch (c) {
         case '"':
             json += "\\\"";
@@ -78,13 +79,10 @@ std::string JsonString(const std::string& text) {
             json += "\\t";
             break;
         default:
-            if (static_cast<unsigned char>(c) < 0x20) {
-                char escape[8];
-                std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned>(c));
-                json += escape;
-            } else {
+            if (static_cast<unsigned char>(c) < 0x20 || c == kDelete)
+                json += UnicodeEscape(static_cast<unsigned char>(c));
+            else
                 json += c;
-            }
         }
     }
     return json + '"';

@@ -17,11 +17,13 @@ struct WatchEvent {
 };
 
 // "2026-12-07T06:30:01.250Z EVENT SUBSCRIPTION NAME=VALUE ...": a value with white space, a
-// quote or a backslash, or an empty one, is quoted with backslash escapes; "-" stands for an
-// empty name or subscription. No line feed.
+// quote, a backslash or a control character, or an empty one, is quoted with backslash escapes
+// (controls as "\n", "\x1b", "\u009b"); "-" stands for an empty name or subscription. No line
+// feed.
 std::string EventLine(const WatchEvent& event);
 
-// {"received":...,"event":...,"subscription":...,"properties":{...}} on one line.
+// {"received":...,"event":...,"subscription":...,"properties":{...}} on one line; DEL and the
+// C1 controls are escaped too.
 std::string EventJson(const WatchEvent& event);
 
 } // namespace kavelin::cli

@@ -6,45 +6,43 @@
 #include <cstdint>
 #include <memory>
 #include <mutex>
+#include <set>
 #include <string>
 #include <thread>
-#include <vector>
 
 #include "WatchEvent.h"
 
-struct soap;
-
 namespace kavelin::cli {
 
-// Where the listener hands what arrives. Called from the listener's threads, one call at a
-// time per connection; a delivery is answered only after Delivered returns, so a subscriber
-// that waits for each answer sees its events handled in order.
+// Where the listener hands what arrives. Called from the listener's thread, one call at a
+// time; a delivery is answered only after Delivered returns, so a subscriber that waits for
+// each answer sees its events handled in order.
 class DeliverySink {
 public:
     virtual ~DeliverySink() = default;
     virtual void Delivered(WatchEvent event) = 0;
-    // A request that was answered with a SOAP Fault, and why.
+    // Requests that were answered with a SOAP Fault, and why: at most one call a second, the
+    // text already made visible and bounded, with a count of those refused since the last.
     virtual void Rejected(const std::string& reason) = 0;
 };
 
 struct ListenerLimits {
-    std::size_t connections = 8;        // served at once; more wait in the kernel's backlog
+    // Open at once; a new connection past this closes the oldest one.
+    std::size_t connections = 256;
     std::size_t requestBytes = 1 << 20; // a larger request is refused
-    std::chrono::seconds idle{5};       // a silent connection is closed after this long
-    std::chrono::seconds transfer{10};  // the most one request may take to arrive
+    // Bytes held for all connections together; past it the one holding most is refused.
+    std::size_t bufferedBytes = 32 << 20;
+    // A connection that does not begin a request for this long is closed.
+    std::chrono::milliseconds idle{5000};
+    // The most one request may take to arrive, from its first byte; also the bound of an answer.
+    std::chrono::milliseconds transfer{10000};
 };
 
-// What a connection's engine context carries in its `user` field.
-struct ListenerConnection {
-    DeliverySink* sink = nullptr;
-    std::size_t limit = 0;    // request bytes allowed
-    std::size_t received = 0; // bytes of the current request so far
-    bool oversized = false;
-    std::size_t (*receive)(struct soap*, char*, std::size_t) = nullptr; // the engine's own
-};
-
-// The HTTP listener at the delivery address: gSOAP's server side of bsi:Deliver, answering each
-// POST at /EventCallback with a literal bsi:DeliverResponse, and anything else with a Fault.
+// The HTTP listener at the delivery address: one thread with an event loop over every open
+// connection, so that connections which say nothing, or trickle, delay no other. Each whole
+// request is read by the server side of bsi:Deliver (WatchDeliveryReader.h): a delivery for a
+// subscription this watch holds is handed to the sink and answered with bsi:DeliverResponse;
+// anything else gets a SOAP Fault.
 class WatchListener {
 public:
     WatchListener(DeliverySink& sink, ListenerLimits limits = {});
@@ -55,28 +53,26 @@ public:
     // Binds `address` (dotted IPv4) and `port` (0: ephemeral) and starts serving. Throws
     // std::runtime_error when it cannot bind.
     void Start(const std::string& address, std::uint16_t port);
-    // Stops accepting, cuts the connections being served and joins every thread. Idempotent.
+    // Stops serving, closes every connection and joins the thread. Idempotent.
     void Stop();
     std::uint16_t Port() const { return mPort; }
 
-private:
-    struct Worker {
-        std::thread thread;
-        std::mutex mutex; // guards fd against Stop cutting a socket that is being closed
-        int fd = -1;
-    };
+    // Deliveries for `subscriptionId` are printed from now on; others are refused.
+    void Hold(const std::string& subscriptionId);
 
-    void Work(Worker& worker);
-    void ServeConnection(struct soap* soap, ListenerConnection& connection);
-    void Reject(struct soap* soap, ListenerConnection& connection);
+private:
+    class Loop;
+    bool Holds(const std::string& subscriptionId);
 
     DeliverySink& mSink;
     const ListenerLimits mLimits;
-    struct soap* mMaster = nullptr;
+    int mListenFd = -1;
     std::uint16_t mPort = 0;
     std::atomic<bool> mStop{false};
-    std::mutex mAcceptMutex; // one worker at a time waits in accept
-    std::vector<std::unique_ptr<Worker>> mWorkers;
+    std::unique_ptr<Loop> mLoop;
+    std::thread mThread;
+    std::mutex mHeldMutex;
+    std::set<std::string> mHeld;
 };
 
 } // namespace kavelin::cli

@@ -100,7 +100,7 @@ int RunInvocation(const Invocation& invocation) {
                                                                     library.demaker());
         proxy->Initialize(service.url, CPComPtr<ISessionInfo>());
         if (invocation.command == Command::Watch)
-            return RunWatch(*proxy, invocation, documents, std::cout, std::cerr);
+            return RunWatch(*proxy, invocation, documents, service.url, std::cout, std::cerr);
         const std::string output = RunOperation(*proxy, invocation, documents);
         std::cout << output << std::flush;
         if (!std::cout)

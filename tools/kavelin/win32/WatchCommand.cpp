@@ -5,8 +5,8 @@
 namespace kavelin::cli {
 
 // The listener is built on the Linux build's own gSOAP server runtime.
-int RunWatch(IBaseSoap&, const Invocation& invocation, const RequestDocuments&, std::ostream&,
-             std::ostream&) {
+int RunWatch(IBaseSoap&, const Invocation& invocation, const RequestDocuments&, const std::string&,
+             std::ostream&, std::ostream&) {
     throw UsageError("watch is not available on Windows", invocation.command);
 }
 
