@@ -1,12 +1,9 @@
 #include "WatchListenAddress.h"
 
-#include <arpa/inet.h>
-#include <netdb.h>
-#include <netinet/in.h>
 #include <optional>
 #include <string_view>
-#include <sys/socket.h>
-#include <unistd.h>
+
+#include "os/HostAddress.h"
 
 namespace kavelin::cli {
 
@@ -38,35 +35,11 @@ std::optional<std::string> DeviceHost(std::string_view url) {
     return std::string(host);
 }
 
-// The local address of a datagram socket connected to `host`: the kernel picks the source
-// address of its route there; nothing is sent.
-std::optional<std::string> LocalAddressToward(const std::string& host) {
-    addrinfo hints{};
-    hints.ai_family = AF_INET;
-    hints.ai_socktype = SOCK_DGRAM;
-    addrinfo* found = nullptr;
-    if (::getaddrinfo(host.c_str(), "9", &hints, &found) != 0 || found == nullptr)
-        return std::nullopt;
-    std::optional<std::string> local;
-    const int fd = ::socket(AF_INET, SOCK_DGRAM | SOCK_CLOEXEC, 0);
-    sockaddr_in address{};
-    socklen_t length = sizeof address;
-    char text[INET_ADDRSTRLEN];
-    if (fd >= 0 && ::connect(fd, found->ai_addr, found->ai_addrlen) == 0 &&
-        ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length) == 0 &&
-        ::inet_ntop(AF_INET, &address.sin_addr, text, sizeof text) != nullptr)
-        local = text;
-    if (fd >= 0)
-        ::close(fd);
-    ::freeaddrinfo(found);
-    return local;
-}
-
 } // namespace
 
 std::string ListenAddressToward(const std::string& serviceUrl) {
     const std::optional<std::string> host = DeviceHost(serviceUrl);
-    const std::optional<std::string> local = host ? LocalAddressToward(*host) : std::nullopt;
+    const std::optional<std::string> local = host ? os::RouteLocalIPv4Address(*host) : std::nullopt;
     return local ? *local : kLoopback;
 }
 
