@@ -1,5 +1,7 @@
 #include "TwiceAnsweringDevice.h"
 
+#include "support/CannedServer.h"
+
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -55,8 +57,7 @@ std::string AnswerTo(const std::string& action, const std::string& request) {
         "xmlns:x=\"http://schemas.orvanta.example/schemas/imaging/con/ixa/2004/07/20\" "
         "xmlns:y=\"http://schemas.orvanta.example/schemas/imaging/con/ixa/2005/05/05\"><s:Body>" +
         body + "</s:Body></s:Envelope>";
-    return "HTTP/1.1 200 OK\r\nContent-Type: text/xml; charset=utf-8\r\nContent-Length: " +
-           std::to_string(envelope.size()) + "\r\nConnection: keep-alive\r\n\r\n" + envelope;
+    return kavelin_test::HttpSoapAnswer(envelope);
 }
 
 void SendAll(int connection, const std::string& bytes) {

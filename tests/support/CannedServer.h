@@ -6,6 +6,12 @@
 
 namespace kavelin_test {
 
+// A device's successful HTTP answer carrying `envelope`.
+inline std::string HttpSoapAnswer(const std::string& envelope) {
+    return "HTTP/1.1 200 OK\r\nContent-Type: text/xml; charset=utf-8\r\nContent-Length: " +
+           std::to_string(envelope.size()) + "\r\n\r\n" + envelope;
+}
+
 // A loopback HTTP server for one test: it accepts one connection per canned answer, reads
 // one request on it, records the request's bytes, answers with the canned text and closes.
 // It stops by itself after its last answer, or when a connection stays silent too long.

@@ -8,6 +8,7 @@
 
 #include "RecordingDataStream.h"
 #include "binding/Binding.h"
+#include "support/CannedServer.h"
 #include "support/LogCapture.h"
 #include "support/RegistryFile.h"
 #include "transport/OrvantaDCSPlugin.h"
@@ -47,8 +48,7 @@ std::string HttpAnswer(const std::string& result) {
         "xmlns:ixagd=\"http://schemas.orvanta.example/schemas/imaging/con/ixa/2004/07/20\">"
         "<SOAP-ENV:Body><ixagd:GetDataResponse><GetDataResult>" +
         result + "</GetDataResult></ixagd:GetDataResponse></SOAP-ENV:Body></SOAP-ENV:Envelope>";
-    return "HTTP/1.1 200 OK\r\nContent-Type: text/xml; charset=utf-8\r\nContent-Length: " +
-           std::to_string(envelope.size()) + "\r\n\r\n" + envelope;
+    return kavelin_test::HttpSoapAnswer(envelope);
 }
 
 class DirectConnectPlugin : public ::testing::Test {
