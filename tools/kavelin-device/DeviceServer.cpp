@@ -4,6 +4,7 @@
 #include "HttpRequestReader.h"
 #include "Journal.h"
 #include "OperationHandler.h"
+#include "ServiceDescriptions.h"
 #include "SlowAndLargeAnswers.h"
 #include "SoapAnswers.h"
 #include "SocketIo.h"
@@ -177,6 +178,12 @@ bool DeviceServer::Impl::ServeRequest(int fd, const HttpRequest& http, std::size
     if (options.verbose) {
         std::fprintf(stderr, "kavelin-device: connection %zu: %s %s %s\n", index,
                      http.method.c_str(), http.target.c_str(), operation.c_str());
+    }
+    if (http.method == "GET") {
+        if (const auto wsdl = ServiceDescriptionFor(http.target, http.Header("Host"))) {
+            return SendAll(fd, HttpResponse(200, *wsdl, http.keepAlive), kSendTimeout, stopping) &&
+                   http.keepAlive;
+        }
     }
     if (http.method != "POST") {
         SendAll(fd, HttpErrorResponse(405, "only POST is served"), kSendTimeout, stopping);
