@@ -40,6 +40,11 @@ LOCAL_MEMBERS = [
 # Classes of the binding's own making that never travel: the fault readers' wrappers.
 WRAPPER_TYPES = ["SessionException", "ServiceException", "ServiceBusy", "SecurityException",
                  "XPathException", "XPathError"]
+# The SOAP Fault details of each service's operations.
+FAULTS = {"BaseService": ["bsi:SessionException", "bsi:ServiceException", "bsi:ServiceBusy",
+                          "bsi:SecurityException"]}
+FAULTS["XDMAccessService"] = FAULTS["BaseService"] + ["ixaget:XPathException",
+                                                      "ixaget:XPathError"]
 # Answers taken as literal text: described by what devices send, any content.
 LITERAL_ANSWERS = ["EndSessionResponse", "UnsubscribeResponse", "DeliverResponse"]
 LITERAL_PARTS = {"BaseService": 3, "XDMAccessService": 0}
@@ -185,8 +190,25 @@ def correct_schemas(generated):
     return schemas
 
 
+def declare_faults(root, service):
+    """Every operation may answer with a Fault whose detail is one of its service's details."""
+    soap = root.nsmap["SOAP"]
+    first_port_type = root.find("w:portType", NS)
+    for detail in FAULTS[service]:
+        name = detail.split(":")[1]
+        message = etree.Element(f"{{{WSDL}}}message", name=name)
+        etree.SubElement(message, f"{{{WSDL}}}part", name="detail", element=detail)
+        first_port_type.addprevious(message)
+        for operation in root.iterfind("w:portType/w:operation", NS):
+            etree.SubElement(operation, f"{{{WSDL}}}fault", name=name, message=f"tns:{name}")
+        for operation in root.iterfind("w:binding/w:operation", NS):
+            fault = etree.SubElement(operation, f"{{{WSDL}}}fault", name=name)
+            etree.SubElement(fault, f"{{{soap}}}fault", name=name, use="literal")
+
+
 def correct_service(generated, service, schemas):
     root = etree.parse(str(generated / f"{service}.wsdl")).getroot()
+    declare_faults(root, service)
     types = root.find("w:types", NS)
     for node in list(types):
         types.remove(node)
