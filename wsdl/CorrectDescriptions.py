@@ -237,6 +237,10 @@ def correct_service(generated, service, schemas):
     # The header's generic member is never set: only the session and the time travel.
     for part in expect(root.iterfind("w:message/w:part[@name='headers']", NS), 1, "headers"):
         part.getparent().remove(part)
+    # soapcpp2's notes (one per operation and one for the service) name its C++ functions.
+    for note in expect(list(root.iterfind(".//w:documentation", NS)),
+                       len(root.findall("w:portType/w:operation", NS)) + 1, "documentation"):
+        note.getparent().remove(note)
     for comment in root.xpath("//comment()"):
         comment.getparent().remove(comment)
     return root
