@@ -19,6 +19,7 @@ packages=(
     libxml2-dev
     googletest libgtest-dev libgmock-dev
     libbenchmark-dev python3
+    scdoc man-db
     clang libclang-rt-dev clang-format
 )
 if [ -n "$windows_arch" ]; then
