@@ -99,10 +99,11 @@ demo: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j $(JOBS) --target kavelin kavelin_cli kavelin-device
 	@scripts/demo.sh $(BUILD)
 
-# The library, its headers, both tools, kavelin.pc and kavelinConfig.cmake under PREFIX.
+# The library, its headers, both tools with their manual pages and bash completion, kavelin.pc
+# and kavelinConfig.cmake under PREFIX.
 PREFIX ?= /usr/local
 install: deps $(BUILD)/CMakeCache.txt
-	cmake --build $(BUILD) -j $(JOBS) --target kavelin kavelin_cli kavelin-device
+	cmake --build $(BUILD) -j $(JOBS) --target kavelin kavelin_cli kavelin-device kavelin_man
 	cmake --install $(BUILD) --prefix $(PREFIX)
 
 # Our own sources; the gSOAP interface headers keep the layout soapcpp2 reads.

@@ -31,5 +31,21 @@ install(FILES ${CMAKE_BINARY_DIR}/kavelinConfig.cmake ${CMAKE_BINARY_DIR}/kaveli
 # DESTDIR still points at itself.
 file(RELATIVE_PATH kavelin_pc_to_prefix ${CMAKE_INSTALL_FULL_LIBDIR}/pkgconfig ${CMAKE_INSTALL_PREFIX})
 string(REGEX REPLACE "/$" "" kavelin_pc_to_prefix "${kavelin_pc_to_prefix}")
-configure_file(${CMAKE_SOURCE_DIR}/cmake/kavelin.pc.in ${CMAKE_BINARY_DIR}/kavelin.pc @ONLY)
-install(FILES ${CMAKE_BINARY_DIR}/kavelin.pc DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+set(kavelin_pc_prefix "\${pcfiledir}/${kavelin_pc_to_prefix}")
+set(kavelin_pc_libdir "\${prefix}/${CMAKE_INSTALL_LIBDIR}")
+set(kavelin_pc_includedir "\${prefix}/${CMAKE_INSTALL_INCLUDEDIR}")
+configure_file(${CMAKE_SOURCE_DIR}/cmake/kavelin.pc.in ${CMAKE_BINARY_DIR}/for-install/kavelin.pc
+    @ONLY)
+install(FILES ${CMAKE_BINARY_DIR}/for-install/kavelin.pc
+    DESTINATION ${CMAKE_INSTALL_LIBDIR}/pkgconfig)
+
+# A host project can use this build tree as it is, without installing: kavelin.pc here names
+# the library built here and the headers of the source tree (PKG_CONFIG_PATH=build), and
+# kavelinConfig.cmake here reads the targets exported from this tree (-Dkavelin_DIR=build).
+export(EXPORT kavelinTargets NAMESPACE kavelin:: FILE ${CMAKE_BINARY_DIR}/kavelinTargets.cmake)
+set(kavelin_pc_prefix ${CMAKE_BINARY_DIR})
+set(kavelin_pc_libdir "$<TARGET_FILE_DIR:kavelin>")
+set(kavelin_pc_includedir ${CMAKE_SOURCE_DIR}/include)
+configure_file(${CMAKE_SOURCE_DIR}/cmake/kavelin.pc.in ${CMAKE_BINARY_DIR}/for-build/kavelin.pc.in
+    @ONLY)
+file(GENERATE OUTPUT ${CMAKE_BINARY_DIR}/kavelin.pc INPUT ${CMAKE_BINARY_DIR}/for-build/kavelin.pc.in)

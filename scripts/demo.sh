@@ -46,20 +46,27 @@ heading() { printf '\n== %s\n' "$*"; }
 heading "The simulated device listens on 127.0.0.1:$port"
 
 heading "Device status"
-echo "\$ kavelin get-data 'string(//dd:Status/dd:FIELD)' --prefix dd=<dictionary namespace>"
-for field in State Availability Load; do
-    printf '  %-13s %s\n' "$field" "$("$kavelin" get-data "string(//dd:Status/dd:$field)" --prefix "$dd")"
+echo "\$ kavelin get-data 'string(//dd:Status/dd:State)' 'string(//dd:Status/dd:Availability)' \\"
+echo "    'string(//dd:Status/dd:Load)' --prefix dd=<dictionary namespace>    # one session"
+fields=(State Availability Load)
+mapfile -t values < <("$kavelin" get-data "string(//dd:Status/dd:State)" \
+    "string(//dd:Status/dd:Availability)" "string(//dd:Status/dd:Load)" --prefix "$dd")
+for i in "${!fields[@]}"; do
+    printf '  %-13s %s\n' "${fields[i]}" "${values[i]}"
 done
 
 heading "Consumable levels"
-echo "\$ kavelin get-data \"concat(string(//dd:Consumable[N]/@id), ...)\" --prefix dd=..."
+echo "\$ kavelin get-data 'string(//dd:Consumable[N]/@id)' 'string(//dd:Consumable[N]/dd:LevelPercent)' \\"
+echo "    'string(//dd:Consumable[N]/dd:State)' ... --prefix dd=...    # every consumable, one session"
 count=$("$kavelin" get-data "count(//dd:Consumable)" --prefix "$dd")
+paths=()
 for i in $(seq "$count"); do
     item="//dd:Consumable[$i]"
-    read -r name level state < <("$kavelin" get-data \
-        "concat(string($item/@id), ' ', string($item/dd:LevelPercent), ' ', string($item/dd:State))" \
-        --prefix "$dd")
-    printf '  %-15s %4s%%  %s\n' "$name" "$level" "$state"
+    paths+=("string($item/@id)" "string($item/dd:LevelPercent)" "string($item/dd:State)")
+done
+mapfile -t values < <("$kavelin" get-data "${paths[@]}" --prefix "$dd")
+for ((i = 0; i + 2 < ${#values[@]}; i += 3)); do
+    printf '  %-15s %4s%%  %s\n' "${values[i]}" "${values[i + 1]}" "${values[i + 2]}"
 done
 
 heading "Events the device can deliver"

@@ -20,6 +20,7 @@ packages=(
     googletest libgtest-dev libgmock-dev
     libbenchmark-dev python3
     python3-lxml python3-zeep libxml2-utils
+    scdoc man-db
     clang libclang-rt-dev clang-format
 )
 if [ -n "$windows_arch" ]; then

@@ -5,13 +5,20 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <future>
 #include <map>
 #include <optional>
+#include <poll.h>
 #include <regex>
+#include <sstream>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
 #include <tuple>
 #include <unistd.h>
 
+#include "WatchDeliveryFraming.h"
+#include "support/CannedServer.h"
 #include "support/ChildProcess.h"
 #include "support/DeviceProcess.h"
 #include "support/RegistryFile.h"
@@ -274,6 +281,9 @@ TEST_F(KavelinProgram, GetDataPrintsTheAnswerAsSentOrOneNodeALine) {
         // Text, not markup: neither splits it nor resolves its references.
         {"a function's text", {"concat('a &amp; b <c>', '')", "--text"}, "a &amp; b <c>\n", 0},
         {"a function's text a line", {"concat('<c> &lt;', '')", "--lines"}, "<c> &lt;\n", 0},
+        {"several", {"string(//dd:Model)", "count(//dd:Tray)"}, "Plotara C4250dn\n3\n", 0},
+        {"several, an empty one", {"count(/*)", "/dd:None", "count(/*)"}, "1\n\n1\n", 0},
+        {"a failing one stops", {"string(//dd:Model)", "//dd:[", "/"}, "Plotara C4250dn\n", 1},
     };
     DeviceProcess device;
     ASSERT_TRUE(device.Running());
@@ -311,7 +321,8 @@ TEST_F(KavelinProgram, UsageErrorsExitWithTwoBeforeAnyDeviceIsContacted) {
          "$OVXORB_SOAP_SERVICE_PORT 'abc' is not a port number",
          {},
          {{"KAVELIN_URL", "http://127.0.0.1:1/"}, {"OVXORB_SOAP_SERVICE_PORT", "abc"}}},
-        {{"get-data"}, "get-data takes one XPath expression"},
+        {{"get-data"}, "get-data takes one or more XPath expressions"},
+        {{"get-data", "/", "--json", "--text"}, "--json excludes --text"},
         {{"get-data", "/", "--prefix", "nameonly"}, "--prefix needs PREFIX=NAMESPACE"},
         {{"get-data", "/", "--prefix", "=urn:x"}, "--prefix needs PREFIX=NAMESPACE"},
         {{"get-data", "/", "--prefix", "a=b", "--prefix-map", "f"}, "exclude each other"},
@@ -348,6 +359,161 @@ TEST_F(KavelinProgram, UsageErrorsExitWithTwoBeforeAnyDeviceIsContacted) {
         EXPECT_LE(std::count(run.err.begin(), run.err.end(), '\n'), 3) << run.err;
         EXPECT_THAT(run.out, IsEmpty());
     }
+}
+
+struct JsonCase {
+    const char* name;
+    std::vector<std::string> arguments;
+    const char* plainOnly; // what --json replaces
+    // Python over `v`, the JSON values printed one a line: the plain run's output, or its
+    // standard error for a failure; each(key, objects) puts each object's `key` on a line.
+    const char* plain;
+};
+
+TEST_F(KavelinProgram, JsonOutputParsesAndHoldsWhatThePlainOutputHolds) {
+    const std::vector<JsonCase> cases = {
+        {"elements", {"get-data", "//dd:Tray/dd:Name"}, "--lines", "each('markup', v[0]['nodes'])"},
+        {"texts", {"get-data", "//dd:Tray/dd:Name"}, "--text", "each('text', v[0]['nodes'])"},
+        {"several", {"get-data", "count(/*)", "//dd:Tray/@id"}, "", "each('answer', v[0])"},
+        {"settable", {"settable"}, "--lines", "each('text', v[0]['nodes'])"},
+        {"events", {"events"}, "", "''.join(e + '\\n' for e in v)"},
+        {"fault",
+         {"get-data", "//dd:["},
+         "",
+         "'kavelin: %(failure)s (code %(code)s): %(cause)s\\n' % v[0]"},
+    };
+    DeviceProcess device;
+    ASSERT_TRUE(device.Running());
+    const auto parsed = [&](const std::string& json, const std::string& expression) {
+        return RunProgram("/usr/bin/python3",
+                          {"-c", "import json, sys\nv = [json.loads(line) for line in "
+                                 "sys.stdin.read().split('\\n')[:-1]]\neach = lambda key, xs: "
+                                 "''.join(x[key] + '\\n' for x in xs)\nprint(" +
+                                     expression + ", end='')"},
+                          mEnvironment, json);
+    };
+    for (const JsonCase& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<std::string> arguments = c.arguments;
+        if (arguments[0] == "get-data")
+            arguments.insert(arguments.end(), {"--prefix", kDictionary});
+        std::vector<std::string> plainArguments = arguments;
+        if (*c.plainOnly != '\0')
+            plainArguments.push_back(c.plainOnly);
+        arguments.push_back("--json");
+        const RunResult plain = KavelinAt(device, plainArguments);
+        const RunResult json = KavelinAt(device, arguments);
+        EXPECT_EQ(json.exitCode, plain.exitCode);
+        const RunResult rebuilt = parsed(plain.exitCode == 0 ? json.out : json.err, c.plain);
+        EXPECT_EQ(rebuilt.exitCode, 0) << rebuilt.err;
+        EXPECT_EQ(rebuilt.out, plain.exitCode == 0 ? plain.out : plain.err);
+    }
+    // Ids differ from run to run: the one subscribe --json prints is the one cancelled.
+    const RunResult subscribed = KavelinAt(
+        device, {"--json", "subscribe", "--event", "StatusChanged", "--fallback", "http://x/cb"});
+    const std::string id = parsed(subscribed.out, "v[0]['subscription']").out;
+    EXPECT_THAT(id, ::testing::StartsWith("subscription-"));
+    EXPECT_EQ(KavelinAt(device, {"--json", "unsubscribe", id}).out,
+              "{\"subscription\":\"" + id + "\",\"cancelled\":true}\n");
+}
+
+std::string FileText(const std::string& path) {
+    std::ostringstream text;
+    text << std::ifstream(path, std::ios::binary).rdbuf();
+    return text.str();
+}
+
+// Answers one request a connection on a Unix socket with each answer in turn and gives what it
+// was sent, as CannedServer does over TCP; bounded by the answers and a silence limit.
+std::future<std::vector<std::string>> ServeUnixSocket(const std::string& path,
+                                                      std::vector<std::string> answers) {
+    const int listener = socket(AF_UNIX, SOCK_STREAM, 0);
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    path.copy(address.sun_path, sizeof address.sun_path - 1);
+    EXPECT_EQ(bind(listener, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+    EXPECT_EQ(listen(listener, 4), 0);
+    return std::async(std::launch::async, [listener, answers = std::move(answers)] {
+        std::vector<std::string> requests;
+        pollfd ready{listener, POLLIN, 0};
+        for (const std::string& answer : answers) {
+            if (poll(&ready, 1, 10000) <= 0)
+                break;
+            pollfd connection{accept(listener, nullptr, nullptr), POLLIN, 0};
+            std::string& request = requests.emplace_back();
+            char buffer[4096];
+            ssize_t got = 1;
+            while (got > 0 && kavelin::cli::FrameRequest(request).length == 0 &&
+                   poll(&connection, 1, 10000) > 0) {
+                got = read(connection.fd, buffer, sizeof buffer);
+                request.append(buffer, static_cast<size_t>(std::max<ssize_t>(got, 0)));
+            }
+            EXPECT_EQ(write(connection.fd, answer.data(), answer.size()), ssize_t(answer.size()));
+            close(connection.fd);
+        }
+        close(listener);
+        return requests;
+    });
+}
+
+TEST_F(KavelinProgram, TraceShowsEachRequestAndAnswerWholeAsTheyCrossedTheWire) {
+    std::vector<std::string> answers;
+    for (const std::string name : {"StartSession", "GetSupportedEvents", "EndSession"})
+        answers.push_back(FileText(KAVELIN_SAMPLE_ANSWERS "/" + name + "Res.txt"));
+    // A device's control characters are shown as escapes, not sent to the terminal.
+    const size_t server = answers[1].find("kavelin-device");
+    ASSERT_NE(server, std::string::npos);
+    answers[1].replace(server, 14, "kav\x1b[2J-device");
+    const auto expected = [&](const std::vector<std::string>& requests) {
+        std::string trace;
+        for (size_t i = 0; i < requests.size() && i < answers.size(); ++i) {
+            std::string answer = answers[i];
+            if (i == 1)
+                answer.replace(server, 14, "kav\\x1b[2J-device");
+            trace += "kavelin: trace: request, " + std::to_string(requests[i].size()) +
+                     " bytes:\n" + requests[i] + "\nkavelin: trace: answer, " +
+                     std::to_string(answers[i].size()) + " bytes:\n" + answer + "\n";
+        }
+        return trace;
+    };
+    CannedServer http(answers);
+    const RunResult overHttp = Kavelin({"--trace", "--url", http.Url("/BaseService"), "events"});
+    EXPECT_EQ(overHttp.exitCode, 0) << overHttp.err;
+    ASSERT_EQ(http.Requests().size(), 3u);
+    EXPECT_EQ(overHttp.err, expected(http.Requests()));
+
+    const std::string socketPath = mFolder + "/device.sock";
+    std::future<std::vector<std::string>> stream = ServeUnixSocket(socketPath, answers);
+    const RunResult overStream = Kavelin({"--trace", "--url", "ovdcs:unix" + socketPath, "events"});
+    EXPECT_EQ(overStream.exitCode, 0) << overStream.err;
+    const std::vector<std::string> requests = stream.get();
+    ASSERT_EQ(requests.size(), 3u);
+    EXPECT_EQ(overStream.err, expected(requests));
+}
+
+TEST_F(KavelinProgram, BothProgramsTellTheirVersionAndHaveManualPagesAndCompletion) {
+    for (const char* program : {KAVELIN_CLI_PROGRAM, KAVELIN_DEVICE_PROGRAM}) {
+        const RunResult version = RunProgram(program, {"--version"}, mEnvironment);
+        EXPECT_EQ(version.exitCode, 0);
+        EXPECT_THAT(version.out, HasSubstr("libxml2 2."));
+    }
+    for (const std::string page : {"kavelin.1", "kavelin-device.1"}) {
+        const RunResult man =
+            RunProgram("/usr/bin/man", {"-l", KAVELIN_MAN_DIR "/" + page}, mEnvironment);
+        EXPECT_EQ(man.exitCode, 0) << man.err;
+        EXPECT_THAT(man.out, HasSubstr("SYNOPSIS"));
+    }
+    DeviceProcess device;
+    ASSERT_TRUE(device.Running());
+    const auto offered = [&](std::vector<std::string> words) {
+        words.insert(words.begin(), {"-c",
+                                     "source " KAVELIN_COMPLETION "; COMP_WORDS=(\"$@\"); "
+                                     "COMP_CWORD=$(($# - 1)); _kavelin; echo \"${COMPREPLY[*]}\"",
+                                     "bash", KAVELIN_CLI_PROGRAM});
+        return RunProgram("/bin/bash", words, mEnvironment).out;
+    };
+    EXPECT_EQ(offered({""}), "get-data set-data settable events subscribe unsubscribe watch\n");
+    EXPECT_EQ(offered({"--url", device.Url(), "watch", "--event", "Status"}), "StatusChanged\n");
 }
 
 TEST_F(KavelinProgram, HelpGoesToStandardOutputForTheProgramAndEachCommand) {
@@ -456,15 +622,19 @@ TEST_F(KavelinProgram, TheDeviceProgramHelpsWithStatusZeroAndNamesEachRefusal) {
     }
 }
 
-TEST_F(KavelinProgram, RepeatRunsTheOperationOnOneProxyAndOneSession) {
-    DeviceProcess device;
-    ASSERT_TRUE(device.Running());
-    const RunResult run = KavelinAt(device, {"--repeat", "3", "-v", "settable"});
-    EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_THAT(run.err, HasSubstr("IXDMAccessSoap::GetSettable - Exit"));
-    EXPECT_EQ(device.Operations(),
-              (std::vector<std::string>{"StartSession", "GetSettable", "GetSettable", "GetSettable",
-                                        "EndSession"}));
+TEST_F(KavelinProgram, RepeatsAndSeveralExpressionsRunOnOneProxyAndOneSession) {
+    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
+        {{"--repeat", "3", "settable"}, "GetSettable"},
+        {{"get-data", "/", "count(/*)", "string(/)"}, "GetData"}};
+    for (const auto& [arguments, operation] : cases) {
+        DeviceProcess device;
+        ASSERT_TRUE(device.Running());
+        const RunResult run = KavelinAt(device, arguments);
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_EQ(device.Operations(),
+                  (std::vector<std::string>{"StartSession", operation, operation, operation,
+                                            "EndSession"}));
+    }
 }
 
 TEST_F(KavelinProgram, RegistryFilesGivenOnTheCommandLineConfigureTheLibrary) {

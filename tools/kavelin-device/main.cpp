@@ -2,6 +2,7 @@
 // tests that want the device in a process of its own.
 #include "DeviceServer.h"
 #include "OperationHandler.h"
+#include "ProgramVersion.h"
 
 #include <atomic>
 #include <cerrno>
@@ -39,6 +40,7 @@ constexpr OptionHelp kOptionHelp[] = {
     {"--simulate-usage SECONDS", "print on this period: consumables run low, counters rise"},
     {"-v", "one line per request on standard error"},
     {"-h, --help", "this text"},
+    {"--version", "the program's version and those of the libraries it runs on"},
 };
 
 // A command line the device cannot use: the message names the problem.
@@ -159,6 +161,7 @@ struct Settings {
     long long duration = 0;
     long long delay = 0;
     bool help = false;
+    bool version = false;
 };
 
 Settings ReadArguments(int argc, char** argv) {
@@ -175,6 +178,8 @@ Settings ReadArguments(int argc, char** argv) {
         };
         if (arg == "-h" || arg == "--help") {
             settings.help = true;
+        } else if (arg == "--version") {
+            settings.version = true;
         } else if (arg == "-v") {
             options.verbose = true;
         } else if (arg == "--port") {
@@ -212,6 +217,10 @@ int main(int argc, char** argv) {
     }
     if (settings.help) {
         Help();
+        return 0;
+    }
+    if (settings.version) {
+        std::fputs(kavelin::device::VersionText("kavelin-device", {}).c_str(), stdout);
         return 0;
     }
     const kavelin::device::DeviceOptions& options = settings.options;

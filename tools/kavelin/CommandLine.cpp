@@ -62,7 +62,7 @@ public:
                 ReadPositional(argument);
             }
         }
-        if (!mResult.help)
+        if (!mResult.help && !mResult.version)
             CheckComplete();
         return std::move(mResult);
     }
@@ -88,6 +88,9 @@ private:
         if (mName == "--help" || mName == "-h") {
             Flag();
             mResult.help = true;
+        } else if (mName == "--version") {
+            Flag();
+            mResult.version = true;
         } else if (!ReadGlobalOption() && !ReadCommandOption()) {
             FailUnknown("option " + mName, mName, UsageOptionNames(mResult.command));
         }
@@ -117,6 +120,12 @@ private:
         } else if (mName == "--simulate") {
             Flag();
             mResult.simulate = true;
+        } else if (mName == "--json") {
+            Flag();
+            mResult.json = true;
+        } else if (mName == "--trace") {
+            Flag();
+            mResult.trace = true;
         } else if (mName == "--timeout") {
             mResult.waitSeconds = WholeNumber(Value(), kLongestWait);
         } else if (mName == "--max-time") {
@@ -131,6 +140,11 @@ private:
         switch (mResult.command) {
         case Command::GetData:
             return ReadGetDataOption();
+        case Command::Settable:
+            if (mName != "--lines")
+                return false;
+            AnswerFormatOption(AnswerFormat::Lines);
+            return true;
         case Command::SetData:
             if (mName != "--results-details")
                 return false;
@@ -204,9 +218,6 @@ private:
             mResult.watchDuration = ReadWatchSeconds(mName, Value());
         } else if (mName == "--check") {
             mResult.watchCheckSeconds = ReadWatchSeconds(mName, Value());
-        } else if (mName == "--json") {
-            Flag();
-            mResult.watchJson = true;
         } else {
             return false;
         }
@@ -277,14 +288,21 @@ private:
     void CheckComplete() {
         if (mResult.simulate && (mResult.url || mResult.playback))
             Fail(std::string("--simulate excludes ") + (mResult.url ? "--url" : "--playback"));
+        // JSON holds the answer as sent and split, so a choice of one split means nothing there.
+        if (mResult.json && mResult.answerFormat != AnswerFormat::AsSent)
+            Fail(std::string("--json excludes ") +
+                 (mResult.answerFormat == AnswerFormat::Lines ? "--lines" : "--text"));
         switch (mResult.command) {
         case Command::None:
             Fail("no command given");
         case Command::GetData:
-            ExpectPositionals(1, "one XPath expression");
-            mResult.xpath = mPositionals[0];
-            if (mResult.xpath.empty())
-                Fail("the XPath expression is empty");
+            if (mPositionals.empty())
+                Fail("get-data takes one or more XPath expressions");
+            for (const std::string& xpath : mPositionals) {
+                if (xpath.empty())
+                    Fail("an XPath expression is empty");
+            }
+            mResult.xpaths = mPositionals;
             if (!mResult.prefixes.empty() && mResult.prefixMapFile)
                 Fail("--prefix and --prefix-map exclude each other");
             break;

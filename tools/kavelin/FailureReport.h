@@ -11,6 +11,12 @@ namespace kavelin::cli {
 // connection".
 std::string FailureText(const std::string& text, HRESULT code, const CPExceptionCause* cause);
 
+// The same as one JSON object, for --json: {"failure":"Get Data Failed!!!",
+// "code":"0x80004005","cause":"the device refused the connection"}, the cause null when there
+// is none, and `extra` (a JSON member list such as "\"log\":\"...\"") appended when given.
+std::string FailureJson(const std::string& text, HRESULT code, const CPExceptionCause* cause,
+                        const std::string& extra = {});
+
 inline std::string FailureText(const CPException& failure) {
     return FailureText(failure.what(), failure.GetErrorCode(), GetExceptionCause(failure));
 }

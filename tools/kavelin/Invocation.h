@@ -25,7 +25,12 @@ struct Invocation {
     bool playback = false;
     long repeat = 1;
     bool help = false;
+    bool version = false;
     bool quiet = false;
+    // Answers and failures as JSON (failures on standard error), one value a line.
+    bool json = false;
+    // Each request and answer on standard error, whole, as they crossed the wire.
+    bool trace = false;
     bool simulate = false;
     // Whole seconds for the library's waits in this run: each wait (connecting, each send and
     // receive) and the whole of one answer.
@@ -34,11 +39,11 @@ struct Invocation {
 
     Command command = Command::None;
 
-    // get-data
-    std::string xpath;
+    // get-data: the expressions, asked in order in one session
+    std::vector<std::string> xpaths;
     std::vector<NamePair> prefixes;
     std::optional<std::string> prefixMapFile;
-    AnswerFormat answerFormat = AnswerFormat::AsSent;
+    AnswerFormat answerFormat = AnswerFormat::AsSent; // settable takes --lines too
     bool failEmpty = false;
 
     // set-data: a file name, or "-" for standard input
@@ -64,7 +69,6 @@ struct Invocation {
     long watchCount = 0; // 0: no limit
     std::optional<double> watchDuration;
     double watchCheckSeconds = 30; // how often the device is asked whether it still answers
-    bool watchJson = false;
 };
 
 // The name a command is typed as, e.g. "get-data"; empty for Command::None.

@@ -2,9 +2,6 @@
 
 #include <memory>
 
-#include "AnswerKind.h"
-#include "AnswerNodes.h"
-
 namespace kavelin::cli {
 
 namespace {
@@ -17,68 +14,50 @@ struct RemoteArrayDeleter {
     }
 };
 
-// Answers end with a line feed so that the shell prompt does not follow them on the same line.
-std::string AsLine(std::string text) {
-    if (!text.empty() && text.back() != '\n')
-        text += '\n';
-    return text;
-}
-
-// Only nodes are split: the text of string() or concat() may hold '<' and '&' that are no
-// markup, so it prints as it came.
-std::string FormattedAnswer(const std::string& xpath, const std::string& answer,
-                            AnswerFormat format) {
-    if (format == AnswerFormat::AsSent || !AnswerIsNodes(xpath))
-        return AsLine(answer);
-    std::string lines;
-    for (const AnswerNode& node : SplitAnswer(answer))
-        lines += (format == AnswerFormat::Text ? node.text : node.markup) + '\n';
-    return lines;
-}
-
-std::string EventLines(RemoteArray* returned) {
+void AddEvents(RemoteArray* returned, std::vector<std::string>& answers) {
     const std::unique_ptr<RemoteArray, RemoteArrayDeleter> events(returned);
-    std::string lines;
     for (int32_t i = 0; events && events->mElements != nullptr && i < events->mCount; ++i)
-        lines += events->mElements[i] + '\n';
-    return lines;
+        answers.push_back(events->mElements[i]);
 }
 
-std::string RunOnce(IBaseSoap& proxy, const Invocation& invocation,
-                    const RequestDocuments& documents) {
+void RunOnce(IBaseSoap& proxy, const Invocation& invocation, const RequestDocuments& documents,
+             std::vector<std::string>& answers) {
     switch (invocation.command) {
     case Command::GetData:
-        return FormattedAnswer(invocation.xpath,
-                               proxy.GetData(invocation.xpath, documents.prefixMap, 0, 0),
-                               invocation.answerFormat);
+        for (const std::string& xpath : invocation.xpaths)
+            answers.push_back(proxy.GetData(xpath, documents.prefixMap, 0, 0));
+        break;
     case Command::SetData:
         proxy.SetData(documents.xdmDocument, invocation.resultsDetails ? 1 : 0, 0, 0);
-        return {};
+        break;
     case Command::Settable:
-        return AsLine(proxy.GetSettable(0));
+        answers.push_back(proxy.GetSettable(0));
+        break;
     case Command::Events:
-        return EventLines(proxy.GetSupportedEvents());
+        AddEvents(proxy.GetSupportedEvents(), answers);
+        break;
     case Command::Subscribe:
-        return AsLine(proxy.Subscribe(documents.subscriptionInfo, documents.filter,
-                                      invocation.fallbackAddress));
+        answers.push_back(proxy.Subscribe(documents.subscriptionInfo, documents.filter,
+                                          invocation.fallbackAddress));
+        break;
     case Command::Unsubscribe:
         proxy.Unsubscribe(invocation.subscriptionId);
-        return {};
+        answers.push_back(invocation.subscriptionId);
+        break;
     case Command::Watch: // runs on its own (WatchCommand.h)
     case Command::None:
         break;
     }
-    return {};
 }
 
 } // namespace
 
-std::string RunOperation(IBaseSoap& proxy, const Invocation& invocation,
-                         const RequestDocuments& documents) {
-    std::string output;
-    for (long run = 0; run < invocation.repeat; ++run)
-        output = RunOnce(proxy, invocation, documents);
-    return output;
+void RunOperation(IBaseSoap& proxy, const Invocation& invocation, const RequestDocuments& documents,
+                  std::vector<std::string>& answers) {
+    for (long run = 0; run < invocation.repeat; ++run) {
+        answers.clear();
+        RunOnce(proxy, invocation, documents, answers);
+    }
 }
 
 } // namespace kavelin::cli

@@ -10,7 +10,7 @@ constexpr char kProgramUsage[] =
 Talks to a printing device through libkavelin.so: one session, one operation.
 
 Commands:
-  get-data XPATH      the device's answer to an XPath expression
+  get-data XPATH...   the device's answer to each XPath expression, in one session
   set-data FILE|-     writes an XDM document
   settable            what the device lets a host set
   events              the events the device can deliver, one a line
@@ -30,23 +30,31 @@ Options:
   -q, --quiet      no notice about the built-in device
   --playback       answer from the sample responses beside the library; no device is used
   --repeat N       run the operation N times on one proxy and print the last answer
+  --json           answers as JSON on standard output, one value a line, and a failure as a
+                   JSON object on standard error
+  --trace          each request and answer on standard error, whole, as they crossed the wire
   -h, --help       this text; 'kavelin COMMAND --help' for a command
+  --version        the program's version and those of gSOAP and libxml2
 
 Exit status: 0 success, 1 the operation failed (the failure text, then its cause), 2 usage
 error, 3 get-data --fail-empty with an empty answer.
 )";
 
 constexpr char kGetDataUsage[] =
-    R"(usage: kavelin get-data XPATH [--prefix PREFIX=NAMESPACE]... [--prefix-map FILE]
-                        [--lines | --text] [--fail-empty]
+    R"(usage: kavelin get-data XPATH... [--prefix PREFIX=NAMESPACE]... [--prefix-map FILE]
+                        [--lines | --text | --json] [--fail-empty]
 
-Prints the device's answer to the XPath expression, as the device sent it.
+Prints the device's answer to each XPath expression, as the device sent it, in order and in
+one session; stops with status 1 at the first that fails, after the answers before it.
   --prefix PREFIX=NAMESPACE  a namespace prefix the expression uses (may repeat)
   --prefix-map FILE          a prefix-map document to send unchanged instead
   --lines                    one selected element (or run of text) of the answer a line
   --text                     the text content of each of them, one a line
                              (an answer that is text, e.g. of string(), prints unchanged)
-  --fail-empty               exit status 3 when the answer is empty
+  --json                     one JSON object: "xpath", "answer" and, when the answer is
+                             nodes, "nodes" with the "markup" and "text" of each; an array
+                             of such objects for several expressions
+  --fail-empty               exit status 3 when an answer is empty
 
 example: kavelin get-data '//dd:Status/dd:State' \
            --prefix dd=http://schemas.orvanta.example/schemas/imaging/con/dictionaries/1.0/
@@ -60,15 +68,18 @@ Writes the XDM document in FILE (or standard input for -). Prints nothing.
 )";
 
 constexpr char kSettableUsage[] =
-    R"(usage: kavelin settable
+    R"(usage: kavelin settable [--lines | --json]
 
 Prints the device's settable-data document.
+  --lines  the text of each of its nodes (the paths a host may set), one a line
+  --json   {"answer":..., "nodes":[{"markup":..., "text":...}, ...]}
 )";
 
 constexpr char kEventsUsage[] =
-    R"(usage: kavelin events
+    R"(usage: kavelin events [--json]
 
-Prints the names of the events the device can deliver, one a line.
+Prints the names of the events the device can deliver, one a line (--json: a JSON string a
+line).
 )";
 
 constexpr char kSubscribeUsage[] =
@@ -76,7 +87,7 @@ constexpr char kSubscribeUsage[] =
                          [--filter NAME=VALUE]... [--fallback ADDRESS]
        kavelin subscribe --info FILE [--filter-doc FILE] [--fallback ADDRESS]
 
-Subscribes to an event and prints the subscription id.
+Subscribes to an event and prints the subscription id (--json: {"subscription":ID}).
   --event NAME         the event to deliver
   --cookie TEXT        a client cookie sent with the subscription
   --reliability WORD   NoRetry, Retry or PersistentRetry
@@ -111,7 +122,8 @@ Subscription ids go to standard error.
 constexpr char kUnsubscribeUsage[] =
     R"(usage: kavelin unsubscribe ID
 
-Cancels the subscription with this id.
+Cancels the subscription with this id; prints nothing (--json:
+{"subscription":ID,"cancelled":true}).
 )";
 
 } // namespace

@@ -54,7 +54,7 @@ private:
 class EventPrinter : public DeliverySink {
 public:
     EventPrinter(const Invocation& invocation, std::ostream& out, std::ostream& err)
-        : mLimit(invocation.watchCount), mJson(invocation.watchJson), mOut(out), mErr(err) {}
+        : mLimit(invocation.watchCount), mJson(invocation.json), mOut(out), mErr(err) {}
 
     void Delivered(WatchEvent event) override {
         std::lock_guard lock(mMutex);

@@ -6,9 +6,11 @@
 #include <memory>
 #include <optional>
 
+#include "AnswerOutput.h"
 #include "BuiltInDevice.h"
 #include "CommandLine.h"
 #include "FailureReport.h"
+#include "JsonText.h"
 #include "KavelinLibrary.h"
 #include "LogSettingCheck.h"
 #include "OperationRunner.h"
@@ -19,7 +21,9 @@
 #include "TimeLimitSettings.h"
 #include "UsageError.h"
 #include "UsageText.h"
+#include "VersionText.h"
 #include "WatchCommand.h"
+#include "WireTrace.h"
 
 namespace {
 
@@ -56,14 +60,31 @@ void CheckDeliveryPort(const Invocation& invocation) {
                          invocation.command);
 }
 
+// What came before the failure on standard output; then the failure, the reason for a missing
+// delivery address and the kept log one line each, or with --json one object holding them all,
+// so that a script reads one format.
 int ReportFailure(const std::string& text, HRESULT code, const CPExceptionCause* cause,
-                  const Invocation& invocation, RunEnvironment& environment) {
-    std::cerr << "kavelin: " << FailureText(text, code, cause) << "\n";
+                  const Invocation& invocation, RunEnvironment& environment,
+                  const std::vector<std::string>& answers) {
+    std::cout << AnswerOutput(invocation, answers) << std::flush;
+    std::string hint;
     if (invocation.command == Command::Subscribe && invocation.fallbackAddress.empty() &&
         std::getenv("OVXORB_SOAP_SERVICE_PORT") == nullptr)
-        std::cerr << "kavelin: no delivery address: give --fallback ADDRESS or set "
-                     "OVXORB_SOAP_SERVICE_PORT\n";
-    if (const std::string log = environment.KeepPlaybackLog(); !log.empty())
+        hint = "no delivery address: give --fallback ADDRESS or set OVXORB_SOAP_SERVICE_PORT";
+    const std::string log = environment.KeepPlaybackLog();
+    if (invocation.json) {
+        std::string extra;
+        if (!hint.empty())
+            extra = "\"hint\":" + JsonString(hint);
+        if (!log.empty())
+            extra += (extra.empty() ? "" : ",") + std::string("\"log\":") + JsonString(log);
+        std::cerr << FailureJson(text, code, cause, extra) << "\n";
+        return kOperationFailed;
+    }
+    std::cerr << "kavelin: " << FailureText(text, code, cause) << "\n";
+    if (!hint.empty())
+        std::cerr << "kavelin: " << hint << "\n";
+    if (!log.empty())
         std::cerr << "kavelin: the library's log of this run: " << log << "\n";
     return kOperationFailed;
 }
@@ -95,25 +116,32 @@ int RunInvocation(const Invocation& invocation) {
     // Loaded after the registry list is in place: the log is configured when it loads. It
     // outlives the try block, since a caught exception's code lives in the library.
     const KavelinLibrary library;
+    // Made before the proxy and gone after it, so the session's last exchange shows too.
+    std::optional<WireTrace> trace;
+    if (invocation.trace)
+        trace.emplace(reinterpret_cast<const void*>(library.maker()), std::cerr);
+    // What the operation brought back, printed also when a failure cuts it short.
+    std::vector<std::string> answers;
     try {
         const std::unique_ptr<IXDMAccessSoap, KavelinDemaker> proxy(library.maker()(),
                                                                     library.demaker());
         proxy->Initialize(service.url, CPComPtr<ISessionInfo>());
         if (invocation.command == Command::Watch)
             return RunWatch(*proxy, invocation, documents, service.url, std::cout, std::cerr);
-        const std::string output = RunOperation(*proxy, invocation, documents);
-        std::cout << output << std::flush;
+        RunOperation(*proxy, invocation, documents, answers);
+        std::cout << AnswerOutput(invocation, answers) << std::flush;
         if (!std::cout)
             return kOperationFailed;
-        return invocation.failEmpty && output.empty() ? kEmptyAnswer : kSuccess;
+        return invocation.failEmpty && AnyAnswerEmpty(invocation, answers) ? kEmptyAnswer
+                                                                           : kSuccess;
     } catch (const CPException& failure) {
         return ReportFailure(failure.what(), failure.GetErrorCode(), GetExceptionCause(failure),
-                             invocation, environment);
+                             invocation, environment, answers);
     } catch (const _com_error& failure) {
         return ReportFailure("the XML component failed on a parameter document", failure.Error(),
-                             nullptr, invocation, environment);
+                             nullptr, invocation, environment, answers);
     } catch (const std::exception& failure) {
-        return ReportFailure(failure.what(), E_FAIL, nullptr, invocation, environment);
+        return ReportFailure(failure.what(), E_FAIL, nullptr, invocation, environment, answers);
     }
 }
 
@@ -128,6 +156,10 @@ int main(int argc, char** argv) {
     }
     if (invocation.help) {
         std::cout << UsageText(invocation.command);
+        return kSuccess;
+    }
+    if (invocation.version) {
+        std::cout << VersionText();
         return kSuccess;
     }
     try {
