@@ -20,7 +20,7 @@ void Exchanger::Reset(const std::string& serviceUrl) {
     mEngine.Restart();
     mServiceUrl = serviceUrl;
     mEngine.SetTimeouts(ReadExchangeTimeouts());
-    RegisterTransportPlugins(Soap(), mServiceUrl.c_str());
+    transport::RegisterTransportPlugins(Soap(), mServiceUrl.c_str());
 }
 
 void Exchanger::CarrySessionId(const std::string& sessionId) {
@@ -58,8 +58,8 @@ bool Exchanger::HasPeer() {
     // Only a network peer, the data stream or playback's files may take the exchange: the
     // engine would send a hostless URL's request to the host's standard output and wait on its
     // standard input. Playback connects nowhere and sends and receives through its own hooks.
-    return soap_lookup_plugin(Soap(), kOrvantaDCSPluginId) != nullptr ||
-           soap_lookup_plugin(Soap(), kSoapMsgLoggingId) != nullptr ||
+    return soap_lookup_plugin(Soap(), transport::kOrvantaDCSPluginId) != nullptr ||
+           soap_lookup_plugin(Soap(), transport::kSoapMsgLoggingId) != nullptr ||
            NamesNetworkPeer(mServiceUrl);
 }
 
