@@ -109,7 +109,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     soap_init2(&soap, SOAP_IO_KEEPALIVE | SOAP_C_UTFSTRING, SOAP_IO_KEEPALIVE | SOAP_C_UTFSTRING);
     soap_set_namespaces(&soap, namespaces);
     soap.recv_timeout = soap.send_timeout = soap.transfer_timeout = 1;
-    RegisterTransportPlugins(&soap, kUrl);
+    kavelin::transport::RegisterTransportPlugins(&soap, kUrl);
     GetData(&soap);
     GetData(&soap);
     soap_done(&soap);

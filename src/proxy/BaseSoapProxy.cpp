@@ -1,23 +1,9 @@
 #include "proxy/BaseSoapProxy.h"
 
-#include "platform/BstrString.h"
 #include "platform/Logging.h"
-#include "platform/PlatformServices.h"
-#include "transport/TransportPlugins.h"
+#include "proxy/ExchangeFailure.h"
 
 namespace kavelin::proxy {
-
-namespace {
-void ReadProperty(ISessionInfo& sessionInfo, HRESULT (STDMETHODCALLTYPE ISessionInfo::*get)(BSTR*),
-                  std::string* output) {
-    if (output == nullptr)
-        return;
-    // A failed get leaves the value null, which reads as an empty text.
-    platform::BstrString value;
-    (sessionInfo.*get)(value.Receive());
-    *output = value.Narrow();
-}
-} // namespace
 
 BaseSoapProxy::BaseSoapProxy() {
     KV_LOG(3, "IBaseSoap - Constructor");
@@ -36,13 +22,13 @@ BaseSoapProxy::~BaseSoapProxy() {
 
 void BaseSoapProxy::Initialize(std::string serviceUrl, CPComPtr<ISessionInfo> sessionInfo) {
     KV_LOG(5, "IBaseSoap::Initialize - Enter");
-    const ProxyUseGuard use(User(), "IBaseSoap::Initialize");
+    const ProxyUseGuard use(mUser, "IBaseSoap::Initialize");
     if (use.Refused())
         return;
     // Before the object is replaced, so that ending the session works on the previous one.
     SetServiceUrl(serviceUrl);
-    mSessionInfo = sessionInfo;
-    if (mSessionInfo) {
+    mSessions.SetSessionInfo(sessionInfo);
+    if (mSessions.HasSessionInfo()) {
         KV_LOG(3, "IBaseSoap::Initialize - session info set by caller.");
         mEndSessionOnDestroy = false;
     }
@@ -50,43 +36,42 @@ void BaseSoapProxy::Initialize(std::string serviceUrl, CPComPtr<ISessionInfo> se
 }
 
 void BaseSoapProxy::SetServiceUrl(const std::string& serviceUrl) {
-    if (serviceUrl == mServiceUrl)
+    if (serviceUrl == ServiceUrl())
         return;
-    KV_LOG(3, "IBaseSoap::SetServiceUrl - current: %s | new: %s", mServiceUrl.c_str(),
+    KV_LOG(3, "IBaseSoap::SetServiceUrl - current: %s | new: %s", ServiceUrl().c_str(),
            serviceUrl.c_str());
-    if (!mSessionId.__item.empty())
-        EndSession();
-    mEngine.Restart();
-    mServiceUrl = serviceUrl;
-    mEngine.SetTimeouts(ReadExchangeTimeouts());
-    RegisterTransportPlugins(Soap(), mServiceUrl.c_str());
+    if (!mExchanger.SessionId().empty())
+        Traced(operations::kEndSession, [this] { mSessions.End(); });
+    mExchanger.Reset(serviceUrl);
 }
 
 void BaseSoapProxy::SetSessionID(std::string sessionId) {
     KV_LOG(3, "IBaseSoap::SetSessionID - set session id: %s", sessionId.c_str());
-    const ProxyUseGuard use(User(), "IBaseSoap::SetSessionID");
+    const ProxyUseGuard use(mUser, "IBaseSoap::SetSessionID");
     if (use.Refused())
         return;
-    if (mSessionInfo) {
-        platform::BstrString value(sessionId);
-        mSessionInfo->put_SessionID(value.Get());
-    }
-    mSessionId.__item = sessionId;
-    mHeaderCarriesSessionId = true;
-    RebuildHeader();
+    mSessions.Adopt(sessionId);
 }
 
-void BaseSoapProxy::ReadSessionInfo(std::string* sessionId, std::string* sessionData,
-                                    std::string* language, std::string* roles) {
-    if (!mSessionInfo) {
-        mSessionInfo.CreateInstance(kSessionInfoProgId);
-        if (!mSessionInfo)
-            return;
-    }
-    ReadProperty(*mSessionInfo.Get(), &ISessionInfo::get_SessionID, sessionId);
-    ReadProperty(*mSessionInfo.Get(), &ISessionInfo::get_SessionData, sessionData);
-    ReadProperty(*mSessionInfo.Get(), &ISessionInfo::get_Language, language);
-    ReadProperty(*mSessionInfo.Get(), &ISessionInfo::get_Roles, roles);
+std::string BaseSoapProxy::StartSession() {
+    return Invoke(operations::kStartSession, [this] { return mSessions.Start(); });
+}
+
+void BaseSoapProxy::EndSession() {
+    Invoke(operations::kEndSession, [this] { mSessions.End(); });
+}
+
+std::string BaseSoapProxy::GuardSession() {
+    return mSessions.Guard();
+}
+
+void BaseSoapProxy::RequireSession(const Operation& operation) {
+    if (GuardSession().empty())
+        Fail(operation, CauseWithoutExchange(kNoSessionGranted));
+}
+
+bool BaseSoapProxy::Exchange(const Operation& operation, const Exchanger::Call& call) {
+    return mExchanger.WithRetry(operation, call, [this] { return mSessions.Restart(); });
 }
 
 } // namespace kavelin::proxy

@@ -1,28 +1,15 @@
 #pragma once
 
-#include <ctime>
-#include <functional>
 #include <string>
-#include <utility>
+#include <type_traits>
 
-#include "binding/Binding.h"
 #include "kavelin/Kavelin.h"
-#include "proxy/EngineContext.h"
+#include "proxy/Exchanger.h"
+#include "proxy/Operations.h"
 #include "proxy/ProxyUseGuard.h"
+#include "proxy/SessionKeeper.h"
 
 namespace kavelin::proxy {
-
-// Whether an exchange points the header's dd:TimeStamp at the proxy's time value. Only
-// StartSession, EndSession and GetData do; the other operations leave the header as it is.
-enum class TimeStampUse { Point, Leave };
-
-// The log lines of one operation's exchanges under the retry rule.
-struct ExchangeLines {
-    // Level 3, after each preparation; null for an operation that logs none.
-    const char* invoking;
-    // Level 1, after a failed first attempt.
-    const char* retry;
-};
 
 // The proxy's behaviour as the base interface defines it: sessions, events, the reserved
 // slots, and the rules that every remote operation shares. The data-access slots only give
@@ -60,62 +47,44 @@ public:
     // registers the transport plug-ins and reads the exchange timeouts. Same URL: no effect.
     void SetServiceUrl(const std::string& serviceUrl);
 
-    // Reads the requested properties of the session-information object, creating the object
-    // when the proxy holds none. Outputs stay untouched when no object can be had.
-    void ReadSessionInfo(std::string* sessionId, std::string* sessionData = nullptr,
-                         std::string* language = nullptr, std::string* roles = nullptr);
-
 protected:
-    // The shared helpers of the remote operations.
-
-    struct soap* Soap() {
-        return mEngine.Soap();
+    // Runs a host's call of `operation`: its Enter line, the proxy's one-thread claim for the
+    // whole run, `work`, its Exit line. A refused call fails as the operation fails, or returns
+    // without effect when the operation never fails.
+    template <class Work> auto Invoke(const Operation& operation, Work&& work) -> decltype(work()) {
+        LogEnter(operation);
+        const ProxyUseGuard use(mUser, operation);
+        if constexpr (std::is_void_v<decltype(work())>) {
+            if (use.Refused())
+                return;
+        }
+        return Exited(operation, std::forward<Work>(work));
     }
-    const char* ServiceUrl() const { return mServiceUrl.c_str(); }
-    // Every public operation holds a ProxyUseGuard on it for its whole run.
-    ProxyUser& User() { return mUser; }
-
-    // Before every attempt: frees what earlier exchanges decoded, stores the time, points the
-    // engine's header at the proxy's header. Requests must therefore be owned by the caller
-    // (stack or heap), never allocated in the engine context.
-    void PrepareExchange(TimeStampUse timeStamp);
 
     // The session ID that the session-information object holds, after starting a session when
-    // it holds none; empty when there is still none (the caller then fails without an
-    // exchange). Throws CPException "StartSession Failed!!!" when the start throws.
+    // it holds none; empty when there is still none. Throws CPException "StartSession
+    // Failed!!!" when the start throws.
     std::string GuardSession();
+    // The session guard of an operation that needs a session: fails `operation` without an
+    // exchange when there is still none.
+    void RequireSession(const Operation& operation);
 
-    // At most two attempts of `call` (one client operation, returning the engine's status),
-    // each prepared by PrepareExchange. After a failed first attempt: the retry line,
-    // EndSession, StartSession; a start that throws or gives no session ends the attempts.
-    // True when an attempt returned 0. Exceptions of `call` itself pass to the caller.
-    bool ExchangeWithRetry(TimeStampUse timeStamp, const ExchangeLines& lines,
-                           const std::function<int()>& call);
+    // The operation's exchanges under the retry rule: after a failed first attempt the session
+    // is restarted and the request goes once more. True when an attempt succeeded; otherwise
+    // Cause() says why.
+    bool Exchange(const Operation& operation, const Exchanger::Call& call);
 
-    // One attempt of `call`: on failure the cause is kept (LastCause) and logged at level 1
-    // as "<operation> - error: exchange failed: <cause>". True when it returned 0.
-    bool RunExchange(const char* operation, const std::function<int()>& call);
-
-    // Why the last exchange of this proxy failed, for the operation's CPException.
-    const CPExceptionCause& LastCause() const { return mLastCause; }
-    void SetLastCause(CPExceptionCause cause) { mLastCause = std::move(cause); }
+    const CPExceptionCause& Cause() const { return mExchanger.Cause(); }
+    const std::string& ServiceUrl() const { return mExchanger.ServiceUrl(); }
 
 private:
-    // Points the header's members at the proxy's own values. The engine decodes an answer's
-    // SOAP header into the structure that its header pointer names, so the structure is
-    // rebuilt from these flags before every exchange and never keeps decoded pointers.
-    void RebuildHeader();
+    // Subscribe's work inside its Enter and Exit lines.
+    std::string SubscribeWork(const std::string& subscriptionInfo, const std::string& filter,
+                              const std::string& fallbackAddress);
 
-    EngineContext mEngine;
+    Exchanger mExchanger;
+    SessionKeeper mSessions{mExchanger};
     bool mEndSessionOnDestroy = true;
-    CPComPtr<ISessionInfo> mSessionInfo;
-    std::string mServiceUrl;
-    time_t mTimestamp = 0;
-    bsi__SessionID_USCOREt mSessionId;
-    struct SOAP_ENV__Header mHeader {};
-    bool mHeaderCarriesSessionId = false;
-    bool mHeaderCarriesTimeStamp = false;
-    CPExceptionCause mLastCause;
     ProxyUser mUser;
 };
 

@@ -19,32 +19,6 @@ namespace kavelin::proxy {
 
 namespace {
 
-constexpr ExchangeLines kSubscribeLines{
-    "IBaseSoap::Subscribe - invoking gSoap subscribe function.",
-    "IBaseSoap::Subscribe - error: gSoap subscribe function failed - attempting retry!!!"};
-constexpr ExchangeLines kUnsubscribeLines{
-    "IBaseSoap::Unsubscribe - invoking gSoap unsubscribe function.",
-    "IBaseSoap::Unsubscribe - error: gSoap unsubscribe function failed - attempting retry!!!"};
-constexpr ExchangeLines kGetSupportedEventsLines{
-    nullptr, "IBaseSoap::GetSupportedEvents - error: gSoap get supported events function failed "
-             "- attempting retry!!!"};
-
-[[noreturn]] void FailSubscribe(const CPExceptionCause& cause) {
-    KV_LOG(1, "IBaseSoap::Subscribe - error: subscribe failed - throwing exception!!!");
-    throw CPExceptionWithCause("Subscribe Failed!!!", E_FAIL, cause);
-}
-
-[[noreturn]] void FailUnsubscribe(const CPExceptionCause& cause) {
-    KV_LOG(1, "IBaseSoap::Unsubscribe - error: unsubscribe failed - throwing exception!!!");
-    throw CPExceptionWithCause("Unsubscribe Failed!!!", E_FAIL, cause);
-}
-
-[[noreturn]] void FailGetSupportedEvents(const CPExceptionCause& cause) {
-    KV_LOG(1, "IBaseSoap::GetSupportedEvents - error: get supported events failed - throwing "
-              "exception!!!");
-    throw CPExceptionWithCause("GetSupportedEvents Failed!!!", E_FAIL, cause);
-}
-
 // A literal answer is whatever the Body holds, so a SOAP Fault decodes as one too; its HTTP
 // status (500, as SOAP over HTTP sends every fault) tells it for the failed exchange it is.
 constexpr int kFaultStatus = 500;
@@ -89,10 +63,15 @@ std::optional<std::string> DeliveryHostAddress(std::string_view serviceUrl) {
 
 std::string BaseSoapProxy::Subscribe(std::string subscriptionInfo, std::string filter,
                                      std::string fallbackAddress) {
-    KV_LOG(5, "IBaseSoap::Subscribe - Enter");
-    const ProxyUseGuard use(User(), "IBaseSoap::Subscribe", FailSubscribe);
-    if (GuardSession().empty())
-        FailSubscribe(CauseWithoutExchange(kNoSessionGranted));
+    return Invoke(operations::kSubscribe,
+                  [&] { return SubscribeWork(subscriptionInfo, filter, fallbackAddress); });
+}
+
+std::string BaseSoapProxy::SubscribeWork(const std::string& subscriptionInfo,
+                                         const std::string& filter,
+                                         const std::string& fallbackAddress) {
+    const Operation& operation = operations::kSubscribe;
+    RequireSession(operation);
 
     os::XmlDomDocumentPtr dom;
     dom.CreateInstance();
@@ -115,14 +94,14 @@ std::string BaseSoapProxy::Subscribe(std::string subscriptionInfo, std::string f
                "IBaseSoap::Subscribe - error: invalid event target: %s -or- unable to get host "
                "ip: %s | wsa error code:0x%X",
                description.eventName.c_str(), hostName.c_str(), lookupError);
-        FailSubscribe(CauseWithoutExchange(description.eventName.empty()
-                                               ? "the subscription names no event"
-                                               : "this computer's IPv4 address is unknown"));
+        Fail(operation, CauseWithoutExchange(description.eventName.empty()
+                                                 ? "the subscription names no event"
+                                                 : "this computer's IPv4 address is unknown"));
     }
 
     const std::optional<std::vector<FilterPair>> filterRead = ReadFilter(dom, filter);
     if (!filterRead)
-        FailSubscribe(CauseWithoutExchange("the filter document does not load"));
+        Fail(operation, CauseWithoutExchange("the filter document does not load"));
     const std::vector<FilterPair>& pairs = *filterRead;
 
     std::string deliveryAddress;
@@ -158,69 +137,61 @@ std::string BaseSoapProxy::Subscribe(std::string subscriptionInfo, std::string f
     request.bsi__ClientDeliveryAddress = deliveryAddress;
 
     _bsi__SubscribeResponse response;
-    const bool succeeded = ExchangeWithRetry(TimeStampUse::Leave, kSubscribeLines, [&] {
-        return soap_call___bsiwsdl__Subscribe(Soap(), ServiceUrl(), "Subscribe", &request,
-                                              &response);
-    });
-    if (!succeeded)
-        FailSubscribe(LastCause());
+    if (!Exchange(operation, [&](struct soap* soap, const char* url, const char* action) {
+            return soap_call___bsiwsdl__Subscribe(soap, url, action, &request, &response);
+        }))
+        Fail(operation, Cause());
     const bsi__SubscriptionID_USCOREt* result = binding::ResultOf(response);
     if (result == nullptr || result->__item.empty())
-        FailSubscribe(CauseWithoutExchange("the device's answer holds no subscription ID"));
-    std::string subscriptionId = result->__item;
-    KV_LOG(5, "IBaseSoap::Subscribe - Exit | subscription id: %s",
-           platform::VisibleText(subscriptionId, platform::kVisibleTextLimit).c_str());
-    return subscriptionId;
+        Fail(operation, CauseWithoutExchange("the device's answer holds no subscription ID"));
+    return result->__item;
 }
 
 void BaseSoapProxy::Unsubscribe(std::string subscriptionId) {
-    KV_LOG(5, "IBaseSoap::Unsubscribe - Enter");
-    const ProxyUseGuard use(User(), "IBaseSoap::Unsubscribe", FailUnsubscribe);
-    if (GuardSession().empty() || subscriptionId.empty()) {
-        KV_LOG(1, "IBaseSoap::Unsubscribe - error: subscription id is empty string!!!");
-        FailUnsubscribe(CauseWithoutExchange(subscriptionId.empty() ? "the subscription ID is empty"
-                                                                    : kNoSessionGranted));
-    }
+    const Operation& operation = operations::kUnsubscribe;
+    Invoke(operation, [&] {
+        if (GuardSession().empty() || subscriptionId.empty()) {
+            KV_LOG(1, "IBaseSoap::Unsubscribe - error: subscription id is empty string!!!");
+            Fail(operation,
+                 CauseWithoutExchange(subscriptionId.empty() ? "the subscription ID is empty"
+                                                             : kNoSessionGranted));
+        }
 
-    bsi__SubscriptionID_USCOREt id;
-    id.__item = subscriptionId;
-    _bsi__Unsubscribe request;
-    request.bsi__SubscriptionID = &id;
-    KV_LOG(3, "IBaseSoap::Unsubscribe - unsubscribing for event: %s", subscriptionId.c_str());
-    char* answer = nullptr;
-    if (!ExchangeWithRetry(TimeStampUse::Leave, kUnsubscribeLines, [&] {
-            const int result = soap_call___bsiwsdl__Unsubscribe(Soap(), ServiceUrl(), "Unsubscribe",
-                                                                &request, &answer);
-            return result == SOAP_OK && Soap()->status == kFaultStatus ? SOAP_FAULT : result;
-        }))
-        FailUnsubscribe(LastCause());
-    KV_LOG(5, "IBaseSoap::Unsubscribe - Exit");
+        bsi__SubscriptionID_USCOREt id;
+        id.__item = subscriptionId;
+        _bsi__Unsubscribe request;
+        request.bsi__SubscriptionID = &id;
+        KV_LOG(3, "IBaseSoap::Unsubscribe - unsubscribing for event: %s", subscriptionId.c_str());
+        char* answer = nullptr;
+        if (!Exchange(operation, [&](struct soap* soap, const char* url, const char* action) {
+                const int result =
+                    soap_call___bsiwsdl__Unsubscribe(soap, url, action, &request, &answer);
+                return result == SOAP_OK && soap->status == kFaultStatus ? SOAP_FAULT : result;
+            }))
+            Fail(operation, Cause());
+    });
 }
 
 RemoteArray* BaseSoapProxy::GetSupportedEvents() {
-    KV_LOG(5, "IBaseSoap::GetSupportedEvents - Enter");
-    const ProxyUseGuard use(User(), "IBaseSoap::GetSupportedEvents", FailGetSupportedEvents);
-    if (GuardSession().empty())
-        FailGetSupportedEvents(CauseWithoutExchange(kNoSessionGranted));
+    const Operation& operation = operations::kGetSupportedEvents;
+    return Invoke(operation, [&]() -> RemoteArray* {
+        RequireSession(operation);
+        _bsi__GetSupportedEventsResponse response;
+        if (!Exchange(operation, [&](struct soap* soap, const char* url, const char* action) {
+                return soap_call___bsiwsdl__GetSupportedEvents(soap, url, action, nullptr,
+                                                               &response);
+            }))
+            Fail(operation, Cause());
 
-    _bsi__GetSupportedEventsResponse response;
-    if (!ExchangeWithRetry(TimeStampUse::Leave, kGetSupportedEventsLines, [&] {
-            return soap_call___bsiwsdl__GetSupportedEvents(
-                Soap(), ServiceUrl(), "GetSupportedEvents", nullptr, &response);
-        }))
-        FailGetSupportedEvents(LastCause());
-
-    // A device that names no events gives the host no array at all, not an empty one.
-    RemoteArray* events = nullptr;
-    if (const bsi__EventList* list = binding::ResultOf(response);
-        list != nullptr && !list->bsi__Event.empty()) {
+        // A device that names no events gives the host no array at all, not an empty one.
+        const bsi__EventList* list = binding::ResultOf(response);
+        if (list == nullptr || list->bsi__Event.empty())
+            return nullptr;
         for (const std::string& name : list->bsi__Event)
             KV_LOG(4, "IBaseSoap::GetSupportedEvents - supported event: %s",
                    platform::VisibleText(name, platform::kVisibleTextLimit).c_str());
-        events = platform::MakeRemoteArray(list->bsi__Event);
-    }
-    KV_LOG(5, "IBaseSoap::GetSupportedEvents - Exit");
-    return events;
+        return platform::MakeRemoteArray(list->bsi__Event);
+    });
 }
 
 } // namespace kavelin::proxy

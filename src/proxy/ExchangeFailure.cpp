@@ -89,12 +89,6 @@ bool IsSuccessStatus(int error) {
     return error >= kFirstSuccessStatus && error <= kLastSuccessStatus;
 }
 
-// The direct-connect transport reports a data stream that does not open by the stream's own
-// failure code, a COM result: negative, where every engine status but SOAP_EOF is positive.
-bool IsStreamResult(int error) {
-    return error < SOAP_EOF;
-}
-
 std::string HexCode(int error) {
     char text[16];
     std::snprintf(text, sizeof text, "0x%08X", static_cast<unsigned>(error));
@@ -131,7 +125,7 @@ std::string TransportSummary(struct soap* soap, int error, std::chrono::millisec
                (soap->errnum != 0 ? SystemErrorText(soap->errnum) : EngineText(soap));
     }
     if (error == SOAP_EOF) {
-        if (SoapMsgLoggingAnswerMissing(soap))
+        if (transport::SoapMsgLoggingAnswerMissing(soap))
             return "no playback answer for this request (see the log for the file looked for)";
         if (soap->errnum != 0)
             return "the connection failed: " + SystemErrorText(soap->errnum);
@@ -188,8 +182,6 @@ std::string EngineErrorName(int error) {
             return name;
     if (IsHttpStatus(error))
         return "HTTP " + std::to_string(error);
-    if (IsStreamResult(error))
-        return "stream result " + HexCode(error);
     return "engine error " + std::to_string(error);
 }
 
@@ -232,10 +224,15 @@ CPExceptionCause Describe(struct soap* soap, int status, std::chrono::millisecon
             cause.summary += ": " + cause.faultString;
         return cause;
     }
-    // The direct-connect transport knows best why its data stream failed.
-    cause.summary = OrvantaDCSPluginFailure(soap);
-    if (!cause.summary.empty())
+    // The direct-connect transport knows best why its data stream failed. A stream that did
+    // not open hands its own result to the engine as the status, named as what it is.
+    if (const transport::DirectConnectFailure stream = transport::OrvantaDCSPluginFailure(soap);
+        !stream.summary.empty()) {
+        cause.summary = stream.summary;
+        if (stream.result != S_OK && stream.result == error)
+            cause.engineErrorName = "stream result " + HexCode(error);
         return cause;
+    }
     if ((IsHttpStatus(error) && !IsSuccessStatus(error)) || error == SOAP_HTTP_ERROR) {
         const int status = IsHttpStatus(error) ? error : cause.httpStatus;
         cause.summary = "the device answered with HTTP status " + std::to_string(status);

@@ -15,6 +15,9 @@ public:
     std::string GetSettable(int32_t word) override;
 
 private:
+    // GetData's work inside its Enter and Exit lines.
+    std::string GetDataWork(const std::string& path, const std::string& prefixMap);
+
     PrefixMapReader mPrefixMaps;
 };
 

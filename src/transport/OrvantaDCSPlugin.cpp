@@ -16,16 +16,15 @@
 #include "os/Registry.h"
 #include "platform/BstrString.h"
 #include "platform/Logging.h"
+#include "transport/EnvelopeFraming.h"
 #include "transport/PluginState.h"
+
+namespace kavelin::transport {
 
 namespace {
 
 constexpr std::string_view kSchemePrefix = "ovdcs:";
 constexpr char kPseudoEndpoint[] = "http://ovdcs";
-constexpr std::string_view kEnvelopeStart = "<?xml";
-constexpr std::string_view kEnvelopeEnd = "</SOAP-ENV:Envelope>";
-// The end tag counts only when it closes the buffer, give or take one trailing byte.
-constexpr size_t kEnvelopeEndWindow = kEnvelopeEnd.size() + 1;
 constexpr size_t kFlushThreshold = 4092;
 constexpr uint32_t kIoArgument = 0x80000;
 constexpr size_t kKeptRequestCapacity = 64 * 1024;
@@ -145,15 +144,15 @@ public:
     }
 
     int Connect(struct soap* soap, const char* endpoint) {
-        mFailure.clear();
+        mFailure = {};
         if (endpoint == nullptr || *endpoint == '\0' || !mStream) {
             KV_LOG(1,
                    "OrvantaDCSPlugin::connect - error: invalid url: %s -or- data stream is "
                    "null: 0x%X",
                    endpoint == nullptr ? "" : endpoint, StreamBits(mStream.Get()));
-            mFailure = mStream ? "the data stream did not open: the service URL is empty"
-                               : "the data stream did not open: the data stream component "
-                                 "could not be created";
+            mFailure.summary = mStream ? "the data stream did not open: the service URL is empty"
+                                       : "the data stream did not open: the data stream "
+                                         "component could not be created";
             return -1;
         }
         mKeepOpen = KeepOpenConfigured();
@@ -192,8 +191,9 @@ public:
                    static_cast<unsigned>(result));
             // A failed Open may say why in its status text.
             const std::string reason = status.Get() != nullptr ? status.Narrow() : std::string();
-            mFailure = std::string("the data stream did not open: ") + endpoint + ": " +
-                       (reason.empty() ? ResultText(result) : reason);
+            mFailure.summary = std::string("the data stream did not open: ") + endpoint + ": " +
+                               (reason.empty() ? ResultText(result) : reason);
+            mFailure.result = result;
             return result;
         }
         KV_LOG(3, "OrvantaDCSPlugin::connect - data stream opened successfully!");
@@ -224,7 +224,7 @@ public:
             mRequest.append(chunk);
             return 0;
         }
-        if (chunk.starts_with(kEnvelopeStart)) {
+        if (StartsEnvelope(chunk)) {
             // What came before the envelope is the HTTP header block.
             const HRESULT result = WriteBuffered();
             if (FAILED(result)) {
@@ -234,7 +234,7 @@ public:
             }
         }
         mSendBuffer.append(chunk);
-        if (EnvelopeComplete() || mSendBuffer.size() >= kFlushThreshold) {
+        if (EndsEnvelope(mSendBuffer) || mSendBuffer.size() >= kFlushThreshold) {
             const HRESULT result = WriteBuffered();
             if (FAILED(result)) {
                 KV_LOG(1, "OrvantaDCSPlugin::send - error: writing data failed!!!");
@@ -272,7 +272,7 @@ public:
         return count;
     }
 
-    const std::string& Failure() const { return mFailure; }
+    const DirectConnectFailure& Failure() const { return mFailure; }
 
     void Close() {
         if (mStream && mOpen) {
@@ -336,7 +336,7 @@ private:
                 KV_LOG(1, "OrvantaDCSPlugin::recv - error: writing remaining data failed!!!");
                 KV_LOG(1, "OrvantaDCSPlugin::recv - error: read data failed!!!");
                 // A failed reopen has already said why.
-                if (mFailure.empty())
+                if (mFailure.summary.empty())
                     NoteFailure("writing the request to", written);
                 return 0;
             }
@@ -361,16 +361,11 @@ private:
     // A read or write that timed out is told by how long the exchange took; any other
     // failure by its code, with the target the stream was opened for.
     void NoteFailure(const char* what, HRESULT result) {
-        if (result != kTimedOut)
-            mFailure = std::string(what) + " the data stream " + mOpenEndpoint +
-                       " failed: " + ResultText(result);
-    }
-
-    bool EnvelopeComplete() const {
-        if (mSendBuffer.size() < kEnvelopeEndWindow)
-            return false;
-        return mSendBuffer.find(kEnvelopeEnd, mSendBuffer.size() - kEnvelopeEndWindow) !=
-               std::string::npos;
+        if (result == kTimedOut)
+            return;
+        mFailure.summary = std::string(what) + " the data stream " + mOpenEndpoint +
+                           " failed: " + ResultText(result);
+        mFailure.result = result;
     }
 
     // One Write of everything buffered, which is then dropped whatever the result.
@@ -393,7 +388,7 @@ private:
     // The whole request of the current exchange, until its answer begins.
     std::string mRequest;
     // Why the current exchange failed here, for the operation's cause; empty otherwise.
-    std::string mFailure;
+    DirectConnectFailure mFailure;
     // The stream was reused from an earlier exchange and the request has not gone again yet.
     bool mResendable = false;
     decltype(soap::fpost) mSavedPost = nullptr;
@@ -461,10 +456,10 @@ void DeleteHook(struct soap* soap, struct soap_plugin* plugin) {
 
 } // namespace
 
-std::string OrvantaDCSPluginFailure(struct soap* soap) {
+DirectConnectFailure OrvantaDCSPluginFailure(struct soap* soap) {
     const auto* state =
         static_cast<DirectConnectState*>(soap_lookup_plugin(soap, kOrvantaDCSPluginId));
-    return state != nullptr ? state->Failure() : std::string();
+    return state != nullptr ? state->Failure() : DirectConnectFailure{};
 }
 
 int OrvantaDCSPlugin(struct soap* soap, struct soap_plugin* plugin, void* serviceUrl) {
@@ -474,19 +469,12 @@ int OrvantaDCSPlugin(struct soap* soap, struct soap_plugin* plugin, void* servic
                url == nullptr ? "" : url);
         return -1;
     }
-    // The engine refuses a second record with this identifier only after the attach function
-    // has run, so a second attach must not touch the hooks at all.
-    if (soap_lookup_plugin(soap, kOrvantaDCSPluginId) != nullptr)
-        return -1;
-    DirectConnectState* state = NewPluginState<DirectConnectState>();
-    if (state == nullptr)
+    if (AttachPluginState<DirectConnectState>(soap, plugin, kOrvantaDCSPluginId, DeleteHook) ==
+        nullptr)
         return -1;
     KV_LOG(3, "OrvantaDCSPlugin::Attach - attaching direct connect plugin for service url: %s",
            url);
-    plugin->id = kOrvantaDCSPluginId;
-    plugin->data = state;
-    plugin->fcopy = nullptr;
-    plugin->fdelete = DeleteHook;
-    state->TakeOver(soap);
     return 0;
 }
+
+} // namespace kavelin::transport

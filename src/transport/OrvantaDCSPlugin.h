@@ -2,8 +2,12 @@
 
 #include <string>
 
+#include "kavelin/ComTypes.h"
+
 struct soap;
 struct soap_plugin;
+
+namespace kavelin::transport {
 
 // The direct-connect transport: for a service URL of the "ovdcs:" scheme, every request is
 // written to and every answer read from the host product's data-stream component instead of
@@ -15,8 +19,16 @@ int OrvantaDCSPlugin(struct soap* soap, struct soap_plugin* plugin, void* servic
 // The identifier of the plug-in's record (soap_lookup_plugin).
 inline constexpr char kOrvantaDCSPluginId[] = "OrvantaDCSPlugin";
 
-// Why the direct-connect transport failed the context's current exchange, naming what failed
-// and why ("the data stream did not open: ovdcs:unix/run/dev.sock: No such file or
-// directory"); empty when it did not fail there, or is not attached. A read that timed out
-// leaves it empty: how long the exchange took tells that.
-std::string OrvantaDCSPluginFailure(struct soap* soap);
+// Why the direct-connect transport failed the context's current exchange.
+struct DirectConnectFailure {
+    // What failed and why ("the data stream did not open: ovdcs:unix/run/dev.sock: No such
+    // file or directory"); empty when it did not fail there, or is not attached. A read that
+    // timed out leaves it empty: how long the exchange took tells that.
+    std::string summary;
+    // The failed data-stream call's result; S_OK where no stream call failed (no component, no
+    // URL). A failed Open hands this same result to the engine as its status.
+    HRESULT result = S_OK;
+};
+DirectConnectFailure OrvantaDCSPluginFailure(struct soap* soap);
+
+} // namespace kavelin::transport

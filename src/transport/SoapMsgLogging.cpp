@@ -10,16 +10,16 @@
 #include "os/File.h"
 #include "os/ModulePath.h"
 #include "platform/Logging.h"
+#include "transport/EnvelopeFraming.h"
 #include "transport/PluginState.h"
+
+namespace kavelin::transport {
 
 namespace {
 
 constexpr char kOutgoingFormat[] = "SoapOut >>\n%s";
 constexpr uint8_t kDumpLevel = 6;
 constexpr size_t kPieceSize = 480;
-constexpr std::string_view kEnvelopeStart = "<?xml";
-constexpr std::string_view kEnvelopeEnd = "</SOAP-ENV:Envelope>";
-constexpr size_t kEnvelopeEndWindow = 25;
 constexpr std::string_view kActionHeader = "SOAPAction:";
 constexpr std::string_view kActionDelimiters = ": \n\"'";
 constexpr std::string_view kResponseSuffix = "Res.txt";
@@ -70,12 +70,12 @@ public:
     int Send(const char* bytes, size_t length) {
         const std::string_view chunk(bytes, bytes == nullptr ? 0 : length);
         // What came before the envelope is the HTTP header block: one entry of its own.
-        if (!mOutBuffer.empty() && chunk.starts_with(kEnvelopeStart)) {
+        if (!mOutBuffer.empty() && StartsEnvelope(chunk)) {
             LogInPieces(mOutBuffer);
             mOutBuffer.clear();
         }
         mOutBuffer.append(chunk);
-        const bool logged = MessageComplete() || mOutBuffer.size() > kPieceSize;
+        const bool logged = EndsEnvelope(mOutBuffer) || mOutBuffer.size() > kPieceSize;
         if (logged)
             LogInPieces(mOutBuffer);
         UpdateResponsePath();
@@ -106,12 +106,6 @@ public:
     }
 
 private:
-    bool MessageComplete() const {
-        const size_t from =
-            mOutBuffer.size() > kEnvelopeEndWindow ? mOutBuffer.size() - kEnvelopeEndWindow : 0;
-        return !mOutBuffer.empty() && mOutBuffer.find(kEnvelopeEnd, from) != std::string::npos;
-    }
-
     static void LogInPieces(std::string_view bytes) {
         for (size_t at = 0; at < bytes.size(); at += kPieceSize) {
             const std::string piece(bytes.substr(at, kPieceSize));
@@ -186,18 +180,10 @@ bool SoapMsgLoggingAnswerMissing(struct soap* soap) {
 }
 
 int SoapMsgLogging(struct soap* soap, struct soap_plugin* plugin, void*) {
-    // The engine refuses a second record with this identifier only after the attach function
-    // has run, so a second attach must not touch the hooks at all.
-    if (soap_lookup_plugin(soap, kSoapMsgLoggingId) != nullptr)
-        return -1;
-    PlaybackState* state = NewPluginState<PlaybackState>();
-    if (state == nullptr)
+    if (AttachPluginState<PlaybackState>(soap, plugin, kSoapMsgLoggingId, DeleteHook) == nullptr)
         return -1;
     KV_LOG(3, "SoapMsgLogging::Attach - attaching SoapMsgLogging plugin.");
-    plugin->id = kSoapMsgLoggingId;
-    plugin->data = state;
-    plugin->fcopy = nullptr;
-    plugin->fdelete = DeleteHook;
-    state->TakeOver(soap);
     return 0;
 }
+
+} // namespace kavelin::transport

@@ -6,6 +6,8 @@
 #include "transport/OrvantaDCSPlugin.h"
 #include "transport/SoapMsgLogging.h"
 
+namespace kavelin::transport {
+
 void RegisterTransportPlugins(struct soap* soap, const char* serviceUrl) {
     // A plug-in that declines (any URL not of the direct-connect scheme) leaves its refusal in
     // the context's error field; the context itself is as good as before.
@@ -14,3 +16,5 @@ void RegisterTransportPlugins(struct soap* soap, const char* serviceUrl) {
     if (PlaybackEnabled() && soap_register_plugin_arg(soap, SoapMsgLogging, nullptr) != SOAP_OK)
         soap->error = SOAP_OK;
 }
+
+} // namespace kavelin::transport

@@ -16,6 +16,7 @@
 
 namespace {
 
+using namespace kavelin::transport;
 using kavelin_test::LogCapture;
 using kavelin_test::RecordingStreamRegistration;
 using kavelin_test::StreamJournal;
@@ -153,13 +154,15 @@ TEST_F(DirectConnectPlugin, FailedOpenIsTheConnectResultAndLeavesTheStreamClosed
     ASSERT_TRUE(Attach("ovdcs://dev"));
     EXPECT_EQ(mSoap.fconnect(&mSoap, "ovdcs://dev", "", 0), E_FAIL);
     // The stream's status text says why.
-    EXPECT_EQ(OrvantaDCSPluginFailure(&mSoap), "the data stream did not open: ovdcs://dev: opened");
+    EXPECT_EQ(OrvantaDCSPluginFailure(&mSoap).summary,
+              "the data stream did not open: ovdcs://dev: opened");
+    EXPECT_EQ(OrvantaDCSPluginFailure(&mSoap).result, E_FAIL);
     EXPECT_EQ(mSoap.fclose(&mSoap), 0);
     EXPECT_THAT(mJournal.calls, ElementsAre("open"));
     // Another success code than S_OK still means the stream is ready.
     mJournal.openResult = S_FALSE;
     EXPECT_EQ(mSoap.fconnect(&mSoap, "ovdcs://dev", "", 0), 0);
-    EXPECT_EQ(OrvantaDCSPluginFailure(&mSoap), "");
+    EXPECT_EQ(OrvantaDCSPluginFailure(&mSoap).summary, "");
     EXPECT_EQ(mSoap.fclose(&mSoap), 0);
     EXPECT_THAT(mJournal.calls, ElementsAre("open", "open", "close"));
 }
@@ -176,7 +179,7 @@ TEST_F(DirectConnectPlugin, WritesTheHeaderBlockAndTheBodyInWholePieces) {
     const Case cases[] = {
         {"short body ending in the end tag", shortBody, 50, {0, 300}, {}},
         {"one byte after the end tag", shortBody + "\n", 301, {0, 301}, {}},
-        {"two bytes after the end tag wait for the answer", shortBody + "\r\n", 302, {0}, {302}},
+        {"a line break after the end tag", shortBody + "\r\n", 302, {0, 302}, {}},
         {"long body in 1024-byte chunks", Envelope(10000), 1024, {0, 4096, 4096, 1808}, {}},
         // Four chunks make exactly the threshold, five would pass 4096.
         {"a piece is written at 4092 bytes", Envelope(5000), 1023, {0, 4092, 908}, {}},

@@ -21,6 +21,7 @@
 namespace {
 
 namespace fs = std::filesystem;
+using namespace kavelin::transport;
 using kavelin_test::LogCapture;
 using kavelin_test::RecordingStreamRegistration;
 using kavelin_test::StreamJournal;
