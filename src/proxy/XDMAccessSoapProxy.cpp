@@ -1,3 +1,4 @@
+#include <utility>
 #include <vector>
 
 #include "platform/Logging.h"
@@ -83,7 +84,7 @@ std::string XDMAccessSoapProxy::GetData(std::string path, std::string prefixMap,
 
     std::string answer;
     if (response.ixagd__GetDataResponse != nullptr)
-        answer = binding::ResultOf(*response.ixagd__GetDataResponse);
+        answer = std::move(binding::ResultOf(*response.ixagd__GetDataResponse));
     KV_LOG(5, "IXDMAccessSoap::GetData - Exit");
     return answer;
 }
