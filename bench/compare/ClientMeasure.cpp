@@ -6,28 +6,16 @@
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <string>
+
+#include "support/ResidentSize.h"
 
 namespace {
+
+using kavelin_test::ResidentKilobytes;
 
 // Enough calls to open the connection, start the session and settle the caches and the
 // allocator before anything is timed.
 constexpr long kWarmUpCalls = 200;
-
-// "VmRSS:" now, or "VmHWM:" its peak so far.
-long ResidentKilobytes(const char* which = "VmRSS:") {
-    std::ifstream status("/proc/self/status");
-    std::string field;
-    while (status >> field) {
-        if (field == which) {
-            long kilobytes = 0;
-            status >> kilobytes;
-            return kilobytes;
-        }
-    }
-    return -1;
-}
 
 long long CpuNanoseconds() {
     rusage usage{};
