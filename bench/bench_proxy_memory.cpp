@@ -10,13 +10,15 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <string>
 
 #include "components/BuiltInComponents.h"
 #include "kavelin/Kavelin.h"
+#include "support/ResidentSize.h"
 
 namespace {
+
+using kavelin_test::ResidentKilobytes;
 
 std::string DeviceProgram() {
     if (const char* program = std::getenv("KAVELIN_DEVICE_PROGRAM"))
@@ -69,19 +71,6 @@ private:
     pid_t mPid = -1;
     std::string mUrl;
 };
-
-long ResidentKilobytes() {
-    std::ifstream status("/proc/self/status");
-    std::string field;
-    while (status >> field) {
-        if (field == "VmRSS:") {
-            long kilobytes = 0;
-            status >> kilobytes;
-            return kilobytes;
-        }
-    }
-    return -1;
-}
 
 // Each session start and each session end is one exchange.
 void RunExchanges(IXDMAccessSoap& proxy, long exchanges) {

@@ -3,7 +3,8 @@
 // client. It listens on 127.0.0.1 (an ephemeral port) and on a Unix socket, answers many
 // kept-alive connections from one thread, and stops when its standard input closes or after
 // --duration seconds. "GET /last-request" answers with the last GetData request it was sent,
-// so the comparison can check that every client sends the same bytes.
+// so the comparison can check that every client sends the same bytes. A GetData posted to
+// "/answer/BYTES" is answered with the sample's result text repeated to BYTES bytes.
 //     compare-canned-server ANSWER_FOLDER UNIX_SOCKET_PATH [DURATION_SECONDS]
 #include <netinet/in.h>
 #include <poll.h>
@@ -30,6 +31,8 @@ namespace fs = std::filesystem;
 
 constexpr size_t kMaxConnections = 64;
 constexpr size_t kMaxRequestBytes = 1 << 20;
+// Below the proxy's default cap on an answer.
+constexpr size_t kMaxAnswerBytes = 64 << 20;
 
 std::map<std::string, std::string> ReadAnswers(const fs::path& folder) {
     std::map<std::string, std::string> answers;
@@ -114,6 +117,32 @@ public:
     }
 
 private:
+    // The sample GetData answer with its result text repeated to `bytes` bytes (made once).
+    const std::string* SizedAnswer(size_t bytes) {
+        if (const auto made = mSized.find(bytes); made != mSized.end())
+            return &made->second;
+        const auto sample = mAnswers.find("GetData");
+        if (sample == mAnswers.end() || bytes > kMaxAnswerBytes)
+            return nullptr;
+        const std::string& text = sample->second;
+        const size_t open = text.find("<GetDataResult>");
+        const size_t close = text.find("</GetDataResult>");
+        const size_t body = text.find("\r\n\r\n");
+        if (open == std::string::npos || close == std::string::npos || body == std::string::npos)
+            return nullptr;
+        const size_t from = open + std::strlen("<GetDataResult>");
+        // Whole entries of the sample, so that no entity reference is cut.
+        const std::string entry = text.substr(from, close - from);
+        std::string result;
+        while (result.size() < bytes && !entry.empty())
+            result += entry;
+        const std::string envelope =
+            text.substr(body + 4, from - body - 4) + result + text.substr(close);
+        return &(mSized[bytes] = "HTTP/1.1 200 OK\r\nContent-Type: text/xml; charset=utf-8\r\n"
+                                 "Content-Length: " +
+                                 std::to_string(envelope.size()) + "\r\n\r\n" + envelope);
+    }
+
     bool AnswerOne(int sock, const std::string& head, const std::string& request) {
         if (head.starts_with("GET /last-request ")) {
             const std::string answer =
@@ -122,6 +151,10 @@ private:
             return SendAll(sock, answer);
         }
         const std::string action = FieldValue(head, "SOAPAction:");
+        if (action == "GetData" && head.starts_with("POST /answer/")) {
+            const std::string* sized = SizedAnswer(std::strtoul(head.c_str() + 13, nullptr, 10));
+            return sized != nullptr && SendAll(sock, *sized);
+        }
         const auto answer = mAnswers.find(action);
         if (answer == mAnswers.end())
             return false;
@@ -131,6 +164,7 @@ private:
     }
 
     std::map<std::string, std::string> mAnswers;
+    std::map<size_t, std::string> mSized;
     std::string mLastGetData;
 };
 

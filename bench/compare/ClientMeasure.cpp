@@ -2,30 +2,20 @@
 
 #include <sys/resource.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <string>
+
+#include "support/ResidentSize.h"
 
 namespace {
+
+using kavelin_test::ResidentKilobytes;
 
 // Enough calls to open the connection, start the session and settle the caches and the
 // allocator before anything is timed.
 constexpr long kWarmUpCalls = 200;
-
-long ResidentKilobytes() {
-    std::ifstream status("/proc/self/status");
-    std::string field;
-    while (status >> field) {
-        if (field == "VmRSS:") {
-            long kilobytes = 0;
-            status >> kilobytes;
-            return kilobytes;
-        }
-    }
-    return -1;
-}
 
 long long CpuNanoseconds() {
     rusage usage{};
@@ -54,7 +44,8 @@ bool ReadClientArguments(int argc, char** argv, ClientArguments& arguments) {
 }
 
 int MeasureCalls(const ClientArguments& arguments, const std::function<bool()>& call) {
-    for (long n = 0; n < kWarmUpCalls; ++n)
+    // A few calls of a large answer settle the allocator as well as many small ones.
+    for (long n = 0; n < std::min(kWarmUpCalls, arguments.calls); ++n)
         if (!call())
             return 1;
     long markKilobytes = 0;
@@ -70,8 +61,9 @@ int MeasureCalls(const ClientArguments& arguments, const std::function<bool()>& 
     const auto wall = std::chrono::steady_clock::now() - wallStart;
     const long long cpu = CpuNanoseconds() - cpuStart;
     std::printf(
-        "calls=%ld wall_ns=%lld cpu_ns=%lld rss_mark_kb=%ld rss_kb=%ld\n", arguments.calls,
+        "calls=%ld wall_ns=%lld cpu_ns=%lld rss_mark_kb=%ld rss_kb=%ld peak_kb=%ld\n",
+        arguments.calls,
         static_cast<long long>(std::chrono::duration_cast<std::chrono::nanoseconds>(wall).count()),
-        cpu, markKilobytes, ResidentKilobytes());
+        cpu, markKilobytes, ResidentKilobytes(), ResidentKilobytes("VmHWM:"));
     return 0;
 }

@@ -8,6 +8,7 @@
 #include <sched.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -88,11 +89,11 @@ struct Ratio {
 };
 
 const std::vector<Ratio> kRatios = {
-    {"proxy / bare gSOAP", kProxy, kBare, 1.0},
+    {"proxy / bare gSOAP", kProxy, kBare, 1.3},
     {"proxy / bare gSOAP, proxy's timeouts", kProxy, kBareBounded, 0},
     {"proxy / raw socket", kProxy, kRaw, 0},
-    {"proxy / Python http.client", kProxy, kPython, 2.5},
-    {"ovdcs per exchange / HTTP", kDirect, kProxy, 0},
+    {"proxy / Python http.client", kProxy, kPython, 3.0},
+    {"ovdcs per exchange / HTTP", kDirect, kProxy, 0.7},
     {"ovdcs kept open / HTTP", kKept, kProxy, 0.95},
     {"ovdcs per exchange, 88 KB / 1 KB reg", kDirectLarge, kDirect, 0},
     {"ovdcs kept open, 88 KB / 1 KB reg", kKeptLarge, kKept, 0.90},
@@ -106,7 +107,14 @@ struct Sample {
     double cpuMicrosPerCall = 0;
     long rssMarkKilobytes = 0;
     long rssKilobytes = 0;
+    long peakKilobytes = 0;
 };
+
+// The answers of the size rows: GetData results of these many bytes.
+constexpr long kAnswerBytes[] = {1024, 100 * 1024, 10 * 1024 * 1024, 60 * 1024 * 1024};
+constexpr int kAnswerRounds = 3;
+// The largest answer may make the process at most this many times its size at its peak.
+constexpr double kMostPeakPerAnswerByte = 2.5;
 
 bool ParseOptions(int argc, char** argv, Options& options) {
     for (int i = 1; i < argc; ++i) {
@@ -176,11 +184,14 @@ public:
     void RunRounds();
     void PrintTable() const;
     void MeasureResidentMemory();
+    void MeasureAnswerSizes();
 
 private:
     std::vector<std::string> Arguments(const ClientKind& kind, long calls, long rssMark) const;
     ChildProcess::Environment Environment(const ClientKind& kind) const;
     bool RunKind(const ClientKind& kind, long calls, long rssMark, Sample& sample) const;
+    bool Run(const ClientKind& kind, const std::vector<std::string>& arguments, long calls,
+             Sample& sample) const;
     std::string LastRequest() const;
 
     Options mOptions;
@@ -277,13 +288,20 @@ ChildProcess::Environment Comparison::Environment(const ClientKind& kind) const 
 bool Comparison::RunKind(const ClientKind& kind, long calls, long rssMark, Sample& sample) const {
     if (kind.program == Program::Python && !mHavePython)
         return false;
+    return Run(kind, Arguments(kind, calls, rssMark), calls, sample);
+}
+
+bool Comparison::Run(const ClientKind& kind, const std::vector<std::string>& arguments, long calls,
+                     Sample& sample) const {
     const int bound = 60 + static_cast<int>(calls / 1000);
-    const std::string line = RunToEnd(Arguments(kind, calls, rssMark), Environment(kind), bound);
+    const std::string line = RunToEnd(arguments, Environment(kind), bound);
     long done = 0;
     long long wall = 0;
     long long cpu = 0;
-    if (std::sscanf(line.c_str(), "calls=%ld wall_ns=%lld cpu_ns=%lld rss_mark_kb=%ld rss_kb=%ld",
-                    &done, &wall, &cpu, &sample.rssMarkKilobytes, &sample.rssKilobytes) != 5 ||
+    if (std::sscanf(line.c_str(),
+                    "calls=%ld wall_ns=%lld cpu_ns=%lld rss_mark_kb=%ld rss_kb=%ld peak_kb=%ld",
+                    &done, &wall, &cpu, &sample.rssMarkKilobytes, &sample.rssKilobytes,
+                    &sample.peakKilobytes) < 5 ||
         done <= 0 || wall <= 0) {
         std::fprintf(stderr, "bench_compare: %s gave no result\n", kind.label);
         return false;
@@ -414,6 +432,48 @@ void Comparison::MeasureResidentMemory() {
     }
 }
 
+// The proxy over HTTP with answers from 1 KB to 60 MB: the time per KB should not grow with
+// the size, and the process at its peak stays within a small multiple of the largest answer.
+void Comparison::MeasureAnswerSizes() {
+    std::map<long, std::vector<Sample>> samples;
+    const auto callsFor = [this](long bytes) {
+        return std::clamp((32l << 20) / bytes, 3l, mOptions.calls);
+    };
+    for (int round = 0; round < kAnswerRounds; ++round)
+        for (const long bytes : kAnswerBytes) {
+            const size_t path = mCannedUrl.find('/', std::strlen("http://"));
+            const std::string url = mCannedUrl.substr(0, path) + "/answer/" + std::to_string(bytes);
+            Sample sample;
+            if (Run(kKinds[kProxy],
+                    {COMPARE_PROGRAM_DIR "/compare-proxy-client", url,
+                     std::to_string(callsFor(bytes)), "0"},
+                    callsFor(bytes), sample))
+                samples[bytes].push_back(sample);
+        }
+    std::printf("\n%-14s %6s %12s %10s %8s %12s %12s\n", "GetData answer", "calls", "CPU us/call",
+                "CPU us/KB", "spread", "peak RSS KB", "peak / size");
+    for (const long bytes : kAnswerBytes) {
+        std::vector<double> perKilobyte;
+        long peak = 0;
+        for (const Sample& sample : samples[bytes]) {
+            perKilobyte.push_back(sample.cpuMicrosPerCall * 1024.0 / static_cast<double>(bytes));
+            peak = std::max(peak, sample.peakKilobytes);
+        }
+        const Summary time = Summarise(perKilobyte);
+        const double peakPerByte = 1024.0 * static_cast<double>(peak) / static_cast<double>(bytes);
+        // Below a megabyte the process's own size is all the peak says.
+        const std::string ratio =
+            bytes < (1l << 20) ? "-" : std::to_string(peakPerByte).substr(0, 4);
+        const std::string verdict =
+            bytes != kAnswerBytes[std::size(kAnswerBytes) - 1]
+                ? ""
+                : (peakPerByte <= kMostPeakPerAnswerByte ? "  <= 2.5: met" : "  <= 2.5: MISSED");
+        std::printf("%10ld KB %6ld %12.1f %10.3f %7.1f%% %12ld %12s%s\n", bytes / 1024,
+                    callsFor(bytes), time.median * static_cast<double>(bytes) / 1024.0, time.median,
+                    time.SpreadPercent(), peak, ratio.c_str(), verdict.c_str());
+    }
+}
+
 } // namespace
 
 int main(int argc, char** argv) {
@@ -438,6 +498,7 @@ int main(int argc, char** argv) {
             comparison.RunRounds();
             comparison.PrintTable();
             comparison.MeasureResidentMemory();
+            comparison.MeasureAnswerSizes();
             std::printf("\nload average at end: %s\n", LoadAverage().c_str());
             status = 0;
         }

@@ -22,6 +22,8 @@ inline constexpr soap_mode kEngineMode = SOAP_IO_KEEPALIVE | SOAP_C_UTFSTRING;
 bsi__SessionTicket_USCOREt* ResultOf(const _bsi__StartSessionResponse& response);
 bsi__SubscriptionID_USCOREt* ResultOf(const _bsi__SubscribeResponse& response);
 bsi__EventList* ResultOf(const _bsi__GetSupportedEventsResponse& response);
-const std::string& ResultOf(const _ixagd__GetDataResponse& response);
+// The data answer's text, for the caller to take (move) rather than copy: it can be as large
+// as an answer may be.
+std::string& ResultOf(_ixagd__GetDataResponse& response);
 
 } // namespace kavelin::binding

@@ -16,7 +16,7 @@ bsi__EventList* ResultOf(const _bsi__GetSupportedEventsResponse& response) {
                                                   : response.bsi__return;
 }
 
-const std::string& ResultOf(const _ixagd__GetDataResponse& response) {
+std::string& ResultOf(_ixagd__GetDataResponse& response) {
     return response.GetDataResult.empty() && response.return_ ? *response.return_
                                                               : response.GetDataResult;
 }

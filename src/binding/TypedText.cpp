@@ -2,6 +2,24 @@
 
 namespace kavelin::binding {
 
+namespace {
+
+// The engine reads text into a scratch buffer that doubles as it fills and stays until the
+// message's end: after a long text it would hold as much again as the text, beside its copy
+// and the string made from that. The engine frees it the same way at the message's end.
+constexpr size_t kLongScratch = 1 << 20;
+
+void DropLongScratch(struct soap* soap) {
+    if (soap->lablen < kLongScratch)
+        return;
+    SOAP_FREE(soap, soap->labbuf);
+    soap->labbuf = nullptr;
+    soap->lablen = 0;
+    soap->labidx = 0;
+}
+
+} // namespace
+
 int WriteText(struct soap* soap, const char* tag, int id, const std::string* text, const char* type,
               int typeId) {
     if (text->empty())
@@ -29,7 +47,10 @@ std::string* ReadTypedText(struct soap* soap, const char* tag, std::string* text
             const char* read = soap_string_in(soap, 1, 0, -1, nullptr);
             if (!read)
                 return nullptr;
+            DropLongScratch(soap);
             text->assign(read);
+            // Held until the message's end, the engine's copy would double a large answer.
+            soap_dealloc(soap, const_cast<char*>(read));
         }
     } else {
         text = static_cast<std::string*>(soap_id_forward(soap, soap->href, entered, 0, typeId,

@@ -22,8 +22,10 @@ constexpr std::chrono::seconds kDefaultIoTimeout{60};
 // A day: anything longer is taken for a typing error rather than a wish to wait.
 constexpr unsigned kLongestTimeoutSeconds = 86400;
 
-std::chrono::milliseconds ConfiguredTimeout(const char* name, std::chrono::seconds fallback) {
-    const std::optional<std::string> text = os::ReadRegistryString(kSettingsKey, name);
+std::chrono::milliseconds ConfiguredTimeout(const std::optional<os::RegistryKey>& settings,
+                                            const char* name, std::chrono::seconds fallback) {
+    const std::optional<std::string> text =
+        settings ? settings->Text(name) : std::optional<std::string>();
     if (!text)
         return fallback;
     unsigned seconds = 0;
@@ -78,16 +80,19 @@ HRESULT DataStreamComponent::Connect(BSTR target, BSTR* status) {
     }
     const std::string described = address->Describe();
     KV_LOG(3, "DataStreamComponent::Open - connecting to %s", described.c_str());
+    // Both waits from one look at the settings: a stream opened for every exchange reads
+    // them every time.
+    const std::optional<os::RegistryKey> settings = os::RegistryKey::OpenLocalMachine(kSettingsKey);
     std::string error;
     const SocketStatus connected = mSocket.Connect(
-        *address, ConfiguredTimeout("ConnectTimeout", kDefaultConnectTimeout), &error);
+        *address, ConfiguredTimeout(settings, "ConnectTimeout", kDefaultConnectTimeout), &error);
     if (connected != SocketStatus::Ok) {
         KV_LOG(1, "DataStreamComponent::Open - error: connecting to %s failed: %s",
                described.c_str(), error.c_str());
         SetStatus(status, error);
         return ResultOf(connected);
     }
-    mIoTimeout = ConfiguredTimeout("IOTimeout", kDefaultIoTimeout);
+    mIoTimeout = ConfiguredTimeout(settings, "IOTimeout", kDefaultIoTimeout);
     SetStatus(status, described);
     return S_OK;
 }

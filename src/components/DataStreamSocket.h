@@ -27,10 +27,12 @@ public:
     // All of `bytes`, within `timeout` in total.
     SocketStatus Send(const uint8_t* bytes, size_t count, std::chrono::milliseconds timeout);
     // What arrives first, at most `maximum` bytes; `*received` is 0 when the device has
-    // closed its side.
+    // closed its side. Right after a send it waits before reading, as the answer is not there
+    // yet, instead of trying first.
     SocketStatus Receive(uint8_t* buffer, size_t maximum, size_t* received,
                          std::chrono::milliseconds timeout);
-    // Whether bytes have arrived that nobody has read yet; never waits.
+    // Whether bytes have arrived unasked: before the request being sent began (what comes
+    // after it is its answer), and not read. Never waits.
     bool HasUnread() const;
     void Close();
     bool IsOpen() const { return mDescriptor >= 0; }
@@ -38,6 +40,8 @@ public:
 private:
     // A descriptor here, a SOCKET (pointer-sized) on Windows; -1 when closed.
     std::intptr_t mDescriptor = -1;
+    // Bytes were sent and nothing received since: what arrives answers them.
+    bool mAnswerDue = false;
 };
 
 } // namespace kavelin::components

@@ -46,6 +46,8 @@ public:
 
     // The value named `name`; an empty name is the key's default value ("@").
     std::optional<RegistryValue> Value(std::string_view name) const;
+    // The text of a REG_SZ or REG_EXPAND_SZ value, up to its first zero byte.
+    std::optional<std::string> Text(std::string_view name) const;
 
     // RegQueryValueExA semantics: copies at most *size bytes into data (may be null),
     // sets *type and *size; kErrorMoreData when the buffer is too small,

@@ -37,16 +37,20 @@ long RegistryKey::QueryValue(std::string_view name, uint32_t* type, uint8_t* dat
     return kErrorSuccess;
 }
 
-std::optional<std::string> ReadRegistryString(std::string_view keyPath, std::string_view name) {
-    const auto key = RegistryKey::OpenLocalMachine(keyPath);
-    if (!key)
-        return std::nullopt;
-    const auto value = key->Value(name);
+std::optional<std::string> RegistryKey::Text(std::string_view name) const {
+    const auto value = Value(name);
     if (!value || (value->type != RegSz && value->type != RegExpandSz))
         return std::nullopt;
     const auto& bytes = value->data;
     std::string text(bytes.begin(), bytes.end());
     return text.substr(0, text.find('\0'));
+}
+
+std::optional<std::string> ReadRegistryString(std::string_view keyPath, std::string_view name) {
+    const auto key = RegistryKey::OpenLocalMachine(keyPath);
+    if (!key)
+        return std::nullopt;
+    return key->Text(name);
 }
 
 } // namespace kavelin::os

@@ -1,41 +1,43 @@
 #include "proxy/EngineContext.h"
 
 #include <algorithm>
+#include <climits>
 #include <ctime>
 
 #include "os/SendFlags.h"
+#include "os/SocketWaits.h"
 
 namespace kavelin::proxy {
 
 namespace {
 
-using ReceiveHook = size_t (*)(struct soap*, char*, size_t);
+// The engine's own hooks, the same for every context.
+struct EngineHooks {
+    decltype(soap::fopen) open;
+    decltype(soap::fsend) send;
+    decltype(soap::frecv) receive;
+};
 
-// The engine's own receive, the same for every context.
-ReceiveHook EngineReceive(struct soap* soap) {
-    static const ReceiveHook engineReceive = soap->frecv;
-    return engineReceive;
+const EngineHooks& Engine(struct soap* soap) {
+    static const EngineHooks hooks{soap->fopen, soap->fsend, soap->frecv};
+    return hooks;
 }
 
-// The engine checks its whole-answer limit only once a wait for bytes has ended, so a device
-// that sends nothing held an answer for the full wait, twice with the retry. Each wait is cut
-// to what is left of the whole answer's time, counted from the start of the answer, as the
-// engine counts it.
-size_t ReceiveWithinTheTransferLimit(struct soap* soap, char* buffer, size_t size) {
-    const int wait = soap->recv_timeout;
-    if (soap->transfer_timeout > 0) {
-        const auto spent = std::difftime(std::time(nullptr), static_cast<time_t>(soap->start));
-        const int left = soap->transfer_timeout - static_cast<int>(spent);
-        if (left <= 0) {
-            soap->errnum = 0;
-            return 0;
-        }
-        if (wait == 0 || (wait > 0 && left < wait) || (wait < 0 && left < -wait / 1000000))
-            soap->recv_timeout = left;
-    }
-    const size_t received = EngineReceive(soap)(soap, buffer, size);
-    soap->recv_timeout = wait;
-    return received;
+// A wait no socket has: the first send or receive on a new connection sets its own.
+constexpr int kNoWaitApplied = INT_MIN;
+// A signal ends a bounded wait early; a few of them in a row are the host's business, many are
+// a wait without end.
+constexpr int kMostInterruptions = 8;
+
+// Which socket an exchange sends on or receives from, as the engine chooses it.
+SOAP_SOCKET ExchangeSocket(SOAP_SOCKET preferred, SOAP_SOCKET connection) {
+    return soap_valid_socket(preferred) ? preferred : connection;
+}
+
+bool TransferTimeSpent(const struct soap* soap) {
+    return soap->transfer_timeout > 0 &&
+           std::difftime(std::time(nullptr), static_cast<time_t>(soap->start)) >
+               soap->transfer_timeout;
 }
 
 } // namespace
@@ -63,8 +65,112 @@ void EngineContext::Restart() {
 
 void EngineContext::InstallHooks() {
     // Before any plug-in, which chains to what it finds.
-    EngineReceive(&mSoap);
-    mSoap.frecv = ReceiveWithinTheTransferLimit;
+    Engine(&mSoap);
+    mSoap.user = this;
+    mSoap.fopen = Open;
+    mSoap.fpoll = Poll;
+    mSoap.fsend = Send;
+    mSoap.frecv = Receive;
+    mWaitSocket = SOAP_INVALID_SOCKET;
+}
+
+SOAP_SOCKET EngineContext::Open(struct soap* soap, const char* endpoint, const char* host,
+                                int port) {
+    auto* self = static_cast<EngineContext*>(soap->user);
+    const SOAP_SOCKET socket = Engine(soap).open(soap, endpoint, host, port);
+    // The engine leaves a socket it connected within a bound non-blocking; the system bounds
+    // each send and receive on it instead, so no readiness check goes before them.
+    self->mWaitSocket =
+        soap_valid_socket(socket) && os::MakeBlocking(socket) ? socket : SOAP_INVALID_SOCKET;
+    self->mReceiveWait = kNoWaitApplied;
+    self->mSendWait = kNoWaitApplied;
+    return socket;
+}
+
+int EngineContext::Poll(struct soap* soap) {
+    // A kept connection serves the next exchange only when it holds nothing: bytes there are
+    // a late or extra answer to an earlier request, and one the device ended or that failed
+    // must be opened anew.
+    return !soap_valid_socket(soap->socket) || os::ConnectionQuiet(soap->socket) ? SOAP_OK
+                                                                                 : SOAP_EOF;
+}
+
+int EngineContext::Send(struct soap* soap, const char* data, size_t size) {
+    auto* self = static_cast<EngineContext*>(soap->user);
+    const SOAP_SOCKET socket = ExchangeSocket(soap->sendsk, soap->socket);
+    if (socket != self->mWaitSocket || soap->os != nullptr)
+        return Engine(soap).send(soap, data, size);
+    soap->errnum = 0;
+    if (self->mSendWait != soap->send_timeout) {
+        if (!os::SetSendWait(socket, soap->send_timeout)) {
+            soap->errnum = soap_socket_errno;
+            return SOAP_EOF;
+        }
+        self->mSendWait = soap->send_timeout;
+    }
+    for (int interruptions = 0; size > 0;) {
+        if (TransferTimeSpent(soap))
+            return SOAP_EOF;
+        const auto sent =
+            send(socket, data, static_cast<SOAP_WINSOCKINT>(size), soap->socket_flags);
+        if (sent > 0) {
+            data += sent;
+            size -= static_cast<size_t>(sent);
+            continue;
+        }
+        const int error = sent < 0 ? soap_socket_errno : 0;
+        if (error == SOAP_EINTR && ++interruptions < kMostInterruptions)
+            continue;
+        soap->errnum = os::WaitExpired(error) ? 0 : error;
+        return SOAP_EOF;
+    }
+    return SOAP_OK;
+}
+
+// The engine checks its whole-answer limit only once a wait for bytes has ended, so a device
+// that sends nothing held an answer for the full wait, twice with the retry. Each wait is cut
+// to what is left of the whole answer's time, counted from the start of the answer, as the
+// engine counts it.
+size_t EngineContext::Receive(struct soap* soap, char* buffer, size_t size) {
+    auto* self = static_cast<EngineContext*>(soap->user);
+    const int ioWait = soap->recv_timeout;
+    int wait = ioWait;
+    if (soap->transfer_timeout > 0) {
+        const auto spent = std::difftime(std::time(nullptr), static_cast<time_t>(soap->start));
+        const int left = soap->transfer_timeout - static_cast<int>(spent);
+        if (left <= 0) {
+            soap->errnum = 0;
+            return 0;
+        }
+        if (wait == 0 || (wait > 0 && left < wait) || (wait < 0 && left < -wait / 1000000))
+            wait = left;
+    }
+    const SOAP_SOCKET socket = ExchangeSocket(soap->recvsk, soap->socket);
+    if (socket != self->mWaitSocket || soap->is != nullptr) {
+        soap->recv_timeout = wait;
+        const size_t received = Engine(soap).receive(soap, buffer, size);
+        soap->recv_timeout = ioWait;
+        return received;
+    }
+    soap->errnum = 0;
+    if (self->mReceiveWait != wait) {
+        if (!os::SetReceiveWait(socket, wait)) {
+            soap->errnum = soap_socket_errno;
+            return 0;
+        }
+        self->mReceiveWait = wait;
+    }
+    for (int interruptions = 0;;) {
+        const auto received = recv(socket, buffer, static_cast<SOAP_WINSOCKINT>(size), 0);
+        if (received >= 0)
+            return static_cast<size_t>(received);
+        const int error = soap_socket_errno;
+        if (error == SOAP_EINTR && ++interruptions < kMostInterruptions)
+            continue;
+        // A wait that ran out is told from a failed connection by errnum 0, as the engine does.
+        soap->errnum = os::WaitExpired(error) ? 0 : error;
+        return 0;
+    }
 }
 
 void EngineContext::SetTimeouts(const ExchangeTimeouts& timeouts) {
@@ -81,7 +187,8 @@ void EngineContext::DropUnreadAnswer() {
     // Nothing buffered may be read as the coming answer, whatever becomes of the connection.
     mSoap.bufidx = 0;
     mSoap.buflen = 0;
-    if (buffered || (soap_valid_socket(mSoap.socket) && soap_ready(&mSoap) == SOAP_OK))
+    // What waits on the socket is found as the next exchange decides to reuse the connection.
+    if (buffered)
         CloseConnection();
 }
 

@@ -26,9 +26,10 @@ public:
     // Applies the waits to this and every later exchange.
     void SetTimeouts(const ExchangeTimeouts& timeouts);
 
-    // Before an exchange: bytes the device sent that were never read (left in the engine's
-    // buffer, or waiting on the socket) would be taken for the next answer, so the connection
-    // or stream that holds them is closed and the exchange opens a new one.
+    // Before an exchange: bytes the device sent that were never read would be taken for the
+    // next answer. Those left in the engine's buffer close the connection or stream here; those
+    // waiting on the socket keep the engine from reusing the connection. Either way the
+    // exchange opens a new one.
     void DropUnreadAnswer();
 
     // Closes the connection or data stream, so the next exchange opens a new one.
@@ -42,8 +43,19 @@ private:
     void InstallHooks();
     void Configure();
 
+    // The engine's transport hooks on a connection of its own: each send and receive is one
+    // system call bounded by the system, and a kept connection is reused only when quiet.
+    static SOAP_SOCKET Open(struct soap* soap, const char* endpoint, const char* host, int port);
+    static int Poll(struct soap* soap);
+    static int Send(struct soap* soap, const char* data, size_t size);
+    static size_t Receive(struct soap* soap, char* buffer, size_t size);
+
     struct soap mSoap;
     ExchangeTimeouts mTimeouts;
+    // The connection the engine opened, and the waits its socket carries now.
+    SOAP_SOCKET mWaitSocket = SOAP_INVALID_SOCKET;
+    int mReceiveWait = 0;
+    int mSendWait = 0;
 };
 
 } // namespace kavelin::proxy

@@ -1,3 +1,4 @@
+#include <utility>
 #include <vector>
 
 #include "platform/Logging.h"
@@ -46,7 +47,8 @@ std::string XDMAccessSoapProxy::GetDataWork(const std::string& path, const std::
         Fail(operation, Cause());
     if (response.ixagd__GetDataResponse == nullptr)
         return {};
-    return binding::ResultOf(*response.ixagd__GetDataResponse);
+    // The text moves out: a large answer is not held twice.
+    return std::move(binding::ResultOf(*response.ixagd__GetDataResponse));
 }
 
 bool XDMAccessSoapProxy::SetData(std::string document, uint8_t resultsDetails, int32_t, int32_t) {

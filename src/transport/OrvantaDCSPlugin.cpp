@@ -63,7 +63,8 @@ const char* StreamTarget(const char* endpoint) {
 }
 
 // Whether the stream stays open between exchanges to the same target. Off unless asked for:
-// a host's own data stream may expect one exchange per Open.
+// a host's own data stream may expect one exchange per Open. Read once per service URL, as the
+// proxy's timeouts are, not for every exchange.
 bool KeepOpenConfigured() {
     return kavelin::os::ReadRegistryString(kSettingsKey, kKeepOpenValue) == "1";
 }
@@ -155,7 +156,6 @@ public:
                                          "component could not be created";
             return -1;
         }
-        mKeepOpen = KeepOpenConfigured();
         mRequest.clear();
         mResendable = false;
         if (mOpen && mKeepOpen && mOpenEndpoint == endpoint && !PlaybackEnabled()) {
@@ -382,8 +382,8 @@ private:
     bool mOpen = false;
     CPComPtr<IDataStream> mStream;
     std::string mSendBuffer;
-    // Kept-open mode, read at every connect; the endpoint the open stream was opened for.
-    bool mKeepOpen = false;
+    // Kept-open mode; the endpoint the open stream was opened for.
+    bool mKeepOpen = KeepOpenConfigured();
     std::string mOpenEndpoint;
     // The whole request of the current exchange, until its answer begins.
     std::string mRequest;

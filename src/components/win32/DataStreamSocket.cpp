@@ -5,6 +5,8 @@
 #include <winsock2.h>
 #include <ws2tcpip.h>
 
+#include <utility>
+
 namespace kavelin::components {
 
 namespace {
@@ -44,12 +46,13 @@ void DataStreamSocket::Close() {
     if (mDescriptor >= 0)
         closesocket(SocketOf(mDescriptor));
     mDescriptor = -1;
+    mAnswerDue = false;
 }
 
 bool DataStreamSocket::HasUnread() const {
     // The socket never blocks, so a peek answers at once; 0 is a closed side, not data.
     char byte = 0;
-    return mDescriptor >= 0 && ::recv(SocketOf(mDescriptor), &byte, 1, MSG_PEEK) > 0;
+    return !mAnswerDue && mDescriptor >= 0 && ::recv(SocketOf(mDescriptor), &byte, 1, MSG_PEEK) > 0;
 }
 
 SocketStatus DataStreamSocket::Connect(const DeviceAddress& address,
@@ -136,6 +139,7 @@ SocketStatus DataStreamSocket::Send(const uint8_t* bytes, size_t count,
         }
         return SocketStatus::Failed;
     }
+    mAnswerDue = true;
     return SocketStatus::Ok;
 }
 
@@ -145,6 +149,11 @@ SocketStatus DataStreamSocket::Receive(uint8_t* buffer, size_t maximum, size_t* 
     if (mDescriptor < 0)
         return SocketStatus::Failed;
     const Clock::time_point deadline = Clock::now() + timeout;
+    if (std::exchange(mAnswerDue, false)) {
+        const SocketStatus waited = WaitFor(SocketOf(mDescriptor), false, deadline);
+        if (waited != SocketStatus::Ok)
+            return waited;
+    }
     const int most = maximum > 0x40000000 ? 0x40000000 : static_cast<int>(maximum);
     while (true) {
         const int got = ::recv(SocketOf(mDescriptor), reinterpret_cast<char*>(buffer), most, 0);
