@@ -2,8 +2,8 @@
 
 #include "components/DataStreamComponent.h"
 #include "components/SessionInfoWrapper.h"
-#include "os/ComClassTable.h"
-#include "os/XmlDom.h"
+#include "os/com/ComClassTable.h"
+#include "os/xmldom/XmlDom.h"
 
 void RegisterBuiltInComponents() {
     kavelin::os::RegisterBuiltInClass(

@@ -4,8 +4,8 @@
 #include <optional>
 #include <string>
 
-#include "os/ComClassTable.h"
-#include "os/Registry.h"
+#include "os/com/ComClassTable.h"
+#include "os/registry/Registry.h"
 #include "platform/Logging.h"
 #include "platform/StringConversion.h"
 

@@ -3,8 +3,8 @@
 #include <array>
 #include <optional>
 
-#include "os/ComCreation.h"
-#include "os/Registry.h"
+#include "os/com/ComCreation.h"
+#include "os/registry/Registry.h"
 #include "platform/CPWStringBuffer.h"
 
 namespace PlatformServices {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <ctime>
 
-#include "os/SendFlags.h"
+#include "os/kernel/SendFlags.h"
 
 namespace kavelin::proxy {
 

@@ -4,7 +4,7 @@
 #include <cstring>
 #include <optional>
 
-#include "os/Registry.h"
+#include "os/registry/Registry.h"
 
 namespace kavelin::proxy {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "os/UserName.h"
+#include "os/kernel/UserName.h"
 #include "proxy/ReadRegistryString.h"
 
 namespace kavelin::proxy {

@@ -11,9 +11,9 @@
 
 #include "kavelin/CPComPtr.h"
 #include "kavelin/DataStream.h"
-#include "os/AsciiCase.h"
-#include "os/ComCreation.h"
-#include "os/Registry.h"
+#include "os/com/ComCreation.h"
+#include "os/registry/Registry.h"
+#include "os/text/AsciiCase.h"
 #include "platform/BstrString.h"
 #include "platform/Logging.h"
 #include "transport/PluginState.h"

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "ProxyTestSupport.h"
-#include "os/UserName.h"
+#include "os/kernel/UserName.h"
 
 using kavelin::device::ScriptedAnswer;
 using namespace kavelin_test;
