@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -58,7 +59,10 @@ private:
     std::vector<std::pair<std::string, RegistryValue>> mValues;
 };
 
-// Convenience: the text of a REG_SZ or REG_EXPAND_SZ value, up to its first zero byte.
-std::optional<std::string> ReadRegistryString(std::string_view keyPath, std::string_view name);
+// The text of a REG_SZ or REG_EXPAND_SZ value, up to its first zero byte; none when the key or
+// the value is missing or the value is not text. `bufferBytes` is the room a caller's buffer
+// gives the query: a value of more stored bytes cannot be read.
+std::optional<std::string> ReadRegistryString(std::string_view keyPath, std::string_view name,
+                                              size_t bufferBytes = SIZE_MAX);
 
 } // namespace kavelin::os

@@ -37,12 +37,14 @@ long RegistryKey::QueryValue(std::string_view name, uint32_t* type, uint8_t* dat
     return kErrorSuccess;
 }
 
-std::optional<std::string> ReadRegistryString(std::string_view keyPath, std::string_view name) {
+std::optional<std::string> ReadRegistryString(std::string_view keyPath, std::string_view name,
+                                              size_t bufferBytes) {
     const auto key = RegistryKey::OpenLocalMachine(keyPath);
     if (!key)
         return std::nullopt;
     const auto value = key->Value(name);
-    if (!value || (value->type != RegSz && value->type != RegExpandSz))
+    if (!value || (value->type != RegSz && value->type != RegExpandSz) ||
+        value->data.size() > bufferBytes)
         return std::nullopt;
     const auto& bytes = value->data;
     std::string text(bytes.begin(), bytes.end());
