@@ -34,4 +34,16 @@ HRESULT CreateClassInstance(REFCLSID clsid, IUnknown* outer, DWORD classContext,
     return result;
 }
 
+HRESULT CreateComponent(const char16_t* progId, REFIID iid, void** object,
+                        const std::function<DWORD()>& classContext) {
+    CLSID clsid{};
+    const HRESULT resolved = ClassIdFromProgId(progId, &clsid);
+    if (FAILED(resolved)) {
+        if (object != nullptr)
+            *object = nullptr;
+        return resolved;
+    }
+    return CreateClassInstance(clsid, nullptr, classContext(), iid, object);
+}
+
 } // namespace kavelin::os

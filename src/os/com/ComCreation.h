@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 #include "kavelin/ComBase.h"
 
 // Object creation: the classes the platform knows first (on Windows its own registry and
@@ -19,5 +21,13 @@ HRESULT CreateClassInstance(REFCLSID clsid, IUnknown* outer, DWORD classContext,
 HRESULT PlatformClassIdFromProgId(const char16_t* progId, CLSID* clsid);
 HRESULT PlatformCreateClassInstance(REFCLSID clsid, IUnknown* outer, DWORD classContext, REFIID iid,
                                     void** object);
+
+// The one way the library creates a component: the class `progId` names, without an outer
+// object, as ClassIdFromProgId then CreateClassInstance make it. `classContext` is asked for
+// once the ProgID has resolved, so that a caller may decide it then. The ProgID's failure when
+// it does not resolve, else the creation's result; `*object` is null on every failure. A
+// factory's exception passes through.
+HRESULT CreateComponent(const char16_t* progId, REFIID iid, void** object,
+                        const std::function<DWORD()>& classContext);
 
 } // namespace kavelin::os

@@ -72,13 +72,9 @@ HRESULT XmlDomDocumentPtr::CreateInstance() {
 
 HRESULT XmlDomDocumentPtr::CreateFrom(const char16_t* progId) {
     mDocument.Release();
-    CLSID classId{};
-    HRESULT result = ClassIdFromProgId(progId, &classId);
-    if (FAILED(result))
-        return result;
     void* object = nullptr;
-    result = CreateClassInstance(classId, nullptr, kAnyContext,
-                                 kavelin::InterfaceId<IXMLDOMDocument2>, &object);
+    HRESULT result = CreateComponent(progId, kavelin::InterfaceId<IXMLDOMDocument2>, &object,
+                                     [] { return kAnyContext; });
     if (FAILED(result))
         return result;
     mDocument.Attach(static_cast<IXMLDOMDocument2*>(object));
