@@ -4,7 +4,6 @@
 #include <optional>
 #include <string>
 
-#include "os/com/ComClassTable.h"
 #include "os/registry/Registry.h"
 #include "platform/Logging.h"
 #include "platform/StringConversion.h"
@@ -132,11 +131,6 @@ HRESULT STDMETHODCALLTYPE DataStreamComponent::Write(uint32_t count, const uint8
 HRESULT STDMETHODCALLTYPE DataStreamComponent::Close() {
     mSocket.Close();
     return S_OK;
-}
-
-void RegisterDataStreamComponent() {
-    os::RegisterBuiltInClass(kDataStreamProgId, DataStreamComponent::kClassId, CLSCTX_INPROC_SERVER,
-                             &kavelin::CreateComObject<DataStreamComponent>);
 }
 
 } // namespace kavelin::components
