@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "os/XmlDom.h"
+#include "os/xmldom/XmlDom.h"
 #include "proxy/XdmDocumentCheck.h"
 
 namespace {

@@ -18,7 +18,7 @@
 
 #include "components/BuiltInComponents.h"
 #include "kavelin/Kavelin.h"
-#include "os/Registry.h"
+#include "os/registry/Registry.h"
 
 namespace {
 

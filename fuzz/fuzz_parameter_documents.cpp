@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "os/XmlDom.h"
+#include "os/xmldom/XmlDom.h"
 #include "proxy/ParameterDocuments.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {

@@ -2,7 +2,7 @@
 // way the registry expects it, and only a value setting carries data (of any type and size:
 // "hex(n):" stores any bytes under any type, as on Windows, and every reader copes with
 // that); anything else, a crash or a sanitizer report is a fault.
-#include "os/RegFileParser.h"
+#include "os/registry/RegFileParser.h"
 
 #include <cstddef>
 #include <cstdint>

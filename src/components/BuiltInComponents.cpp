@@ -2,13 +2,17 @@
 
 #include "components/DataStreamComponent.h"
 #include "components/SessionInfoWrapper.h"
-#include "os/ComClassTable.h"
-#include "os/XmlDom.h"
+#include "os/com/ComClassTable.h"
+#include "os/xmldom/XmlDom.h"
 
+// Each in process only, under its ProgID.
 void RegisterBuiltInComponents() {
-    kavelin::os::RegisterBuiltInClass(
-        kSessionInfoProgId, kavelin::components::SessionInfoWrapper::kClassId, CLSCTX_INPROC_SERVER,
-        &kavelin::CreateComObject<kavelin::components::SessionInfoWrapper>);
+    using namespace kavelin::components;
+    kavelin::os::RegisterBuiltInClass(kSessionInfoProgId, SessionInfoWrapper::kClassId,
+                                      CLSCTX_INPROC_SERVER,
+                                      &kavelin::CreateComObject<SessionInfoWrapper>);
+    kavelin::os::RegisterBuiltInClass(kDataStreamProgId, DataStreamComponent::kClassId,
+                                      CLSCTX_INPROC_SERVER,
+                                      &kavelin::CreateComObject<DataStreamComponent>);
     kavelin::os::RegisterXmlDomClass();
-    kavelin::components::RegisterDataStreamComponent();
 }

@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <charconv>
 
-#include "os/AsciiCase.h"
-#include "os/Registry.h"
+#include "os/registry/Registry.h"
+#include "os/text/AsciiCase.h"
 
 namespace kavelin::components {
 

@@ -4,8 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "os/ComClassTable.h"
-#include "os/Registry.h"
+#include "os/registry/Registry.h"
 #include "platform/Logging.h"
 #include "platform/StringConversion.h"
 
@@ -137,11 +136,6 @@ HRESULT STDMETHODCALLTYPE DataStreamComponent::Write(uint32_t count, const uint8
 HRESULT STDMETHODCALLTYPE DataStreamComponent::Close() {
     mSocket.Close();
     return S_OK;
-}
-
-void RegisterDataStreamComponent() {
-    os::RegisterBuiltInClass(kDataStreamProgId, DataStreamComponent::kClassId, CLSCTX_INPROC_SERVER,
-                             &kavelin::CreateComObject<DataStreamComponent>);
 }
 
 } // namespace kavelin::components

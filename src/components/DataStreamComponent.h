@@ -37,7 +37,4 @@ private:
     std::chrono::milliseconds mIoTimeout{0};
 };
 
-// Adds the class to the process's class table under "OVCOM.ASIDATASTREAM", in process.
-void RegisterDataStreamComponent();
-
 } // namespace kavelin::components

@@ -7,7 +7,7 @@
 #include <string>
 
 #include "kavelin/ComBstr.h"
-#include "os/Text.h"
+#include "os/text/Text.h"
 #include "platform/Logging.h"
 
 namespace {

@@ -1,13 +1,13 @@
 #include "platform/Logging.h"
 
-#include "os/AsciiCase.h"
-#include "os/DiagnosticOutput.h"
-#include "os/File.h"
-#include "os/LastError.h"
-#include "os/LocalTime.h"
-#include "os/NamedMutex.h"
-#include "os/ProcessInfo.h"
-#include "os/Registry.h"
+#include "os/kernel/DiagnosticOutput.h"
+#include "os/kernel/File.h"
+#include "os/kernel/LastError.h"
+#include "os/kernel/LocalTime.h"
+#include "os/kernel/NamedMutex.h"
+#include "os/kernel/ProcessInfo.h"
+#include "os/registry/Registry.h"
+#include "os/text/AsciiCase.h"
 #include "platform/LoggingFormatter.h"
 
 #include <algorithm>

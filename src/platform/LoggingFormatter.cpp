@@ -1,6 +1,6 @@
 #include "platform/LoggingFormatter.h"
 
-#include "os/Text.h"
+#include "os/text/Text.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -3,8 +3,8 @@
 #include <array>
 #include <optional>
 
-#include "os/ComCreation.h"
-#include "os/Registry.h"
+#include "os/com/ComCreation.h"
+#include "os/registry/Registry.h"
 #include "platform/CPWStringBuffer.h"
 
 namespace PlatformServices {
@@ -41,31 +41,28 @@ bool IsForcedOutOfProcess(const char* progId) {
 } // namespace
 
 HRESULT CreateInstance(const char16_t* progId, REFIID iid, void** object) {
-    CLSID clsid{};
-    HRESULT result = kavelin::os::ClassIdFromProgId(progId, &clsid);
-    if (FAILED(result)) {
-        KV_LOG(1, "PlatformServices::CreateInstance() unable to resolve CLSID");
-    } else {
-        KV_LOG(8, "PlatformServices::CreateInstance() CLSIDFromProgID succeeded");
-        result = E_FAIL;
-        try {
+    bool resolved = false;
+    HRESULT result = E_FAIL;
+    try {
+        result = kavelin::os::CreateComponent(progId, iid, object, [&] {
+            resolved = true;
+            KV_LOG(8, "PlatformServices::CreateInstance() CLSIDFromProgID succeeded");
             CPWStringBuffer progIdBuffer(progId, 0, true);
             KV_LOG(8, "PlatformServices::CreateInstance() just created temp");
-            const DWORD context = IsForcedOutOfProcess(progIdBuffer.ToNarrow(nullptr))
-                                      ? kForcedClassContext
-                                      : kDefaultClassContext;
-            result = kavelin::os::CreateClassInstance(clsid, nullptr, context, iid, object);
-        } catch (...) {
-            KV_LOG(9, "CI 5");
-            if (object != nullptr && *object != nullptr) {
-                static_cast<IUnknown*>(*object)->Release();
-                *object = nullptr;
-            }
-            if (SUCCEEDED(result))
-                result = E_FAIL;
-            KV_LOG(1, "PlatformServices::CreateInstance() caught exception.");
+            return IsForcedOutOfProcess(progIdBuffer.ToNarrow(nullptr)) ? kForcedClassContext
+                                                                        : kDefaultClassContext;
+        });
+    } catch (...) {
+        KV_LOG(9, "CI 5");
+        if (object != nullptr && *object != nullptr) {
+            static_cast<IUnknown*>(*object)->Release();
+            *object = nullptr;
         }
+        result = E_FAIL;
+        KV_LOG(1, "PlatformServices::CreateInstance() caught exception.");
     }
+    if (!resolved)
+        KV_LOG(1, "PlatformServices::CreateInstance() unable to resolve CLSID");
     if (FAILED(result))
         KV_LOG(1, "PlatformServices::CreateInstance() returning FAIL.");
     else

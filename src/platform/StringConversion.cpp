@@ -2,7 +2,7 @@
 
 #include <climits>
 
-#include "os/Text.h"
+#include "os/text/Text.h"
 
 namespace kavelin::platform {
 

@@ -6,8 +6,8 @@
 
 #include <strings.h>
 
-#include "os/HostAddress.h"
-#include "os/LastError.h"
+#include "os/kernel/HostAddress.h"
+#include "os/kernel/LastError.h"
 #include "platform/Logging.h"
 #include "platform/RemoteArray.h"
 #include "platform/VisibleText.h"

@@ -4,8 +4,8 @@
 #include <climits>
 #include <ctime>
 
-#include "os/SendFlags.h"
-#include "os/SocketWaits.h"
+#include "os/kernel/SendFlags.h"
+#include "os/kernel/SocketWaits.h"
 
 namespace kavelin::proxy {
 

@@ -7,7 +7,7 @@
 
 #include "binding/Binding.h"
 #include "binding/FaultDetailText.h"
-#include "os/AsciiCase.h"
+#include "os/text/AsciiCase.h"
 #include "platform/VisibleText.h"
 #include "transport/OrvantaDCSPlugin.h"
 #include "transport/SoapMsgLogging.h"

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string>
 
-#include "os/Registry.h"
+#include "os/registry/Registry.h"
 
 namespace kavelin::proxy {
 

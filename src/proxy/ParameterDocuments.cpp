@@ -1,6 +1,6 @@
 #include "proxy/ParameterDocuments.h"
 
-#include "os/Text.h"
+#include "os/text/Text.h"
 #include "platform/Logging.h"
 
 namespace kavelin::proxy {

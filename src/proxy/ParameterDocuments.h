@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "os/XmlDomPtr.h"
+#include "os/xmldom/XmlDomPtr.h"
 
 // Readers of the small XML documents that a host hands to the data-access and event
 // operations. They log what they read with the operations' own texts. A DOM call that fails

@@ -2,13 +2,15 @@
 
 #include <algorithm>
 
-#include "os/UserName.h"
-#include "proxy/ReadRegistryString.h"
+#include "os/kernel/UserName.h"
+#include "os/registry/Registry.h"
 
 namespace kavelin::proxy {
 
 namespace {
 constexpr char kLanguageKey[] = "SOFTWARE\\Orvanta\\Plotara\\Lang";
+// Each value is read into a buffer of this many bytes; a longer one cannot be read.
+constexpr size_t kValueBufferBytes = 260;
 // The user name is read into a buffer of this many characters, its terminating zero included;
 // a longer name cannot be read and counts as none.
 constexpr size_t kUserNameBufferCharacters = 100;
@@ -38,10 +40,14 @@ std::string WithUpperCaseRegion(std::string_view value) {
 }
 
 std::optional<std::string> ConfiguredSessionLanguage() {
-    std::string value;
-    if (!ReadRegistryString(kLanguageKey, UserNameForLookup(), value))
+    // The user's own value, else the key's default value.
+    std::optional<std::string> value =
+        os::ReadRegistryString(kLanguageKey, UserNameForLookup(), kValueBufferBytes);
+    if (!value)
+        value = os::ReadRegistryString(kLanguageKey, "", kValueBufferBytes);
+    if (!value)
         return std::nullopt;
-    return WithUpperCaseRegion(value);
+    return WithUpperCaseRegion(*value);
 }
 
 } // namespace kavelin::proxy

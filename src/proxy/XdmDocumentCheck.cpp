@@ -2,8 +2,8 @@
 
 #include <string_view>
 
-#include "os/Text.h"
-#include "os/XmlDomPtr.h"
+#include "os/text/Text.h"
+#include "os/xmldom/XmlDomPtr.h"
 
 namespace kavelin::proxy {
 

@@ -11,9 +11,9 @@
 
 #include "kavelin/CPComPtr.h"
 #include "kavelin/DataStream.h"
-#include "os/AsciiCase.h"
-#include "os/ComCreation.h"
-#include "os/Registry.h"
+#include "os/com/ComCreation.h"
+#include "os/registry/Registry.h"
+#include "os/text/AsciiCase.h"
 #include "platform/BstrString.h"
 #include "platform/Logging.h"
 #include "transport/EnvelopeFraming.h"
@@ -96,14 +96,11 @@ unsigned StreamBits(const IDataStream* stream) {
 class DirectConnectState {
 public:
     DirectConnectState() {
-        CLSID clsid{};
         IDataStream* created = nullptr;
         try {
-            if (SUCCEEDED(kavelin::os::ClassIdFromProgId(kDataStreamProgId, &clsid)) &&
-                FAILED(kavelin::os::CreateClassInstance(clsid, nullptr, kStreamClassContext,
-                                                        IDataStream::kInterfaceId,
-                                                        reinterpret_cast<void**>(&created))))
-                created = nullptr;
+            kavelin::os::CreateComponent(kDataStreamProgId, IDataStream::kInterfaceId,
+                                         reinterpret_cast<void**>(&created),
+                                         [] { return kStreamClassContext; });
         } catch (...) {
             // A host factory that throws is a creation failure like any other.
             created = nullptr;

@@ -7,8 +7,8 @@
 
 #include <stdsoap2.h>
 
-#include "os/File.h"
-#include "os/ModulePath.h"
+#include "os/kernel/File.h"
+#include "os/kernel/ModulePath.h"
 #include "platform/Logging.h"
 #include "transport/EnvelopeFraming.h"
 #include "transport/PluginState.h"

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "os/LastError.h"
-#include "os/XmlDom.h"
+#include "os/kernel/LastError.h"
+#include "os/xmldom/XmlDom.h"
 #include "proxy/ProxyTestSupport.h"
 
 using kavelin::device::DeviceOptions;

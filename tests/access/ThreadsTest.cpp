@@ -7,7 +7,7 @@
 #include <thread>
 #include <vector>
 
-#include "os/XmlDom.h"
+#include "os/xmldom/XmlDom.h"
 #include "proxy/ProxyTestSupport.h"
 #include "support/StartLine.h"
 

@@ -4,11 +4,11 @@
 #include <string>
 #include <vector>
 
-#include "os/ComClassTable.h"
-#include "os/Text.h"
-#include "os/XmlDom.h"
-#include "os/XmlDomDocumentObject.h"
-#include "os/XmlDomPtr.h"
+#include "os/com/ComClassTable.h"
+#include "os/text/Text.h"
+#include "os/xmldom/XmlDom.h"
+#include "os/xmldom/XmlDomPtr.h"
+#include "os/xmldom/posix/XmlDomDocumentObject.h"
 
 namespace {
 

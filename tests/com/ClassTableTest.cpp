@@ -6,8 +6,8 @@
 
 #include "com/LiveObject.h"
 #include "kavelin/ComponentRegistration.h"
-#include "os/ComClassTable.h"
-#include "os/ComCreation.h"
+#include "os/com/ComClassTable.h"
+#include "os/com/ComCreation.h"
 #include "support/StartLine.h"
 
 namespace {

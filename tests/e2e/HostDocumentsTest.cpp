@@ -11,7 +11,7 @@
 #include "LogConfiguration.h"
 #include "ParameterDocuments.h"
 #include "UsageError.h"
-#include "os/Registry.h"
+#include "os/registry/Registry.h"
 #include "support/RegistryFile.h"
 #include "support/ScratchPath.h"
 

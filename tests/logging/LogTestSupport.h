@@ -1,6 +1,6 @@
 #pragma once
 
-#include "os/NamedMutex.h"
+#include "os/kernel/NamedMutex.h"
 #include "platform/Logging.h"
 #include "support/RegistryFile.h"
 #include "support/ScratchPath.h"

@@ -1,6 +1,6 @@
 #include "LogTestSupport.h"
 
-#include "os/LastError.h"
+#include "os/kernel/LastError.h"
 
 #include <algorithm>
 #include <cctype>

@@ -1,6 +1,6 @@
-#include "os/File.h"
+#include "os/kernel/File.h"
 
-#include "os/LastError.h"
+#include "os/kernel/LastError.h"
 
 #include <gtest/gtest.h>
 

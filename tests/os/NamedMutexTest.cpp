@@ -1,4 +1,4 @@
-#include "os/NamedMutex.h"
+#include "os/kernel/NamedMutex.h"
 
 #include <gtest/gtest.h>
 

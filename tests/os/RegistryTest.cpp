@@ -1,4 +1,4 @@
-#include "os/Registry.h"
+#include "os/registry/Registry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "os/HostAddress.h"
-#include "os/LocalTime.h"
-#include "os/ModulePath.h"
+#include "os/kernel/HostAddress.h"
+#include "os/kernel/LocalTime.h"
+#include "os/kernel/ModulePath.h"
 
 #include <gtest/gtest.h>
 

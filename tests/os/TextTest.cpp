@@ -1,4 +1,4 @@
-#include "os/Text.h"
+#include "os/text/Text.h"
 
 #include <gtest/gtest.h>
 

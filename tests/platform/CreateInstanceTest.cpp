@@ -7,7 +7,7 @@
 #include "components/BuiltInComponents.h"
 #include "kavelin/ComponentRegistration.h"
 #include "kavelin/ISessionInfo.h"
-#include "os/ComClassTable.h"
+#include "os/com/ComClassTable.h"
 #include "platform/PlatformServices.h"
 #include "support/LogCapture.h"
 #include "support/RegistryFile.h"

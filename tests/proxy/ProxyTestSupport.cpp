@@ -4,7 +4,7 @@
 
 #include <cstdlib>
 
-#include "os/Text.h"
+#include "os/text/Text.h"
 #include "platform/Logging.h"
 #include "support/ScratchPath.h"
 

@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "ProxyTestSupport.h"
-#include "os/UserName.h"
+#include "os/kernel/UserName.h"
 
 using kavelin::device::ScriptedAnswer;
 using namespace kavelin_test;
@@ -223,6 +223,8 @@ TEST(StartSession, LanguageComesFromTheUsersRegistryValue) {
         {key + "\"" + user + "\"=\"\"\n", u"", "-", false},
         {key + "\"" + user + "\"=\"zh-hant-tw\"\n", u"", "zh-HANT-TW", false},
         {key + "\"someone-else\"=\"it-it\"\n@=\"de-at\"\n", u"", "de-AT", false},
+        {key + "\"" + user + "\"=\"" + std::string(260, 'x') + "\"\n@=\"de-at\"\n", u"", "de-AT",
+         false},
         {"", u"pt-BR", "pt-BR", true},
         {"", u"", "", true},
     };

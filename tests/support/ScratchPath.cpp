@@ -3,7 +3,7 @@
 #include <atomic>
 #include <filesystem>
 
-#include "os/ProcessInfo.h"
+#include "os/kernel/ProcessInfo.h"
 
 namespace kavelin_test {
 

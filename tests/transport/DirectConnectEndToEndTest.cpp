@@ -28,7 +28,6 @@ std::vector<std::string> Operations(const kavelin::device::DeviceServer& device)
 // stream carries the next request on a new connection, without a session restart.
 TEST(DirectConnectEndToEnd, GetDataReachesTheDeviceThroughTheBuiltInStream) {
     RegisterBuiltInComponents();
-    kavelin::components::RegisterDataStreamComponent();
     const std::string socketPath = kavelin_test::ScratchPath("dcs-e2e", ".sock");
     struct Case {
         const char* name;

@@ -12,7 +12,7 @@
 
 #include "RecordingDataStream.h"
 #include "binding/Binding.h"
-#include "os/ModulePath.h"
+#include "os/kernel/ModulePath.h"
 #include "support/LogCapture.h"
 #include "transport/OrvantaDCSPlugin.h"
 #include "transport/SoapMsgLogging.h"

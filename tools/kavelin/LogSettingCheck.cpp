@@ -3,9 +3,9 @@
 #include <cstdlib>
 #include <strings.h>
 
-#include "os/File.h"
-#include "os/LastError.h"
-#include "os/Registry.h"
+#include "os/kernel/File.h"
+#include "os/kernel/LastError.h"
+#include "os/registry/Registry.h"
 
 namespace kavelin::cli {
 

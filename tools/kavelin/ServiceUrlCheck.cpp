@@ -1,5 +1,5 @@
 #include "ServiceUrlCheck.h"
-#include "os/AsciiCase.h"
+#include "os/text/AsciiCase.h"
 
 #include <charconv>
 

@@ -3,7 +3,7 @@
 #include <charconv>
 #include <cstdint>
 
-#include "os/Registry.h"
+#include "os/registry/Registry.h"
 
 namespace kavelin::cli {
 

@@ -3,7 +3,7 @@
 #include <optional>
 #include <string_view>
 
-#include "os/HostAddress.h"
+#include "os/kernel/HostAddress.h"
 
 namespace kavelin::cli {
 

@@ -1,6 +1,6 @@
 #include "components/DataStreamSocket.h"
 
-#include "os/win32/Winsock.h"
+#include "os/kernel/win32/Winsock.h"
 
 #include <winsock2.h>
 #include <ws2tcpip.h>
