@@ -36,6 +36,15 @@ else
     fail "the same exports as the 64-bit DLL" "$(diff <(echo "$exports64") <(echo "$exports32") | sed -n 's/^[<>]/&/p')"
 fi
 
+# The C interface's names, as kavelin_c.h declares them, are all exported.
+declared=$(sed -n 's/^KAVELIN_API [^(]*[ *]\(kavelin_[a-z_]*\)(.*/\1/p' "$(dirname "$0")/../../include/kavelin/kavelin_c.h" | sort)
+missing=$(comm -23 <(echo "$declared") <(echo "$exports32"))
+if [ -n "$declared" ] && [ -z "$missing" ]; then
+    pass "the C interface exported ($(wc -l <<<"$declared") names)"
+else
+    fail "the C interface exported" "missing: ${missing:-(no declarations read)}"
+fi
+
 for program in kavelin.dll kavelin.exe; do
     imports64=$(headers "$win64/$program" | imports)
     imports32=$(headers "$win32/$program" | imports)

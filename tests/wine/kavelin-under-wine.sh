@@ -79,6 +79,12 @@ else
     fail "subscribe and unsubscribe" "id: $id"
 fi
 
+# A host written in C, built with mingw-w64's C compiler: every operation of the C interface
+# (against a device of its own that delays each answer, so a second thread finds a call inside).
+c_host=$(timeout 180 "$(dirname "$0")/../capi/with-device.sh" "$device" 200 \
+    timeout 120 wine "$windows_build/kavelin_c_host.exe" 2>&1 | tr -d '\r') || true
+if [[ $c_host == *"c_host: 0 failed"* ]]; then pass "the C host"; else fail "the C host" "$(grep -v '^ok' <<<"$c_host" | head -5)"; fi
+
 # Playback answers come from SoapMsgs\ beside kavelin.dll; nothing reaches a device. Level 6
 # logs the requests, and with them the session language.
 log=$work/playback.log
