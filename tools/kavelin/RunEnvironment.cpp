@@ -1,6 +1,7 @@
 #include "RunEnvironment.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdlib>
 #include <fstream>
 #include <iostream>
@@ -60,8 +61,22 @@ RunEnvironment::RunEnvironment(const Invocation& invocation) {
     const std::optional<std::string> limits =
         TimeLimitRegistryText(invocation.waitSeconds, invocation.answerSeconds);
     if (invocation.verbose || invocation.playback || limits) {
-        mFolder = MakeTemporaryFolder();
+        // A signal between creating the folder and arming its cleanup would leave the folder
+        // behind: the two signals wait until the cleanup is armed.
+        sigset_t held;
+        sigset_t previous;
+        sigemptyset(&held);
+        sigaddset(&held, SIGINT);
+        sigaddset(&held, SIGTERM);
+        sigprocmask(SIG_BLOCK, &held, &previous);
+        try {
+            mFolder = MakeTemporaryFolder();
+        } catch (...) {
+            sigprocmask(SIG_SETMASK, &previous, nullptr);
+            throw;
+        }
         ArmInterruptCleanup(mFolder, {kRegistryFileName, kLimitsFileName, kPlaybackLogName});
+        sigprocmask(SIG_SETMASK, &previous, nullptr);
     }
     if (invocation.verbose || invocation.playback) {
         if (invocation.playback && !invocation.verbose)
