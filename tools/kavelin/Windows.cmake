@@ -4,7 +4,7 @@
 set(windows_cli_sources
     main.cpp AnswerNodes.cpp AnswerKind.cpp AnswerOutput.cpp ClosestName.cpp CommandLine.cpp
     FailureReport.cpp JsonText.cpp LogSettingCheck.cpp OperationRunner.cpp ParameterDocuments.cpp
-    RequestDocuments.cpp ServiceChoice.cpp ServiceUrlCheck.cpp TimeLimitSettings.cpp UsageText.cpp WatchOptions.cpp
+    RequestDocuments.cpp ServiceChoice.cpp ServiceUrlCheck.cpp TerminalText.cpp TimeLimitSettings.cpp UsageText.cpp WatchOptions.cpp
     win32/BuiltInDevice.cpp win32/KavelinLibrary.cpp win32/RunEnvironment.cpp
     win32/VersionText.cpp win32/WatchCommand.cpp win32/WireTrace.cpp)
 add_executable(kavelin_cli ${windows_cli_sources})

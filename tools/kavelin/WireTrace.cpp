@@ -6,8 +6,8 @@
 #include <mutex>
 #include <string>
 
+#include "TerminalText.h"
 #include "WatchDeliveryFraming.h"
-#include "platform/VisibleText.h"
 
 namespace kavelin::cli {
 
@@ -38,25 +38,9 @@ using Recorder = WireTrace::Recorder;
 std::atomic<const void*> gTracedBase{nullptr};
 std::atomic<Recorder*> gRecorder{nullptr};
 
-// Controls other than TAB, LF and the CR of a CR LF made visible (WireTrace.h).
-std::string TraceText(std::string_view message) {
-    std::string text;
-    while (!message.empty()) {
-        const size_t lineFeed = message.find('\n');
-        const size_t next = lineFeed == std::string_view::npos ? message.size() : lineFeed + 1;
-        size_t content = lineFeed == std::string_view::npos ? message.size() : lineFeed;
-        if (lineFeed != std::string_view::npos && content > 0 && message[content - 1] == '\r')
-            --content;
-        text += platform::VisibleText(message.substr(0, content));
-        text += message.substr(content, next - content);
-        message.remove_prefix(next);
-    }
-    return text;
-}
-
 void Show(Recorder& recorder, const char* kind, std::string_view message) {
     *recorder.out << "kavelin: trace: " << kind << ", " << message.size() << " bytes:\n"
-                  << TraceText(message) << '\n'
+                  << TerminalText(message) << '\n'
                   << std::flush;
 }
 

@@ -18,6 +18,7 @@
 #include "RunEnvironment.h"
 #include "ServiceChoice.h"
 #include "ServiceUrlCheck.h"
+#include "TerminalText.h"
 #include "TimeLimitSettings.h"
 #include "UsageError.h"
 #include "UsageText.h"
@@ -66,7 +67,7 @@ void CheckDeliveryPort(const Invocation& invocation) {
 int ReportFailure(const std::string& text, HRESULT code, const CPExceptionCause* cause,
                   const Invocation& invocation, RunEnvironment& environment,
                   const std::vector<std::string>& answers) {
-    std::cout << AnswerOutput(invocation, answers) << std::flush;
+    std::cout << ForStandardOutput(AnswerOutput(invocation, answers)) << std::flush;
     std::string hint;
     if (invocation.command == Command::Subscribe && invocation.fallbackAddress.empty() &&
         std::getenv("OVXORB_SOAP_SERVICE_PORT") == nullptr)
@@ -129,7 +130,7 @@ int RunInvocation(const Invocation& invocation) {
         if (invocation.command == Command::Watch)
             return RunWatch(*proxy, invocation, documents, service.url, std::cout, std::cerr);
         RunOperation(*proxy, invocation, documents, answers);
-        std::cout << AnswerOutput(invocation, answers) << std::flush;
+        std::cout << ForStandardOutput(AnswerOutput(invocation, answers)) << std::flush;
         if (!std::cout)
             return kOperationFailed;
         return invocation.failEmpty && AnyAnswerEmpty(invocation, answers) ? kEmptyAnswer
