@@ -8,6 +8,7 @@
 #include <libxml/xpath.h>
 #include <unistd.h>
 
+#include "AnswerNodes.h"
 #include "LogConfiguration.h"
 #include "ParameterDocuments.h"
 #include "UsageError.h"
@@ -70,6 +71,23 @@ TEST(HostDocuments, TextsXmlCannotCarryAreRefused) {
     for (const char* text : {"\x01", "a\x1f", "\x7f\x0b"}) {
         EXPECT_THROW(kavelin::cli::SubscriptionInfoDocument(text, {}, {}),
                      kavelin::cli::UsageError);
+    }
+}
+
+// A get-data answer as the host splits it: each top-level node's markup, '=', its text.
+TEST(HostDocuments, AnAnswerSplitsIntoItsTopLevelNodesAndTheirTexts) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"<a/><b>x</b>\n<c x='/>'/>", "<a/>=|<b>x</b>=x|<c x='/>'/>="},
+        {"t<a><b/>1</a>", "t=t|<a><b/>1</a>=1"},
+        {"<a>&#x800;&#2047;&apos;&quot;&lt;&no;</a>",
+         "<a>&#x800;&#2047;&apos;&quot;&lt;&no;</a>=\xE0\xA0\x80\xDF\xBF'\"<&no;"},
+        {"<a><![CDATA[<b>]]></a>", "<a><![CDATA[<b>]]></a>=<b>"},
+    };
+    for (const auto& [answer, expected] : cases) {
+        std::string nodes;
+        for (const kavelin::cli::AnswerNode& node : kavelin::cli::SplitAnswer(answer))
+            nodes += (nodes.empty() ? "" : "|") + node.markup + "=" + node.text;
+        EXPECT_EQ(nodes, expected) << answer;
     }
 }
 
