@@ -12,6 +12,7 @@
 #include "LogConfiguration.h"
 #include "ParameterDocuments.h"
 #include "UsageError.h"
+#include "WatchDeliveryFraming.h"
 #include "os/Registry.h"
 #include "support/RegistryFile.h"
 #include "support/ScratchPath.h"
@@ -89,6 +90,20 @@ TEST(HostDocuments, AnAnswerSplitsIntoItsTopLevelNodesAndTheirTexts) {
             nodes += (nodes.empty() ? "" : "|") + node.markup + "=" + node.text;
         EXPECT_EQ(nodes, expected) << answer;
     }
+}
+
+// A delivery in chunks as the watch frames it from the bytes in so far.
+TEST(HostDocuments, ADeliveryInChunksIsWholeOnlyAfterItsLastChunk) {
+    using State = kavelin::cli::RequestFrame::State;
+    const std::string head = "POST /EventCallback HTTP/1.1\r\nTransfer-Encoding: chunked\r\n\r\n";
+    const std::pair<std::string, State> cases[] = {
+        {"3\r\nabc", State::Incomplete},
+        {"3\r\nabc\r", State::Incomplete},
+        {"3\r\nabcd\r\n", State::Malformed},
+        {"3\r\nabc\r\n0\r\n\r\n", State::Whole},
+    };
+    for (const auto& [body, state] : cases)
+        EXPECT_EQ(kavelin::cli::FrameRequest(head + body).state, state) << body;
 }
 
 TEST(HostDocuments, TheLogRegistryFileWinsOverEarlierFilesAndKeepsOddPaths) {
