@@ -49,6 +49,20 @@ TEST(ProxyFailureCause, EachFailedExchangeNamesItsOwnCause) {
          "the device answered with a Fault: injected fault for GetData", "SOAP_SVR_FAULT", 500,
          " - error: exchange failed: the device answered with a Fault: injected fault for GetData "
          "(SOAP_SVR_FAULT 2, HTTP 500, SOAP-ENV:Server, ServiceException: InternalError)"},
+        {"fault with a detail the catalogue does not know",
+         [](DeviceServer& device) {
+             device.Script("GetData",
+                           {ScriptedAnswer::Kind::Envelope,
+                            "<?xml version=\"1.0\"?><s:Envelope "
+                            "xmlns:s=\"http://schemas.xmlsoap.org/soap/envelope/\"><s:Body>"
+                            "<s:Fault><faultcode>s:Server</faultcode><faultstring>busy"
+                            "</faultstring><detail><Odd>why</Odd></detail></s:Fault></s:Body>"
+                            "</s:Envelope>"},
+                           2);
+         },
+         "the device answered with a Fault: busy", "SOAP_FAULT", 200,
+         " - error: exchange failed: the device answered with a Fault: busy (SOAP_FAULT 12, HTTP "
+         "200, SOAP-ENV:Server, <Odd>why</Odd>)"},
         {"closed mid-answer", [](DeviceServer& device) { device.CloseMidAnswerNext("GetData", 2); },
          "the connection closed mid-answer", "SOAP_EOF", 200,
          " - error: exchange failed: the connection closed mid-answer (SOAP_EOF -1, HTTP 200)"},
