@@ -57,37 +57,36 @@ protected:
     ChildEnvironment mEnvironment;
 };
 
-struct CommandCase {
-    const char* name;
-    std::vector<std::string> arguments;
-    const char* stdoutPattern; // the whole output, as a regular expression
-};
+// The words of `text`, split at spaces.
+std::vector<std::string> Words(const std::string& text) {
+    std::istringstream in(text);
+    return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
+}
 
 TEST_F(KavelinProgram, EachCommandAnswersFromTheDeviceAndEndsItsSession) {
-    const std::vector<CommandCase> cases = {
-        {"state", {"get-data", "string(//dd:Status/dd:State)", "--prefix", kDictionary}, "Idle\n"},
-        {"a number, without prefixes",
-         {"get-data", "count(//*[local-name()='Consumable'])"},
-         "5\n"},
-        {"settable", {"settable"}, "(.|\n)*Path(.|\n)*\n"},
-        {"events", {"events"}, "StatusChanged\nConsumableChanged\n(.+\n)+"},
-        {"subscribe",
-         {"subscribe", "--event", "StatusChanged", "--cookie", "a<&>'\"b", "--reliability", "Retry",
-          "--filter", "Color=Black", "--fallback", "http://127.0.0.1:9/EventCallback"},
+    const std::string prefix = std::string(" --prefix ") + kDictionary;
+    const std::pair<std::string, const char*> cases[] = {
+        // The words of the command, and the whole output as a regular expression.
+        {"get-data string(//dd:Status/dd:State)" + prefix, "Idle\n"},
+        {"get-data count(//*[local-name()='Consumable'])", "5\n"},
+        {"settable", "(.|\n)*Path(.|\n)*\n"},
+        {"events", "StatusChanged\nConsumableChanged\n(.+\n)+"},
+        {"subscribe --event StatusChanged --cookie a<&>'\"b --reliability Retry --filter "
+         "Color=Black --fallback http://127.0.0.1:9/EventCallback",
          "\\S+\n"},
-        {"set-data", {"set-data", "-"}, ""},
+        {"set-data -", ""},
     };
     const std::string document =
         "<dd:Printer xmlns:dd=\"http://schemas.orvanta.example/schemas/imaging/con/"
         "dictionaries/1.0/\"><dd:Identity><dd:Location>Room 7</dd:Location></dd:Identity>"
         "</dd:Printer>";
-    for (const CommandCase& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [command, output] : cases) {
+        SCOPED_TRACE(command);
         DeviceProcess device;
         ASSERT_TRUE(device.Running());
-        const RunResult run = KavelinAt(device, c.arguments, document);
+        const RunResult run = KavelinAt(device, Words(command), document);
         EXPECT_EQ(run.exitCode, 0) << run.err;
-        EXPECT_TRUE(std::regex_match(run.out, std::regex(c.stdoutPattern))) << run.out;
+        EXPECT_TRUE(std::regex_match(run.out, std::regex(output))) << run.out;
         const std::vector<std::string> operations = device.Operations();
         ASSERT_GE(operations.size(), 3u);
         EXPECT_EQ(operations.front(), "StartSession");
@@ -126,12 +125,6 @@ TEST_F(KavelinProgram, AFailedExchangeIsRetriedInAFreshSession) {
     EXPECT_EQ(device.Operations(),
               (std::vector<std::string>{"StartSession", "GetData", "EndSession", "StartSession",
                                         "GetData", "EndSession"}));
-}
-
-// The words of `text`, split at spaces.
-std::vector<std::string> Words(const std::string& text) {
-    std::istringstream in(text);
-    return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
 }
 
 struct FailureCase {
