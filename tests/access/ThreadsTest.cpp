@@ -89,6 +89,8 @@ TEST(OneProxy, RefusesASecondThreadWhileACallIsInside) {
     const std::string xpath = "string(//p:Identity/p:Model)";
     const std::string model = proxy->GetData(xpath, map, 0, 0);
     ASSERT_FALSE(model.empty());
+    // The first call below starts its own session: a nested call that must keep the claim.
+    info->PresetSessionId(u"");
 
     struct Call {
         const char* operation;
@@ -134,7 +136,7 @@ TEST(OneProxy, RefusesASecondThreadWhileACallIsInside) {
         }
         firstDone = true;
     });
-    ASSERT_TRUE(device->WaitForRequests(1, std::chrono::seconds(10)));
+    ASSERT_TRUE(device->WaitForRequests(2, std::chrono::seconds(10)));
     for (const Call& call : calls) {
         SCOPED_TRACE(call.operation);
         std::string outcome = "returned";
@@ -162,8 +164,17 @@ TEST(OneProxy, RefusesASecondThreadWhileACallIsInside) {
     first.join();
     device->SetDelay(std::chrono::milliseconds(0));
     EXPECT_EQ(firstAnswer, model);
-    EXPECT_EQ(Operations(*device), std::vector<std::string>{"GetData"});
-    EXPECT_EQ(info->SessionId(), u"S-first");
+    EXPECT_EQ(Operations(*device), (std::vector<std::string>{"StartSession", "GetData"}));
+    // Each exchange stamps its own time: the two lie the device's delay apart.
+    const auto stamp = [](const std::string& body) {
+        const std::string header = HeaderOf(body);
+        const size_t at = header.find("TimeStamp>");
+        return at == std::string::npos ? "" : header.substr(at, header.find('<', at) - at);
+    };
+    const auto requests = device->Requests();
+    EXPECT_NE(stamp(requests.at(0).body), stamp(requests.at(1).body));
+    const std::u16string session = info->SessionId();
+    EXPECT_FALSE(session.empty());
 
     // Handed on in turn, the proxy serves another thread with its URL and session unchanged.
     std::string later;
@@ -176,7 +187,9 @@ TEST(OneProxy, RefusesASecondThreadWhileACallIsInside) {
     });
     next.join();
     EXPECT_EQ(later, model);
-    EXPECT_EQ(Operations(*device), (std::vector<std::string>{"GetData", "GetData"}));
+    EXPECT_EQ(Operations(*device),
+              (std::vector<std::string>{"StartSession", "GetData", "GetData"}));
+    EXPECT_EQ(info->SessionId(), session);
 }
 
 } // namespace

@@ -2,6 +2,7 @@
 // element with an id is decoded by its type so that references to it resolve, and an element
 // the catalogue does not know is skipped without spoiling the rest of the answer. The fault
 // reader hands a fault's detail over decoded the same way.
+#include "binding/FaultDetailText.h"
 #include "catalogue/InMemoryAnswer.h"
 
 #include <gtest/gtest.h>
@@ -283,6 +284,9 @@ TEST(XPathFaultDetail, FaultReaderDecodesEveryDeclaredDetail) {
             bsi ? static_cast<const bsi__FaultDetails_USCOREt*>(read->fault)->bsi__Sequence
                 : static_cast<const ixa__XPathError_USCOREt*>(read->fault)->Sequence;
         EXPECT_EQ(decoded, 9u);
+        // The failure's cause names the detail's kind.
+        const std::string kind = std::string(element).substr(std::string(element).find(':') + 1);
+        EXPECT_EQ(kavelin::binding::FaultDetailText(engine.soap()).rfind(kind + ": ", 0), 0u);
     }
 }
 

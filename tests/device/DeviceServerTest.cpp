@@ -278,6 +278,10 @@ TEST_F(DeviceServerTest, AnswersMalformedRequestsWithoutFallingOver) {
         {"bad chunk size", "POST / HTTP/1.1\r\nTransfer-Encoding: chunked\r\n\r\nzz\r\n", 400},
         {"chunk without CRLF",
          "POST / HTTP/1.1\r\nTransfer-Encoding: chunked\r\n\r\n2\r\nabcd\r\n0\r\n\r\n", 400},
+        {"chunks past the body bound, together",
+         "POST / HTTP/1.1\r\nTransfer-Encoding: chunked\r\n\r\n400000\r\n" +
+             std::string(4 << 20, 'x') + "\r\n1\r\n",
+         413},
         {"unknown encoding", "POST / HTTP/1.1\r\nTransfer-Encoding: gzip\r\n\r\n", 501},
         {"not POST", "GET / HTTP/1.1\r\n\r\n", 405},
     };

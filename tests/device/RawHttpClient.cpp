@@ -110,17 +110,17 @@ bool RawHttpClient::WaitForClose(std::chrono::milliseconds timeout) {
     return ::recv(mFd, &byte, 1, MSG_PEEK) == 0;
 }
 
-RawResponse RawHttpClient::Post(const std::string& envelope, const std::string& action) {
-    std::string request = "POST /BaseService HTTP/1.1\r\nHost: 127.0.0.1\r\n"
-                          "Content-Type: text/xml; charset=utf-8\r\n";
+RawResponse RawHttpClient::Post(const std::string& envelope, const std::string& action,
+                                const std::string& path) {
+    std::string request =
+        "POST " + path +
+        " HTTP/1.1\r\nHost: 127.0.0.1\r\nContent-Type: text/xml; charset=utf-8\r\n";
     request += "Content-Length: " + std::to_string(envelope.size()) + "\r\n";
     if (!action.empty()) {
         request += "SOAPAction: \"" + action + "\"\r\n";
     }
     request += "\r\n" + envelope;
-    if (!Send(request)) {
-        return {};
-    }
+    Send(request);
     return Read();
 }
 

@@ -31,8 +31,10 @@ public:
     // True when the peer closed the connection within `timeout` (no more bytes).
     bool WaitForClose(std::chrono::milliseconds timeout = std::chrono::seconds(10));
 
-    // POSTs a SOAP envelope and reads the answer.
-    RawResponse Post(const std::string& envelope, const std::string& action = "");
+    // POSTs a SOAP envelope to `path` and reads the answer, also after a send that failed
+    // because the peer answered early and closed.
+    RawResponse Post(const std::string& envelope, const std::string& action = "",
+                     const std::string& path = "/BaseService");
 
 private:
     explicit RawHttpClient(int fd) : mFd(fd) {}

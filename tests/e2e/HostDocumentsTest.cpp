@@ -8,9 +8,11 @@
 #include <libxml/xpath.h>
 #include <unistd.h>
 
+#include "AnswerNodes.h"
 #include "LogConfiguration.h"
 #include "ParameterDocuments.h"
 #include "UsageError.h"
+#include "WatchDeliveryFraming.h"
 #include "os/registry/Registry.h"
 #include "support/RegistryFile.h"
 #include "support/ScratchPath.h"
@@ -71,6 +73,37 @@ TEST(HostDocuments, TextsXmlCannotCarryAreRefused) {
         EXPECT_THROW(kavelin::cli::SubscriptionInfoDocument(text, {}, {}),
                      kavelin::cli::UsageError);
     }
+}
+
+// A get-data answer as the host splits it: each top-level node's markup, '=', its text.
+TEST(HostDocuments, AnAnswerSplitsIntoItsTopLevelNodesAndTheirTexts) {
+    const std::pair<std::string, std::string> cases[] = {
+        {"<a/><b>x</b>\n<c x='/>'/>", "<a/>=|<b>x</b>=x|<c x='/>'/>="},
+        {"t<a><b/>1</a>", "t=t|<a><b/>1</a>=1"},
+        {"<a>&#x800;&#2047;&apos;&quot;&lt;&no;</a>",
+         "<a>&#x800;&#2047;&apos;&quot;&lt;&no;</a>=\xE0\xA0\x80\xDF\xBF'\"<&no;"},
+        {"<a><![CDATA[<b>]]></a>", "<a><![CDATA[<b>]]></a>=<b>"},
+    };
+    for (const auto& [answer, expected] : cases) {
+        std::string nodes;
+        for (const kavelin::cli::AnswerNode& node : kavelin::cli::SplitAnswer(answer))
+            nodes += (nodes.empty() ? "" : "|") + node.markup + "=" + node.text;
+        EXPECT_EQ(nodes, expected) << answer;
+    }
+}
+
+// A delivery in chunks as the watch frames it from the bytes in so far.
+TEST(HostDocuments, ADeliveryInChunksIsWholeOnlyAfterItsLastChunk) {
+    using State = kavelin::cli::RequestFrame::State;
+    const std::string head = "POST /EventCallback HTTP/1.1\r\nTransfer-Encoding: chunked\r\n\r\n";
+    const std::pair<std::string, State> cases[] = {
+        {"3\r\nabc", State::Incomplete},
+        {"3\r\nabc\r", State::Incomplete},
+        {"3\r\nabcd\r\n", State::Malformed},
+        {"3\r\nabc\r\n0\r\n\r\n", State::Whole},
+    };
+    for (const auto& [body, state] : cases)
+        EXPECT_EQ(kavelin::cli::FrameRequest(head + body).state, state) << body;
 }
 
 TEST(HostDocuments, TheLogRegistryFileWinsOverEarlierFilesAndKeepsOddPaths) {

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <fstream>
 #include <future>
+#include <iterator>
 #include <map>
 #include <optional>
 #include <poll.h>
@@ -62,37 +63,36 @@ protected:
     ChildEnvironment mEnvironment;
 };
 
-struct CommandCase {
-    const char* name;
-    std::vector<std::string> arguments;
-    const char* stdoutPattern; // the whole output, as a regular expression
-};
+// The words of `text`, split at spaces.
+std::vector<std::string> Words(const std::string& text) {
+    std::istringstream in(text);
+    return {std::istream_iterator<std::string>(in), std::istream_iterator<std::string>()};
+}
 
 TEST_F(KavelinProgram, EachCommandAnswersFromTheDeviceAndEndsItsSession) {
-    const std::vector<CommandCase> cases = {
-        {"state", {"get-data", "string(//dd:Status/dd:State)", "--prefix", kDictionary}, "Idle\n"},
-        {"a number, without prefixes",
-         {"get-data", "count(//*[local-name()='Consumable'])"},
-         "5\n"},
-        {"settable", {"settable"}, "(.|\n)*Path(.|\n)*\n"},
-        {"events", {"events"}, "StatusChanged\nConsumableChanged\n(.+\n)+"},
-        {"subscribe",
-         {"subscribe", "--event", "StatusChanged", "--cookie", "a<&>'\"b", "--reliability", "Retry",
-          "--filter", "Color=Black", "--fallback", "http://127.0.0.1:9/EventCallback"},
+    const std::string prefix = std::string(" --prefix ") + kDictionary;
+    const std::pair<std::string, const char*> cases[] = {
+        // The words of the command, and the whole output as a regular expression.
+        {"get-data string(//dd:Status/dd:State)" + prefix, "Idle\n"},
+        {"get-data count(//*[local-name()='Consumable'])", "5\n"},
+        {"settable", "(.|\n)*Path(.|\n)*\n"},
+        {"events", "StatusChanged\nConsumableChanged\n(.+\n)+"},
+        {"subscribe --event StatusChanged --cookie a<&>'\"b --reliability Retry --filter "
+         "Color=Black --fallback http://127.0.0.1:9/EventCallback",
          "\\S+\n"},
-        {"set-data", {"set-data", "-"}, ""},
+        {"set-data -", ""},
     };
     const std::string document =
         "<dd:Printer xmlns:dd=\"http://schemas.orvanta.example/schemas/imaging/con/"
         "dictionaries/1.0/\"><dd:Identity><dd:Location>Room 7</dd:Location></dd:Identity>"
         "</dd:Printer>";
-    for (const CommandCase& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [command, output] : cases) {
+        SCOPED_TRACE(command);
         DeviceProcess device;
         ASSERT_TRUE(device.Running());
-        const RunResult run = KavelinAt(device, c.arguments, document);
+        const RunResult run = KavelinAt(device, Words(command), document);
         EXPECT_EQ(run.exitCode, 0) << run.err;
-        EXPECT_TRUE(std::regex_match(run.out, std::regex(c.stdoutPattern))) << run.out;
+        EXPECT_TRUE(std::regex_match(run.out, std::regex(output))) << run.out;
         const std::vector<std::string> operations = device.Operations();
         ASSERT_GE(operations.size(), 3u);
         EXPECT_EQ(operations.front(), "StartSession");
@@ -135,8 +135,8 @@ TEST_F(KavelinProgram, AFailedExchangeIsRetriedInAFreshSession) {
 
 struct FailureCase {
     const char* name;
-    std::vector<std::string> deviceArguments;
-    std::vector<std::string> arguments;
+    std::string deviceArguments; // words
+    std::string arguments;       // words
     std::string input;
     const char* failureText;
     std::string cause; // what follows the text and code on standard error
@@ -149,101 +149,44 @@ TEST_F(KavelinProgram, FailedOperationsExitWithOneAndTheFailureTextCodeAndCause)
         "dictionaries/1.0/\"><dd:Identity><dd:Model>X</dd:Model></dd:Identity></dd:Printer>";
     const std::string unloadable = mFolder + "/map.xml";
     std::ofstream(unloadable) << "<PrefixMap>";
+    const std::string fault = "the device answered with a Fault: ";
+    const std::string stream = "ovdcs:unix" + mFolder + "/nobody.sock";
     const std::vector<FailureCase> cases = {
-        {"device rejects the path",
-         {},
-         {"get-data", "//dd:["},
-         {},
-         "Get Data Failed!!!",
-         "the device answered with a Fault: invalid XPath expression: //dd:["},
-        {"prefix the request does not map",
-         {},
-         {"get-data", "count(//dd:Tray)"},
-         {},
-         "Get Data Failed!!!",
-         "the device answered with a Fault: unknown namespace prefix 'dd'"},
-        {"read-only node",
-         {},
-         {"set-data", "-"},
-         readOnly,
-         "Set Data Failed!!!",
-         "the device answered with a Fault: element is not settable: "
-         "/dd:Printer/dd:Identity/dd:Model"},
-        {"connection refused",
-         {},
-         {"--url", "http://127.0.0.1:1/", "events"},
-         {},
-         "StartSession Failed!!!",
+        {"device rejects the path", "", "get-data //dd:[", "", "Get Data Failed!!!",
+         fault + "invalid XPath expression: //dd:["},
+        {"prefix the request does not map", "", "get-data count(//dd:Tray)", "",
+         "Get Data Failed!!!", fault + "unknown namespace prefix 'dd'"},
+        {"read-only node", "", "set-data -", readOnly, "Set Data Failed!!!",
+         fault + "element is not settable: /dd:Printer/dd:Identity/dd:Model"},
+        {"connection refused", "", "--url http://127.0.0.1:1/ events", "", "StartSession Failed!!!",
          "the device refused the connection"},
-        {"direct-connect stream that does not open",
-         {},
-         {"--url", "ovdcs:unix" + mFolder + "/nobody.sock", "events"},
-         {},
+        {"direct-connect stream that does not open", "", "--url " + stream + " events", "",
          "StartSession Failed!!!",
-         "the data stream did not open: ovdcs:unix" + mFolder +
-             "/nobody.sock: No such file or directory"},
-        {"device too slow",
-         {"--delay", "5000"},
-         {"--timeout", "1", "settable"},
-         {},
-         "StartSession Failed!!!",
-         "timed out after 1 s",
-         4},
-        {"device silent past the transfer bound",
-         {"--delay", "5000"},
-         {"--max-time", "2", "settable"},
-         {},
-         "StartSession Failed!!!",
-         "timed out after 2 s",
-         8},
-        {"answer dripped past the transfer bound",
-         {"--drip", "GetData:2"},
-         {"--max-time", "2", "get-data", "/"},
-         {},
-         "Get Data Failed!!!",
-         "timed out after 2 s"},
-        {"answer past the default size cap",
-         {"--oversize", "GetData:2"},
-         {"get-data", "/"},
-         {},
-         "Get Data Failed!!!",
-         "the answer was too large (over 67108864 bytes)"},
-        {"document that would close the envelope early",
-         {},
-         {"set-data", "-"},
-         "</a></SOAP-ENV:Body></SOAP-ENV:Envelope><x/>",
-         "Set Data Failed!!!",
+         "the data stream did not open: " + stream + ": No such file or directory"},
+        {"device too slow", "--delay 5000", "--timeout 1 settable", "", "StartSession Failed!!!",
+         "timed out after 1 s", 4},
+        {"device silent past the transfer bound", "--delay 5000", "--max-time 2 settable", "",
+         "StartSession Failed!!!", "timed out after 2 s", 8},
+        {"answer dripped past the transfer bound", "--drip GetData:2", "--max-time 2 get-data /",
+         "", "Get Data Failed!!!", "timed out after 2 s"},
+        {"answer past the default size cap", "--oversize GetData:2", "get-data /", "",
+         "Get Data Failed!!!", "the answer was too large (over 67108864 bytes)"},
+        {"document that would close the envelope early", "", "set-data -",
+         "</a></SOAP-ENV:Body></SOAP-ENV:Envelope><x/>", "Set Data Failed!!!",
          "the document is not one well-formed XML element"},
-        {"unknown subscription",
-         {},
-         {"unsubscribe", "no-such-id"},
-         {},
-         "Unsubscribe Failed!!!",
-         "the device answered with a Fault: no such subscription: no-such-id"},
-        {"no delivery address",
-         {},
-         {"subscribe", "--event", "StatusChanged"},
-         {},
-         "Subscribe Failed!!!",
-         "the device answered with a Fault: Subscribe without a delivery address"},
-        {"empty document",
-         {},
-         {"set-data", "-"},
-         {},
-         "Set Data Failed!!!",
-         "the document is empty"},
-        {"prefix map that does not load",
-         {},
-         {"get-data", "/", "--prefix-map", unloadable},
-         {},
-         "Get Data Failed!!!",
-         "the prefix map did not load"},
+        {"unknown subscription", "", "unsubscribe no-such-id", "", "Unsubscribe Failed!!!",
+         fault + "no such subscription: no-such-id"},
+        {"no delivery address", "", "subscribe --event StatusChanged", "", "Subscribe Failed!!!",
+         fault + "Subscribe without a delivery address"},
+        {"empty document", "", "set-data -", "", "Set Data Failed!!!", "the document is empty"},
+        {"prefix map that does not load", "", "get-data / --prefix-map " + unloadable, "",
+         "Get Data Failed!!!", "the prefix map did not load"},
     };
     for (const FailureCase& c : cases) {
         SCOPED_TRACE(c.name);
-        DeviceProcess device(c.deviceArguments);
+        DeviceProcess device(Words(c.deviceArguments));
         ASSERT_TRUE(device.Running());
-        std::vector<std::string> arguments = c.arguments;
+        std::vector<std::string> arguments = Words(c.arguments);
         arguments.insert(arguments.begin(), {"--url", device.Url()});
         const RunResult run = RunProgram(KAVELIN_CLI_PROGRAM, arguments, mEnvironment, c.input,
                                          std::chrono::seconds(c.seconds));
@@ -316,6 +259,7 @@ TEST_F(KavelinProgram, UsageErrorsExitWithTwoBeforeAnyDeviceIsContacted) {
          {},
          {{"KAVELIN_URL", ""}}},
         {{"get-data", "/", "--lines", "--text"}, "--lines and --text exclude each other"},
+        {{"get-data", "/", "--text", "--lines"}, "--lines and --text exclude each other"},
         {{"events", "--timeout", "0"}, "--timeout needs a whole number from 1 to 86400"},
         {{"subscribe", "--event", "E"},
          "$OVXORB_SOAP_SERVICE_PORT 'abc' is not a port number",
@@ -334,6 +278,7 @@ TEST_F(KavelinProgram, UsageErrorsExitWithTwoBeforeAnyDeviceIsContacted) {
         {{"events", "--url", "htp://127.0.0.1/"}, "its scheme is not supported"},
         {{"events", "--url", "https://127.0.0.1/"}, "HTTPS is not supported"},
         {{"events", "--url", "http://:80/"}, "it names no host"},
+        {{"events", "--url", "http://127.0.0.1:0/"}, "its port is not a number from 1 to 65535"},
         {{"events", "--results-details"}, "unknown option --results-details"},
         {{"set-data", "/nonexistent/doc.xml"}, "cannot read /nonexistent/doc.xml"},
         // Documents are read up to a bound: an endless input is refused, not held in memory.

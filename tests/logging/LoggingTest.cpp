@@ -98,14 +98,15 @@ TEST_F(LogTest, FileLinesCarryThePrefixAndEndWithCrLf) {
     const auto path = PathOf("x.log");
     ASSERT_EQ(OpenLog(5, File, path.c_str(), 0), 5);
     Log(3, "IBaseSoap - Constructor");
-    Log(5, "ends in a feed: %d\n", 7);
+    // From a second thread, whose id is not the process's.
+    std::thread([] { Log(5, "ends in a feed: %d\n", 7); }).join();
     Log(6, "above the level");
     CloseLog();
     const auto content = Read(path);
     const auto firstEnd = content.find('\n') + 1;
     EXPECT_EQ(AfterFilePrefix(content.substr(0, firstEnd), 3, getpid()),
               "::IBaseSoap - Constructor\r\n");
-    EXPECT_EQ(AfterFilePrefix(content.substr(firstEnd), 5), "::ends in a feed: 7\n");
+    EXPECT_EQ(AfterFilePrefix(content.substr(firstEnd), 5, getpid()), "::ends in a feed: 7\n");
 }
 
 TEST_F(LogTest, CountedOpenAndClose) {

@@ -49,7 +49,7 @@ TEST_F(Registry, ReadsEveryValueForm) {
                            "  be,ef\r\n"
                            "\"Multi\"=hex(7):61,00,00,00,62,00,00,00,00,00\r\n"
                            "\"Qword\"=hex(b):01,00,00,00,00,00,00,00\r\n"
-                           "\"Empty\"=hex:\r\n"));
+                           "\"EmptyZ\"=hex:\r\n"));
     const struct {
         const char* name;
         kavelin::os::RegistryType type;
@@ -62,7 +62,7 @@ TEST_F(Registry, ReadsEveryValueForm) {
         {"Blob", kavelin::os::RegBinary, {0xde, 0xad, 0xbe, 0xef}},
         {"Multi", kavelin::os::RegMultiSz, Bytes(std::string_view("a\0b\0\0", 5))},
         {"Qword", static_cast<kavelin::os::RegistryType>(11), {1, 0, 0, 0, 0, 0, 0, 0}},
-        {"Empty", kavelin::os::RegBinary, {}},
+        {"emptyz", kavelin::os::RegBinary, {}}, // looked up in other letters
     };
     const auto key = kavelin::os::RegistryKey::OpenLocalMachine("software\\orvanta\\PLOTARA");
     ASSERT_TRUE(key);

@@ -19,6 +19,7 @@ TEST(Text, ConvertsWellFormedTextBothWays) {
          "e",
          u"Gr\u00FC\u00DFe"},
         {"three byte", "\xE2\x82\xAC 5", u"\u20AC 5"},
+        {"either side of three bytes", "\xDF\xBF\xE0\xA0\x80", u"\u07FF\u0800"},
         {"surrogate pair", "\xF0\x9F\x96\xA8", u"\U0001F5A8"},
         {"embedded zero", std::string("a\0b", 3), std::u16string(u"a\0b", 3)},
         {"highest", "\xF4\x8F\xBF\xBF", u"\U0010FFFF"},
@@ -37,6 +38,7 @@ TEST(Text, ReplacesMalformedUtf8WithoutLosingTheRest) {
     } cases[] = {
         {"lone continuation", "a\x80z", u"a\uFFFDz"},
         {"overlong slash", "\xC0\xAF!", u"\uFFFD\uFFFD!"},
+        {"overlong three byte", "\xE0\x9F\xBF", u"\uFFFD\uFFFD\uFFFD"},
         {"truncated at end", "ok\xE2\x82", u"ok\uFFFD"},
         {"truncated before ascii", "\xE2\x82x", u"\uFFFDx"},
         {"encoded surrogate", "\xED\xA0\x80", u"\uFFFD\uFFFD\uFFFD"},

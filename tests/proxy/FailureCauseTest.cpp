@@ -3,6 +3,8 @@
 #include <cstdio>
 
 #include "ProxyTestSupport.h"
+#include "proxy/EngineContext.h"
+#include "proxy/ExchangeTimeouts.h"
 
 using kavelin::device::DeviceServer;
 using kavelin::device::ScriptedAnswer;
@@ -47,6 +49,20 @@ TEST(ProxyFailureCause, EachFailedExchangeNamesItsOwnCause) {
          "the device answered with a Fault: injected fault for GetData", "SOAP_SVR_FAULT", 500,
          " - error: exchange failed: the device answered with a Fault: injected fault for GetData "
          "(SOAP_SVR_FAULT 2, HTTP 500, SOAP-ENV:Server, ServiceException: InternalError)"},
+        {"fault with a detail the catalogue does not know",
+         [](DeviceServer& device) {
+             device.Script("GetData",
+                           {ScriptedAnswer::Kind::Envelope,
+                            "<?xml version=\"1.0\"?><s:Envelope "
+                            "xmlns:s=\"http://schemas.xmlsoap.org/soap/envelope/\"><s:Body>"
+                            "<s:Fault><faultcode>s:Server</faultcode><faultstring>busy"
+                            "</faultstring><detail><Odd>why</Odd></detail></s:Fault></s:Body>"
+                            "</s:Envelope>"},
+                           2);
+         },
+         "the device answered with a Fault: busy", "SOAP_FAULT", 200,
+         " - error: exchange failed: the device answered with a Fault: busy (SOAP_FAULT 12, HTTP "
+         "200, SOAP-ENV:Server, <Odd>why</Odd>)"},
         {"closed mid-answer", [](DeviceServer& device) { device.CloseMidAnswerNext("GetData", 2); },
          "the connection closed mid-answer", "SOAP_EOF", 200,
          " - error: exchange failed: the connection closed mid-answer (SOAP_EOF -1, HTTP 200)"},
@@ -162,12 +178,46 @@ TEST(ProxyFailureCause, EachFailedExchangeNamesItsOwnCause) {
     }
 }
 
-// Within the cap the same answer arrives whole.
+// Each bound reaches the engine from its own value; a value that is no whole number from 1 to
+// its most keeps the default (zero would be no bound at all).
+TEST(ProxyFailureCause, EachBoundComesFromItsOwnValueOrItsDefault) {
+    struct Case {
+        std::string values;
+        int connect, io, transfer;
+        uint64_t cap;
+    };
+    const uint64_t defaultCap = 64ull << 20;
+    const Case cases[] = {
+        {"\"ConnectTimeout\"=\"3\"\n\"IOTimeout\"=\"4\"\n\"TransferTimeout\"=\"5\"\n"
+         "\"MaxAnswerSize\"=\"6\"\n",
+         3, 4, 5, 6},
+        {"\"ConnectTimeout\"=\"0\"\n\"IOTimeout\"=\"0\"\n\"TransferTimeout\"=\"0\"\n"
+         "\"MaxAnswerSize\"=\"0\"\n",
+         10, 60, 120, defaultCap},
+        {"\"ConnectTimeout\"=\"-1\"\n\"IOTimeout\"=\" 7\"\n\"TransferTimeout\"=\"86401\"\n"
+         "\"MaxAnswerSize\"=\"7x\"\n",
+         10, 60, 120, defaultCap},
+    };
+    for (const Case& c : cases) {
+        const ScopedRegistry registry(kConfigurationKey + c.values);
+        kavelin::proxy::EngineContext engine;
+        engine.SetTimeouts(kavelin::proxy::ReadExchangeTimeouts());
+        const struct soap& soap = *engine.Soap();
+        EXPECT_EQ(std::vector<int>({soap.connect_timeout, soap.send_timeout, soap.recv_timeout,
+                                    soap.transfer_timeout}),
+                  std::vector<int>({c.connect, c.io, c.io, c.transfer}))
+            << c.values;
+        EXPECT_EQ(soap.recv_maxlength, c.cap) << c.values;
+    }
+}
+
+// Within the cap the same answer arrives whole (the URL's scheme in capitals, as a host may
+// write it).
 TEST(ProxyFailureCause, AnAnswerUnderTheCapArrives) {
     const ScopedRegistry registry(kConfigurationKey + "\"MaxAnswerSize\"=\"1000000\"\n");
     auto device = StartDevice();
     ProxyHandle proxy = MakeProxy();
-    proxy->Initialize(device->BaseServiceUrl(), CPComPtr<ISessionInfo>());
+    proxy->Initialize("HTTP" + device->BaseServiceUrl().substr(4), CPComPtr<ISessionInfo>());
     EXPECT_FALSE(proxy->GetData("/", "", 0, 0).empty());
 }
 

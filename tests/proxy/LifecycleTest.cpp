@@ -138,7 +138,9 @@ TEST(ProxyDestruction, FreshProxyLooksForASessionAndSendsNothing) {
 }
 
 TEST(ProxySetSessionId, StoresTheIdAndSendsItInTheHeader) {
-    auto device = StartDevice();
+    kavelin::device::DeviceOptions options;
+    options.requireSession = false; // the device never granted this ID
+    auto device = StartDevice(options);
     RecordingSessionInfo* info = nullptr;
     CPComPtr<ISessionInfo> held = NewSessionInfo(&info);
     ProxyHandle proxy = MakeProxy();
@@ -146,11 +148,19 @@ TEST(ProxySetSessionId, StoresTheIdAndSendsItInTheHeader) {
     proxy->SetSessionID("host-session");
     EXPECT_EQ(Narrow(info->SessionId()), "host-session");
 
+    // An operation that leaves the time stamp sends the ID alone; EndSession stamps its time.
+    RemoteArray* events = proxy->GetSupportedEvents();
+    ASSERT_NE(events, nullptr);
+    delete[] events->mElements;
+    delete events;
     proxy->EndSession();
     const auto requests = device->Requests();
-    ASSERT_EQ(requests.size(), 1u);
-    EXPECT_NE(HeaderOf(requests[0].body).find("SessionID>host-session</"), std::string::npos)
-        << requests[0].body;
+    ASSERT_EQ(requests.size(), 2u);
+    for (const auto& request : requests)
+        EXPECT_NE(HeaderOf(request.body).find("SessionID>host-session</"), std::string::npos)
+            << request.body;
+    EXPECT_EQ(HeaderOf(requests[0].body).find("TimeStamp"), std::string::npos);
+    EXPECT_NE(HeaderOf(requests[1].body).find("TimeStamp"), std::string::npos);
 }
 
 } // namespace

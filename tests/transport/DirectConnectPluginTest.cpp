@@ -17,6 +17,7 @@
 namespace {
 
 using namespace kavelin::transport;
+using kavelin_test::kReadTimesOut;
 using kavelin_test::LogCapture;
 using kavelin_test::RecordingStreamRegistration;
 using kavelin_test::StreamJournal;
@@ -286,24 +287,10 @@ TEST_F(DirectConnectPlugin, AKeptOpenStreamCarriesExchangesAndSurvivesADeviceTha
     const Case cases[] = {
         {"opened per exchange without the setting", false, {one, two}, {"one", "two"}, 2, 6},
         {"kept open: one open, one write per request", true, {one, two}, {"one", "two"}, 1, 2},
-        {"device closed the idle stream: reopened, sent again once",
-         true,
-         {one, "", two},
-         {"one", "two"},
-         2,
-         3},
-        {"answer begun, then closed: not sent again",
-         true,
-         {one, "HTTP/1.1 2", ""},
-         {"one", "failed"},
-         1,
-         2},
-        {"a fresh stream that answers nothing is not sent to again",
-         true,
-         {"", two},
-         {"failed", "two"},
-         2,
-         2},
+        {"closed idle stream: reopened, resent", true, {one, "", two}, {"one", "two"}, 2, 3},
+        {"begun, then closed: not resent", true, {one, "HTTP/1.1 2", ""}, {"one", "failed"}, 1, 2},
+        {"read timed out: not resent", true, {one, kReadTimesOut, two}, {"one", "failed"}, 1, 2},
+        {"fresh stream that answers nothing: not resent", true, {"", two}, {"failed", "two"}, 2, 2},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);

@@ -13,13 +13,16 @@
 // Registered under the data stream's ProgID through the host-facing registration call.
 namespace kavelin_test {
 
+inline const std::string kReadTimesOut = "(read times out)";
+
 struct StreamJournal {
     // "open:<target>", "write", "read", "close" in call order.
     std::vector<std::string> calls;
     std::vector<std::u16string> openTargets;
     std::vector<std::string> writes;
     std::vector<uint32_t> ioArguments;
-    // Served by Read in order, each cut to the size asked for; 0 bytes when it runs out.
+    // Served by Read in order, each cut to the size asked for; 0 bytes when it runs out. An
+    // answer that is kReadTimesOut is a read that timed out, as a slow device's does.
     std::deque<std::string> answers;
     HRESULT openResult = S_OK;
     HRESULT writeResult = S_OK;
@@ -48,6 +51,10 @@ public:
         if (mJournal.answers.empty())
             return S_OK;
         std::string& next = mJournal.answers.front();
+        if (next == kReadTimesOut) {
+            mJournal.answers.pop_front();
+            return static_cast<HRESULT>(0x80070102);
+        }
         const size_t taken = next.size() < maximum ? next.size() : maximum;
         next.copy(reinterpret_cast<char*>(buffer), taken);
         next.erase(0, taken);
