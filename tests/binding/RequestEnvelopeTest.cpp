@@ -63,13 +63,24 @@ std::string Sent(const RequestCase& c) {
     return Normalised(server.Requests().at(0));
 }
 
-bsi__SubscriptionInfo_USCOREt* Info(struct soap* soap, const char* cookie) {
-    auto* info = soap_new_bsi__SubscriptionInfo_USCOREt(soap);
-    info->bsi__EventName = "PrinterStatusChanged";
-    info->bsi__ReliabilityOption = bsi__EventReliabilityDescriptor_USCOREt__Retry;
+// A subscription to the callback address: with the event's info where `info` (and its cookie
+// where one is given), and with the filter where one is given.
+void Subscribe(struct soap* soap, const std::string& url, bool info, const char* cookie = nullptr,
+               bsi__FilterProperties_USCOREt* filter = nullptr) {
+    _bsi__Subscribe request;
+    request.soap_default(soap);
+    if (info) {
+        request.bsi__SubscriptionInfo = soap_new_bsi__SubscriptionInfo_USCOREt(soap);
+        request.bsi__SubscriptionInfo->bsi__EventName = "PrinterStatusChanged";
+        request.bsi__SubscriptionInfo->bsi__ReliabilityOption =
+            bsi__EventReliabilityDescriptor_USCOREt__Retry;
+    }
     if (cookie)
-        *(info->bsi__ClientCookie = soap_new_std__string(soap)) = cookie;
-    return info;
+        *(request.bsi__SubscriptionInfo->bsi__ClientCookie = soap_new_std__string(soap)) = cookie;
+    request.bsi__FilterProperties = filter;
+    request.bsi__ClientDeliveryAddress = "http://10.0.0.7:8080/EventCallback";
+    _bsi__SubscribeResponse response;
+    soap_call___bsiwsdl__Subscribe(soap, url.c_str(), "Subscribe", &request, &response);
 }
 
 void EndSession(struct soap* soap, const std::string& url) {
@@ -144,32 +155,12 @@ const std::vector<RequestCase> kRequests = {
              pair->bsi__Value = std::string(name) + "-value";
              filter->bsi__FilterOn.push_back(pair);
          }
-         _bsi__Subscribe request;
-         request.soap_default(soap);
-         request.bsi__SubscriptionInfo =
-             Info(soap, "http://10.0.0.7:8080/EventCallbackCliCook:c<1>");
-         request.bsi__FilterProperties = filter;
-         request.bsi__ClientDeliveryAddress = "http://10.0.0.7:8080/EventCallback";
-         _bsi__SubscribeResponse response;
-         soap_call___bsiwsdl__Subscribe(soap, url.c_str(), "Subscribe", &request, &response);
+         Subscribe(soap, url, true, "http://10.0.0.7:8080/EventCallbackCliCook:c<1>", filter);
      }},
     {"SubscribePlain.http", true, true,
-     [](struct soap* soap, const std::string& url) {
-         _bsi__Subscribe request;
-         request.soap_default(soap);
-         request.bsi__SubscriptionInfo = Info(soap, nullptr);
-         request.bsi__ClientDeliveryAddress = "http://10.0.0.7:8080/EventCallback";
-         _bsi__SubscribeResponse response;
-         soap_call___bsiwsdl__Subscribe(soap, url.c_str(), "Subscribe", &request, &response);
-     }},
+     [](struct soap* soap, const std::string& url) { Subscribe(soap, url, true); }},
     {"SubscribeAddressOnly.http", true, true,
-     [](struct soap* soap, const std::string& url) {
-         _bsi__Subscribe request;
-         request.soap_default(soap);
-         request.bsi__ClientDeliveryAddress = "http://10.0.0.7:8080/EventCallback";
-         _bsi__SubscribeResponse response;
-         soap_call___bsiwsdl__Subscribe(soap, url.c_str(), "Subscribe", &request, &response);
-     }},
+     [](struct soap* soap, const std::string& url) { Subscribe(soap, url, false); }},
     {"Unsubscribe.http", true, true,
      [](struct soap* soap, const std::string& url) {
          _bsi__Unsubscribe request;
