@@ -55,23 +55,15 @@ void ExpectReportedSupport(const dd__XPathExpressionSupport_USCOREt& support) {
     };
     ASSERT_EQ(support.__size_XPathFeature, static_cast<int>(expected.size()));
     for (size_t i = 0; i < expected.size(); ++i) {
-        SCOPED_TRACE(i);
-        const __dd__XPathFeature& item = support.__XPathFeature[i];
-        ASSERT_EQ(item.__union_XPathFeature, expected[i].first);
-        const _dd__XPathFeature& u = item.union_XPathFeature;
-        switch (item.__union_XPathFeature) {
-        case SOAP_UNION__dd__XPathFeature_dd__AxisEnum:
-            EXPECT_EQ(u.dd__AxisEnum, expected[i].second);
-            break;
-        case SOAP_UNION__dd__XPathFeature_dd__PredicateBool_:
-            EXPECT_EQ(u.dd__PredicateBool_, expected[i].second != 0);
-            break;
-        case SOAP_UNION__dd__XPathFeature_dd__LocationPathAbbrvEnum_:
-            EXPECT_EQ(u.dd__LocationPathAbbrvEnum_, expected[i].second);
-            break;
-        default:
-            EXPECT_EQ(u.dd__StringFuncEnum_, expected[i].second);
-        }
+        const int selector = support.__XPathFeature[i].__union_XPathFeature;
+        const _dd__XPathFeature& u = support.__XPathFeature[i].union_XPathFeature;
+        const LONG64 value =
+            selector == SOAP_UNION__dd__XPathFeature_dd__AxisEnum         ? LONG64(u.dd__AxisEnum)
+            : selector == SOAP_UNION__dd__XPathFeature_dd__PredicateBool_ ? u.dd__PredicateBool_
+            : selector == SOAP_UNION__dd__XPathFeature_dd__LocationPathAbbrvEnum_
+                ? LONG64(u.dd__LocationPathAbbrvEnum_)
+                : LONG64(u.dd__StringFuncEnum_);
+        EXPECT_EQ(std::make_pair(selector, value), expected[i]) << "feature " << i;
     }
 }
 
