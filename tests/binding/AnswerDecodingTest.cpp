@@ -105,33 +105,20 @@ std::string GetSettable(struct soap* soap, const std::string& url, int& status) 
                : "(none)";
 }
 
-std::string SetData(struct soap* soap, const std::string& url, int& status) {
-    _ixasd__SetData request;
-    request.soap_default(soap);
-    __ixawsdl__SetDataResponse response;
-    status = soap_call___ixawsdl__SetData(soap, url.c_str(), nullptr, &request, response);
-    return response.ixasd__SetDataResponse ? Ticket(response.ixasd__SetDataResponse->SetDataResult)
-                                           : "(none)";
-}
+// The set service's wrapper forms: a request of defaults; the answer's ticket, if any.
+#define KV_TICKET_READER(Request, Op)                                                              \
+    std::string Op(struct soap* soap, const std::string& url, int& status) {                       \
+        Request request;                                                                           \
+        request.soap_default(soap);                                                                \
+        __ixawsdl__##Op##Response response;                                                        \
+        status = soap_call___ixawsdl__##Op(soap, url.c_str(), nullptr, &request, response);        \
+        const auto* answer = response.ixasd__##Op##Response;                                       \
+        return answer ? Ticket(answer->Op##Result) : "(none)";                                     \
+    }
 
-std::string AddData(struct soap* soap, const std::string& url, int& status) {
-    _ixaad__AddData request;
-    request.soap_default(soap);
-    __ixawsdl__AddDataResponse response;
-    status = soap_call___ixawsdl__AddData(soap, url.c_str(), nullptr, &request, response);
-    return response.ixasd__AddDataResponse ? Ticket(response.ixasd__AddDataResponse->AddDataResult)
-                                           : "(none)";
-}
-
-std::string RemoveData(struct soap* soap, const std::string& url, int& status) {
-    _ixard__RemoveData request;
-    request.soap_default(soap);
-    __ixawsdl__RemoveDataResponse response;
-    status = soap_call___ixawsdl__RemoveData(soap, url.c_str(), nullptr, &request, response);
-    return response.ixasd__RemoveDataResponse
-               ? Ticket(response.ixasd__RemoveDataResponse->RemoveDataResult)
-               : "(none)";
-}
+KV_TICKET_READER(_ixasd__SetData, SetData)
+KV_TICKET_READER(_ixaad__AddData, AddData)
+KV_TICKET_READER(_ixard__RemoveData, RemoveData)
 
 const std::vector<AnswerCase> kAnswers = {
     {"named session result",

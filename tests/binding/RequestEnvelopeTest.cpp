@@ -36,10 +36,10 @@ struct Header {
     time_t timestamp = kAttemptTime;
 
     // The proxy's usual header: the session and the attempt time.
-    void Install(struct soap* soap, bool withSession, bool withTime) {
+    void Install(struct soap* soap, bool withSession) {
         sessionId.__item = "SID-0042";
         header.bsi__SessionID = withSession ? &sessionId : nullptr;
-        header.dd__TimeStamp = withTime ? &timestamp : nullptr;
+        header.dd__TimeStamp = &timestamp;
         soap->header = &header;
     }
 };
@@ -58,20 +58,34 @@ std::string Sent(const RequestCase& c) {
     auto soap = NewSoapContext();
     Header header;
     if (c.withHeader)
-        header.Install(soap.get(), c.withSession, true);
+        header.Install(soap.get(), c.withSession);
     c.call(soap.get(), server.Url());
     return Normalised(server.Requests().at(0));
 }
 
-bsi__SubscriptionInfo_USCOREt* Info(struct soap* soap, const char* cookie) {
-    auto* info = soap_new_bsi__SubscriptionInfo_USCOREt(soap);
-    info->bsi__EventName = "PrinterStatusChanged";
-    info->bsi__ReliabilityOption = bsi__EventReliabilityDescriptor_USCOREt__Retry;
+// A subscription to the callback address: with the event's info where `info` (and its cookie
+// where one is given), and with the filter where one is given.
+void Subscribe(struct soap* soap, const std::string& url, bool info, const char* cookie = nullptr,
+               bsi__FilterProperties_USCOREt* filter = nullptr) {
+    _bsi__Subscribe request;
+    request.soap_default(soap);
+    if (info) {
+        request.bsi__SubscriptionInfo = soap_new_bsi__SubscriptionInfo_USCOREt(soap);
+        request.bsi__SubscriptionInfo->bsi__EventName = "PrinterStatusChanged";
+        request.bsi__SubscriptionInfo->bsi__ReliabilityOption =
+            bsi__EventReliabilityDescriptor_USCOREt__Retry;
+    }
     if (cookie)
-        info->bsi__ClientCookie = soap_new_std__string(soap);
-    if (cookie)
-        *info->bsi__ClientCookie = cookie;
-    return info;
+        *(request.bsi__SubscriptionInfo->bsi__ClientCookie = soap_new_std__string(soap)) = cookie;
+    request.bsi__FilterProperties = filter;
+    request.bsi__ClientDeliveryAddress = "http://10.0.0.7:8080/EventCallback";
+    _bsi__SubscribeResponse response;
+    soap_call___bsiwsdl__Subscribe(soap, url.c_str(), "Subscribe", &request, &response);
+}
+
+void EndSession(struct soap* soap, const std::string& url) {
+    char* answer = nullptr;
+    soap_call___bsiwsdl__EndSession(soap, url.c_str(), "EndSession", nullptr, &answer);
 }
 
 const std::vector<RequestCase> kRequests = {
@@ -91,11 +105,7 @@ const std::vector<RequestCase> kRequests = {
          _bsi__StartSessionResponse response;
          soap_call___bsiwsdl__StartSession(soap, url.c_str(), "StartSession", &request, &response);
      }},
-    {"EndSession.http", true, true,
-     [](struct soap* soap, const std::string& url) {
-         char* answer = nullptr;
-         soap_call___bsiwsdl__EndSession(soap, url.c_str(), "EndSession", nullptr, &answer);
-     }},
+    {"EndSession.http", true, true, EndSession},
     {"GetDataWithoutPrefixes.http", true, true,
      [](struct soap* soap, const std::string& url) {
          _ixagd__GetData request;
@@ -145,32 +155,12 @@ const std::vector<RequestCase> kRequests = {
              pair->bsi__Value = std::string(name) + "-value";
              filter->bsi__FilterOn.push_back(pair);
          }
-         _bsi__Subscribe request;
-         request.soap_default(soap);
-         request.bsi__SubscriptionInfo =
-             Info(soap, "http://10.0.0.7:8080/EventCallbackCliCook:c<1>");
-         request.bsi__FilterProperties = filter;
-         request.bsi__ClientDeliveryAddress = "http://10.0.0.7:8080/EventCallback";
-         _bsi__SubscribeResponse response;
-         soap_call___bsiwsdl__Subscribe(soap, url.c_str(), "Subscribe", &request, &response);
+         Subscribe(soap, url, true, "http://10.0.0.7:8080/EventCallbackCliCook:c<1>", filter);
      }},
     {"SubscribePlain.http", true, true,
-     [](struct soap* soap, const std::string& url) {
-         _bsi__Subscribe request;
-         request.soap_default(soap);
-         request.bsi__SubscriptionInfo = Info(soap, nullptr);
-         request.bsi__ClientDeliveryAddress = "http://10.0.0.7:8080/EventCallback";
-         _bsi__SubscribeResponse response;
-         soap_call___bsiwsdl__Subscribe(soap, url.c_str(), "Subscribe", &request, &response);
-     }},
+     [](struct soap* soap, const std::string& url) { Subscribe(soap, url, true); }},
     {"SubscribeAddressOnly.http", true, true,
-     [](struct soap* soap, const std::string& url) {
-         _bsi__Subscribe request;
-         request.soap_default(soap);
-         request.bsi__ClientDeliveryAddress = "http://10.0.0.7:8080/EventCallback";
-         _bsi__SubscribeResponse response;
-         soap_call___bsiwsdl__Subscribe(soap, url.c_str(), "Subscribe", &request, &response);
-     }},
+     [](struct soap* soap, const std::string& url) { Subscribe(soap, url, false); }},
     {"Unsubscribe.http", true, true,
      [](struct soap* soap, const std::string& url) {
          _bsi__Unsubscribe request;
@@ -189,16 +179,8 @@ const std::vector<RequestCase> kRequests = {
     // The frame's own variations: no header, time stamp alone, the default action (the
     // default endpoint is not reachable here, so the endpoint stays given), a null object
     // request and a literal request with content, written unescaped.
-    {"NoHeader.http", false, false,
-     [](struct soap* soap, const std::string& url) {
-         char* answer = nullptr;
-         soap_call___bsiwsdl__EndSession(soap, url.c_str(), "EndSession", nullptr, &answer);
-     }},
-    {"TimeStampAlone.http", true, false,
-     [](struct soap* soap, const std::string& url) {
-         char* answer = nullptr;
-         soap_call___bsiwsdl__EndSession(soap, url.c_str(), "EndSession", nullptr, &answer);
-     }},
+    {"NoHeader.http", false, false, EndSession},
+    {"TimeStampAlone.http", true, false, EndSession},
     {"DefaultAction.http", false, false,
      [](struct soap* soap, const std::string& url) {
          __ixawsdl__GetSettableResponse response;

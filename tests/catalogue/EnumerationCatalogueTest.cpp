@@ -1,6 +1,6 @@
 // Every catalogued enumeration against the texts it must know: a missing, extra or misordered
 // value, a wrong schema type name or an alias on the wrong table fails here.
-#include "catalogue/InMemoryAnswer.h"
+#include "binding/SoapContext.h"
 
 #include <gtest/gtest.h>
 
@@ -17,26 +17,12 @@ struct EnumerationCase {
     const char* typeName;
     int count;
     int typeId;
-    const char* (*toText)(struct soap*, LONG64);
-    int (*fromText)(struct soap*, const char*, LONG64*);
+    EnumerationText text;
     std::vector<std::pair<LONG64, std::string>> samples;
 };
 
 #define CATALOGUE_ENUMERATION(Type, name, count, ...)                                              \
-    EnumerationCase{#Type,                                                                         \
-                    name,                                                                          \
-                    count,                                                                         \
-                    SOAP_TYPE_##Type,                                                              \
-                    [](struct soap* soap, LONG64 value) {                                          \
-                        return soap_##Type##2s(soap, static_cast<Type>(value));                    \
-                    },                                                                             \
-                    [](struct soap* soap, const char* text, LONG64* value) {                       \
-                        Type decoded{};                                                            \
-                        const int status = soap_s2##Type(soap, text, &decoded);                    \
-                        *value = decoded;                                                          \
-                        return status;                                                             \
-                    },                                                                             \
-                    __VA_ARGS__},
+    EnumerationCase{#Type, name, count, SOAP_TYPE_##Type, KV_ENUMERATION_TEXT(Type), __VA_ARGS__},
 
 const EnumerationCase kEnumerations[] = {
 #include "catalogue/EnumerationTable.inc"
@@ -44,18 +30,11 @@ const EnumerationCase kEnumerations[] = {
 
 #undef CATALOGUE_ENUMERATION
 
+// The engine's reader does not take a bare '>' in content either.
 std::string Escaped(const std::string& text) {
     std::string escaped;
-    for (char c : text) {
-        if (c == '<')
-            escaped += "&lt;";
-        else if (c == '>')
-            escaped += "&gt;"; // the engine's reader does not take a bare '>' in content
-        else if (c == '&')
-            escaped += "&amp;";
-        else
-            escaped += c;
-    }
+    for (char c : text)
+        escaped += c == '<' ? "&lt;" : c == '>' ? "&gt;" : c == '&' ? "&amp;" : std::string(1, c);
     return escaped;
 }
 
@@ -86,46 +65,32 @@ TEST(EnumerationCatalogue, HoldsEveryEnumerationAndAliasOfTheDocuments) {
         EXPECT_EQ(documented.count(name), 1u) << name << " is not in the documents";
     for (const std::string& name : documented)
         EXPECT_EQ(catalogued.count(name), 1u) << name << " has no operations in the binding";
-    // 101 dictionary enumerations, 4 aliases, 68 of the semantic model, 5 auxiliary ones.
-    EXPECT_EQ(catalogued.size(), 178u);
 }
 
-TEST(EnumerationCatalogue, TextsSitAtTheirValues) {
+// Texts at their values both ways, no value beyond the count, and the generic decoder knows
+// the type name.
+TEST(EnumerationCatalogue, TextsSitAtTheirValuesAndTheTypeNameDecodes) {
     InMemoryAnswer engine("");
     for (const EnumerationCase& enumeration : kEnumerations) {
         SCOPED_TRACE(enumeration.typeName);
         for (const auto& [value, text] : enumeration.samples) {
-            EXPECT_EQ(enumeration.toText(engine.soap(), value), text);
+            EXPECT_EQ(enumeration.text.toText(engine.soap(), value), text);
             LONG64 decoded = -1;
-            EXPECT_EQ(enumeration.fromText(engine.soap(), text.c_str(), &decoded), SOAP_OK);
+            EXPECT_EQ(enumeration.text.fromText(engine.soap(), text.c_str(), &decoded), SOAP_OK);
             EXPECT_EQ(decoded, value) << text;
         }
-    }
-}
-
-TEST(EnumerationCatalogue, NoValueBeyondTheCount) {
-    InMemoryAnswer engine("");
-    for (const EnumerationCase& enumeration : kEnumerations) {
-        SCOPED_TRACE(enumeration.typeName);
-        EXPECT_EQ(enumeration.toText(engine.soap(), enumeration.count),
+        EXPECT_EQ(enumeration.text.toText(engine.soap(), enumeration.count),
                   std::to_string(enumeration.count));
-        EXPECT_STRNE(enumeration.toText(engine.soap(), enumeration.count - 1),
+        EXPECT_STRNE(enumeration.text.toText(engine.soap(), enumeration.count - 1),
                      std::to_string(enumeration.count - 1).c_str());
-    }
-}
-
-TEST(EnumerationCatalogue, GenericDecoderKnowsEachTypeName) {
-    for (const EnumerationCase& enumeration : kEnumerations) {
-        SCOPED_TRACE(enumeration.typeName);
         // The auxiliary prefix has no namespace row, so no input name in it can be matched.
         if (std::string(enumeration.typeName).starts_with("ns1:"))
             continue;
         const auto& [value, text] = enumeration.samples.back();
-        InMemoryAnswer engine(TypedElement(enumeration.typeName, text));
-        ASSERT_EQ(soap_begin_recv(engine.soap()), SOAP_OK);
+        InMemoryAnswer typed(TypedElement(enumeration.typeName, text));
         int type = 0;
-        const void* decoded = soap_getelement(engine.soap(), nullptr, &type);
-        ASSERT_NE(decoded, nullptr) << engine.soap()->error;
+        const void* decoded = typed.Element(&type);
+        ASSERT_NE(decoded, nullptr) << typed.soap()->error;
         EXPECT_EQ(type, enumeration.typeId);
         EXPECT_EQ(*static_cast<const LONG64*>(decoded), value);
     }
