@@ -61,9 +61,17 @@ TEST(ClassTable, CreatesOnlyInTheContextsAClassSupports) {
     EXPECT_EQ(KavelinUnregisterComponent(u"Kavelin.Test.Context"), S_FALSE);
 }
 
-TEST(ClassTable, FailuresLeaveNoObject) {
+// Refused registrations, lookups and creations leave neither a class nor an object behind.
+TEST(ClassTable, FailuresLeaveNothingBehind) {
+    const char16_t* x = u"Kavelin.Test.X";
+    EXPECT_EQ(KavelinRegisterComponent(nullptr, &kOtherClassId, 1, &CreateLive, nullptr),
+              E_INVALIDARG);
+    EXPECT_EQ(KavelinRegisterComponent(u"", &kOtherClassId, 1, &CreateLive, nullptr), E_INVALIDARG);
+    EXPECT_EQ(KavelinRegisterComponent(x, &kOtherClassId, 8, &CreateLive, nullptr), E_INVALIDARG);
+    EXPECT_EQ(KavelinRegisterComponent(x, nullptr, 1, &CreateLive, nullptr), E_POINTER);
+    EXPECT_EQ(KavelinRegisterComponent(x, &kOtherClassId, 1, nullptr, nullptr), E_POINTER);
     CLSID clsid{};
-    EXPECT_EQ(os::ClassIdFromProgId(u"Kavelin.Test.Nobody", &clsid), CO_E_CLASSSTRING);
+    EXPECT_EQ(os::ClassIdFromProgId(x, &clsid), CO_E_CLASSSTRING);
     EXPECT_EQ(os::ClassIdFromProgId(nullptr, &clsid), E_INVALIDARG);
 
     HRESULT refusal = E_NOINTERFACE;
@@ -79,20 +87,6 @@ TEST(ClassTable, FailuresLeaveNoObject) {
               REGDB_E_CLASSNOTREG);
     EXPECT_EQ(os::CreateClassInstance(kOtherClassId, nullptr, 7, IID_IUnknown, nullptr),
               E_INVALIDARG);
-}
-
-TEST(ClassTable, RegistrationRefusesIncompleteArguments) {
-    EXPECT_EQ(KavelinRegisterComponent(nullptr, &kOtherClassId, 1, &CreateLive, nullptr),
-              E_INVALIDARG);
-    EXPECT_EQ(KavelinRegisterComponent(u"", &kOtherClassId, 1, &CreateLive, nullptr), E_INVALIDARG);
-    EXPECT_EQ(KavelinRegisterComponent(u"Kavelin.Test.X", &kOtherClassId, 8, &CreateLive, nullptr),
-              E_INVALIDARG);
-    EXPECT_EQ(KavelinRegisterComponent(u"Kavelin.Test.X", nullptr, 1, &CreateLive, nullptr),
-              E_POINTER);
-    EXPECT_EQ(KavelinRegisterComponent(u"Kavelin.Test.X", &kOtherClassId, 1, nullptr, nullptr),
-              E_POINTER);
-    CLSID clsid{};
-    EXPECT_EQ(os::ClassIdFromProgId(u"Kavelin.Test.X", &clsid), CO_E_CLASSSTRING);
 }
 
 TEST(ClassTable, HostClassHidesTheBuiltInUntilUnregistered) {

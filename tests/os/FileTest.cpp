@@ -25,7 +25,7 @@ unsigned ModeOf(const std::string& path) {
     return lstat(path.c_str(), &info) == 0 ? info.st_mode & 07777u : 0u;
 }
 
-TEST(File, AppendsRewritesAndTruncates) {
+TEST(File, AppendsRewritesTruncatesAndLocksRanges) {
     const kavelin_test::ScratchFolder dir("kavelin-file");
     const auto path = dir.Path() + "/edit";
     {
@@ -55,29 +55,23 @@ TEST(File, AppendsRewritesAndTruncates) {
     ASSERT_TRUE(file->Truncate(5));
     EXPECT_EQ(ReadAll(*file), "HEllo");
     EXPECT_EQ(file->SeekToEnd(), 5u);
-}
 
-TEST(File, RangeLocksExcludeOtherHandles) {
-    const kavelin_test::ScratchFolder dir("kavelin-file");
-    auto first = File::OpenOrCreate(dir.Path() + "/lock");
-    auto second = File::OpenOrCreate(dir.Path() + "/lock");
-    ASSERT_TRUE(first && second);
-    ASSERT_TRUE(first->Append("0123456789", 10));
+    // A range lock excludes another handle from any range that overlaps it.
     const struct {
         const char* name;
         uint64_t offset;
         uint64_t length;
         bool locks;
     } cases[] = {{"overlapping", 4, 4, false}, {"inside", 1, 1, false}, {"after", 5, 5, true}};
-    ASSERT_TRUE(first->LockRange(0, 5));
+    ASSERT_TRUE(file->LockRange(0, 5));
     for (const auto& c : cases) {
-        EXPECT_EQ(second->LockRange(c.offset, c.length), c.locks) << c.name;
+        EXPECT_EQ(other->LockRange(c.offset, c.length), c.locks) << c.name;
         if (c.locks) {
-            EXPECT_TRUE(second->UnlockRange(c.offset, c.length)) << c.name;
+            EXPECT_TRUE(other->UnlockRange(c.offset, c.length)) << c.name;
         }
     }
-    ASSERT_TRUE(first->UnlockRange(0, 5));
-    EXPECT_TRUE(second->LockRange(0, 5)) << "free again after unlock";
+    ASSERT_TRUE(file->UnlockRange(0, 5));
+    EXPECT_TRUE(other->LockRange(0, 5)) << "free again after unlock";
 }
 
 // Refused without waiting for a reader or writer, and without touching what a link names.

@@ -11,6 +11,7 @@
 #include <thread>
 #include <unistd.h>
 
+#include "support/RegistryFile.h"
 #include "support/ScratchPath.h"
 
 namespace {
@@ -18,7 +19,7 @@ namespace {
 namespace fs = std::filesystem;
 namespace os = kavelin::os;
 
-constexpr const char* kHeader = "Windows Registry Editor Version 5.00\r\n\r\n";
+using kavelin_test::RegistryFileText;
 
 class Registry : public ::testing::Test {
 protected:
@@ -40,17 +41,16 @@ std::vector<uint8_t> Bytes(std::string_view s) {
 }
 
 TEST_F(Registry, ReadsEveryValueForm) {
-    Use(Write("a.reg", std::string(kHeader) +
-                           "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\r\n"
-                           "\"Text\"=\"C:\\\\Logs\\\\x.log says \\\"hi\\\"\"\r\n"
-                           "@=\"default text\"\r\n"
-                           "\"Number\"=dword:0000012c\r\n"
-                           "\"Expand\"=hex(2):25,00,54,00,4d,00,50,00,25,00,00,00\r\n"
-                           "\"Zipped\"=hex:de,ad,\\\r\n"
-                           "  be,ef\r\n"
-                           "\"Multi\"=hex(7):61,00,00,00,62,00,00,00,00,00\r\n"
-                           "\"Qword\"=hex(b):01,00,00,00,00,00,00,00\r\n"
-                           "\"Empty\"=hex:\r\n"));
+    Use(Write("a.reg", RegistryFileText("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\r\n"
+                                        "\"Text\"=\"C:\\\\Logs\\\\x.log says \\\"hi\\\"\"\r\n"
+                                        "@=\"default text\"\r\n"
+                                        "\"Number\"=dword:0000012c\r\n"
+                                        "\"Expand\"=hex(2):25,00,54,00,4d,00,50,00,25,00,00,00\r\n"
+                                        "\"Zipped\"=hex:de,ad,\\\r\n"
+                                        "  be,ef\r\n"
+                                        "\"Multi\"=hex(7):61,00,00,00,62,00,00,00,00,00\r\n"
+                                        "\"Qword\"=hex(b):01,00,00,00,00,00,00,00\r\n"
+                                        "\"Empty\"=hex:\r\n")));
     const struct {
         const char* name;
         os::RegistryType type;
@@ -80,17 +80,17 @@ TEST_F(Registry, LaterFilesAndDeletionsWin) {
     EXPECT_FALSE(os::RegistryKey::OpenLocalMachine("SOFTWARE")) << "no file, no key";
     EXPECT_FALSE(os::ReadRegistryString("SOFTWARE", ""));
     const auto first =
-        Write("first.reg", std::string(kHeader) + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\n"
-                                                  "\"Kept\"=\"one\"\n"
-                                                  "\"Replaced\"=\"one\"\n"
-                                                  "\"Removed\"=\"one\"\n"
-                                                  "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Gone\\Child]\n"
-                                                  "\"x\"=\"y\"\n");
+        Write("first.reg", RegistryFileText("[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\n"
+                                            "\"Kept\"=\"one\"\n"
+                                            "\"Replaced\"=\"one\"\n"
+                                            "\"Removed\"=\"one\"\n"
+                                            "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Gone\\Child]\n"
+                                            "\"x\"=\"y\"\n"));
     const auto second =
-        Write("second.reg", std::string(kHeader) + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\n"
-                                                   "\"REPLACED\"=\"two\"\n"
-                                                   "\"Removed\"=-\n"
-                                                   "[-HKEY_LOCAL_MACHINE\\SOFTWARE\\Gone]\n");
+        Write("second.reg", RegistryFileText("[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\n"
+                                             "\"REPLACED\"=\"two\"\n"
+                                             "\"Removed\"=-\n"
+                                             "[-HKEY_LOCAL_MACHINE\\SOFTWARE\\Gone]\n"));
     Use(first + ":" + (mDir / "missing.reg").string() + ":" + second);
 
     EXPECT_EQ(os::ReadRegistryString("SOFTWARE\\A", "Kept"), "one");
@@ -103,25 +103,25 @@ TEST_F(Registry, LaterFilesAndDeletionsWin) {
 }
 
 TEST_F(Registry, SkipsMalformedLinesAndKeepsTheRest) {
-    Use(Write("bad.reg", std::string(kHeader) + "\"Orphan\"=\"before any section\"\n"
-                                                "[HKEY_CURRENT_USER\\SOFTWARE\\A]\n"
-                                                "\"OtherHive\"=\"x\"\n"
-                                                "[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\n"
-                                                "\"Unterminated=\"x\"\n"
-                                                "\"NoEquals\" \"x\"\n"
-                                                "\"BadDword\"=dword:12345678ff\n"
-                                                "\"BadHex\"=hex:zz,01\n"
-                                                "\"TrailingComma\"=hex:01,\n"
-                                                "\"CutShort\"=hex:01,\\\n"
-                                                "\n"
-                                                "\"AfterBlank\"=\"kept\"\n"
-                                                "\"Garbage\"=\"x\" y\n"
-                                                "; a comment\n"
-                                                "[HKEY_LOCAL_MACHINE\\SOFTWARE\\A\n"
-                                                "\"Good\"=\"kept\"\n"
-                                                "[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\n"
-                                                "\"Good\"=\"kept\"\n"
-                                                "\"Last\"=\"no newline\""));
+    Use(Write("bad.reg", RegistryFileText("\"Orphan\"=\"before any section\"\n"
+                                          "[HKEY_CURRENT_USER\\SOFTWARE\\A]\n"
+                                          "\"OtherHive\"=\"x\"\n"
+                                          "[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\n"
+                                          "\"Unterminated=\"x\"\n"
+                                          "\"NoEquals\" \"x\"\n"
+                                          "\"BadDword\"=dword:12345678ff\n"
+                                          "\"BadHex\"=hex:zz,01\n"
+                                          "\"TrailingComma\"=hex:01,\n"
+                                          "\"CutShort\"=hex:01,\\\n"
+                                          "\n"
+                                          "\"AfterBlank\"=\"kept\"\n"
+                                          "\"Garbage\"=\"x\" y\n"
+                                          "; a comment\n"
+                                          "[HKEY_LOCAL_MACHINE\\SOFTWARE\\A\n"
+                                          "\"Good\"=\"kept\"\n"
+                                          "[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\n"
+                                          "\"Good\"=\"kept\"\n"
+                                          "\"Last\"=\"no newline\"")));
     const auto key = os::RegistryKey::OpenLocalMachine("SOFTWARE\\A");
     ASSERT_TRUE(key);
     for (const char* name : {"Orphan", "OtherHive", "Unterminated", "NoEquals", "BadDword",
@@ -147,7 +147,7 @@ TEST_F(Registry, ReadsUtf16FilesAsTheEditorWritesThem) {
 }
 
 TEST_F(Registry, QueryValueFollowsTheWindowsBufferRules) {
-    Use(Write("q.reg", std::string(kHeader) + "[HKEY_LOCAL_MACHINE\\K]\n\"V\"=\"abc\"\n"));
+    Use(Write("q.reg", RegistryFileText("[HKEY_LOCAL_MACHINE\\K]\n\"V\"=\"abc\"\n")));
     const auto key = os::RegistryKey::OpenLocalMachine("K");
     ASSERT_TRUE(key);
     const struct {
@@ -185,7 +185,7 @@ TEST_F(Registry, QueryValueFollowsTheWindowsBufferRules) {
 }
 
 std::string KeyFile(const std::string& key, const std::string& value) {
-    return std::string(kHeader) + "[HKEY_LOCAL_MACHINE\\" + key + "]\n\"V\"=\"" + value + "\"\n";
+    return RegistryFileText("[HKEY_LOCAL_MACHINE\\" + key + "]\n\"V\"=\"" + value + "\"\n");
 }
 
 // Each way of changing a file, once right after it was written (within the time stamps'
