@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>

@@ -9,7 +9,6 @@
 #include <functional>
 #include <sys/stat.h>
 #include <thread>
-#include <unistd.h>
 
 #include "support/RegistryFile.h"
 #include "support/ScratchPath.h"
