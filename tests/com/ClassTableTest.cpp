@@ -12,6 +12,7 @@
 
 namespace {
 
+namespace os = kavelin::os;
 using kavelin_test::LiveObject;
 
 constexpr CLSID kOtherClassId = kavelin::MakeGuid("{99999999-8888-7777-6666-555555555555}");
@@ -46,11 +47,10 @@ TEST(ClassTable, CreatesOnlyInTheContextsAClassSupports) {
                                            c.registered, &CreateLive, nullptr),
                   S_OK);
         CLSID clsid{};
-        ASSERT_EQ(kavelin::os::ClassIdFromProgId(u"kavelin.test.CONTEXT", &clsid), S_OK);
+        ASSERT_EQ(os::ClassIdFromProgId(u"kavelin.test.CONTEXT", &clsid), S_OK);
         void* object = reinterpret_cast<void*>(0x1);
-        EXPECT_EQ(
-            kavelin::os::CreateClassInstance(clsid, nullptr, c.requested, IID_IUnknown, &object),
-            c.expected)
+        EXPECT_EQ(os::CreateClassInstance(clsid, nullptr, c.requested, IID_IUnknown, &object),
+                  c.expected)
             << c.registered << " asked " << c.requested;
         EXPECT_EQ(object != nullptr, SUCCEEDED(c.expected));
         if (object != nullptr)
@@ -61,57 +61,50 @@ TEST(ClassTable, CreatesOnlyInTheContextsAClassSupports) {
     EXPECT_EQ(KavelinUnregisterComponent(u"Kavelin.Test.Context"), S_FALSE);
 }
 
-TEST(ClassTable, FailuresLeaveNoObject) {
+// Refused registrations, lookups and creations leave neither a class nor an object behind.
+TEST(ClassTable, FailuresLeaveNothingBehind) {
+    const char16_t* x = u"Kavelin.Test.X";
+    EXPECT_EQ(KavelinRegisterComponent(nullptr, &kOtherClassId, 1, &CreateLive, nullptr),
+              E_INVALIDARG);
+    EXPECT_EQ(KavelinRegisterComponent(u"", &kOtherClassId, 1, &CreateLive, nullptr), E_INVALIDARG);
+    EXPECT_EQ(KavelinRegisterComponent(x, &kOtherClassId, 8, &CreateLive, nullptr), E_INVALIDARG);
+    EXPECT_EQ(KavelinRegisterComponent(x, nullptr, 1, &CreateLive, nullptr), E_POINTER);
+    EXPECT_EQ(KavelinRegisterComponent(x, &kOtherClassId, 1, nullptr, nullptr), E_POINTER);
     CLSID clsid{};
-    EXPECT_EQ(kavelin::os::ClassIdFromProgId(u"Kavelin.Test.Nobody", &clsid), CO_E_CLASSSTRING);
-    EXPECT_EQ(kavelin::os::ClassIdFromProgId(nullptr, &clsid), E_INVALIDARG);
+    EXPECT_EQ(os::ClassIdFromProgId(x, &clsid), CO_E_CLASSSTRING);
+    EXPECT_EQ(os::ClassIdFromProgId(nullptr, &clsid), E_INVALIDARG);
 
     HRESULT refusal = E_NOINTERFACE;
     ASSERT_EQ(KavelinRegisterComponent(u"Kavelin.Test.Refuse", &kOtherClassId, CLSCTX_INPROC_SERVER,
                                        &Refuse, &refusal),
               S_OK);
     void* object = nullptr;
-    EXPECT_EQ(kavelin::os::CreateClassInstance(kOtherClassId, nullptr, 7, IID_IUnknown, &object),
+    EXPECT_EQ(os::CreateClassInstance(kOtherClassId, nullptr, 7, IID_IUnknown, &object),
               E_NOINTERFACE);
     EXPECT_EQ(object, nullptr);
     KavelinUnregisterComponent(u"Kavelin.Test.Refuse");
-    EXPECT_EQ(kavelin::os::CreateClassInstance(kOtherClassId, nullptr, 7, IID_IUnknown, &object),
+    EXPECT_EQ(os::CreateClassInstance(kOtherClassId, nullptr, 7, IID_IUnknown, &object),
               REGDB_E_CLASSNOTREG);
-    EXPECT_EQ(kavelin::os::CreateClassInstance(kOtherClassId, nullptr, 7, IID_IUnknown, nullptr),
+    EXPECT_EQ(os::CreateClassInstance(kOtherClassId, nullptr, 7, IID_IUnknown, nullptr),
               E_INVALIDARG);
-}
-
-TEST(ClassTable, RegistrationRefusesIncompleteArguments) {
-    EXPECT_EQ(KavelinRegisterComponent(nullptr, &kOtherClassId, 1, &CreateLive, nullptr),
-              E_INVALIDARG);
-    EXPECT_EQ(KavelinRegisterComponent(u"", &kOtherClassId, 1, &CreateLive, nullptr), E_INVALIDARG);
-    EXPECT_EQ(KavelinRegisterComponent(u"Kavelin.Test.X", &kOtherClassId, 8, &CreateLive, nullptr),
-              E_INVALIDARG);
-    EXPECT_EQ(KavelinRegisterComponent(u"Kavelin.Test.X", nullptr, 1, &CreateLive, nullptr),
-              E_POINTER);
-    EXPECT_EQ(KavelinRegisterComponent(u"Kavelin.Test.X", &kOtherClassId, 1, nullptr, nullptr),
-              E_POINTER);
-    CLSID clsid{};
-    EXPECT_EQ(kavelin::os::ClassIdFromProgId(u"Kavelin.Test.X", &clsid), CO_E_CLASSSTRING);
 }
 
 TEST(ClassTable, HostClassHidesTheBuiltInUntilUnregistered) {
-    kavelin::os::RegisterBuiltInClass(u"Kavelin.Test.Shadowed", kOtherClassId, CLSCTX_INPROC_SERVER,
-                                      [](IUnknown*, REFIID, void** object) {
-                                          *object = nullptr;
-                                          return E_NOTIMPL;
-                                      });
+    os::RegisterBuiltInClass(u"Kavelin.Test.Shadowed", kOtherClassId, CLSCTX_INPROC_SERVER,
+                             [](IUnknown*, REFIID, void** object) {
+                                 *object = nullptr;
+                                 return E_NOTIMPL;
+                             });
     ASSERT_EQ(KavelinRegisterComponent(u"Kavelin.Test.Shadowed", &LiveObject::kClassId,
                                        CLSCTX_INPROC_SERVER, &CreateLive, nullptr),
               S_OK);
     CLSID clsid{};
-    ASSERT_EQ(kavelin::os::ClassIdFromProgId(u"Kavelin.Test.Shadowed", &clsid), S_OK);
+    ASSERT_EQ(os::ClassIdFromProgId(u"Kavelin.Test.Shadowed", &clsid), S_OK);
     EXPECT_TRUE(clsid == LiveObject::kClassId);
     ASSERT_EQ(KavelinUnregisterComponent(u"Kavelin.Test.Shadowed"), S_OK);
-    ASSERT_EQ(kavelin::os::ClassIdFromProgId(u"Kavelin.Test.Shadowed", &clsid), S_OK);
+    ASSERT_EQ(os::ClassIdFromProgId(u"Kavelin.Test.Shadowed", &clsid), S_OK);
     EXPECT_TRUE(clsid == kOtherClassId);
-    kavelin::os::ComClassTable::Instance().Unregister(kavelin::os::ComClassOrigin::BuiltIn,
-                                                      u"Kavelin.Test.Shadowed");
+    os::ComClassTable::Instance().Unregister(os::ComClassOrigin::BuiltIn, u"Kavelin.Test.Shadowed");
 }
 
 TEST(ClassTable, RegistersAndCreatesFromManyThreads) {
@@ -126,23 +119,20 @@ TEST(ClassTable, RegistersAndCreatesFromManyThreads) {
     for (int t = 0; t < kThreads; ++t) {
         threads.emplace_back([t, &completed, &roundStart] {
             const std::u16string progId = u"Kavelin.Test.Thread" + std::u16string(1, u'0' + t);
+            const char16_t* name = progId.c_str();
             for (int i = 0; i < kRounds; ++i) {
                 roundStart.ArriveAndWait();
-                bool ok =
-                    KavelinRegisterComponent(progId.c_str(), &LiveObject::kClassId,
-                                             CLSCTX_INPROC_SERVER, &CreateLive, nullptr) == S_OK;
                 CLSID clsid{};
-                ok = ok && kavelin::os::ClassIdFromProgId(progId.c_str(), &clsid) == S_OK &&
-                     clsid == LiveObject::kClassId;
                 void* object = nullptr;
-                ok = ok &&
-                     kavelin::os::CreateClassInstance(clsid, nullptr, 1, IID_IUnknown, &object) ==
-                         S_OK &&
-                     object != nullptr;
+                const bool ok =
+                    KavelinRegisterComponent(name, &LiveObject::kClassId, 1, &CreateLive,
+                                             nullptr) == S_OK &&
+                    os::ClassIdFromProgId(name, &clsid) == S_OK && clsid == LiveObject::kClassId &&
+                    os::CreateClassInstance(clsid, nullptr, 1, IID_IUnknown, &object) == S_OK &&
+                    object != nullptr;
                 if (object != nullptr)
                     static_cast<IUnknown*>(object)->Release();
-                ok = KavelinUnregisterComponent(progId.c_str()) == S_OK && ok;
-                completed += ok ? 1 : 0;
+                completed += KavelinUnregisterComponent(name) == S_OK && ok ? 1 : 0;
             }
         });
     }

@@ -8,29 +8,24 @@
 
 namespace {
 
-using Put = HRESULT (*)(ISessionInfo*, BSTR);
-using Get = HRESULT (*)(ISessionInfo*, BSTR*);
+using kavelin::platform::BstrString;
 
 struct Property {
     const char* name;
-    Put put;
-    Get get;
+    HRESULT (STDMETHODCALLTYPE ISessionInfo::*put)(BSTR);
+    HRESULT (STDMETHODCALLTYPE ISessionInfo::*get)(BSTR*);
 };
 
 const Property kProperties[] = {
-    {"SessionID", [](ISessionInfo* i, BSTR v) { return i->put_SessionID(v); },
-     [](ISessionInfo* i, BSTR* v) { return i->get_SessionID(v); }},
-    {"SessionData", [](ISessionInfo* i, BSTR v) { return i->put_SessionData(v); },
-     [](ISessionInfo* i, BSTR* v) { return i->get_SessionData(v); }},
-    {"Language", [](ISessionInfo* i, BSTR v) { return i->put_Language(v); },
-     [](ISessionInfo* i, BSTR* v) { return i->get_Language(v); }},
-    {"Roles", [](ISessionInfo* i, BSTR v) { return i->put_Roles(v); },
-     [](ISessionInfo* i, BSTR* v) { return i->get_Roles(v); }},
+    {"SessionID", &ISessionInfo::put_SessionID, &ISessionInfo::get_SessionID},
+    {"SessionData", &ISessionInfo::put_SessionData, &ISessionInfo::get_SessionData},
+    {"Language", &ISessionInfo::put_Language, &ISessionInfo::get_Language},
+    {"Roles", &ISessionInfo::put_Roles, &ISessionInfo::get_Roles},
 };
 
 std::string Read(ISessionInfo* info, const Property& property) {
-    kavelin::platform::BstrString value;
-    EXPECT_EQ(property.get(info, value.Receive()), S_OK) << property.name;
+    BstrString value;
+    EXPECT_EQ((info->*property.get)(value.Receive()), S_OK) << property.name;
     return value.Narrow();
 }
 
@@ -46,15 +41,13 @@ TEST(SessionInfo, EachPropertyKeepsItsOwnText) {
     ASSERT_TRUE(info);
     const char* values[] = {"ticket-7", "data \xC3\xA9t\xC3\xA9", "de-DE,en", "guest,admin"};
     for (size_t i = 0; i < 4; ++i)
-        ASSERT_EQ(kProperties[i].put(info.Get(), kavelin::platform::BstrString(values[i]).Get()),
-                  S_OK);
+        ASSERT_EQ((info.Get()->*kProperties[i].put)(BstrString(values[i]).Get()), S_OK);
     for (size_t i = 0; i < 4; ++i)
         EXPECT_EQ(Read(info.Get(), kProperties[i]), values[i]) << kProperties[i].name;
 
     // Clearing, as the end of a session does, with empty texts and with null.
     for (size_t i = 0; i < 4; ++i)
-        kProperties[i].put(info.Get(),
-                           i % 2 == 0 ? kavelin::platform::BstrString("").Get() : nullptr);
+        (info.Get()->*kProperties[i].put)(i % 2 == 0 ? BstrString("").Get() : nullptr);
     for (const Property& property : kProperties)
         EXPECT_EQ(Read(info.Get(), property), "") << property.name;
     EXPECT_EQ(info->get_Roles(nullptr), E_POINTER);
@@ -63,7 +56,7 @@ TEST(SessionInfo, EachPropertyKeepsItsOwnText) {
 TEST(SessionInfo, OneObjectIsSharedByItsHolders) {
     CPComPtr<ISessionInfo> first = CreateBuiltIn();
     CPComPtr<ISessionInfo> second(first);
-    first->put_SessionID(kavelin::platform::BstrString("shared").Get());
+    first->put_SessionID(BstrString("shared").Get());
     first.Release();
     EXPECT_EQ(Read(second.Get(), kProperties[0]), "shared");
 

@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
@@ -18,6 +17,9 @@
 
 namespace {
 
+using kavelin::os::MutexWait;
+using kavelin::os::NamedMutex;
+
 std::string UniqueName(const char* what) {
     return std::string("kavelin-test-") + what + "-" + std::to_string(getpid());
 }
@@ -25,6 +27,27 @@ std::string UniqueName(const char* what) {
 // Each user's processes share their own object.
 std::string ObjectName(const std::string& name) {
     return "/kavelin-mutex." + std::to_string(geteuid()) + "." + name;
+}
+
+// Forks a child that runs `take`, reports whether it succeeded, then lives `lifeMs` milliseconds
+// (0: until killed). Returns the child once it reported success, -1 otherwise.
+pid_t ChildThat(const std::function<bool()>& take, unsigned lifeMs) {
+    int ready[2];
+    if (pipe(ready) != 0)
+        return -1;
+    const pid_t child = fork();
+    if (child == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        const char byte = take() ? 'y' : 'n';
+        (void)!write(ready[1], &byte, 1);
+        lifeMs != 0 ? usleep(lifeMs * 1000) : pause();
+        _exit(0);
+    }
+    char byte = 0;
+    const bool reported = read(ready[0], &byte, 1) == 1 && byte == 'y';
+    close(ready[0]);
+    close(ready[1]);
+    return reported ? child : -1;
 }
 
 bool NameExists(const std::string& name) {
@@ -36,53 +59,42 @@ bool NameExists(const std::string& name) {
 
 TEST(NamedMutex, ExcludesOtherThreadsAndHandles) {
     const auto name = UniqueName("threads");
-    auto first = kavelin::os::NamedMutex::OpenOrCreate(name);
-    auto second = kavelin::os::NamedMutex::OpenOrCreate(name);
+    auto first = NamedMutex::OpenOrCreate(name);
+    auto second = NamedMutex::OpenOrCreate(name);
     ASSERT_TRUE(first && second);
-    ASSERT_EQ(first->Wait(100), kavelin::os::MutexWait::Obtained);
-    kavelin::os::MutexWait other = kavelin::os::MutexWait::Failed;
+    ASSERT_EQ(first->Wait(100), MutexWait::Obtained);
+    MutexWait other = MutexWait::Failed;
     std::thread([&] { other = second->Wait(30); }).join();
-    EXPECT_EQ(other, kavelin::os::MutexWait::TimedOut)
-        << "a second handle in another thread must wait";
+    EXPECT_EQ(other, MutexWait::TimedOut) << "a second handle in another thread must wait";
     first->Release();
     std::thread([&] {
         other = second->Wait(100);
         second->Release();
     }).join();
-    EXPECT_EQ(other, kavelin::os::MutexWait::Obtained);
+    EXPECT_EQ(other, MutexWait::Obtained);
 }
 
 TEST(NamedMutex, ExcludesOtherProcessesAndAbandonedCountsAsObtained) {
     const auto name = UniqueName("processes");
-    auto mutex = kavelin::os::NamedMutex::OpenOrCreate(name);
+    auto mutex = NamedMutex::OpenOrCreate(name);
     ASSERT_TRUE(mutex);
-    int ready[2];
-    ASSERT_EQ(pipe(ready), 0);
-    const pid_t child = fork();
-    if (child == 0) {
-        // Takes the mutex and dies holding it.
-        auto own = kavelin::os::NamedMutex::OpenOrCreate(name);
-        const bool held = own && kavelin::os::Owns(own->Wait(1000));
-        const char byte = held ? 'y' : 'n';
-        (void)!write(ready[1], &byte, 1);
-        usleep(200 * 1000);
-        _exit(0);
-    }
-    char byte = 0;
-    ASSERT_EQ(read(ready[0], &byte, 1), 1);
-    ASSERT_EQ(byte, 'y');
-    EXPECT_EQ(mutex->Wait(20), kavelin::os::MutexWait::TimedOut);
-    int status = 0;
-    waitpid(child, &status, 0);
+    // Takes the mutex and dies holding it.
+    const pid_t child = ChildThat(
+        [&] {
+            // Kept open until the child dies.
+            auto* own = NamedMutex::OpenOrCreate(name).release();
+            return own != nullptr && kavelin::os::Owns(own->Wait(1000));
+        },
+        200);
+    ASSERT_GT(child, 0);
+    EXPECT_EQ(mutex->Wait(20), MutexWait::TimedOut);
+    waitpid(child, nullptr, 0);
     const auto result = mutex->Wait(1000);
-    EXPECT_EQ(result, kavelin::os::MutexWait::Abandoned);
+    EXPECT_EQ(result, MutexWait::Abandoned);
     EXPECT_TRUE(kavelin::os::Owns(result));
     mutex->Release();
-    EXPECT_EQ(mutex->Wait(100), kavelin::os::MutexWait::Obtained)
-        << "consistent again after abandonment";
+    EXPECT_EQ(mutex->Wait(100), MutexWait::Obtained) << "consistent again after abandonment";
     mutex->Release();
-    close(ready[0]);
-    close(ready[1]);
 }
 
 TEST(NamedMutex, NameGoesAwayWithItsLastHandle) {
@@ -96,20 +108,20 @@ TEST(NamedMutex, NameGoesAwayWithItsLastHandle) {
         {"long", UniqueName(std::string(400, 'x').c_str()), false},
     };
     for (const auto& c : cases) {
-        auto first = kavelin::os::NamedMutex::OpenOrCreate(c.mutexName);
-        auto second = kavelin::os::NamedMutex::OpenOrCreate(c.mutexName);
+        auto first = NamedMutex::OpenOrCreate(c.mutexName);
+        auto second = NamedMutex::OpenOrCreate(c.mutexName);
         ASSERT_TRUE(first && second) << c.name;
         if (c.readable) {
             EXPECT_TRUE(NameExists(c.mutexName)) << c.name;
         }
         first.reset();
-        ASSERT_EQ(second->Wait(100), kavelin::os::MutexWait::Obtained) << c.name;
+        ASSERT_EQ(second->Wait(100), MutexWait::Obtained) << c.name;
         second->Release();
         second.reset();
         EXPECT_FALSE(NameExists(c.mutexName)) << c.name;
-        auto again = kavelin::os::NamedMutex::OpenOrCreate(c.mutexName);
+        auto again = NamedMutex::OpenOrCreate(c.mutexName);
         ASSERT_TRUE(again) << c.name;
-        EXPECT_EQ(again->Wait(100), kavelin::os::MutexWait::Obtained) << c.name;
+        EXPECT_EQ(again->Wait(100), MutexWait::Obtained) << c.name;
         again->Release();
     }
 }
@@ -118,7 +130,14 @@ TEST(NamedMutex, RefusesWhatIsPlantedAtItsNameWithoutWaiting) {
     const auto target = std::filesystem::temp_directory_path() /
                         ("kavelin-test-target-" + std::to_string(getpid()));
     std::ofstream(target) << "keep";
-    const auto plantedPath = [](const std::string& name) { return "/dev/shm" + ObjectName(name); };
+    // A regular file where the object would be, of the given mode, size and owner.
+    const auto file = [](mode_t mode, off_t size, uid_t owner) {
+        return [=](const std::string& path) {
+            const int fd = open(path.c_str(), O_CREAT | O_EXCL | O_RDWR, 0600);
+            return fd >= 0 && fchmod(fd, mode) == 0 && ftruncate(fd, size) == 0 &&
+                   (owner == geteuid() || fchown(fd, owner, owner) == 0) && close(fd) == 0;
+        };
+    };
     const struct {
         const char* name;
         std::function<bool(const std::string& path)> plant;
@@ -128,33 +147,18 @@ TEST(NamedMutex, RefusesWhatIsPlantedAtItsNameWithoutWaiting) {
          [&](const std::string& path) { return symlink(target.c_str(), path.c_str()) == 0; },
          false},
         {"FIFO", [](const std::string& path) { return mkfifo(path.c_str(), 0600) == 0; }, false},
-        {"readable by others",
-         [](const std::string& path) {
-             const int fd = open(path.c_str(), O_CREAT | O_EXCL | O_RDWR, 0644);
-             return fd >= 0 && fchmod(fd, 0644) == 0 && close(fd) == 0;
-         },
-         false},
-        {"of another size",
-         [](const std::string& path) {
-             const int fd = open(path.c_str(), O_CREAT | O_EXCL | O_RDWR, 0600);
-             return fd >= 0 && ftruncate(fd, 4096) == 0 && close(fd) == 0;
-         },
-         false},
-        {"another user's",
-         [](const std::string& path) {
-             const int fd = open(path.c_str(), O_CREAT | O_EXCL | O_RDWR, 0600);
-             return fd >= 0 && fchown(fd, 65534, 65534) == 0 && close(fd) == 0;
-         },
-         true},
+        {"readable by others", file(0644, 0, geteuid()), false},
+        {"of another size", file(0600, 4096, geteuid()), false},
+        {"another user's", file(0600, 0, 65534), true},
     };
     for (const auto& c : cases) {
         if (c.needsRoot && geteuid() != 0)
             continue;
         const auto name = UniqueName("planted");
-        const auto path = plantedPath(name);
+        const auto path = "/dev/shm" + ObjectName(name);
         unlink(path.c_str());
         ASSERT_TRUE(c.plant(path)) << c.name;
-        EXPECT_EQ(kavelin::os::NamedMutex::OpenOrCreate(name), nullptr) << c.name;
+        EXPECT_EQ(NamedMutex::OpenOrCreate(name), nullptr) << c.name;
         unlink(path.c_str());
     }
     std::ifstream in(target);
@@ -166,31 +170,21 @@ TEST(NamedMutex, RefusesWhatIsPlantedAtItsNameWithoutWaiting) {
 
 TEST(NamedMutex, AProcessKeepingTheCreationLockDelaysOpenAndCloseOnlySoLong) {
     const auto name = UniqueName("creation-lock");
-    auto first = kavelin::os::NamedMutex::OpenOrCreate(name);
+    auto first = NamedMutex::OpenOrCreate(name);
     ASSERT_TRUE(first);
-    int ready[2];
-    ASSERT_EQ(pipe(ready), 0);
-    const pid_t child = fork();
-    if (child == 0) {
-        prctl(PR_SET_PDEATHSIG, SIGKILL);
-        const int fd = open(("/dev/shm" + ObjectName(name)).c_str(), O_RDONLY);
-        const char byte = fd >= 0 && flock(fd, LOCK_EX) == 0 ? 'y' : 'n';
-        (void)!write(ready[1], &byte, 1);
-        pause();
-        _exit(0);
-    }
-    char byte = 0;
-    ASSERT_EQ(read(ready[0], &byte, 1), 1);
-    ASSERT_EQ(byte, 'y');
-    EXPECT_EQ(kavelin::os::NamedMutex::OpenOrCreate(name), nullptr)
-        << "gives up instead of hanging";
-    EXPECT_EQ(first->Wait(100), kavelin::os::MutexWait::Obtained) << "an open handle is unaffected";
+    const pid_t child = ChildThat(
+        [&] {
+            const int fd = open(("/dev/shm" + ObjectName(name)).c_str(), O_RDONLY);
+            return fd >= 0 && flock(fd, LOCK_EX) == 0;
+        },
+        0);
+    ASSERT_GT(child, 0);
+    EXPECT_EQ(NamedMutex::OpenOrCreate(name), nullptr) << "gives up instead of hanging";
+    EXPECT_EQ(first->Wait(100), MutexWait::Obtained) << "an open handle is unaffected";
     first->Release();
     first.reset();
     kill(child, SIGKILL);
     waitpid(child, nullptr, 0);
-    close(ready[0]);
-    close(ready[1]);
     shm_unlink(ObjectName(name).c_str());
 }
 

@@ -9,15 +9,16 @@
 #include <functional>
 #include <sys/stat.h>
 #include <thread>
-#include <unistd.h>
 
+#include "support/RegistryFile.h"
 #include "support/ScratchPath.h"
 
 namespace {
 
 namespace fs = std::filesystem;
+namespace os = kavelin::os;
 
-constexpr const char* kHeader = "Windows Registry Editor Version 5.00\r\n\r\n";
+using kavelin_test::RegistryFileText;
 
 class Registry : public ::testing::Test {
 protected:
@@ -39,32 +40,31 @@ std::vector<uint8_t> Bytes(std::string_view s) {
 }
 
 TEST_F(Registry, ReadsEveryValueForm) {
-    Use(Write("a.reg", std::string(kHeader) +
-                           "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\r\n"
-                           "\"Text\"=\"C:\\\\Logs\\\\x.log says \\\"hi\\\"\"\r\n"
-                           "@=\"default text\"\r\n"
-                           "\"Number\"=dword:0000012c\r\n"
-                           "\"Expand\"=hex(2):25,00,54,00,4d,00,50,00,25,00,00,00\r\n"
-                           "\"Blob\"=hex:de,ad,\\\r\n"
-                           "  be,ef\r\n"
-                           "\"Multi\"=hex(7):61,00,00,00,62,00,00,00,00,00\r\n"
-                           "\"Qword\"=hex(b):01,00,00,00,00,00,00,00\r\n"
-                           "\"EmptyZ\"=hex:\r\n"));
+    Use(Write("a.reg", RegistryFileText("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\r\n"
+                                        "\"Text\"=\"C:\\\\Logs\\\\x.log says \\\"hi\\\"\"\r\n"
+                                        "@=\"default text\"\r\n"
+                                        "\"Number\"=dword:0000012c\r\n"
+                                        "\"Expand\"=hex(2):25,00,54,00,4d,00,50,00,25,00,00,00\r\n"
+                                        "\"Zipped\"=hex:de,ad,\\\r\n"
+                                        "  be,ef\r\n"
+                                        "\"Multi\"=hex(7):61,00,00,00,62,00,00,00,00,00\r\n"
+                                        "\"Qword\"=hex(b):01,00,00,00,00,00,00,00\r\n"
+                                        "\"Empty\"=hex:\r\n")));
     const struct {
         const char* name;
-        kavelin::os::RegistryType type;
+        os::RegistryType type;
         std::vector<uint8_t> data;
     } cases[] = {
-        {"Text", kavelin::os::RegSz, Bytes(std::string_view("C:\\Logs\\x.log says \"hi\"\0", 24))},
-        {"", kavelin::os::RegSz, Bytes(std::string_view("default text\0", 13))},
-        {"number", kavelin::os::RegDword, {0x2c, 0x01, 0, 0}},
-        {"Expand", kavelin::os::RegExpandSz, Bytes(std::string_view("%TMP%\0", 6))},
-        {"Blob", kavelin::os::RegBinary, {0xde, 0xad, 0xbe, 0xef}},
-        {"Multi", kavelin::os::RegMultiSz, Bytes(std::string_view("a\0b\0\0", 5))},
-        {"Qword", static_cast<kavelin::os::RegistryType>(11), {1, 0, 0, 0, 0, 0, 0, 0}},
-        {"emptyz", kavelin::os::RegBinary, {}}, // looked up in other letters
+        {"Text", os::RegSz, Bytes(std::string_view("C:\\Logs\\x.log says \"hi\"\0", 24))},
+        {"", os::RegSz, Bytes(std::string_view("default text\0", 13))},
+        {"number", os::RegDword, {0x2c, 0x01, 0, 0}},
+        {"Expand", os::RegExpandSz, Bytes(std::string_view("%TMP%\0", 6))},
+        {"zipped", os::RegBinary, {0xde, 0xad, 0xbe, 0xef}},
+        {"Multi", os::RegMultiSz, Bytes(std::string_view("a\0b\0\0", 5))},
+        {"Qword", static_cast<os::RegistryType>(11), {1, 0, 0, 0, 0, 0, 0, 0}},
+        {"Empty", os::RegBinary, {}},
     };
-    const auto key = kavelin::os::RegistryKey::OpenLocalMachine("software\\orvanta\\PLOTARA");
+    const auto key = os::RegistryKey::OpenLocalMachine("software\\orvanta\\PLOTARA");
     ASSERT_TRUE(key);
     for (const auto& c : cases) {
         const auto value = key->Value(c.name);
@@ -75,58 +75,61 @@ TEST_F(Registry, ReadsEveryValueForm) {
 }
 
 TEST_F(Registry, LaterFilesAndDeletionsWin) {
+    Use((mDir / "missing.reg").string());
+    EXPECT_FALSE(os::RegistryKey::OpenLocalMachine("SOFTWARE")) << "no file, no key";
+    EXPECT_FALSE(os::ReadRegistryString("SOFTWARE", ""));
     const auto first =
-        Write("first.reg", std::string(kHeader) + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\n"
-                                                  "\"Kept\"=\"one\"\n"
-                                                  "\"Replaced\"=\"one\"\n"
-                                                  "\"Removed\"=\"one\"\n"
-                                                  "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Gone\\Child]\n"
-                                                  "\"x\"=\"y\"\n");
+        Write("first.reg", RegistryFileText("[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\n"
+                                            "\"Kept\"=\"one\"\n"
+                                            "\"Replaced\"=\"one\"\n"
+                                            "\"Removed\"=\"one\"\n"
+                                            "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Gone\\Child]\n"
+                                            "\"x\"=\"y\"\n"));
     const auto second =
-        Write("second.reg", std::string(kHeader) + "[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\n"
-                                                   "\"REPLACED\"=\"two\"\n"
-                                                   "\"Removed\"=-\n"
-                                                   "[-HKEY_LOCAL_MACHINE\\SOFTWARE\\Gone]\n");
+        Write("second.reg", RegistryFileText("[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\n"
+                                             "\"REPLACED\"=\"two\"\n"
+                                             "\"Removed\"=-\n"
+                                             "[-HKEY_LOCAL_MACHINE\\SOFTWARE\\Gone]\n"));
     Use(first + ":" + (mDir / "missing.reg").string() + ":" + second);
 
-    EXPECT_EQ(kavelin::os::ReadRegistryString("SOFTWARE\\A", "Kept"), "one");
-    EXPECT_EQ(kavelin::os::ReadRegistryString("SOFTWARE\\A", "Replaced"), "two");
-    EXPECT_FALSE(kavelin::os::ReadRegistryString("SOFTWARE\\A", "Removed"));
-    EXPECT_FALSE(kavelin::os::RegistryKey::OpenLocalMachine("SOFTWARE\\Gone\\Child"));
+    EXPECT_EQ(os::ReadRegistryString("SOFTWARE\\A", "Kept"), "one");
+    EXPECT_EQ(os::ReadRegistryString("SOFTWARE\\A", "Replaced"), "two");
+    EXPECT_FALSE(os::ReadRegistryString("SOFTWARE\\A", "Removed"));
+    EXPECT_FALSE(os::RegistryKey::OpenLocalMachine("SOFTWARE\\Gone\\Child"));
     // A section makes its parent keys exist too.
-    EXPECT_TRUE(kavelin::os::RegistryKey::OpenLocalMachine("SOFTWARE"));
-    EXPECT_FALSE(kavelin::os::RegistryKey::OpenLocalMachine("SOFTWARE\\Absent"));
+    EXPECT_TRUE(os::RegistryKey::OpenLocalMachine("SOFTWARE"));
+    EXPECT_FALSE(os::RegistryKey::OpenLocalMachine("SOFTWARE\\Absent"));
 }
 
 TEST_F(Registry, SkipsMalformedLinesAndKeepsTheRest) {
-    Use(Write("bad.reg", std::string(kHeader) + "\"Orphan\"=\"before any section\"\n"
-                                                "[HKEY_CURRENT_USER\\SOFTWARE\\A]\n"
-                                                "\"OtherHive\"=\"x\"\n"
-                                                "[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\n"
-                                                "\"Unterminated=\"x\"\n"
-                                                "\"NoEquals\" \"x\"\n"
-                                                "\"BadDword\"=dword:12345678ff\n"
-                                                "\"BadHex\"=hex:zz,01\n"
-                                                "\"TrailingComma\"=hex:01,\n"
-                                                "\"CutShort\"=hex:01,\\\n"
-                                                "\n"
-                                                "\"AfterBlank\"=\"kept\"\n"
-                                                "\"Garbage\"=\"x\" y\n"
-                                                "; a comment\n"
-                                                "[HKEY_LOCAL_MACHINE\\SOFTWARE\\A\n"
-                                                "\"Good\"=\"kept\"\n"
-                                                "[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\n"
-                                                "\"Good\"=\"kept\"\n"
-                                                "\"Last\"=\"no newline\""));
-    const auto key = kavelin::os::RegistryKey::OpenLocalMachine("SOFTWARE\\A");
+    Use(Write("bad.reg", RegistryFileText("\"Orphan\"=\"before any section\"\n"
+                                          "[HKEY_CURRENT_USER\\SOFTWARE\\A]\n"
+                                          "\"OtherHive\"=\"x\"\n"
+                                          "[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\n"
+                                          "\"Unterminated=\"x\"\n"
+                                          "\"NoEquals\" \"x\"\n"
+                                          "\"BadDword\"=dword:12345678ff\n"
+                                          "\"BadHex\"=hex:zz,01\n"
+                                          "\"TrailingComma\"=hex:01,\n"
+                                          "\"CutShort\"=hex:01,\\\n"
+                                          "\n"
+                                          "\"AfterBlank\"=\"kept\"\n"
+                                          "\"Garbage\"=\"x\" y\n"
+                                          "; a comment\n"
+                                          "[HKEY_LOCAL_MACHINE\\SOFTWARE\\A\n"
+                                          "\"Good\"=\"kept\"\n"
+                                          "[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\n"
+                                          "\"Good\"=\"kept\"\n"
+                                          "\"Last\"=\"no newline\"")));
+    const auto key = os::RegistryKey::OpenLocalMachine("SOFTWARE\\A");
     ASSERT_TRUE(key);
     for (const char* name : {"Orphan", "OtherHive", "Unterminated", "NoEquals", "BadDword",
                              "BadHex", "TrailingComma", "Garbage"})
         EXPECT_FALSE(key->Value(name)) << name;
-    EXPECT_EQ(kavelin::os::ReadRegistryString("SOFTWARE\\A", "Good"), "kept");
+    EXPECT_EQ(os::ReadRegistryString("SOFTWARE\\A", "Good"), "kept");
     // A blank line ends a continuation: what follows it is a value of its own.
-    EXPECT_EQ(kavelin::os::ReadRegistryString("SOFTWARE\\A", "AfterBlank"), "kept");
-    EXPECT_EQ(kavelin::os::ReadRegistryString("SOFTWARE\\A", "Last"), "no newline");
+    EXPECT_EQ(os::ReadRegistryString("SOFTWARE\\A", "AfterBlank"), "kept");
+    EXPECT_EQ(os::ReadRegistryString("SOFTWARE\\A", "Last"), "no newline");
 }
 
 TEST_F(Registry, ReadsUtf16FilesAsTheEditorWritesThem) {
@@ -139,12 +142,12 @@ TEST_F(Registry, ReadsUtf16FilesAsTheEditorWritesThem) {
         bytes += static_cast<char>(c >> 8);
     }
     Use(Write("wide.reg", bytes));
-    EXPECT_EQ(kavelin::os::ReadRegistryString("SOFTWARE\\A", "lang"), "fr-FR \xC3\xA9");
+    EXPECT_EQ(os::ReadRegistryString("SOFTWARE\\A", "lang"), "fr-FR \xC3\xA9");
 }
 
 TEST_F(Registry, QueryValueFollowsTheWindowsBufferRules) {
-    Use(Write("q.reg", std::string(kHeader) + "[HKEY_LOCAL_MACHINE\\K]\n\"V\"=\"abc\"\n"));
-    const auto key = kavelin::os::RegistryKey::OpenLocalMachine("K");
+    Use(Write("q.reg", RegistryFileText("[HKEY_LOCAL_MACHINE\\K]\n\"V\"=\"abc\"\n")));
+    const auto key = os::RegistryKey::OpenLocalMachine("K");
     ASSERT_TRUE(key);
     const struct {
         const char* name;
@@ -154,11 +157,11 @@ TEST_F(Registry, QueryValueFollowsTheWindowsBufferRules) {
         long result;
         uint32_t sizeAfter;
     } cases[] = {
-        {"fits", "V", 8, true, kavelin::os::kErrorSuccess, 4},
-        {"exact", "V", 4, true, kavelin::os::kErrorSuccess, 4},
-        {"too small", "V", 3, true, kavelin::os::kErrorMoreData, 4},
-        {"size only", "V", 0, false, kavelin::os::kErrorSuccess, 4},
-        {"missing", "W", 8, true, kavelin::os::kErrorFileNotFound, 8},
+        {"fits", "V", 8, true, os::kErrorSuccess, 4},
+        {"exact", "V", 4, true, os::kErrorSuccess, 4},
+        {"too small", "V", 3, true, os::kErrorMoreData, 4},
+        {"size only", "V", 0, false, os::kErrorSuccess, 4},
+        {"missing", "W", 8, true, os::kErrorFileNotFound, 8},
     };
     for (const auto& c : cases) {
         uint8_t buffer[8] = {0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE};
@@ -168,26 +171,20 @@ TEST_F(Registry, QueryValueFollowsTheWindowsBufferRules) {
                   c.result)
             << c.name;
         EXPECT_EQ(size, c.sizeAfter) << c.name;
-        if (c.result == kavelin::os::kErrorSuccess && c.passBuffer) {
+        if (c.result == os::kErrorSuccess && c.passBuffer) {
             EXPECT_EQ(std::string(reinterpret_cast<char*>(buffer), 4), std::string("abc\0", 4));
         }
         if (c.bufferSize < 8) {
             EXPECT_EQ(buffer[c.bufferSize], 0xEE) << c.name << ": wrote past the buffer";
         }
     }
-    EXPECT_EQ(key->QueryValue("V", nullptr, nullptr, nullptr), kavelin::os::kErrorSuccess);
+    EXPECT_EQ(key->QueryValue("V", nullptr, nullptr, nullptr), os::kErrorSuccess);
     uint8_t one = 0;
-    EXPECT_EQ(key->QueryValue("V", nullptr, &one, nullptr), kavelin::os::kErrorInvalidParameter);
-}
-
-TEST_F(Registry, MissingFilesAreAnEmptyRegistry) {
-    Use((mDir / "none.reg").string());
-    EXPECT_FALSE(kavelin::os::RegistryKey::OpenLocalMachine("SOFTWARE"));
-    EXPECT_FALSE(kavelin::os::ReadRegistryString("SOFTWARE", ""));
+    EXPECT_EQ(key->QueryValue("V", nullptr, &one, nullptr), os::kErrorInvalidParameter);
 }
 
 std::string KeyFile(const std::string& key, const std::string& value) {
-    return std::string(kHeader) + "[HKEY_LOCAL_MACHINE\\" + key + "]\n\"V\"=\"" + value + "\"\n";
+    return RegistryFileText("[HKEY_LOCAL_MACHINE\\" + key + "]\n\"V\"=\"" + value + "\"\n");
 }
 
 // Each way of changing a file, once right after it was written (within the time stamps'
@@ -228,11 +225,11 @@ TEST_F(Registry, AChangedFileIsSeenAtTheNextOpen) {
         if (settled)
             std::this_thread::sleep_for(std::chrono::milliseconds(2100));
         for (const Change& c : changes)
-            EXPECT_EQ(kavelin::os::ReadRegistryString(c.key, "V"), "old") << c.key;
+            EXPECT_EQ(os::ReadRegistryString(c.key, "V"), "old") << c.key;
         for (size_t i = 0; i < changes.size(); ++i)
             changes[i].apply(paths[i]);
         for (const Change& c : changes) {
-            const auto value = kavelin::os::ReadRegistryString(c.key, "V");
+            const auto value = os::ReadRegistryString(c.key, "V");
             if (c.after == nullptr)
                 EXPECT_FALSE(value) << c.key;
             else
@@ -254,11 +251,11 @@ TEST_F(Registry, WhatIsNotARegularFileOfBoundedSizeIsNoFile) {
     for (const std::string& other : {mDir.string(), fifo, std::string("/dev/zero"), huge}) {
         SCOPED_TRACE(other);
         Use(other + ":" + good);
-        EXPECT_EQ(kavelin::os::ReadRegistryString("Good", "V"), "yes");
-        EXPECT_FALSE(kavelin::os::ReadRegistryString("Huge", "V"));
+        EXPECT_EQ(os::ReadRegistryString("Good", "V"), "yes");
+        EXPECT_FALSE(os::ReadRegistryString("Huge", "V"));
     }
     Use(bounded);
-    EXPECT_EQ(kavelin::os::ReadRegistryString("Bounded", "V"), "yes");
+    EXPECT_EQ(os::ReadRegistryString("Bounded", "V"), "yes");
 }
 
 } // namespace
