@@ -50,6 +50,12 @@ TEST(StringConversion, NonAsciiTextTravelsBothWays) {
 TEST(StringConversion, NullStaysNullAndBstrStringKeepsZerosAndFreesWhatItReceives) {
     EXPECT_EQ(kavelin::platform::NarrowToBstr(static_cast<const char*>(nullptr)), nullptr);
     EXPECT_EQ(kavelin::platform::BstrToNarrow(nullptr), "");
+#if !defined(_WIN32)
+    // An overlong sequence is no text: each of its bytes becomes a replacement character.
+    const kavelin::platform::BstrString overlong("\xE0\x80\x80");
+    EXPECT_EQ(std::u16string_view(AsUtf16Text(overlong.Get()), SysStringLen(overlong.Get())),
+              u"\uFFFD\uFFFD\uFFFD");
+#endif
 
     const std::string withZero("a\0b", 3);
     kavelin::platform::BstrString value(withZero);
