@@ -10,11 +10,12 @@
 #include <cctype>
 #include <chrono>
 #include <csignal>
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
+#include <regex>
 #include <string>
 #include <string_view>
 #include <sys/file.h>
@@ -22,34 +23,19 @@
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+#include <utility>
 
 // The text after a file line's "M/d/yy-HH:mm:ss,[pid:tid/level] " prefix, when the line has
 // that prefix with the given level; the process id too when `pid` is not zero.
 inline std::optional<std::string> AfterFilePrefix(const std::string& line, unsigned level,
                                                   unsigned pid = 0) {
-    size_t pos = 0;
-    const auto digits = [&](size_t least, size_t most) {
-        size_t count = 0;
-        while (pos < line.size() && count < most && line[pos] >= '0' && line[pos] <= '9')
-            ++pos, ++count;
-        return count >= least;
-    };
-    const auto literal = [&](const std::string& text) {
-        if (line.compare(pos, text.size(), text) != 0)
-            return false;
-        pos += text.size();
-        return true;
-    };
-    const bool stamp = digits(1, 2) && literal("/") && digits(1, 2) && literal("/") &&
-                       digits(2, 2) && literal("-") && digits(2, 2) && literal(":") &&
-                       digits(2, 2) && literal(":") && digits(2, 2) && literal(",[");
-    if (!stamp)
+    const std::regex prefix(R"(\d{1,2}/\d{1,2}/\d\d-\d\d:\d\d:\d\d,\[)" +
+                            (pid != 0 ? std::to_string(pid) : "\\d+") + ":\\d+/" +
+                            std::to_string(level) + "\\] ");
+    std::smatch match;
+    if (!std::regex_search(line, match, prefix, std::regex_constants::match_continuous))
         return std::nullopt;
-    if (pid != 0 ? !literal(std::to_string(pid)) : !digits(1, 10))
-        return std::nullopt;
-    if (!(literal(":") && digits(1, 10) && literal("/" + std::to_string(level) + "] ")))
-        return std::nullopt;
-    return line.substr(pos);
+    return match.suffix().str();
 }
 
 // The name every process gives the mutex of the log file at `path`.
@@ -69,30 +55,35 @@ inline std::string LogMutexObject(const std::string& path) {
     return "/dev/shm/kavelin-mutex." + std::to_string(geteuid()) + "." + LogMutexName(path);
 }
 
-// The exit status of `child`, or nothing when it has not ended within `seconds`; it is then
-// killed, so a hang fails the test instead of stopping the suite.
-inline std::optional<int> WaitForChild(pid_t child, int seconds) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(seconds);
+// Runs `body` in a forked child whose `fd` (standard output or error) goes to a pipe; the child
+// exits 0 when `body` returns true. Gives whether it did so within 30 seconds, and what it wrote.
+inline std::pair<bool, std::string> InChild(int fd, const std::function<bool()>& body) {
+    int out[2];
+    if (pipe(out) != 0)
+        return {false, ""};
+    const pid_t child = fork();
+    if (child == 0) {
+        dup2(out[1], fd);
+        _exit(body() ? 0 : 1);
+    }
+    close(out[1]);
+    std::string text;
+    char buffer[256];
+    for (ssize_t got; (got = read(out[0], buffer, sizeof buffer)) > 0;)
+        text.append(buffer, static_cast<size_t>(got));
+    close(out[0]);
+    // A child that hangs is killed, so that it fails the test instead of stopping the suite.
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
     int status = 0;
     while (waitpid(child, &status, WNOHANG) == 0) {
         if (std::chrono::steady_clock::now() > deadline) {
             kill(child, SIGKILL);
             waitpid(child, &status, 0);
-            return std::nullopt;
+            return {false, text};
         }
         std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
-    return status;
-}
-
-// Everything a pipe delivers until its writers are gone; the read end is closed then.
-inline std::string ReadToEnd(int fd) {
-    std::string text;
-    char buffer[256];
-    for (ssize_t got; (got = read(fd, buffer, sizeof buffer)) > 0;)
-        text.append(buffer, static_cast<size_t>(got));
-    close(fd);
-    return text;
+    return {WIFEXITED(status) && WEXITSTATUS(status) == 0, text};
 }
 
 // A neighbour process that takes the lock of the log file at `path` and keeps it until it is
@@ -165,9 +156,6 @@ protected:
     static std::string Read(const std::string& path) {
         std::ifstream in(path, std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
-    static void WriteFile(const std::string& path, const std::string& bytes) {
-        std::ofstream(path, std::ios::binary) << bytes;
     }
 
     const kavelin_test::ScratchFolder mScratch{"kavelin-log"};

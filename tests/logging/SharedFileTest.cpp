@@ -1,10 +1,8 @@
 #include "LogTestSupport.h"
 
-#include <cstdio>
 #include <set>
 #include <spawn.h>
 #include <sstream>
-#include <sys/wait.h>
 #include <tuple>
 
 extern char** environ;
@@ -34,25 +32,17 @@ TEST_F(LogTest, ProcessesSharingAFileWriteWholeLinesAndLoseNone) {
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
     }
 
+    const std::regex whole(R"(::child (\d+) thread (\d+) line (\d+) padding(-padding){4}\r)");
     std::set<std::tuple<int, int, int>> seen;
     std::istringstream in(Read(path));
     size_t bad = 0;
     for (std::string text; std::getline(in, text);) {
         const auto rest = AfterFilePrefix(text, 3);
-        int writer = -1;
-        int thread = -1;
-        int number = -1;
-        char tail[64] = "";
-        if (!rest ||
-            std::sscanf(rest->c_str(), "::child %d thread %d line %d %63s", &writer, &thread,
-                        &number, tail) != 4 ||
-            *rest != "::child " + std::to_string(writer) + " thread " + std::to_string(thread) +
-                         " line " + std::to_string(number) +
-                         " padding-padding-padding-padding-padding\r") {
+        std::smatch m;
+        if (rest && std::regex_match(*rest, m, whole))
+            seen.emplace(std::stoi(m[1]), std::stoi(m[2]), std::stoi(m[3]));
+        else
             ++bad;
-            continue;
-        }
-        seen.emplace(writer, thread, number);
     }
     EXPECT_EQ(bad, 0u);
     EXPECT_EQ(seen.size(), static_cast<size_t>(kWriters * kThreads * kLines));
@@ -95,13 +85,12 @@ TEST_F(LogTest, AForkedChildsLinesCarryItsOwnIds) {
     const auto path = PathOf("fork.log");
     ASSERT_EQ(OpenLog(3, File, path.c_str(), 0), 3);
     Log(3, "parent");
-    const pid_t child = fork();
-    if (child == 0) {
-        Log(3, "child %d", static_cast<int>(gettid()));
-        _exit(0);
-    }
-    const auto status = WaitForChild(child, 30);
-    ASSERT_TRUE(status && WIFEXITED(*status));
+    // The child, with one thread, names the id that is both its process and its thread id.
+    const auto [passed, id] = InChild(STDOUT_FILENO, [] {
+        Log(3, "child");
+        return dprintf(STDOUT_FILENO, "%d", static_cast<int>(getpid())) > 0;
+    });
+    ASSERT_TRUE(passed);
     CloseFully();
     std::istringstream in(Read(path));
     std::string parent;
@@ -109,9 +98,8 @@ TEST_F(LogTest, AForkedChildsLinesCarryItsOwnIds) {
     std::getline(in, parent);
     std::getline(in, forked);
     EXPECT_EQ(AfterFilePrefix(parent, 3, getpid()), "::parent\r");
-    const std::string thread = std::to_string(child);
-    EXPECT_EQ(AfterFilePrefix(forked, 3, static_cast<unsigned>(child)), "::child " + thread + "\r");
-    EXPECT_NE(forked.find(":" + thread + "/3]"), std::string::npos) << forked;
+    EXPECT_EQ(AfterFilePrefix(forked, 3, std::stoul(id)), "::child\r");
+    EXPECT_NE(forked.find(":" + id + "/3]"), std::string::npos) << forked;
 }
 
 } // namespace

@@ -27,6 +27,7 @@ const TextPair kTexts[] = {
      u"gr\u00FC\u00DFe"},
     {"\xE2\x82\xAC 5", u"\u20AC 5"},
     {"\xE6\x97\xA5\xE6\x9C\xAC", u"\u65E5\u672C"},
+    {"\xDF\xBF\xE0\xA0\x80", u"\u07FF\u0800"},
     {"\xF0\x9D\x84\x9E clef", u"\U0001D11E clef"},
 #endif
 };
@@ -46,18 +47,20 @@ TEST(StringConversion, NonAsciiTextTravelsBothWays) {
     }
 }
 
-TEST(StringConversion, NullStaysNullAndEmbeddedZerosSurvive) {
+TEST(StringConversion, NullStaysNullAndBstrStringKeepsZerosAndFreesWhatItReceives) {
     EXPECT_EQ(kavelin::platform::NarrowToBstr(static_cast<const char*>(nullptr)), nullptr);
     EXPECT_EQ(kavelin::platform::BstrToNarrow(nullptr), "");
+#if !defined(_WIN32)
+    // An overlong sequence is no text: each of its bytes becomes a replacement character.
+    const kavelin::platform::BstrString overlong("\xE0\x80\x80");
+    EXPECT_EQ(std::u16string_view(AsUtf16Text(overlong.Get()), SysStringLen(overlong.Get())),
+              u"\uFFFD\uFFFD\uFFFD");
+#endif
 
     const std::string withZero("a\0b", 3);
     kavelin::platform::BstrString value(withZero);
     EXPECT_EQ(SysStringLen(value.Get()), 3u);
     EXPECT_EQ(value.Narrow(), withZero);
-}
-
-TEST(StringConversion, BstrStringFreesWhatItReceives) {
-    kavelin::platform::BstrString value("first");
     *value.Receive() = SysAllocString(AsOleText(u"second"));
     EXPECT_EQ(value.Narrow(), "second");
     EXPECT_EQ(*value.Receive(), nullptr);
