@@ -57,12 +57,13 @@ void ExpectReportedSupport(const dd__XPathExpressionSupport_USCOREt& support) {
     for (size_t i = 0; i < expected.size(); ++i) {
         const int selector = support.__XPathFeature[i].__union_XPathFeature;
         const _dd__XPathFeature& u = support.__XPathFeature[i].union_XPathFeature;
-        const LONG64 value =
-            selector == SOAP_UNION__dd__XPathFeature_dd__AxisEnum         ? LONG64(u.dd__AxisEnum)
-            : selector == SOAP_UNION__dd__XPathFeature_dd__PredicateBool_ ? u.dd__PredicateBool_
-            : selector == SOAP_UNION__dd__XPathFeature_dd__LocationPathAbbrvEnum_
-                ? LONG64(u.dd__LocationPathAbbrvEnum_)
-                : LONG64(u.dd__StringFuncEnum_);
+        const LONG64 value = selector == SOAP_UNION__dd__XPathFeature_dd__AxisEnum
+                                 ? static_cast<LONG64>(u.dd__AxisEnum)
+                             : selector == SOAP_UNION__dd__XPathFeature_dd__PredicateBool_
+                                 ? u.dd__PredicateBool_
+                             : selector == SOAP_UNION__dd__XPathFeature_dd__LocationPathAbbrvEnum_
+                                 ? static_cast<LONG64>(u.dd__LocationPathAbbrvEnum_)
+                                 : static_cast<LONG64>(u.dd__StringFuncEnum_);
         EXPECT_EQ(std::make_pair(selector, value), expected[i]) << "feature " << i;
     }
 }
