@@ -3,6 +3,7 @@
 # subscribes and unsubscribes through libkavelin.so, as a host application would.
 # Usage: scripts/demo.sh [BUILD_DIR]
 set -euo pipefail
+. "$(dirname "$0")/device-port.sh"
 
 build=${1:-build}
 kavelin=$build/tools/kavelin/kavelin
@@ -26,12 +27,7 @@ trap cleanup EXIT
 # The device stops by itself after two minutes should this script be killed.
 "$device" --port 0 --duration 120 >"$work/device.out" 2>"$work/device.err" &
 device_pid=$!
-port=
-for _ in $(seq 100); do
-    port=$(sed -n 's/^listening on 127\.0\.0\.1:\([0-9][0-9]*\)$/\1/p' "$work/device.out")
-    [ -n "$port" ] && break
-    sleep 0.1
-done
+port=$(device_port "$work/device.out")
 [ -n "$port" ] || { echo "demo: the simulated device did not start" >&2; cat "$work/device.err" >&2; exit 1; }
 
 # Every command below reaches the device through this URL; an empty registry keeps the

@@ -4,6 +4,7 @@
 # SoapMsgs folder beside the DLL, and one log file shared by two Windows processes.
 # Usage: tests/wine/kavelin-under-wine.sh WINDOWS_BUILD_DIR LINUX_BUILD_DIR
 set -euo pipefail
+. "$(dirname "$0")/../../scripts/device-port.sh"
 
 windows_build=$(realpath "$1")
 linux_build=$(realpath "$2")
@@ -37,12 +38,7 @@ timeout 120 wineboot -i >/dev/null 2>&1
 
 "$device" --port 0 --duration 300 >"$work/device.out" 2>"$work/device.err" &
 device_pid=$!
-port=
-for _ in $(seq 100); do
-    port=$(sed -n 's/^listening on 127\.0\.0\.1:\([0-9][0-9]*\)$/\1/p' "$work/device.out")
-    [ -n "$port" ] && break
-    sleep 0.1
-done
+port=$(device_port "$work/device.out")
 [ -n "$port" ] || { echo "test-wine: kavelin-device did not start" >&2; exit 1; }
 url=http://127.0.0.1:$port/BaseService
 dd=dd=http://schemas.orvanta.example/schemas/imaging/con/dictionaries/1.0/
