@@ -34,10 +34,13 @@ SOAP_SOCKET ExchangeSocket(SOAP_SOCKET preferred, SOAP_SOCKET connection) {
     return soap_valid_socket(preferred) ? preferred : connection;
 }
 
-bool TransferTimeSpent(const struct soap* soap) {
-    return soap->transfer_timeout > 0 &&
-           std::difftime(std::time(nullptr), static_cast<time_t>(soap->start)) >
-               soap->transfer_timeout;
+// Whole seconds left of the answer's time, counted from the start of the exchange as the
+// engine counts them; INT_MAX without such a limit.
+int TransferSecondsLeft(const struct soap* soap) {
+    if (soap->transfer_timeout <= 0)
+        return INT_MAX;
+    const auto spent = std::difftime(std::time(nullptr), static_cast<time_t>(soap->start));
+    return soap->transfer_timeout - static_cast<int>(spent);
 }
 
 } // namespace
@@ -109,7 +112,7 @@ int EngineContext::Send(struct soap* soap, const char* data, size_t size) {
         self->mSendWait = soap->send_timeout;
     }
     for (int interruptions = 0; size > 0;) {
-        if (TransferTimeSpent(soap))
+        if (TransferSecondsLeft(soap) < 0)
             return SOAP_EOF;
         const auto sent =
             send(socket, data, static_cast<SOAP_WINSOCKINT>(size), soap->socket_flags);
@@ -135,9 +138,7 @@ size_t EngineContext::Receive(struct soap* soap, char* buffer, size_t size) {
     auto* self = static_cast<EngineContext*>(soap->user);
     const int ioWait = soap->recv_timeout;
     int wait = ioWait;
-    if (soap->transfer_timeout > 0) {
-        const auto spent = std::difftime(std::time(nullptr), static_cast<time_t>(soap->start));
-        const int left = soap->transfer_timeout - static_cast<int>(spent);
+    if (const int left = TransferSecondsLeft(soap); left != INT_MAX) {
         if (left <= 0) {
             soap->errnum = 0;
             return 0;
