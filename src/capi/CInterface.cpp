@@ -1,6 +1,5 @@
 // The C interface: each function drives the proxy from `maker` through its virtual interface,
 // as a C++ host does, so that exchanges, retries and log lines are the proxy's own.
-#include <memory>
 #include <new>
 #include <vector>
 
@@ -8,6 +7,7 @@
 #include "capi/ReturnedText.h"
 #include "kavelin/kavelin_c.h"
 #include "platform/PlatformServices.h"
+#include "platform/RemoteArray.h"
 
 struct kavelin_session {
     CPComPtr<ISessionInfo> object;
@@ -23,14 +23,6 @@ using kavelin::capi::HandleCall;
 std::string Optional(const char* text) {
     return text != nullptr ? text : "";
 }
-
-// The array and its element block are the host's once returned.
-struct RemoteArrayDeleter {
-    void operator()(RemoteArray* array) const {
-        delete[] array->mElements;
-        delete array;
-    }
-};
 
 } // namespace
 
@@ -122,7 +114,7 @@ KAVELIN_API kavelin_status kavelin_get_supported_events(kavelin_proxy* proxy, ch
     if (events == nullptr)
         return KAVELIN_INVALID_ARGUMENT;
     return HandleCall(proxy, [&](IBaseSoap& p) {
-        const std::unique_ptr<RemoteArray, RemoteArrayDeleter> returned(p.GetSupportedEvents());
+        const kavelin::platform::ReturnedArray returned(p.GetSupportedEvents());
         std::vector<std::string> names;
         if (returned && returned->mElements != nullptr)
             names.assign(returned->mElements, returned->mElements + returned->mCount);

@@ -1,21 +1,13 @@
 #include "OperationRunner.h"
 
-#include <memory>
+#include "platform/RemoteArray.h"
 
 namespace kavelin::cli {
 
 namespace {
 
-// The array and its element block belong to the host once returned.
-struct RemoteArrayDeleter {
-    void operator()(RemoteArray* array) const {
-        delete[] array->mElements;
-        delete array;
-    }
-};
-
 void AddEvents(RemoteArray* returned, std::vector<std::string>& answers) {
-    const std::unique_ptr<RemoteArray, RemoteArrayDeleter> events(returned);
+    const platform::ReturnedArray events(returned);
     for (int32_t i = 0; events && events->mElements != nullptr && i < events->mCount; ++i)
         answers.push_back(events->mElements[i]);
 }

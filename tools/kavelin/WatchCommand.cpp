@@ -3,7 +3,6 @@
 #include <condition_variable>
 #include <csignal>
 #include <cstdlib>
-#include <memory>
 #include <mutex>
 #include <ostream>
 
@@ -11,6 +10,7 @@
 #include "ParameterDocuments.h"
 #include "WatchListenAddress.h"
 #include "WatchListener.h"
+#include "platform/RemoteArray.h"
 
 namespace kavelin::cli {
 
@@ -93,17 +93,10 @@ private:
     long mPrinted = 0;
 };
 
-struct RemoteArrayDeleter {
-    void operator()(RemoteArray* array) const {
-        delete[] array->mElements;
-        delete array;
-    }
-};
-
 std::vector<std::string> EventsToWatch(IBaseSoap& proxy, const Invocation& invocation) {
     if (!invocation.watchEvents.empty())
         return invocation.watchEvents;
-    const std::unique_ptr<RemoteArray, RemoteArrayDeleter> supported(proxy.GetSupportedEvents());
+    const platform::ReturnedArray supported(proxy.GetSupportedEvents());
     std::vector<std::string> events;
     for (int32_t i = 0; supported && supported->mElements && i < supported->mCount; ++i)
         events.push_back(supported->mElements[i]);
@@ -125,7 +118,7 @@ std::chrono::steady_clock::time_point Deadline(const Invocation& invocation) {
 // sends no deliveries either, and a watch that only listened would wait for ever.
 bool DeviceAnswers(IBaseSoap& proxy, std::ostream& err) {
     try {
-        const std::unique_ptr<RemoteArray, RemoteArrayDeleter> events(proxy.GetSupportedEvents());
+        const platform::ReturnedArray events(proxy.GetSupportedEvents());
         return true;
     } catch (const CPException& failure) {
         err << "kavelin: the device does not answer: " << FailureText(failure) << '\n';
