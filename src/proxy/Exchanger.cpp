@@ -21,6 +21,7 @@ void Exchanger::Reset(const std::string& serviceUrl) {
     mServiceUrl = serviceUrl;
     mEngine.SetTimeouts(ReadExchangeTimeouts());
     transport::RegisterTransportPlugins(Soap(), mServiceUrl.c_str());
+    mHasPeer = HasPeer();
 }
 
 void Exchanger::CarrySessionId(const std::string& sessionId) {
@@ -67,7 +68,7 @@ bool Exchanger::Attempt(const Operation& operation, const Call& call) {
     Prepare(operation.timeStamp);
     if (operation.invokingLine != nullptr)
         KV_LOG(3, "%s", operation.invokingLine);
-    if (!HasPeer()) {
+    if (!mHasPeer) {
         mCause = CauseWithoutExchange("the service URL names no host (http://host[:port]/path)");
         KV_LOG(1, "%s - error: exchange failed: %s", operation.name, CauseLogText(mCause).c_str());
         return false;

@@ -76,6 +76,8 @@ private:
     struct SOAP_ENV__Header mHeader {};
     bool mHeaderCarriesSessionId = false;
     bool mHeaderCarriesTimeStamp = false;
+    // HasPeer for the URL and plug-ins in place, which change only in Reset.
+    bool mHasPeer = false;
     CPExceptionCause mCause;
 };
 
