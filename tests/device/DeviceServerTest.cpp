@@ -195,9 +195,8 @@ TEST_F(DeviceServerTest, FailsTheNextNRequestsOfOneOperation) {
 }
 
 TEST_F(DeviceServerTest, RefusesDataAccessOutsideALiveSession) {
-    const std::string sessions[] = {"", "session-0-deadbeef"};
     RawHttpClient client = Connect();
-    for (const std::string& session : sessions) {
+    for (const std::string session : {"", "session-0-deadbeef"}) {
         const RawResponse answer = client.Post(Envelope(GetDataBody("1"), session), "GetData");
         EXPECT_EQ(answer.status, 500);
         EXPECT_NE(answer.body.find("InvalidSessionID"), std::string::npos);
