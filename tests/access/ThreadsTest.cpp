@@ -28,17 +28,9 @@ TEST(SeparateProxies, RunOnSeparateThreadsWithoutInterfering) {
     DeviceOptions options;
     options.requireSession = false;
     auto device = StartDevice(options);
-    {
-        RecordingSessionInfo* info = nullptr;
-        CPComPtr<ISessionInfo> held = NewSessionInfo(&info);
-        info->PresetSessionId(u"S-setup");
-        ProxyHandle proxy = MakeProxy();
-        proxy->Initialize(device->XdmServiceUrl(), held);
-        ASSERT_TRUE(proxy->SetData(std::string("<dd:Printer xmlns:dd=\"") + kDictionary +
-                                       "\"><dd:Identity><dd:Name>Lab</dd:Name></dd:Identity>"
-                                       "</dd:Printer>",
-                                   1, 0, 0));
-    }
+    ASSERT_TRUE(device->ApplyDeviceChange(std::string("<dd:Printer xmlns:dd=\"") + kDictionary +
+                                          "\"><dd:Identity><dd:Name>Lab</dd:Name></dd:Identity>"
+                                          "</dd:Printer>"));
     const LogCapture log = ProcessLog();
     std::atomic<int> right{0};
     kavelin_test::StartLine start(kThreads);
@@ -127,13 +119,17 @@ TEST(OneProxy, RefusesASecondThreadWhileACallIsInside) {
     device->ClearRequests();
     device->SetDelay(std::chrono::milliseconds(2000));
     std::atomic<bool> firstDone{false};
+    // The answer, or the failure's text.
+    const auto read = [&] {
+        try {
+            return proxy->GetData(xpath, map, 0, 0);
+        } catch (const CPException& failure) {
+            return std::string(failure.what());
+        }
+    };
     std::string firstAnswer;
     std::thread first([&] {
-        try {
-            firstAnswer = proxy->GetData(xpath, map, 0, 0);
-        } catch (const CPException& failure) {
-            firstAnswer = failure.what();
-        }
+        firstAnswer = read();
         firstDone = true;
     });
     ASSERT_TRUE(device->WaitForRequests(2, std::chrono::seconds(10)));
@@ -178,13 +174,7 @@ TEST(OneProxy, RefusesASecondThreadWhileACallIsInside) {
 
     // Handed on in turn, the proxy serves another thread with its URL and session unchanged.
     std::string later;
-    std::thread next([&] {
-        try {
-            later = proxy->GetData(xpath, map, 0, 0);
-        } catch (const CPException& failure) {
-            later = failure.what();
-        }
-    });
+    std::thread next([&] { later = read(); });
     next.join();
     EXPECT_EQ(later, model);
     EXPECT_EQ(Operations(*device),
