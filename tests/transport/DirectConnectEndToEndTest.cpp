@@ -14,16 +14,6 @@
 
 namespace {
 
-constexpr char kDictionary[] =
-    "http://schemas.orvanta.example/schemas/imaging/con/dictionaries/1.0/";
-
-std::vector<std::string> Operations(const kavelin::device::DeviceServer& device) {
-    std::vector<std::string> operations;
-    for (const kavelin::device::RecordedRequest& request : device.Requests())
-        operations.push_back(request.operation);
-    return operations;
-}
-
 // The kept-open row: the device drops a connection that stays idle past its timeout, and the
 // stream carries the next request on a new connection, without a session restart.
 TEST(DirectConnectEndToEnd, GetDataReachesTheDeviceThroughTheBuiltInStream) {
@@ -67,10 +57,7 @@ TEST(DirectConnectEndToEnd, GetDataReachesTheDeviceThroughTheBuiltInStream) {
                200}}) {
         SCOPED_TRACE(c.name);
         kavelin::device::DeviceOptions options;
-        if (c.overTcp)
-            options.tcpPort = 0;
-        else
-            options.tcpPort = std::nullopt;
+        options.tcpPort = c.overTcp ? std::optional<uint16_t>(0) : std::nullopt;
         options.unixPath = c.overTcp ? "" : socketPath;
         if (c.idleMs != 0)
             options.idleTimeout = std::chrono::milliseconds(c.idleMs);
@@ -90,14 +77,17 @@ TEST(DirectConnectEndToEnd, GetDataReachesTheDeviceThroughTheBuiltInStream) {
             c.overTcp ? "ovdcs://printer/xdm/ixa/IXDMAccessSet.asmx" : "ovdcs://unix" + socketPath;
         IXDMAccessSoap* proxy = maker();
         proxy->Initialize(url, CPComPtr<ISessionInfo>());
-        const std::string map =
-            std::string("<PrefixMap><Prefix>p</Prefix><URL>") + kDictionary + "</URL></PrefixMap>";
+        const std::string map = "<PrefixMap><Prefix>p</Prefix><URL>http://schemas.orvanta.example/"
+                                "schemas/imaging/con/dictionaries/1.0/</URL></PrefixMap>";
         for (const int pauseMs : c.pausesMs) {
             std::this_thread::sleep_for(std::chrono::milliseconds(pauseMs));
             EXPECT_EQ(proxy->GetData("string(//p:Identity/p:Model)", map, 0, 0), "Plotara C4250dn");
         }
         demaker(proxy);
-        EXPECT_EQ(Operations(device), c.operations);
+        std::vector<std::string> operations;
+        for (const kavelin::device::RecordedRequest& request : device.Requests())
+            operations.push_back(request.operation);
+        EXPECT_EQ(operations, c.operations);
     }
 }
 

@@ -25,6 +25,11 @@ std::string PlaybackSettings(const std::filesystem::path& logPath) {
 
 namespace fs = std::filesystem;
 
+std::string ReadFile(const fs::path& path) {
+    std::ifstream in(path, std::ios::binary);
+    return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
 // The playback host's "name=answer" lines, for the library loaded by the name `library` from
 // the current directory `directory`.
 std::map<std::string, std::string> RunHost(const std::string& url,
@@ -64,8 +69,7 @@ TEST(PlaybackEndToEnd, EveryOperationIsAnsweredFromItsFileBesideTheLibrary) {
         // Nothing reached the data stream: not even an open.
         EXPECT_EQ(answers["streamCalls"], "=0");
     }
-    std::ifstream in(logPath, std::ios::binary);
-    const std::string log{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+    const std::string log = ReadFile(logPath);
     EXPECT_THAT(log, HasSubstr("SoapMsgLogging::Attach - attaching SoapMsgLogging plugin."));
     EXPECT_THAT(log, HasSubstr("SoapOut >>\n<?xml"));
     fs::remove(logPath);
@@ -87,11 +91,7 @@ TEST(PlaybackEndToEnd, AnswersComeFromTheFolderOfTheNameTheLibraryWasLoadedBy) {
     // the answer's Content-Length still holds).
     fs::copy(fs::path(KAVELIN_LIBRARY_PATH).parent_path() / "SoapMsgs", withAnswers / "SoapMsgs");
     const fs::path startSession = withAnswers / "SoapMsgs" / "StartSessionRes.txt";
-    std::string answer;
-    {
-        std::ifstream in(startSession, std::ios::binary);
-        answer.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
+    std::string answer = ReadFile(startSession);
     const size_t id = answer.find("session-1-67ca317e");
     ASSERT_NE(id, std::string::npos);
     answer.replace(id, 18, "session-9-0badc0de");

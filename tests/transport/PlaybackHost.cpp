@@ -24,10 +24,8 @@ template <typename Operation> void Run(const char* name, Operation operation) {
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s <library> <service url>\n", argv[0]);
+    if (argc != 3)
         return 2;
-    }
     void* library = dlopen(argv[1], RTLD_NOW | RTLD_LOCAL);
     if (library == nullptr) {
         std::fprintf(stderr, "%s\n", dlerror());

@@ -1,3 +1,4 @@
+#include <algorithm>
 #include <cerrno>
 #include <filesystem>
 #include <fstream>
@@ -10,8 +11,8 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "GetDataExchange.h"
 #include "RecordingDataStream.h"
-#include "binding/Binding.h"
 #include "os/kernel/ModulePath.h"
 #include "support/LogCapture.h"
 #include "transport/OrvantaDCSPlugin.h"
@@ -51,25 +52,14 @@ std::string Pattern(size_t size) {
     return text;
 }
 
-std::string Header(std::string_view action) {
-    return "POST /ixa HTTP/1.1\r\nHost: dev\r\nSOAPAction: \"" + std::string(action) + "\"\r\n\r\n";
-}
-
-// The text of every "SoapOut >>" entry of the log, in order.
-std::vector<std::string> LoggedPieces(const std::string& log) {
+// The size of every "SoapOut >>" entry of the log, in order.
+std::vector<size_t> LoggedSizes(const std::string& log) {
     constexpr std::string_view kMarker = "SoapOut >>\n";
-    std::vector<std::string> pieces;
+    std::vector<size_t> sizes;
     for (size_t at = log.find(kMarker); at != std::string::npos; at = log.find(kMarker, at)) {
         at += kMarker.size();
-        pieces.push_back(log.substr(at, log.find("\r\n", at) - at));
+        sizes.push_back(std::min(log.find("\r\n", at), log.size()) - at);
     }
-    return pieces;
-}
-
-std::vector<size_t> SizesOf(const std::vector<std::string>& pieces) {
-    std::vector<size_t> sizes;
-    for (const std::string& piece : pieces)
-        sizes.push_back(piece.size());
     return sizes;
 }
 
@@ -92,7 +82,8 @@ protected:
         ASSERT_EQ(mSoap.fsend(&mSoap, bytes.data(), bytes.size()), SOAP_OK);
     }
     void SendRequest(std::string_view action) {
-        Send(Header(action));
+        Send("POST /ixa HTTP/1.1\r\nHost: dev\r\nSOAPAction: \"" + std::string(action) +
+             "\"\r\n\r\n");
         Send("<?xml version=\"1.0\"?><SOAP-ENV:Envelope/></SOAP-ENV:Envelope>\r\n");
     }
     std::string Receive(size_t size) {
@@ -134,49 +125,43 @@ TEST_F(PlaybackPlugin, LogsTheHeaderAsOneEntryAndTheMessageInPiecesOf480Bytes) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        const size_t before = LoggedPieces(mLog.Text()).size();
+        const size_t before = LoggedSizes(mLog.Text()).size();
         for (const std::string& send : c.sends)
             Send(send);
-        const std::vector<std::string> pieces = LoggedPieces(mLog.Text());
-        EXPECT_EQ(SizesOf({pieces.begin() + static_cast<long>(before), pieces.end()}), c.entries);
+        const std::vector<size_t> sizes = LoggedSizes(mLog.Text());
+        EXPECT_EQ(std::vector<size_t>(sizes.begin() + static_cast<long>(before), sizes.end()),
+                  c.entries);
         // Start the next case with an empty buffer.
         Send(envelope);
     }
     EXPECT_THAT(mJournal.calls, IsEmpty());
 }
 
-TEST_F(PlaybackPlugin, DeliversALongAnswerInOrderInReadsOfAtMost4096Bytes) {
-    const std::string answer = Pattern(10000);
-    WriteFile(AnswerFolder() / "TransportLongRes.txt", answer);
-    SendRequest("TransportLong");
-    std::string received;
-    EXPECT_THAT(ReceiveAll(&received), ElementsAre(4096, 4096, 1808, 0));
-    EXPECT_EQ(received, answer);
-    // A smaller buffer gets no more than it holds.
-    SendRequest("TransportLong");
-    EXPECT_EQ(Receive(100), answer.substr(0, 100));
-}
-
-TEST_F(PlaybackPlugin, EveryRequestReadsItsAnswerFromTheStart) {
-    const std::string first = Pattern(6000);
+TEST_F(PlaybackPlugin, EveryRequestReadsItsAnswerFromTheStartInReadsOfAtMost4096Bytes) {
+    const std::string first = Pattern(10000);
     const std::string second = "second answer";
     WriteFile(AnswerFolder() / "TransportFirstRes.txt", first);
     WriteFile(AnswerFolder() / "TransportSecondRes.txt", second);
     SendRequest("TransportFirst");
-    EXPECT_EQ(Receive(65536), first.substr(0, 4096));
+    std::string received;
+    EXPECT_THAT(ReceiveAll(&received), ElementsAre(4096, 4096, 1808, 0));
+    EXPECT_EQ(received, first);
+    // A smaller buffer gets no more than it holds; the next request starts over.
+    SendRequest("TransportFirst");
+    EXPECT_EQ(Receive(100), first.substr(0, 100));
     SendRequest("TransportFirst");
     EXPECT_EQ(Receive(65536), first.substr(0, 4096));
     SendRequest("TransportSecond");
     EXPECT_EQ(Receive(65536), second);
-    // A request without an action keeps the previous request's answer.
-    Send("POST /ixa HTTP/1.1\r\nHost: dev\r\n\r\n");
-    Send("<?xml version=\"1.0\"?><SOAP-ENV:Envelope/>");
-    EXPECT_EQ(Receive(65536), second);
-    // Text in the envelope that reads like the header is the document's, not the action.
-    Send("POST /ixa HTTP/1.1\r\nHost: dev\r\n\r\n");
-    Send("<?xml version=\"1.0\"?><SOAP-ENV:Envelope><x>\r\nSOAPAction: TransportFirst\r\n</x>"
-         "</SOAP-ENV:Envelope>");
-    EXPECT_EQ(Receive(65536), second);
+    // A request without an action keeps the previous request's answer, even where text in the
+    // envelope reads like the header: that is the document's, not the action.
+    for (const char* body :
+         {"<SOAP-ENV:Envelope/>", "<SOAP-ENV:Envelope><x>\r\nSOAPAction: "
+                                  "TransportFirst\r\n</x></SOAP-ENV:Envelope>"}) {
+        Send("POST /ixa HTTP/1.1\r\nHost: dev\r\n\r\n");
+        Send(std::string("<?xml version=\"1.0\"?>") + body);
+        EXPECT_EQ(Receive(65536), second);
+    }
 }
 
 // Such an answer is missing, as the plug-in says without a log line of its own; a FIFO or a
@@ -205,25 +190,12 @@ TEST_F(PlaybackPlugin, ActionsWithoutARegularFileInTheFolderGetNoAnswer) {
 }
 
 TEST_F(PlaybackPlugin, AnswersAWholeExchangeOfTheBindingWithoutTouchingTheStream) {
-    const std::string envelope =
-        "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
-        "<SOAP-ENV:Envelope xmlns:SOAP-ENV=\"http://schemas.xmlsoap.org/soap/envelope/\" "
-        "xmlns:ixagd=\"http://schemas.orvanta.example/schemas/imaging/con/ixa/2004/07/20\">"
-        "<SOAP-ENV:Body><ixagd:GetDataResponse><GetDataResult>from the file</GetDataResult>"
-        "</ixagd:GetDataResponse></SOAP-ENV:Body></SOAP-ENV:Envelope>";
     WriteFile(AnswerFolder() / "TransportPlaybackRes.txt",
-              "HTTP/1.1 200 OK\r\nContent-Type: text/xml\r\nContent-Length: " +
-                  std::to_string(envelope.size()) + "\r\n\r\n" + envelope);
+              kavelin_test::GetDataAnswer("from the file"));
     ASSERT_NE(soap_lookup_plugin(&mSoap, kSoapMsgLoggingId), nullptr);
-    _ixagd__GetData request;
-    request.soap_default(&mSoap);
-    request.Path = "/dd:Device";
-    __ixawsdl__GetDataResponse response;
-    ASSERT_EQ(soap_call___ixawsdl__GetData(&mSoap, "ovdcs://dev", "TransportPlayback", &request,
-                                           response),
-              SOAP_OK);
-    ASSERT_NE(response.ixagd__GetDataResponse, nullptr);
-    EXPECT_EQ(kavelin::binding::ResultOf(*response.ixagd__GetDataResponse), "from the file");
+    std::string result;
+    ASSERT_EQ(kavelin_test::GetData(&mSoap, "ovdcs://dev", "TransportPlayback", &result), SOAP_OK);
+    EXPECT_EQ(result, "from the file");
     EXPECT_THAT(mJournal.calls, IsEmpty());
 }
 
