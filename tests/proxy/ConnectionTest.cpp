@@ -14,44 +14,36 @@ namespace {
 
 const std::string kConfigurationKey = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\n";
 
-TEST(ProxyConnection, ConsecutiveExchangesShareOneConnection) {
-    auto device = StartDevice();
-    RecordingSessionInfo* info = nullptr;
-    CPComPtr<ISessionInfo> held = NewSessionInfo(&info);
-    ProxyHandle proxy = MakeProxy();
-    proxy->Initialize(device->BaseServiceUrl(), held);
-    for (int i = 0; i < 3; ++i) {
-        proxy->StartSession();
-        proxy->EndSession();
-    }
-    const auto requests = device->Requests();
-    ASSERT_EQ(requests.size(), 6u);
-    for (const auto& request : requests)
-        EXPECT_EQ(request.connection, requests[0].connection);
-}
-
-// The device closes the kept-alive connection between two exchanges; the next exchange must
-// neither fail nor raise SIGPIPE in the host's process.
-TEST(ProxyConnection, ConnectionClosedByTheDeviceIsReplaced) {
+// Consecutive exchanges share one kept-alive connection. When the device closes it between two
+// exchanges, the next exchange must neither fail nor raise SIGPIPE in the host's process.
+TEST(ProxyConnection, KeptAliveConnectionIsSharedOrReplaced) {
     ASSERT_NE(std::signal(SIGPIPE, SIG_DFL), SIG_ERR);
-    DeviceOptions options;
-    options.idleTimeout = std::chrono::milliseconds(50);
-    auto device = StartDevice(options);
-    RecordingSessionInfo* info = nullptr;
-    CPComPtr<ISessionInfo> held = NewSessionInfo(&info);
-    ProxyHandle proxy = MakeProxy();
-    proxy->Initialize(device->BaseServiceUrl(), held);
-    for (int i = 0; i < 3; ++i) {
-        proxy->StartSession();
+    for (const bool deviceCloses : {false, true}) {
+        SCOPED_TRACE(deviceCloses ? "device closes" : "device keeps");
+        DeviceOptions options;
+        if (deviceCloses)
+            options.idleTimeout = std::chrono::milliseconds(50);
+        Started s = InitializedProxy(options);
         // Longer than the device's idle limit, so it has closed the connection.
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        proxy->EndSession();
-        std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        const auto pause = [&] {
+            if (deviceCloses)
+                std::this_thread::sleep_for(std::chrono::milliseconds(300));
+        };
+        for (int i = 0; i < 3; ++i) {
+            s.proxy->StartSession();
+            pause();
+            s.proxy->EndSession();
+            pause();
+        }
+        const auto requests = s.device->Requests();
+        ASSERT_EQ(requests.size(), 6u);
+        if (deviceCloses)
+            EXPECT_NE(requests.front().connection, requests.back().connection);
+        else
+            for (const auto& request : requests)
+                EXPECT_EQ(request.connection, requests[0].connection);
+        EXPECT_TRUE(s.info->SessionId().empty());
     }
-    const auto requests = device->Requests();
-    ASSERT_EQ(requests.size(), 6u);
-    EXPECT_NE(requests.front().connection, requests.back().connection);
-    EXPECT_TRUE(info->SessionId().empty());
 }
 
 // Bytes left on a kept-alive connection or stream are never read as the next answer: a device

@@ -6,7 +6,6 @@
 #include "proxy/EngineContext.h"
 #include "proxy/ExchangeTimeouts.h"
 
-using kavelin::device::DeviceServer;
 using kavelin::device::ScriptedAnswer;
 using namespace kavelin_test;
 
@@ -14,11 +13,15 @@ namespace {
 
 const std::string kConfigurationKey = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\n";
 
+std::string Envelope(const std::string& body) {
+    return "<?xml version=\"1.0\"?><s:Envelope xmlns:s=\"http://schemas.xmlsoap.org/soap/"
+           "envelope/\"><s:Body>" +
+           body + "</s:Body></s:Envelope>";
+}
+
 // An answer of 300000 bytes with its length, or chunked when `chunked`.
 std::string LargeAnswer(bool chunked) {
-    const std::string body = "<?xml version=\"1.0\"?><s:Envelope xmlns:s=\"http://schemas."
-                             "xmlsoap.org/soap/envelope/\"><s:Body><x>" +
-                             std::string(300000, 'a') + "</x></s:Body></s:Envelope>";
+    const std::string body = Envelope("<x>" + std::string(300000, 'a') + "</x>");
     std::string headers = "HTTP/1.1 200 OK\r\nContent-Type: text/xml\r\n";
     if (!chunked)
         return headers + "Content-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body;
@@ -32,9 +35,13 @@ std::string LargeAnswer(bool chunked) {
     return headers + "Transfer-Encoding: chunked\r\n\r\n" + chunks + "0\r\n\r\n";
 }
 
+// The device's own misbehaviours, or `text` sent as an envelope, raw or dripped.
+enum class Misbehave { Fault, CloseMidAnswer, Silent, Envelope, RawHttp, Dripped };
+
 struct CauseCase {
     const char* name;
-    void (*misbehave)(DeviceServer& device);
+    Misbehave how;
+    std::string text;
     const char* summary;
     const char* engineErrorName;
     int httpStatus;
@@ -45,102 +52,49 @@ struct CauseCase {
 // that drips or floods its answer fails the exchange within the configured bounds.
 TEST(ProxyFailureCause, EachFailedExchangeNamesItsOwnCause) {
     const CauseCase cases[] = {
-        {"fault with detail", [](DeviceServer& device) { device.FailNext("GetData", 2); },
+        {"fault with detail", Misbehave::Fault, "",
          "the device answered with a Fault: injected fault for GetData", "SOAP_SVR_FAULT", 500,
          " - error: exchange failed: the device answered with a Fault: injected fault for GetData "
          "(SOAP_SVR_FAULT 2, HTTP 500, SOAP-ENV:Server, ServiceException: InternalError)"},
-        {"fault with a detail the catalogue does not know",
-         [](DeviceServer& device) {
-             device.Script("GetData",
-                           {ScriptedAnswer::Kind::Envelope,
-                            "<?xml version=\"1.0\"?><s:Envelope "
-                            "xmlns:s=\"http://schemas.xmlsoap.org/soap/envelope/\"><s:Body>"
-                            "<s:Fault><faultcode>s:Server</faultcode><faultstring>busy"
-                            "</faultstring><detail><Odd>why</Odd></detail></s:Fault></s:Body>"
-                            "</s:Envelope>"},
-                           2);
-         },
+        {"fault with a detail the catalogue does not know", Misbehave::Envelope,
+         Envelope("<s:Fault><faultcode>s:Server</faultcode><faultstring>busy</faultstring>"
+                  "<detail><Odd>why</Odd></detail></s:Fault>"),
          "the device answered with a Fault: busy", "SOAP_FAULT", 200,
          " - error: exchange failed: the device answered with a Fault: busy (SOAP_FAULT 12, HTTP "
          "200, SOAP-ENV:Server, <Odd>why</Odd>)"},
-        {"closed mid-answer", [](DeviceServer& device) { device.CloseMidAnswerNext("GetData", 2); },
-         "the connection closed mid-answer", "SOAP_EOF", 200,
+        {"closed mid-answer", Misbehave::CloseMidAnswer, "", "the connection closed mid-answer",
+         "SOAP_EOF", 200,
          " - error: exchange failed: the connection closed mid-answer (SOAP_EOF -1, HTTP 200)"},
-        {"HTTP status without SOAP",
-         [](DeviceServer& device) {
-             device.Script("GetData",
-                           {ScriptedAnswer::Kind::RawHttp,
-                            "HTTP/1.1 404 Not Found\r\nContent-Length: 4\r\n\r\ngone"},
-                           2);
-         },
+        {"HTTP status without SOAP", Misbehave::RawHttp,
+         "HTTP/1.1 404 Not Found\r\nContent-Length: 4\r\n\r\ngone",
          "the device answered with HTTP status 404", "HTTP 404", 404, nullptr},
         // A repeated id fails the engine's reading of the Fault, so the Fault says nothing.
-        {"fault whose elements share an id",
-         [](DeviceServer& device) {
-             device.Script("GetData",
-                           {ScriptedAnswer::Kind::Envelope,
-                            "<?xml version=\"1.0\"?><s:Envelope "
-                            "xmlns:s=\"http://schemas.xmlsoap.org/soap/envelope/\"><s:Body>"
-                            "<s:Fault id=\"a\"><faultcode id=\"a\">s:Server</faultcode>"
-                            "<faultstring id=\"a\">busy</faultstring><detail href=\"#a\"/>"
-                            "</s:Fault></s:Body></s:Envelope>"},
-                           2);
-         },
+        {"fault whose elements share an id", Misbehave::Envelope,
+         Envelope("<s:Fault id=\"a\"><faultcode id=\"a\">s:Server</faultcode><faultstring "
+                  "id=\"a\">busy</faultstring><detail href=\"#a\"/></s:Fault>"),
          "not a SOAP answer", nullptr, 200, nullptr},
-        {"fault that would drive a terminal and forge log lines",
-         [](DeviceServer& device) {
-             device.Script(
-                 "GetData",
-                 {ScriptedAnswer::Kind::Envelope,
-                  "<?xml version=\"1.0\"?><s:Envelope "
-                  "xmlns:s=\"http://schemas.xmlsoap.org/soap/envelope/\"><s:Body>"
-                  "<s:Fault><faultcode>s:Server</faultcode><faultstring>\x1b[2J\x1b]52;"
-                  "c;aGk=\x07&#13;&#10;12/08/2026 10:00:00 [1/1/1] OVCOM.Kavelin::forged" +
-                      std::string(5000, 'x') + "</faultstring></s:Fault></s:Body></s:Envelope>"},
-                 2);
-         },
+        {"fault that would drive a terminal and forge log lines", Misbehave::Envelope,
+         Envelope("<s:Fault><faultcode>s:Server</faultcode><faultstring>\x1b[2J\x1b]52;c;aGk=\x07"
+                  "&#13;&#10;12/08/2026 10:00:00 [1/1/1] OVCOM.Kavelin::forged" +
+                  std::string(5000, 'x') + "</faultstring></s:Fault>"),
          "the device answered with a Fault: \\x1b[2J\\x1b]52;c;aGk=\\x07\\r\\n12/08/2026", nullptr,
          200, nullptr},
-        {"not SOAP",
-         [](DeviceServer& device) {
-             device.Script("GetData", {ScriptedAnswer::Kind::Envelope, "plain words"}, 2);
-         },
-         "not a SOAP answer (HTTP 200, text/xml", nullptr, 200, nullptr},
-        {"web page",
-         [](DeviceServer& device) {
-             device.Script("GetData",
-                           {ScriptedAnswer::Kind::RawHttp,
-                            "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nContent-Length: "
-                            "27\r\n\r\n<html><p>Printer</p></html>"},
-                           2);
-         },
+        {"not SOAP", Misbehave::Envelope, "plain words", "not a SOAP answer (HTTP 200, text/xml",
+         nullptr, 200, nullptr},
+        {"web page", Misbehave::RawHttp,
+         "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nContent-Length: 27\r\n\r\n<html><p>"
+         "Printer</p></html>",
          "not a SOAP answer (HTTP 200, text/html)", "SOAP_NO_TAG", 200, nullptr},
-        {"closed after the answer's header",
-         [](DeviceServer& device) {
-             device.Script(
-                 "GetData",
-                 {ScriptedAnswer::Kind::RawHttp,
-                  "HTTP/1.1 200 OK\r\nContent-Type: text/xml\r\nContent-Length: 300\r\n\r\n"},
-                 2);
-         },
+        {"closed after the answer's header", Misbehave::RawHttp,
+         "HTTP/1.1 200 OK\r\nContent-Type: text/xml\r\nContent-Length: 300\r\n\r\n",
          "the connection closed mid-answer", nullptr, 200, nullptr},
         // Accepted and never answered: each attempt ends after the configured wait.
-        {"silent device", [](DeviceServer& device) { device.NeverAnswerNext("GetData", 2); },
-         "timed out after 1 s", nullptr, 0, nullptr},
-        {"dripped, one byte a quarter second",
-         [](DeviceServer& device) {
-             device.Script("GetData", {ScriptedAnswer::Kind::Dripped, LargeAnswer(false)}, 2);
-         },
+        {"silent device", Misbehave::Silent, "", "timed out after 1 s", nullptr, 0, nullptr},
+        {"dripped, one byte a quarter second", Misbehave::Dripped, LargeAnswer(false),
          "timed out after 2 s", nullptr, 0, nullptr},
-        {"larger than the cap, with its length",
-         [](DeviceServer& device) {
-             device.Script("GetData", {ScriptedAnswer::Kind::RawHttp, LargeAnswer(false)}, 2);
-         },
+        {"larger than the cap, with its length", Misbehave::RawHttp, LargeAnswer(false),
          "the answer was too large (over 100000 bytes)", nullptr, 200, nullptr},
-        {"larger than the cap, chunked",
-         [](DeviceServer& device) {
-             device.Script("GetData", {ScriptedAnswer::Kind::RawHttp, LargeAnswer(true)}, 2);
-         },
+        {"larger than the cap, chunked", Misbehave::RawHttp, LargeAnswer(true),
          "the answer was too large (over 100000 bytes)", nullptr, 200, nullptr},
     };
     const ScopedRegistry registry(kConfigurationKey +
@@ -149,7 +103,20 @@ TEST(ProxyFailureCause, EachFailedExchangeNamesItsOwnCause) {
     for (const CauseCase& c : cases) {
         SCOPED_TRACE(c.name);
         auto device = StartDevice();
-        c.misbehave(*device);
+        using Kind = ScriptedAnswer::Kind;
+        if (c.how == Misbehave::Fault)
+            device->FailNext("GetData", 2);
+        else if (c.how == Misbehave::CloseMidAnswer)
+            device->CloseMidAnswerNext("GetData", 2);
+        else if (c.how == Misbehave::Silent)
+            device->NeverAnswerNext("GetData", 2);
+        else
+            device->Script("GetData",
+                           {c.how == Misbehave::Envelope  ? Kind::Envelope
+                            : c.how == Misbehave::RawHttp ? Kind::RawHttp
+                                                          : Kind::Dripped,
+                            c.text},
+                           2);
         ProxyHandle proxy = MakeProxy();
         proxy->Initialize(device->BaseServiceUrl(), CPComPtr<ISessionInfo>());
         const LogCapture log = ProcessLog();

@@ -83,24 +83,18 @@ TEST(ProxyInitialize, UrlChangeEndsASessionTheProxyHeld) {
 }
 
 TEST(ProxyInitialize, NullObjectAfterHostObjectReleasesIt) {
-    auto device = StartDevice();
-    RecordingSessionInfo* hostObject = nullptr;
-    CPComPtr<ISessionInfo> held = NewSessionInfo(&hostObject);
     RecordingSessionInfo::Created() = 0;
-    {
-        ProxyHandle proxy = MakeProxy();
-        proxy->Initialize(device->BaseServiceUrl(), held);
-        proxy->Initialize(device->BaseServiceUrl(), CPComPtr<ISessionInfo>());
-        EXPECT_EQ(hostObject->AddRef(), 2u);
-        hostObject->Release();
+    Started s = InitializedProxy();
+    s.proxy->Initialize(s.device->BaseServiceUrl(), CPComPtr<ISessionInfo>());
+    EXPECT_EQ(s.info->AddRef(), 2u);
+    s.info->Release();
 
-        const std::string sessionId = proxy->StartSession();
-        EXPECT_FALSE(sessionId.empty());
-        EXPECT_EQ(RecordingSessionInfo::Created(), 1);
-        EXPECT_THAT(hostObject->Writes(), IsEmpty());
-    }
+    EXPECT_FALSE(s.proxy->StartSession().empty());
+    EXPECT_EQ(RecordingSessionInfo::Created(), 1);
+    EXPECT_THAT(s.info->Writes(), IsEmpty());
     // The proxy still counts as given its object by the host: its own session stays open.
-    EXPECT_THAT(Operations(*device), ElementsAre("StartSession"));
+    s.proxy.reset();
+    EXPECT_THAT(Operations(*s.device), ElementsAre("StartSession"));
 }
 
 TEST(ProxyDestruction, EndsOnlyASessionOfItsOwnObject) {
@@ -140,21 +134,17 @@ TEST(ProxyDestruction, FreshProxyLooksForASessionAndSendsNothing) {
 TEST(ProxySetSessionId, StoresTheIdAndSendsItInTheHeader) {
     kavelin::device::DeviceOptions options;
     options.requireSession = false; // the device never granted this ID
-    auto device = StartDevice(options);
-    RecordingSessionInfo* info = nullptr;
-    CPComPtr<ISessionInfo> held = NewSessionInfo(&info);
-    ProxyHandle proxy = MakeProxy();
-    proxy->Initialize(device->BaseServiceUrl(), held);
-    proxy->SetSessionID("host-session");
-    EXPECT_EQ(Narrow(info->SessionId()), "host-session");
+    Started s = InitializedProxy(options);
+    s.proxy->SetSessionID("host-session");
+    EXPECT_EQ(Narrow(s.info->SessionId()), "host-session");
 
     // An operation that leaves the time stamp sends the ID alone; EndSession stamps its time.
-    RemoteArray* events = proxy->GetSupportedEvents();
+    RemoteArray* events = s.proxy->GetSupportedEvents();
     ASSERT_NE(events, nullptr);
     delete[] events->mElements;
     delete events;
-    proxy->EndSession();
-    const auto requests = device->Requests();
+    s.proxy->EndSession();
+    const auto requests = s.device->Requests();
     ASSERT_EQ(requests.size(), 2u);
     for (const auto& request : requests)
         EXPECT_NE(HeaderOf(request.body).find("SessionID>host-session</"), std::string::npos)

@@ -11,19 +11,16 @@
 namespace kavelin_test {
 
 namespace {
-std::string BaseRegistryPath() {
-    return ScratchDirectory() + "/base.reg";
-}
-
 // The process-wide set-up a host would have done before creating proxies: its own
 // session-information class, and the log configured from the registry.
 class ProxyTestEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
-        WriteRegistryFile(BaseRegistryPath(), "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\n"
-                                              "\"Logging-Infra\"=\"file," +
-                                                  LogFilePath() + ",5\"\n");
-        setenv("KAVELIN_REGISTRY", BaseRegistryPath().c_str(), 1);
+        const std::string registry = ScratchDirectory() + "/base.reg";
+        WriteRegistryFile(registry, "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\n"
+                                    "\"Logging-Infra\"=\"file," +
+                                        LogFilePath() + ",5\"\n");
+        setenv("KAVELIN_REGISTRY", registry.c_str(), 1);
         StartLogging("OVCOM.Kavelin");
         ASSERT_EQ(KavelinRegisterComponent(kSessionInfoProgId, &RecordingSessionInfo::kClassId,
                                            CLSCTX_INPROC_SERVER, &RecordingSessionInfo::Factory,
@@ -84,6 +81,15 @@ CPComPtr<ISessionInfo> NewSessionInfo(RecordingSessionInfo** object) {
     CPComPtr<ISessionInfo> held;
     held.Attach(created);
     return held;
+}
+
+Started InitializedProxy(kavelin::device::DeviceOptions options) {
+    Started started;
+    started.device = StartDevice(std::move(options));
+    started.held = NewSessionInfo(&started.info);
+    started.proxy = MakeProxy();
+    started.proxy->Initialize(started.device->BaseServiceUrl(), started.held);
+    return started;
 }
 
 std::string Narrow(const std::u16string& text) {

@@ -40,6 +40,15 @@ ProxyHandle MakeProxy();
 // A host-held reference to a new recording object; `object` receives its address.
 CPComPtr<ISessionInfo> NewSessionInfo(RecordingSessionInfo** object);
 
+// A device, a host-held recording object and a proxy initialized with both.
+struct Started {
+    std::unique_ptr<kavelin::device::DeviceServer> device;
+    RecordingSessionInfo* info = nullptr;
+    CPComPtr<ISessionInfo> held;
+    ProxyHandle proxy;
+};
+Started InitializedProxy(kavelin::device::DeviceOptions options = {});
+
 std::string Narrow(const std::u16string& text);
 std::u16string Wide(const std::string& text);
 

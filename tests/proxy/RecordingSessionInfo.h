@@ -54,12 +54,12 @@ public:
     void PresetLanguage(std::u16string value) { Preset(mLanguage, std::move(value)); }
     void PresetRoles(std::u16string value) { Preset(mRoles, std::move(value)); }
 
-    std::vector<std::pair<std::string, std::u16string>> Writes() const {
+    using Write = std::pair<std::string, std::u16string>; // property name, value
+    std::vector<Write> Writes() const {
         std::lock_guard lock(mMutex);
         return mWrites;
     }
     std::u16string SessionId() const { return Read(mSessionId); }
-    std::u16string Language() const { return Read(mLanguage); }
     std::u16string Roles() const { return Read(mRoles); }
 
 private:
@@ -90,5 +90,5 @@ private:
     std::u16string mSessionData;
     std::u16string mLanguage;
     std::u16string mRoles;
-    std::vector<std::pair<std::string, std::u16string>> mWrites;
+    std::vector<Write> mWrites;
 };

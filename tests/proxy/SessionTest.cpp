@@ -8,6 +8,7 @@ using kavelin::device::ScriptedAnswer;
 using namespace kavelin_test;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
+using Write = RecordingSessionInfo::Write;
 
 namespace {
 
@@ -35,22 +36,6 @@ size_t Occurrences(const std::string& text, const std::string& needle) {
     return count;
 }
 
-struct Started {
-    std::unique_ptr<kavelin::device::DeviceServer> device;
-    RecordingSessionInfo* info = nullptr;
-    CPComPtr<ISessionInfo> held;
-    ProxyHandle proxy;
-};
-
-Started InitializedProxy() {
-    Started started;
-    started.device = StartDevice();
-    started.held = NewSessionInfo(&started.info);
-    started.proxy = MakeProxy();
-    started.proxy->Initialize(started.device->BaseServiceUrl(), started.held);
-    return started;
-}
-
 TEST(StartSession, RefusesWithoutAnyExchange) {
     struct Case {
         const char* name;
@@ -66,6 +51,7 @@ TEST(StartSession, RefusesWithoutAnyExchange) {
          "IBaseSoap::StartSession - error: no service url has been set!!!"},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         auto device = StartDevice();
         RecordingSessionInfo* info = nullptr;
         CPComPtr<ISessionInfo> held = NewSessionInfo(&info);
@@ -75,18 +61,17 @@ TEST(StartSession, RefusesWithoutAnyExchange) {
         const LogCapture log = ProcessLog();
         try {
             proxy->StartSession();
-            ADD_FAILURE() << c.name << ": no exception";
+            ADD_FAILURE() << "no exception";
         } catch (const CPException& failure) {
-            EXPECT_STREQ(failure.what(), "StartSession Failed!!!") << c.name;
-            EXPECT_EQ(failure.GetErrorCode(), E_FAIL) << c.name;
+            EXPECT_STREQ(failure.what(), "StartSession Failed!!!");
+            EXPECT_EQ(failure.GetErrorCode(), E_FAIL);
         }
-        EXPECT_EQ(log.Count(c.level, c.line), 1) << c.name;
+        EXPECT_EQ(log.Count(c.level, c.line), 1);
         EXPECT_EQ(log.Count(1, "IBaseSoap::StartSession - error: start session failed throwing "
                                "exception!!!"),
-                  1)
-            << c.name;
-        EXPECT_THAT(Operations(*device), IsEmpty()) << c.name;
-        EXPECT_EQ(info->Writes().size(), 0u) << c.name;
+                  1);
+        EXPECT_THAT(Operations(*device), IsEmpty());
+        EXPECT_EQ(info->Writes().size(), 0u);
     }
 }
 
@@ -173,12 +158,9 @@ TEST(StartSession, PublishesTheTicketInOrder) {
         // No granted role: the roles are stored as an empty text, after the ID and the language.
         const auto writes = s.info->Writes();
         ASSERT_GE(writes.size(), 3u);
-        const std::vector<std::pair<std::string, std::u16string>> published(writes.end() - 3,
-                                                                            writes.end());
-        EXPECT_THAT(published,
-                    ElementsAre(std::pair<std::string, std::u16string>{"SessionID", u"t-1"},
-                                std::pair<std::string, std::u16string>{"Language", u"de-DE"},
-                                std::pair<std::string, std::u16string>{"Roles", u""}));
+        const std::vector<Write> published(writes.end() - 3, writes.end());
+        EXPECT_THAT(published, ElementsAre(Write{"SessionID", u"t-1"}, Write{"Language", u"de-DE"},
+                                           Write{"Roles", u""}));
         EXPECT_EQ(log.Count(3, "IBaseSoap::StartSession - gSoap start session succeeded | "
                                "sessionid=t-1 | lang=de-DE | roles="),
                   1);
@@ -264,6 +246,7 @@ TEST(EndSession, SendsOneRequestOnlyForAnExistingSession) {
         {"session, device fails", true, 1, 1},
     };
     for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
         Started s = InitializedProxy();
         if (c.session)
             s.proxy->StartSession();
@@ -271,20 +254,16 @@ TEST(EndSession, SendsOneRequestOnlyForAnExistingSession) {
         s.device->FailNext("EndSession", c.failures);
         const LogCapture log = ProcessLog();
         s.proxy->EndSession();
-        EXPECT_EQ(s.device->Requests().size(), c.requests) << c.name;
+        EXPECT_EQ(s.device->Requests().size(), c.requests);
         EXPECT_EQ(log.Count(2, "IBaseSoap::EndSession - warning: no session has exist to end!"),
-                  c.session ? 0 : 1)
-            << c.name;
-        EXPECT_EQ(log.Count(5, "IBaseSoap::EndSession - Exit"), 1) << c.name;
+                  c.session ? 0 : 1);
+        EXPECT_EQ(log.Count(5, "IBaseSoap::EndSession - Exit"), 1);
         if (c.session) {
             const auto writes = s.info->Writes();
             ASSERT_GE(writes.size(), 4u);
             EXPECT_THAT(std::vector(writes.end() - 4, writes.end()),
-                        ElementsAre(std::pair<std::string, std::u16string>{"SessionID", u""},
-                                    std::pair<std::string, std::u16string>{"SessionData", u""},
-                                    std::pair<std::string, std::u16string>{"Language", u""},
-                                    std::pair<std::string, std::u16string>{"Roles", u""}))
-                << c.name;
+                        ElementsAre(Write{"SessionID", u""}, Write{"SessionData", u""},
+                                    Write{"Language", u""}, Write{"Roles", u""}));
         }
     }
 }
