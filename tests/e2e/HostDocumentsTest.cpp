@@ -45,12 +45,10 @@ TEST(HostDocuments, TypedTextsSurviveTheDocumentsUnchangedAndInOrder) {
     const std::vector<std::string> texts = {
         "plain", "a<b>&c", "quote\"s 'n' more", "tab\tline\nfeed", "ünïcode", "]]>", ""};
     std::vector<NamePair> pairs;
-    for (size_t i = 0; i < texts.size(); ++i)
-        pairs.emplace_back(texts[i], texts[texts.size() - 1 - i]);
     std::vector<std::string> flattened;
-    for (const auto& [first, second] : pairs) {
-        flattened.push_back(first);
-        flattened.push_back(second);
+    for (size_t i = 0; i < texts.size(); ++i) {
+        pairs.emplace_back(texts[i], texts[texts.size() - 1 - i]);
+        flattened.insert(flattened.end(), {pairs.back().first, pairs.back().second});
     }
 
     // The selections the library makes on these documents.

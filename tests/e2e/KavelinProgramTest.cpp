@@ -35,6 +35,12 @@ using ::testing::Not;
 constexpr char kDictionary[] = "dd=http://schemas.orvanta.example/schemas/imaging/con/"
                                "dictionaries/1.0/";
 
+// A printer document holding `inner`.
+std::string Printer(const std::string& inner) {
+    return std::string("<dd:Printer xmlns:dd=\"") + (kDictionary + 3) + "\">" + inner +
+           "</dd:Printer>";
+}
+
 // Children see an empty registry and no device named in their environment, whatever the
 // machine running the tests has configured.
 class KavelinProgram : public ::testing::Test {
@@ -52,9 +58,10 @@ protected:
         return RunProgram(KAVELIN_CLI_PROGRAM, arguments, mEnvironment, input);
     }
     RunResult KavelinAt(const DeviceProcess& device, std::vector<std::string> arguments,
-                        const std::string& input = {}) {
+                        const std::string& input = {}, int seconds = 30) {
         arguments.insert(arguments.begin(), {"--url", device.Url()});
-        return Kavelin(arguments, input);
+        return RunProgram(KAVELIN_CLI_PROGRAM, arguments, mEnvironment, input,
+                          std::chrono::seconds(seconds));
     }
 
     const ScratchFolder mScratch{"kavelin-e2e"};
@@ -83,9 +90,7 @@ TEST_F(KavelinProgram, EachCommandAnswersFromTheDeviceAndEndsItsSession) {
         {"set-data -", ""},
     };
     const std::string document =
-        "<dd:Printer xmlns:dd=\"http://schemas.orvanta.example/schemas/imaging/con/"
-        "dictionaries/1.0/\"><dd:Identity><dd:Location>Room 7</dd:Location></dd:Identity>"
-        "</dd:Printer>";
+        Printer("<dd:Identity><dd:Location>Room 7</dd:Location></dd:Identity>");
     for (const auto& [command, output] : cases) {
         SCOPED_TRACE(command);
         DeviceProcess device;
@@ -104,9 +109,7 @@ TEST_F(KavelinProgram, WrittenDataAndSubscriptionsLastOnTheDeviceBetweenRuns) {
     DeviceProcess device;
     ASSERT_TRUE(device.Running());
     const std::string document =
-        "<dd:Printer xmlns:dd=\"http://schemas.orvanta.example/schemas/imaging/con/"
-        "dictionaries/1.0/\"><dd:Identity><dd:Location>Room &amp; 7</dd:Location>"
-        "</dd:Identity></dd:Printer>";
+        Printer("<dd:Identity><dd:Location>Room &amp; 7</dd:Location></dd:Identity>");
     ASSERT_EQ(KavelinAt(device, {"set-data", "-", "--results-details"}, document).exitCode, 0);
     EXPECT_EQ(KavelinAt(device, {"get-data", "string(//dd:Location)", "--prefix", kDictionary}).out,
               "Room & 7\n");
@@ -121,16 +124,25 @@ TEST_F(KavelinProgram, WrittenDataAndSubscriptionsLastOnTheDeviceBetweenRuns) {
     EXPECT_EQ(KavelinAt(device, {"unsubscribe", id}).exitCode, 1) << "cancelled twice";
 }
 
-TEST_F(KavelinProgram, AFailedExchangeIsRetriedInAFreshSession) {
-    DeviceProcess device({"--fail", "GetData:1"});
-    ASSERT_TRUE(device.Running());
-    const RunResult run =
-        KavelinAt(device, {"get-data", "string(//dd:Status/dd:State)", "--prefix", kDictionary});
-    EXPECT_EQ(run.exitCode, 0) << run.err;
-    EXPECT_EQ(run.out, "Idle\n");
-    EXPECT_EQ(device.Operations(),
-              (std::vector<std::string>{"StartSession", "GetData", "EndSession", "StartSession",
-                                        "GetData", "EndSession"}));
+// Repeats and several expressions share one session; a failed exchange is retried in a new one.
+TEST_F(KavelinProgram, EachRunHoldsTheSessionsItNeedsAndNoMore) {
+    const std::string state = std::string("string(//dd:Status/dd:State) --prefix ") + kDictionary;
+    const std::tuple<std::string, std::string, const char*, std::string> cases[] = {
+        // The device's words, the command's words, its output (a regular expression), operations.
+        {"", "--repeat 3 settable", "(.|\n)*", "GetSettable GetSettable GetSettable"},
+        {"", "get-data / count(/*) string(/)", "(.|\n)*", "GetData GetData GetData"},
+        {"--fail GetData:1", "get-data " + state, "Idle\n",
+         "GetData EndSession StartSession GetData"},
+    };
+    for (const auto& [deviceWords, command, output, operations] : cases) {
+        SCOPED_TRACE(command);
+        DeviceProcess device(Words(deviceWords));
+        ASSERT_TRUE(device.Running());
+        const RunResult run = KavelinAt(device, Words(command));
+        EXPECT_EQ(run.exitCode, 0) << run.err;
+        EXPECT_TRUE(std::regex_match(run.out, std::regex(output))) << run.out;
+        EXPECT_EQ(device.Operations(), Words("StartSession " + operations + " EndSession"));
+    }
 }
 
 struct FailureCase {
@@ -144,9 +156,7 @@ struct FailureCase {
 };
 
 TEST_F(KavelinProgram, FailedOperationsExitWithOneAndTheFailureTextCodeAndCause) {
-    const std::string readOnly =
-        "<dd:Printer xmlns:dd=\"http://schemas.orvanta.example/schemas/imaging/con/"
-        "dictionaries/1.0/\"><dd:Identity><dd:Model>X</dd:Model></dd:Identity></dd:Printer>";
+    const std::string readOnly = Printer("<dd:Identity><dd:Model>X</dd:Model></dd:Identity>");
     const std::string unloadable = mFolder + "/map.xml";
     std::ofstream(unloadable) << "<PrefixMap>";
     const std::string fault = "the device answered with a Fault: ";
@@ -186,10 +196,7 @@ TEST_F(KavelinProgram, FailedOperationsExitWithOneAndTheFailureTextCodeAndCause)
         SCOPED_TRACE(c.name);
         DeviceProcess device(Words(c.deviceArguments));
         ASSERT_TRUE(device.Running());
-        std::vector<std::string> arguments = Words(c.arguments);
-        arguments.insert(arguments.begin(), {"--url", device.Url()});
-        const RunResult run = RunProgram(KAVELIN_CLI_PROGRAM, arguments, mEnvironment, c.input,
-                                         std::chrono::seconds(c.seconds));
+        const RunResult run = KavelinAt(device, Words(c.arguments), c.input, c.seconds);
         EXPECT_EQ(run.exitCode, 1);
         EXPECT_THAT(run.out, IsEmpty());
         EXPECT_THAT(run.err, HasSubstr(std::string("kavelin: ") + c.failureText +
@@ -206,8 +213,7 @@ struct AnswerFormatCase {
 
 TEST_F(KavelinProgram, GetDataPrintsTheAnswerAsSentOrOneNodeALine) {
     const char* trayNames = "//dd:Tray/dd:Name";
-    const std::string element = "<dd:Name xmlns:dd=\"http://schemas.orvanta.example/schemas/"
-                                "imaging/con/dictionaries/1.0/\">";
+    const std::string element = std::string("<dd:Name xmlns:dd=\"") + (kDictionary + 3) + "\">";
     const std::string joined = element + "Multipurpose tray</dd:Name>" + element +
                                "Tray 2</dd:Name>" + element + "Tray 3</dd:Name>\n";
     const std::string lines = element + "Multipurpose tray</dd:Name>\n" + element +
@@ -436,7 +442,7 @@ TEST_F(KavelinProgram, TraceShowsEachRequestAndAnswerWholeAsTheyCrossedTheWire) 
     EXPECT_EQ(overStream.err, expected(requests));
 }
 
-TEST_F(KavelinProgram, BothProgramsTellTheirVersionAndHaveManualPagesAndCompletion) {
+TEST_F(KavelinProgram, BothProgramsTellTheirVersionAndHaveHelpManualPagesAndCompletion) {
     for (const char* program : {KAVELIN_CLI_PROGRAM, KAVELIN_DEVICE_PROGRAM}) {
         const RunResult version = RunProgram(program, {"--version"}, mEnvironment);
         EXPECT_EQ(version.exitCode, 0);
@@ -459,9 +465,7 @@ TEST_F(KavelinProgram, BothProgramsTellTheirVersionAndHaveManualPagesAndCompleti
     };
     EXPECT_EQ(offered({""}), "get-data set-data settable events subscribe unsubscribe watch\n");
     EXPECT_EQ(offered({"--url", device.Url(), "watch", "--event", "Status"}), "StatusChanged\n");
-}
-
-TEST_F(KavelinProgram, HelpGoesToStandardOutputForTheProgramAndEachCommand) {
+    // Help goes to standard output, for the program and each command.
     for (const char* command :
          {"", "get-data", "set-data", "settable", "events", "subscribe", "unsubscribe"}) {
         SCOPED_TRACE(command);
@@ -564,21 +568,6 @@ TEST_F(KavelinProgram, TheDeviceProgramHelpsWithStatusZeroAndNamesEachRefusal) {
         const RunResult run = RunProgram(KAVELIN_DEVICE_PROGRAM, arguments, mEnvironment);
         EXPECT_EQ(run.exitCode, exitCode) << arguments[0];
         EXPECT_THAT(run.err, HasSubstr("kavelin-device: " + message));
-    }
-}
-
-TEST_F(KavelinProgram, RepeatsAndSeveralExpressionsRunOnOneProxyAndOneSession) {
-    const std::vector<std::pair<std::vector<std::string>, std::string>> cases = {
-        {{"--repeat", "3", "settable"}, "GetSettable"},
-        {{"get-data", "/", "count(/*)", "string(/)"}, "GetData"}};
-    for (const auto& [arguments, operation] : cases) {
-        DeviceProcess device;
-        ASSERT_TRUE(device.Running());
-        const RunResult run = KavelinAt(device, arguments);
-        EXPECT_EQ(run.exitCode, 0) << run.err;
-        EXPECT_EQ(device.Operations(),
-                  (std::vector<std::string>{"StartSession", operation, operation, operation,
-                                            "EndSession"}));
     }
 }
 

@@ -37,17 +37,31 @@ std::string ReadFile(const std::string& path) {
     return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
 }
 
+// Polls `done` until it holds or `limit` passes; whether it held.
+template <typename Done>
+bool Until(Done done, std::chrono::seconds limit = std::chrono::seconds(20)) {
+    for (const auto deadline = Clock::now() + limit; Clock::now() < deadline;
+         std::this_thread::sleep_for(std::chrono::milliseconds(20)))
+        if (done())
+            return true;
+    return false;
+}
+
 std::string Identity(const std::string& element, const std::string& value) {
     return "<dd:Printer xmlns:dd='http://schemas.orvanta.example/schemas/imaging/con/"
            "dictionaries/1.0/'><dd:Identity><dd:" +
            element + ">" + value + "</dd:" + element + "></dd:Identity></dd:Printer>";
 }
 
+std::string Envelope(const std::string& body) {
+    return std::string("<s:Envelope xmlns:s='") + kSoap + "' xmlns:b='" + kBsi + "'><s:Body>" +
+           body + "</s:Body></s:Envelope>";
+}
+
 std::string DeliverEnvelope(const std::string& name, const std::string& subscription) {
-    return std::string("<s:Envelope xmlns:s='") + kSoap + "' xmlns:b='" + kBsi +
-           "'><s:Body><b:Deliver><b:Event><b:Properties><b:Name>" + name +
-           "</b:Name><b:SubscriptionID>" + subscription +
-           "</b:SubscriptionID></b:Properties></b:Event></b:Deliver></s:Body></s:Envelope>";
+    return Envelope("<b:Deliver><b:Event><b:Properties><b:Name>" + name +
+                    "</b:Name><b:SubscriptionID>" + subscription +
+                    "</b:SubscriptionID></b:Properties></b:Event></b:Deliver>");
 }
 
 // One request on a fresh connection; the whole answer, or what came of it in time.
@@ -88,19 +102,17 @@ public:
     // Waits until the watch subscribed `count` times; its listening port, 0 on timeout.
     unsigned WaitSubscribed(size_t count) {
         const std::regex listening("listening on [0-9.]+:([0-9]+)");
-        for (const auto deadline = Clock::now() + std::chrono::seconds(20);
-             Clock::now() < deadline;) {
-            const std::string err = Err();
-            std::smatch port;
+        std::smatch port;
+        std::string err;
+        const bool ready = Until([&] {
+            err = Err();
             size_t subscribed = 0;
             for (size_t at = err.find("subscribed to "); at != std::string::npos;
                  at = err.find("subscribed to ", at + 1))
                 ++subscribed;
-            if (subscribed >= count && std::regex_search(err, port, listening))
-                return static_cast<unsigned>(std::stoul(port[1]));
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-        return 0;
+            return subscribed >= count && std::regex_search(err, port, listening);
+        });
+        return ready ? static_cast<unsigned>(std::stoul(port[1])) : 0;
     }
 
     // The id of the first subscription the watch reported.
@@ -111,27 +123,14 @@ public:
                                                                                      : "";
     }
 
-    bool WaitForLines(size_t count, std::chrono::seconds limit = std::chrono::seconds(20)) {
-        for (const auto deadline = Clock::now() + limit; Clock::now() < deadline;) {
-            if (Lines().size() >= count)
-                return true;
-            std::this_thread::sleep_for(std::chrono::milliseconds(10));
-        }
-        return false;
-    }
-
     // The exit code once it ends by itself, -1 if it does not within the limit.
     int WaitForExit(std::chrono::seconds limit = std::chrono::seconds(20)) {
-        for (const auto deadline = Clock::now() + limit; Clock::now() < deadline;) {
-            int status = 0;
-            if (waitpid(mPid, &status, WNOHANG) == mPid) {
-                mExited = true;
-                mReader.join();
-                return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-            }
-            std::this_thread::sleep_for(std::chrono::milliseconds(20));
-        }
-        return -1;
+        int status = 0;
+        if (!Until([&] { return waitpid(mPid, &status, WNOHANG) == mPid; }, limit))
+            return -1;
+        mExited = true;
+        mReader.join();
+        return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
     int Terminate() {
@@ -172,20 +171,18 @@ class WatchProgram : public ::testing::Test {
 protected:
     void SetUp() override {
         std::ofstream(mFolder + "/empty.reg").flush();
-        // The watch children take the device from the environment; set-data runs get it too.
+        // The watch and set-data children take the device from this process's environment.
         setenv("KAVELIN_REGISTRY", (mFolder + "/empty.reg").c_str(), 1);
         setenv("TMPDIR", mFolder.c_str(), 1);
         unsetenv("OVXORB_SOAP_SERVICE_PORT");
         ASSERT_TRUE(mDevice.Running());
         setenv("KAVELIN_URL", mDevice.Url().c_str(), 1);
-        mEnvironment.set["KAVELIN_URL"] = mDevice.Url();
     }
     // The next test's scratch folder must not be sought in this one's, gone by then.
     void TearDown() override { unsetenv("TMPDIR"); }
 
     void SetData(const std::string& document) {
-        const RunResult run =
-            RunProgram(KAVELIN_CLI_PROGRAM, {"set-data", "-"}, mEnvironment, document);
+        const RunResult run = RunProgram(KAVELIN_CLI_PROGRAM, {"set-data", "-"}, {}, document);
         ASSERT_EQ(run.exitCode, 0) << run.err;
     }
 
@@ -197,7 +194,6 @@ protected:
     const ScratchFolder mScratch{"kavelin-e2e-watch"};
     const std::string mFolder = mScratch.Path();
     DeviceProcess mDevice;
-    ChildEnvironment mEnvironment;
 };
 
 TEST_F(WatchProgram, DeliveriesCausedBySetDataArriveInOrderWithTheCookie) {
@@ -300,14 +296,10 @@ TEST_F(WatchProgram, AMalformedDeliveryGetsAFaultAndTheWatchGoesOn) {
         const char* fault;
     } cases[] = {
         {"not XML", "plain text", "not a SOAP envelope"},
-        {"another operation",
-         std::string("<s:Envelope xmlns:s='") + kSoap + "'><s:Body><x:Other xmlns:x='urn:x'/>" +
-             "</s:Body></s:Envelope>",
-         "not a bsi:Deliver request"},
+        {"another operation", Envelope("<x:Other xmlns:x='urn:x'/>"), "not a bsi:Deliver request"},
         {"bad number",
-         std::string("<s:Envelope xmlns:s='") + kSoap + "' xmlns:b='" + kBsi +
-             "'><s:Body><b:Deliver><b:Event><b:Properties><b:Sequence>many</b:Sequence>" +
-             "</b:Properties></b:Event></b:Deliver></s:Body></s:Envelope>",
+         Envelope("<b:Deliver><b:Event><b:Properties><b:Sequence>many</b:Sequence>"
+                  "</b:Properties></b:Event></b:Deliver>"),
          "b:Sequence"},
         {"oversized", DeliverEnvelope(std::string(2 << 20, 'x'), "s"), "request larger than"},
         {"forged", DeliverEnvelope("Forged", "subscription-1-0"), "not a subscription of this"},
@@ -344,7 +336,7 @@ TEST_F(WatchProgram, AFloodOfDeliveriesStaysBoundedAndLosesNone) {
         answered += Post(port, DeliverEnvelope("Flood-" + std::to_string(i), id))
                         .find("bsi:DeliverResponse") != std::string::npos;
     EXPECT_EQ(answered, kDeliveries);
-    ASSERT_TRUE(watch.WaitForLines(kDeliveries + 1));
+    ASSERT_TRUE(Until([&] { return watch.Lines().size() > kDeliveries; }));
 
     // A crowd that says nothing, or begins a request and stops, holds no delivery up, and
     // leaves no descriptor behind.
@@ -356,10 +348,8 @@ TEST_F(WatchProgram, AFloodOfDeliveriesStaysBoundedAndLosesNone) {
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     EXPECT_THAT(Post(port, DeliverEnvelope("Crowded", id)), HasSubstr("bsi:DeliverResponse"));
     crowd.clear();
-    for (const auto until = Clock::now() + std::chrono::seconds(5);
-         OpenFiles(watch.Pid()) > filesBefore && Clock::now() < until;)
-        std::this_thread::sleep_for(std::chrono::milliseconds(20));
-    EXPECT_LE(OpenFiles(watch.Pid()), filesBefore);
+    EXPECT_TRUE(
+        Until([&] { return OpenFiles(watch.Pid()) <= filesBefore; }, std::chrono::seconds(5)));
     const auto lines = watch.Lines();
     EXPECT_THAT(lines[0],
                 AllOf(HasSubstr("Warm\\x1b]52;c;\\u009b\\r\\nup"), Not(HasSubstr("\x1b"))));
