@@ -84,7 +84,7 @@ void GetData(struct soap* soap) {
     request.soap_default(soap);
     request.Path = "/dd:Device";
     __ixawsdl__GetDataResponse response;
-    soap_call___ixawsdl__GetData(soap, kUrl, "GetData", &request, response);
+    kavelin::binding::GetData(soap, kUrl, "GetData", &request, response);
     soap_destroy(soap);
     soap_end(soap);
 }

@@ -1,9 +1,9 @@
 #pragma once
 
-// The binding as its users see it: the generated message types and client calls of both
-// services, the namespace table, and the readers for answers that may name their result in
-// two ways.
-#include "soapH.h"
+// The binding as its users see it: the generated message types of both services, the
+// operations the library calls, the namespace table, and the readers for answers that may name
+// their result in two ways.
+#include "binding/ServiceCalls.h"
 
 // The namespace table: the 17 rows written into every envelope, the input-only rows of the
 // auxiliary prefix ns1 and the terminating row; install it with

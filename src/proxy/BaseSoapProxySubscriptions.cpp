@@ -138,7 +138,7 @@ std::string BaseSoapProxy::SubscribeWork(const std::string& subscriptionInfo,
 
     _bsi__SubscribeResponse response;
     if (!Exchange(operation, [&](struct soap* soap, const char* url, const char* action) {
-            return soap_call___bsiwsdl__Subscribe(soap, url, action, &request, &response);
+            return binding::Subscribe(soap, url, action, &request, &response);
         }))
         Fail(operation, Cause());
     const bsi__SubscriptionID_USCOREt* result = binding::ResultOf(response);
@@ -164,8 +164,7 @@ void BaseSoapProxy::Unsubscribe(std::string subscriptionId) {
         KV_LOG(3, "IBaseSoap::Unsubscribe - unsubscribing for event: %s", subscriptionId.c_str());
         char* answer = nullptr;
         if (!Exchange(operation, [&](struct soap* soap, const char* url, const char* action) {
-                const int result =
-                    soap_call___bsiwsdl__Unsubscribe(soap, url, action, &request, &answer);
+                const int result = binding::Unsubscribe(soap, url, action, &request, &answer);
                 return result == SOAP_OK && soap->status == kFaultStatus ? SOAP_FAULT : result;
             }))
             Fail(operation, Cause());
@@ -178,8 +177,7 @@ RemoteArray* BaseSoapProxy::GetSupportedEvents() {
         RequireSession(operation);
         _bsi__GetSupportedEventsResponse response;
         if (!Exchange(operation, [&](struct soap* soap, const char* url, const char* action) {
-                return soap_call___bsiwsdl__GetSupportedEvents(soap, url, action, nullptr,
-                                                               &response);
+                return binding::GetSupportedEvents(soap, url, action, nullptr, &response);
             }))
             Fail(operation, Cause());
 

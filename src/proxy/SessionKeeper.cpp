@@ -114,7 +114,7 @@ std::string SessionKeeper::Start() {
     request.bsi__RequestTicket = &ticket;
     _bsi__StartSessionResponse response;
     if (!mExchanger.Repeat(operation, [&](struct soap* soap, const char* url, const char* action) {
-            return soap_call___bsiwsdl__StartSession(soap, url, action, &request, &response);
+            return binding::StartSession(soap, url, action, &request, &response);
         }))
         Fail(operation, mExchanger.Cause());
 
@@ -146,10 +146,10 @@ void SessionKeeper::End() {
     }
     // The device's answer, or its failure, changes nothing: the session is over here.
     char* answer = nullptr;
-    mExchanger.Unchecked(
-        operations::kEndSession, [&](struct soap* soap, const char* url, const char* action) {
-            return soap_call___bsiwsdl__EndSession(soap, url, action, nullptr, &answer);
-        });
+    mExchanger.Unchecked(operations::kEndSession,
+                         [&](struct soap* soap, const char* url, const char* action) {
+                             return binding::EndSession(soap, url, action, nullptr, &answer);
+                         });
     mExchanger.DropSessionId();
     if (mSessionInfo) {
         const std::string empty;

@@ -42,7 +42,7 @@ std::string XDMAccessSoapProxy::GetDataWork(const std::string& path, const std::
 
     __ixawsdl__GetDataResponse response{};
     if (!Exchange(operation, [&](struct soap* soap, const char* url, const char* action) {
-            return soap_call___ixawsdl__GetData(soap, url, action, &request, response);
+            return binding::GetData(soap, url, action, &request, response);
         }))
         Fail(operation, Cause());
     if (response.ixagd__GetDataResponse == nullptr)
@@ -69,7 +69,7 @@ bool XDMAccessSoapProxy::SetData(std::string document, uint8_t resultsDetails, i
         request.ResultsDetails = resultsDetails != 0;
         __ixawsdl__SetDataResponse response{};
         if (!Exchange(operation, [&](struct soap* soap, const char* url, const char* action) {
-                return soap_call___ixawsdl__SetData(soap, url, action, &request, response);
+                return binding::SetData(soap, url, action, &request, response);
             }))
             Fail(operation, Cause());
         return true;
@@ -82,7 +82,7 @@ std::string XDMAccessSoapProxy::GetSettable(int32_t) {
         RequireSession(operation);
         __ixawsdl__GetSettableResponse response{};
         if (!Exchange(operation, [&](struct soap* soap, const char* url, const char* action) {
-                return soap_call___ixawsdl__GetSettable(soap, url, action, nullptr, response);
+                return binding::GetSettable(soap, url, action, nullptr, response);
             }))
             Fail(operation, Cause());
         std::string answer;

@@ -48,20 +48,19 @@ std::string Session(const bsi__SessionTicket_USCOREt* ticket) {
 
 std::string StartSession(struct soap* soap, const std::string& url, int& status) {
     _bsi__StartSessionResponse response;
-    status = soap_call___bsiwsdl__StartSession(soap, url.c_str(), nullptr, nullptr, &response);
+    status = kavelin::binding::StartSession(soap, url.c_str(), nullptr, nullptr, &response);
     return Session(ResultOf(response));
 }
 
 std::string Subscribe(struct soap* soap, const std::string& url, int& status) {
     _bsi__SubscribeResponse response;
-    status = soap_call___bsiwsdl__Subscribe(soap, url.c_str(), nullptr, nullptr, &response);
+    status = kavelin::binding::Subscribe(soap, url.c_str(), nullptr, nullptr, &response);
     return ResultOf(response) ? ResultOf(response)->__item : "(none)";
 }
 
 std::string SupportedEvents(struct soap* soap, const std::string& url, int& status) {
     _bsi__GetSupportedEventsResponse response;
-    status =
-        soap_call___bsiwsdl__GetSupportedEvents(soap, url.c_str(), nullptr, nullptr, &response);
+    status = kavelin::binding::GetSupportedEvents(soap, url.c_str(), nullptr, nullptr, &response);
     const auto* list = ResultOf(response);
     if (!list)
         return "(none)";
@@ -73,7 +72,7 @@ std::string SupportedEvents(struct soap* soap, const std::string& url, int& stat
 
 std::string State(struct soap* soap, const std::string& url, int& status) {
     _bsi__GetStateResponse response;
-    status = soap_call___bsiwsdl__GetState(soap, url.c_str(), nullptr, nullptr, &response);
+    status = kavelin::binding::GetState(soap, url.c_str(), nullptr, nullptr, &response);
     const auto* state = response.bsi__GetStateResult;
     return state && state->bsi__ServiceInfo ? std::to_string(state->bsi__ServiceInfo->bsi__State)
                                             : "(none)";
@@ -81,7 +80,7 @@ std::string State(struct soap* soap, const std::string& url, int& status) {
 
 std::string EndSession(struct soap* soap, const std::string& url, int& status) {
     char* answer = nullptr;
-    status = soap_call___bsiwsdl__EndSession(soap, url.c_str(), nullptr, nullptr, &answer);
+    status = kavelin::binding::EndSession(soap, url.c_str(), nullptr, nullptr, &answer);
     return answer ? answer : "(null)";
 }
 
@@ -89,7 +88,7 @@ std::string GetData(struct soap* soap, const std::string& url, int& status) {
     _ixagd__GetData request;
     request.soap_default(soap);
     __ixawsdl__GetDataResponse response;
-    status = soap_call___ixawsdl__GetData(soap, url.c_str(), nullptr, &request, response);
+    status = kavelin::binding::GetData(soap, url.c_str(), nullptr, &request, response);
     return response.ixagd__GetDataResponse ? ResultOf(*response.ixagd__GetDataResponse) : "(none)";
 }
 
@@ -99,7 +98,7 @@ std::string Ticket(const _x0058ML_USCORETicket_USCOREt& ticket) {
 
 std::string GetSettable(struct soap* soap, const std::string& url, int& status) {
     __ixawsdl__GetSettableResponse response;
-    status = soap_call___ixawsdl__GetSettable(soap, url.c_str(), nullptr, nullptr, response);
+    status = kavelin::binding::GetSettable(soap, url.c_str(), nullptr, nullptr, response);
     return response.ixagd__GetSettableResponse
                ? Ticket(response.ixagd__GetSettableResponse->GetSettableResult)
                : "(none)";
@@ -111,7 +110,7 @@ std::string GetSettable(struct soap* soap, const std::string& url, int& status) 
         Request request;                                                                           \
         request.soap_default(soap);                                                                \
         __ixawsdl__##Op##Response response;                                                        \
-        status = soap_call___ixawsdl__##Op(soap, url.c_str(), nullptr, &request, response);        \
+        status = kavelin::binding::Op(soap, url.c_str(), nullptr, &request, response);             \
         const auto* answer = response.ixasd__##Op##Response;                                       \
         return answer ? Ticket(answer->Op##Result) : "(none)";                                     \
     }
@@ -298,8 +297,8 @@ TEST(AnswerDecoding, DecodesHandWrittenAnswers) {
 TEST(AnswerDecoding, NullObjectResponseReadsNoAnswer) {
     CannedServer server({"not an HTTP answer"});
     auto soap = NewSoapContext();
-    EXPECT_EQ(0, soap_call___bsiwsdl__StartSession(soap.get(), server.Url().c_str(), nullptr,
-                                                   nullptr, nullptr));
+    EXPECT_EQ(0, kavelin::binding::StartSession(soap.get(), server.Url().c_str(), nullptr, nullptr,
+                                                nullptr));
 }
 
 } // namespace

@@ -80,12 +80,12 @@ void Subscribe(struct soap* soap, const std::string& url, bool info, const char*
     request.bsi__FilterProperties = filter;
     request.bsi__ClientDeliveryAddress = "http://10.0.0.7:8080/EventCallback";
     _bsi__SubscribeResponse response;
-    soap_call___bsiwsdl__Subscribe(soap, url.c_str(), "Subscribe", &request, &response);
+    kavelin::binding::Subscribe(soap, url.c_str(), "Subscribe", &request, &response);
 }
 
 void EndSession(struct soap* soap, const std::string& url) {
     char* answer = nullptr;
-    soap_call___bsiwsdl__EndSession(soap, url.c_str(), "EndSession", nullptr, &answer);
+    kavelin::binding::EndSession(soap, url.c_str(), "EndSession", nullptr, &answer);
 }
 
 const std::vector<RequestCase> kRequests = {
@@ -103,7 +103,7 @@ const std::vector<RequestCase> kRequests = {
          request.soap_default(soap);
          request.bsi__RequestTicket = ticket;
          _bsi__StartSessionResponse response;
-         soap_call___bsiwsdl__StartSession(soap, url.c_str(), "StartSession", &request, &response);
+         kavelin::binding::StartSession(soap, url.c_str(), "StartSession", &request, &response);
      }},
     {"EndSession.http", true, true, EndSession},
     {"GetDataWithoutPrefixes.http", true, true,
@@ -112,7 +112,7 @@ const std::vector<RequestCase> kRequests = {
          request.soap_default(soap);
          request.Path = "/dd:Printer/dd:Status";
          __ixawsdl__GetDataResponse response;
-         soap_call___ixawsdl__GetData(soap, url.c_str(), "GetData", &request, response);
+         kavelin::binding::GetData(soap, url.c_str(), "GetData", &request, response);
      }},
     {"GetDataWithPrefixes.http", true, true,
      [](struct soap* soap, const std::string& url) {
@@ -129,7 +129,7 @@ const std::vector<RequestCase> kRequests = {
          request.Prefixes = prefixes;
          request.Path = "//dd:Tray[dd:Level < 5 and @id != 'a&b']";
          __ixawsdl__GetDataResponse response;
-         soap_call___ixawsdl__GetData(soap, url.c_str(), "GetData", &request, response);
+         kavelin::binding::GetData(soap, url.c_str(), "GetData", &request, response);
      }},
     {"SetData.http", true, true,
      [](struct soap* soap, const std::string& url) {
@@ -139,12 +139,12 @@ const std::vector<RequestCase> kRequests = {
              soap_strdup(soap, "<dd:Printer><dd:Name>Front &amp; back</dd:Name></dd:Printer>");
          request.ResultsDetails = true;
          __ixawsdl__SetDataResponse response;
-         soap_call___ixawsdl__SetData(soap, url.c_str(), "SetData", &request, response);
+         kavelin::binding::SetData(soap, url.c_str(), "SetData", &request, response);
      }},
     {"GetSettable.http", true, true,
      [](struct soap* soap, const std::string& url) {
          __ixawsdl__GetSettableResponse response;
-         soap_call___ixawsdl__GetSettable(soap, url.c_str(), "GetSettable", nullptr, response);
+         kavelin::binding::GetSettable(soap, url.c_str(), "GetSettable", nullptr, response);
      }},
     {"SubscribeFull.http", true, true,
      [](struct soap* soap, const std::string& url) {
@@ -168,13 +168,13 @@ const std::vector<RequestCase> kRequests = {
          request.bsi__SubscriptionID = soap_new_bsi__SubscriptionID_USCOREt(soap);
          request.bsi__SubscriptionID->__item = "SUB-7";
          char* answer = nullptr;
-         soap_call___bsiwsdl__Unsubscribe(soap, url.c_str(), "Unsubscribe", &request, &answer);
+         kavelin::binding::Unsubscribe(soap, url.c_str(), "Unsubscribe", &request, &answer);
      }},
     {"GetSupportedEvents.http", true, true,
      [](struct soap* soap, const std::string& url) {
          _bsi__GetSupportedEventsResponse response;
-         soap_call___bsiwsdl__GetSupportedEvents(soap, url.c_str(), "GetSupportedEvents", nullptr,
-                                                 &response);
+         kavelin::binding::GetSupportedEvents(soap, url.c_str(), "GetSupportedEvents", nullptr,
+                                              &response);
      }},
     // The frame's own variations: no header, time stamp alone, the default action (the
     // default endpoint is not reachable here, so the endpoint stays given), a null object
@@ -184,11 +184,11 @@ const std::vector<RequestCase> kRequests = {
     {"DefaultAction.http", false, false,
      [](struct soap* soap, const std::string& url) {
          __ixawsdl__GetSettableResponse response;
-         soap_call___ixawsdl__GetSettable(soap, url.c_str(), nullptr, nullptr, response);
+         kavelin::binding::GetSettable(soap, url.c_str(), nullptr, nullptr, response);
      }},
     {"NullObjectRequest.http", false, false,
      [](struct soap* soap, const std::string& url) {
-         soap_call___bsiwsdl__StartSession(soap, url.c_str(), nullptr, nullptr, nullptr);
+         kavelin::binding::StartSession(soap, url.c_str(), nullptr, nullptr, nullptr);
      }},
     {"LiteralRequest.http", false, false,
      [](struct soap* soap, const std::string& url) {
@@ -216,8 +216,7 @@ TEST(RequestEnvelope, AnAnswerInTheAuxiliarySchemaLeavesTheNextRequestAsItWas) {
     auto soap = NewSoapContext();
     for (int call = 0; call < 2; ++call) {
         _bsi__GetStateResponse response;
-        soap_call___bsiwsdl__GetState(soap.get(), server.Url().c_str(), nullptr, nullptr,
-                                      &response);
+        kavelin::binding::GetState(soap.get(), server.Url().c_str(), nullptr, nullptr, &response);
     }
     const auto& requests = server.Requests();
     ASSERT_EQ(requests.size(), 2u);

@@ -3,6 +3,7 @@
 // the catalogue does not know is skipped without spoiling the rest of the answer. The fault
 // reader hands a fault's detail over decoded the same way.
 #include "binding/FaultDetailText.h"
+#include "binding/ReceiveFault.h"
 #include "binding/SoapContext.h"
 
 #include <gtest/gtest.h>

@@ -23,7 +23,7 @@ inline int GetData(struct soap* soap, const char* url, const char* action, std::
     request.soap_default(soap);
     request.Path = "/dd:Device";
     __ixawsdl__GetDataResponse response;
-    const int status = soap_call___ixawsdl__GetData(soap, url, action, &request, response);
+    const int status = kavelin::binding::GetData(soap, url, action, &request, response);
     if (status == SOAP_OK && response.ixagd__GetDataResponse != nullptr)
         *result = kavelin::binding::ResultOf(*response.ixagd__GetDataResponse);
     return status;

@@ -25,7 +25,6 @@
 //gsoap ixa     schema elementForm: unqualified
 
 #include "binding/RuntimeCallbacks.h"
-#include "binding/ReceiveFault.h"
 
 #import "bsi.h"
 #import "dd.h"
