@@ -4,19 +4,6 @@
 # Run as: cmake -DDIR=<generated dir> -DPARTS=<count> -P this file.
 include(${CMAKE_CURRENT_LIST_DIR}/CountedPatches.cmake)
 
-# The wrapper answers read the Body's children in turn; as generated, a first child that is
-# not the response fails the decode and a later one ends it. Every other child goes to the
-# runtime's skipping rule instead, which still fails on a SOAP-ENV element so that a Fault in
-# the Body is found.
-# Whitespace between the statements is not compared, so a change of layout alone still applies.
-set(space "[ \t\r\n]*")
-foreach(response ixagd:GetDataResponse ixasd:SetDataResponse ixagd:GetSettableResponse
-                 ixasd:AddDataResponse ixasd:RemoveDataResponse)
-    counted_regex_patch("(soap_check_result\\(soap, \"${response}\"\\);${space})if \\(soap->error == SOAP_TAG_MISMATCH && soap_flag\\)${space}[{]${space}soap->error = SOAP_OK;${space}break;${space}[}]"
-                        "\\1if (soap->error == SOAP_TAG_MISMATCH)\n\t\t\t\tsoap->error = soap_ignore_element(soap);"
-                        1)
-endforeach()
-
 # The data-access types' members are unqualified and matched by local name alone: a leading
 # colon in the expected tag makes the runtime compare the local names and no namespace, so a
 # member that arrives with some prefix is still found. Readers only; the writers keep the

@@ -23,6 +23,10 @@ template <class Read> int Receive(struct soap* soap, EmptyBody emptyBody, Read r
                                               : ReadFaultInBody(soap);
     if (soap_body_end_in(soap) == SOAP_OK && soap_envelope_end_in(soap) == SOAP_OK)
         soap_end_recv(soap);
+    // The engine reads an answer without a SOAP envelope (a web page) as plain XML, and a
+    // response whose result may be absent then decodes as empty: no answer at all.
+    if (soap->error == SOAP_OK && soap->version == 0)
+        soap->error = SOAP_NO_TAG;
     return soap_closesock(soap);
 }
 
@@ -54,14 +58,38 @@ int ReceiveLiteral(struct soap* soap, char** answer,
     return status;
 }
 
-// A data-access wrapper answer: the Body's children read in turn into the wrapper.
-template <class Wrapper>
-int ReceiveWrapper(struct soap* soap, Wrapper& response,
-                   Wrapper* (*get)(struct soap*, Wrapper*, const char*, const char*),
+// A data-access wrapper answer: the Body's children in turn, the response element read once
+// and every other child left to the engine's skipping rule, which still stops at a SOAP-ENV
+// element so that a Fault in the Body is found. A Body that ends before any child is empty.
+// A Body of other elements alone is not this operation's answer (a late copy of an earlier
+// one, say): the exchange fails and the connection closes, so that what follows on it is not
+// taken for the next request's answer.
+template <class Element>
+int ReceiveWrapped(struct soap* soap, Element*& element,
+                   Element** (*in)(struct soap*, const char*, Element**, const char*),
                    const char* tag) {
-    response = Wrapper{};
-    return Receive(soap, EmptyBody::Answer,
-                   [&] { return get(soap, &response, tag, nullptr) != nullptr; });
+    element = nullptr;
+    bool skipped = false;
+    const int status = Receive(soap, EmptyBody::Answer, [&] {
+        for (bool first = true;; first = false) {
+            soap->error = SOAP_TAG_MISMATCH;
+            if (element == nullptr && in(soap, tag, &element, "") != nullptr)
+                continue;
+            soap_check_result(soap, tag);
+            if (soap->error == SOAP_TAG_MISMATCH) {
+                skipped = true;
+                soap->error = soap_ignore_element(soap);
+            }
+            if (!first && soap->error == SOAP_NO_TAG)
+                return soap_getindependent(soap) == SOAP_OK;
+            if (soap->error)
+                return false;
+        }
+    });
+    if (status != SOAP_OK || element != nullptr || !skipped)
+        return status;
+    soap->error = SOAP_TAG_MISMATCH;
+    return soap_closesock(soap);
 }
 
 // The generated calls' result: the engine's error of whichever step failed.
@@ -112,36 +140,41 @@ int Unsubscribe(struct soap* soap, const char* url, const char* action, _bsi__Un
 int GetData(struct soap* soap, const char* url, const char* action, _ixagd__GetData* request,
             __ixawsdl__GetDataResponse& response) {
     return Result(soap, soap_send___ixawsdl__GetData(soap, url, action, request) ||
-                            ReceiveWrapper(soap, response, soap_get___ixawsdl__GetDataResponse,
-                                           "-ixawsdl:GetDataResponse"));
+                            ReceiveWrapped(soap, response.ixagd__GetDataResponse,
+                                           soap_in_PointerTo_ixagd__GetDataResponse,
+                                           "ixagd:GetDataResponse"));
 }
 
 int GetSettable(struct soap* soap, const char* url, const char* action, char* request,
                 __ixawsdl__GetSettableResponse& response) {
     return Result(soap, soap_send___ixawsdl__GetSettable(soap, url, action, request) ||
-                            ReceiveWrapper(soap, response, soap_get___ixawsdl__GetSettableResponse,
-                                           "-ixawsdl:GetSettableResponse"));
+                            ReceiveWrapped(soap, response.ixagd__GetSettableResponse,
+                                           soap_in_PointerTo_ixags__GetSettableResponse,
+                                           "ixagd:GetSettableResponse"));
 }
 
 int SetData(struct soap* soap, const char* url, const char* action, _ixasd__SetData* request,
             __ixawsdl__SetDataResponse& response) {
     return Result(soap, soap_send___ixawsdl__SetData(soap, url, action, request) ||
-                            ReceiveWrapper(soap, response, soap_get___ixawsdl__SetDataResponse,
-                                           "-ixawsdl:SetDataResponse"));
+                            ReceiveWrapped(soap, response.ixasd__SetDataResponse,
+                                           soap_in_PointerTo_ixasd__SetDataResponse,
+                                           "ixasd:SetDataResponse"));
 }
 
 int AddData(struct soap* soap, const char* url, const char* action, _ixaad__AddData* request,
             __ixawsdl__AddDataResponse& response) {
     return Result(soap, soap_send___ixawsdl__AddData(soap, url, action, request) ||
-                            ReceiveWrapper(soap, response, soap_get___ixawsdl__AddDataResponse,
-                                           "-ixawsdl:AddDataResponse"));
+                            ReceiveWrapped(soap, response.ixasd__AddDataResponse,
+                                           soap_in_PointerTo_ixaad__AddDataResponse,
+                                           "ixasd:AddDataResponse"));
 }
 
 int RemoveData(struct soap* soap, const char* url, const char* action, _ixard__RemoveData* request,
                __ixawsdl__RemoveDataResponse& response) {
     return Result(soap, soap_send___ixawsdl__RemoveData(soap, url, action, request) ||
-                            ReceiveWrapper(soap, response, soap_get___ixawsdl__RemoveDataResponse,
-                                           "-ixawsdl:RemoveDataResponse"));
+                            ReceiveWrapped(soap, response.ixasd__RemoveDataResponse,
+                                           soap_in_PointerTo_ixard__RemoveDataResponse,
+                                           "ixasd:RemoveDataResponse"));
 }
 
 } // namespace kavelin::binding

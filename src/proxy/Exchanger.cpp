@@ -74,11 +74,7 @@ bool Exchanger::Attempt(const Operation& operation, const Call& call) {
         return false;
     }
     const auto start = std::chrono::steady_clock::now();
-    int status = call(Soap(), mServiceUrl.c_str(), operation.action);
-    // The engine reads an answer without a SOAP envelope (a web page) as plain XML, and a
-    // response whose result may be absent then decodes as empty: no answer at all.
-    if (status == SOAP_OK && Soap()->version == 0)
-        status = SOAP_NO_TAG;
+    const int status = call(Soap(), mServiceUrl.c_str(), operation.action);
     if (status == SOAP_OK)
         return true;
     const auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(
