@@ -19,7 +19,7 @@ const std::string kIxaGet =
     "xmlns:g=\"http://schemas.orvanta.example/schemas/imaging/con/ixa/2004/07/20\"";
 const std::string kIxaSet =
     "xmlns:t=\"http://schemas.orvanta.example/schemas/imaging/con/ixa/2005/05/05\"";
-const std::string kTypes = "xmlns:i=\"http://www.w3.org/2001/XMLSchema-instance\" "
+const std::string kTypes = " xmlns:i=\"http://www.w3.org/2001/XMLSchema-instance\" "
                            "xmlns:x=\"http://www.w3.org/2001/XMLSchema\"";
 const std::string kFault = "<s:Fault><faultcode>s:Server</faultcode>"
                            "<faultstring>busy</faultstring></s:Fault>";
@@ -119,152 +119,116 @@ KV_TICKET_READER(_ixasd__SetData, SetData)
 KV_TICKET_READER(_ixaad__AddData, AddData)
 KV_TICKET_READER(_ixard__RemoveData, RemoveData)
 
+// An element of the base (b), data-access get (g) or set (t) namespace, declared on it.
+std::string B(const std::string& name, const std::string& content, const std::string& more = "") {
+    return "<b:" + name + " " + kBsi + more + ">" + content + "</b:" + name + ">";
+}
+std::string G(const std::string& name, const std::string& content, const std::string& more = "") {
+    return "<g:" + name + " " + kIxaGet + more + ">" + content + "</g:" + name + ">";
+}
+std::string T(const std::string& name, const std::string& content) {
+    return "<t:" + name + " " + kIxaSet + ">" + content + "</t:" + name + ">";
+}
+std::string StateIs(const std::string& content, const std::string& more = "") {
+    return B("GetStateResponse",
+             "<b:GetStateResult><b:ServiceInfo>" + content + "</b:ServiceInfo></b:GetStateResult>",
+             more);
+}
+
 const std::vector<AnswerCase> kAnswers = {
     {"named session result",
-     "<b:StartSessionResponse " + kBsi +
-         "><b:StartSessionResult><b:SessionID>S1</b:SessionID>"
-         "<b:SessionLanguage>en</b:SessionLanguage></b:StartSessionResult></"
-         "b:StartSessionResponse>",
+     B("StartSessionResponse", "<b:StartSessionResult><b:SessionID>S1</b:SessionID>"
+                               "<b:SessionLanguage>en</b:SessionLanguage></b:StartSessionResult>"),
      StartSession, 0, "S1|en"},
     {"session result as return, out of order, second language skipped",
-     "<b:StartSessionResponse " + kBsi +
-         "><b:return><b:GrantedRole>r1</b:GrantedRole>"
-         "<b:SessionLanguage>en</b:SessionLanguage><b:SessionLanguage>de</b:SessionLanguage>"
-         "<b:Unknown><b:x/></b:Unknown><b:GrantedRole>r2</b:GrantedRole>"
-         "<b:SessionID>S2</b:SessionID></b:return></b:StartSessionResponse>",
+     B("StartSessionResponse",
+       "<b:return><b:GrantedRole>r1</b:GrantedRole><b:SessionLanguage>en</b:SessionLanguage>"
+       "<b:SessionLanguage>de</b:SessionLanguage><b:Unknown><b:x/></b:Unknown>"
+       "<b:GrantedRole>r2</b:GrantedRole><b:SessionID>S2</b:SessionID></b:return>"),
      StartSession, 0, "S2|en|r1|r2"},
-    {"subscription as return",
-     "<b:SubscribeResponse " + kBsi + "><b:return>SUB-1</b:return></b:SubscribeResponse>",
-     Subscribe, 0, "SUB-1"},
+    {"subscription as return", B("SubscribeResponse", "<b:return>SUB-1</b:return>"), Subscribe, 0,
+     "SUB-1"},
     {"supported events as return",
-     "<b:GetSupportedEventsResponse " + kBsi +
-         "><b:return><b:Event>a</b:Event><b:Event>b</b:Event></b:return>"
-         "</b:GetSupportedEventsResponse>",
+     B("GetSupportedEventsResponse",
+       "<b:return><b:Event>a</b:Event><b:Event>b</b:Event></b:return>"),
      SupportedEvents, 0, "2|a|b"},
-    {"empty event list",
-     "<b:GetSupportedEventsResponse " + kBsi +
-         "><b:GetSupportedEventsResult/></b:GetSupportedEventsResponse>",
+    {"empty event list", B("GetSupportedEventsResponse", "<b:GetSupportedEventsResult/>"),
      SupportedEvents, 0, "0"},
-    {"enumeration by number",
-     "<b:GetStateResponse " + kBsi +
-         "><b:GetStateResult>"
-         "<b:ServiceInfo><b:State>1</b:State></b:ServiceInfo></b:GetStateResult>"
-         "</b:GetStateResponse>",
-     State, 0, "1"},
-    {"enumeration by name",
-     "<b:GetStateResponse " + kBsi +
-         "><b:GetStateResult>"
-         "<b:ServiceInfo><b:State>Unknown</b:State></b:ServiceInfo></b:GetStateResult>"
-         "</b:GetStateResponse>",
-     State, 0, "2"},
-    {"enumeration number outside its table",
-     "<b:GetStateResponse " + kBsi +
-         "><b:GetStateResult>"
-         "<b:ServiceInfo><b:State>7</b:State></b:ServiceInfo></b:GetStateResult>"
-         "</b:GetStateResponse>",
-     State, 0, "7"},
+    {"enumeration by number", StateIs("<b:State>1</b:State>"), State, 0, "1"},
+    {"enumeration by name", StateIs("<b:State>Unknown</b:State>"), State, 0, "2"},
+    {"enumeration number outside its table", StateIs("<b:State>7</b:State>"), State, 0, "7"},
+    {"unknown enumeration text", StateIs("<b:State>running</b:State>"), State, SOAP_TYPE, "(none)"},
     {"service identifier typed as another type",
-     "<b:GetStateResponse " + kBsi + " " + kTypes +
-         "><b:GetStateResult><b:ServiceInfo><b:ServiceID i:type=\"x:string\">svc</b:ServiceID>"
-         "<b:State>1</b:State></b:ServiceInfo></b:GetStateResult></b:GetStateResponse>",
+     StateIs("<b:ServiceID i:type=\"x:string\">svc</b:ServiceID><b:State>1</b:State>", kTypes),
      State, SOAP_TYPE, "(none)"},
     {"session identifier typed as another type",
-     "<b:StartSessionResponse " + kBsi + " " + kTypes +
-         "><b:StartSessionResult><b:SessionID i:type=\"x:string\">S1</b:SessionID>"
-         "</b:StartSessionResult></b:StartSessionResponse>",
+     B("StartSessionResponse",
+       "<b:StartSessionResult><b:SessionID i:type=\"x:string\">S1</b:SessionID>"
+       "</b:StartSessionResult>",
+       kTypes),
      StartSession, SOAP_TYPE, "(none)"},
     {"subscription typed as its own type",
-     "<b:SubscribeResponse " + kBsi + " " + kTypes +
-         "><b:SubscribeResult i:type=\"b:SubscriptionID_t\">SUB-2</b:SubscribeResult>"
-         "</b:SubscribeResponse>",
+     B("SubscribeResponse",
+       "<b:SubscribeResult i:type=\"b:SubscriptionID_t\">SUB-2</b:SubscribeResult>", kTypes),
      Subscribe, 0, "SUB-2"},
     {"subscription typed as another type",
-     "<b:SubscribeResponse " + kBsi + " " + kTypes +
-         "><b:SubscribeResult i:type=\"x:int\">3</b:SubscribeResult></b:SubscribeResponse>",
+     B("SubscribeResponse", "<b:SubscribeResult i:type=\"x:int\">3</b:SubscribeResult>", kTypes),
      Subscribe, SOAP_TYPE, "(none)"},
     {"data result typed as its own type",
-     "<g:GetDataResponse " + kIxaGet + " " + kTypes +
-         "><GetDataResult i:type=\"g:Device_t\">text</GetDataResult></g:GetDataResponse>",
+     G("GetDataResponse", "<GetDataResult i:type=\"g:Device_t\">text</GetDataResult>", kTypes),
      GetData, 0, "text"},
     {"data result typed as another type",
-     "<g:GetDataResponse " + kIxaGet + " " + kTypes +
-         "><GetDataResult i:type=\"x:int\">1</GetDataResult></g:GetDataResponse>",
-     GetData, SOAP_TYPE, "(none)"},
-    {"unknown enumeration text",
-     "<b:GetStateResponse " + kBsi +
-         "><b:GetStateResult>"
-         "<b:ServiceInfo><b:State>running</b:State></b:ServiceInfo></b:GetStateResult>"
-         "</b:GetStateResponse>",
-     State, SOAP_TYPE, "(none)"},
+     G("GetDataResponse", "<GetDataResult i:type=\"x:int\">1</GetDataResult>", kTypes), GetData,
+     SOAP_TYPE, "(none)"},
     {"fault to an object form", kFault, StartSession, -1, "(none)"},
     {"unexpected element to an object form", "<b:Other " + kBsi + "/>", StartSession, -1, "(none)"},
     {"fault to a wrapper form", kFault, GetData, -1, "(none)"},
     {"fault to a literal form", kFault, EndSession, SOAP_FAULT, "(null)"},
-    {"literal form takes any first element", "<b:Other " + kBsi + ">ok<b:x/></b:Other>", EndSession,
-     0, "ok<b:x/>"},
+    {"literal form takes any first element", B("Other", "ok<b:x/>"), EndSession, 0, "ok<b:x/>"},
     {"escaped result unescaped, extra elements skipped",
-     "<g:GetDataResponse " + kIxaGet +
-         "><GetDataResult>&lt;dd:Status&gt;Idle &amp; ready&lt;/dd:Status&gt;</GetDataResult>"
-         "</g:GetDataResponse><g:Noise " +
-         kIxaGet + "><a/></g:Noise>",
+     G("GetDataResponse",
+       "<GetDataResult>&lt;dd:Status&gt;Idle &amp; ready&lt;/dd:Status&gt;</GetDataResult>") +
+         G("Noise", "<a/>"),
      GetData, 0, "<dd:Status>Idle & ready</dd:Status>"},
-    {"data result as return",
-     "<g:GetDataResponse " + kIxaGet + "><return>text</return></g:GetDataResponse>", GetData, 0,
-     "text"},
+    {"data result as return", G("GetDataResponse", "<return>text</return>"), GetData, 0, "text"},
     {"missing data result", "<g:GetDataResponse " + kIxaGet + "/>", GetData, 0, ""},
     {"settable answer in the shared namespace",
-     "<g:GetSettableResponse " + kIxaGet +
-         "><GetSettableResult><Ticket>a</Ticket></GetSettableResult></g:GetSettableResponse>",
+     G("GetSettableResponse", "<GetSettableResult><Ticket>a</Ticket></GetSettableResult>"),
      GetSettable, 0, "a"},
     {"added answer in the shared namespace",
-     "<t:AddDataResponse " + kIxaSet +
-         "><AddDataResult><r>b</r></AddDataResult></t:AddDataResponse>",
-     AddData, 0, "b"},
+     T("AddDataResponse", "<AddDataResult><r>b</r></AddDataResult>"), AddData, 0, "b"},
     {"removed answer in the shared namespace",
-     "<t:RemoveDataResponse " + kIxaSet +
-         "><RemoveDataResult><r>c</r></RemoveDataResult></t:RemoveDataResponse>",
-     RemoveData, 0, "c"},
+     T("RemoveDataResponse", "<RemoveDataResult><r>c</r></RemoveDataResult>"), RemoveData, 0, "c"},
     // Elements beside the response are skipped on either side, in every wrapper form.
     {"unknown element before the data answer",
-     "<g:Noise " + kIxaGet + "><a/></g:Noise><g:GetDataResponse " + kIxaGet +
-         "><GetDataResult>text</GetDataResult></g:GetDataResponse>",
-     GetData, 0, "text"},
+     G("Noise", "<a/>") + G("GetDataResponse", "<GetDataResult>text</GetDataResult>"), GetData, 0,
+     "text"},
     {"unknown element before the set answer",
-     "<Noise/><t:SetDataResponse " + kIxaSet +
-         "><SetDataResult><r>s</r></SetDataResult></t:SetDataResponse>",
-     SetData, 0, "s"},
+     "<Noise/>" + T("SetDataResponse", "<SetDataResult><r>s</r></SetDataResult>"), SetData, 0, "s"},
     {"unknown element before the settable answer",
-     "<g:Noise " + kIxaGet + "/><g:GetSettableResponse " + kIxaGet +
-         "><GetSettableResult><r>a</r></GetSettableResult></g:GetSettableResponse>",
+     "<g:Noise " + kIxaGet + "/>" +
+         G("GetSettableResponse", "<GetSettableResult><r>a</r></GetSettableResult>"),
      GetSettable, 0, "a"},
     {"unknown element before the added answer",
-     "<Noise>x</Noise><t:AddDataResponse " + kIxaSet +
-         "><AddDataResult><r>b</r></AddDataResult></t:AddDataResponse>",
-     AddData, 0, "b"},
+     "<Noise>x</Noise>" + T("AddDataResponse", "<AddDataResult><r>b</r></AddDataResult>"), AddData,
+     0, "b"},
     {"unknown elements around the removed answer",
-     "<Noise/><Noise/><t:RemoveDataResponse " + kIxaSet +
-         "><RemoveDataResult><r>c</r></RemoveDataResult></t:RemoveDataResponse><Noise/>",
+     "<Noise/><Noise/>" + T("RemoveDataResponse", "<RemoveDataResult><r>c</r></RemoveDataResult>") +
+         "<Noise/>",
      RemoveData, 0, "c"},
     // Unqualified members are matched by their local name, whatever prefix they arrive with.
     {"data result with the response's prefix",
-     "<g:GetDataResponse " + kIxaGet +
-         "><g:GetDataResult>text</g:GetDataResult></g:GetDataResponse>",
-     GetData, 0, "text"},
+     G("GetDataResponse", "<g:GetDataResult>text</g:GetDataResult>"), GetData, 0, "text"},
     {"data result with a foreign prefix",
-     "<g:GetDataResponse " + kIxaGet +
-         "><q:GetDataResult xmlns:q=\"urn:q\">text</q:GetDataResult></g:GetDataResponse>",
-     GetData, 0, "text"},
-    {"data result as a prefixed return",
-     "<g:GetDataResponse " + kIxaGet + "><g:return>text</g:return></g:GetDataResponse>", GetData, 0,
+     G("GetDataResponse", "<q:GetDataResult xmlns:q=\"urn:q\">text</q:GetDataResult>"), GetData, 0,
      "text"},
+    {"data result as a prefixed return", G("GetDataResponse", "<g:return>text</g:return>"), GetData,
+     0, "text"},
     {"settable result with a prefix",
-     "<g:GetSettableResponse " + kIxaGet +
-         "><g:GetSettableResult><r>a</r></g:GetSettableResult></g:GetSettableResponse>",
-     GetSettable, 0, "a"},
+     G("GetSettableResponse", "<g:GetSettableResult><r>a</r></g:GetSettableResult>"), GetSettable,
+     0, "a"},
     {"set result with a prefix",
-     "<t:SetDataResponse " + kIxaSet +
-         "><t:SetDataResult><r>s</r></t:SetDataResult></t:SetDataResponse>",
-     SetData, 0, "s"},
+     T("SetDataResponse", "<t:SetDataResult><r>s</r></t:SetDataResult>"), SetData, 0, "s"},
     // An empty Body holds no element where the object and literal forms expect one, and no
     // response structure to the wrapper forms; under an HTTP error it is that error.
     {"empty Body to an object form", "", StartSession, SOAP_NO_TAG, "(none)"},

@@ -1,9 +1,12 @@
-// Every catalogued enumeration against the texts it must know: a missing, extra or misordered
-// value, a wrong schema type name or an alias on the wrong table fails here.
+// Every enumeration against the texts it must know: a missing, extra or misordered value, a
+// wrong schema type name or an alias on the wrong table fails here, as does a number that does
+// not read as itself, another text that is not refused, or a dd:Units text not read as the
+// qualified name it is.
 #include "binding/SoapContext.h"
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <set>
 #include <string>
 #include <utility>
@@ -40,7 +43,8 @@ std::string Escaped(const std::string& text) {
 
 // An element typed only by its xsi:type, as the generic decoder meets it.
 std::string TypedElement(const char* typeName, const std::string& text) {
-    return "<value xmlns:dd=\"" + NamespaceOf("dd") + "\" xmlns:pwg=\"" + NamespaceOf("pwg") +
+    return "<value xmlns:bsi=\"" + NamespaceOf("bsi") + "\" xmlns:dd=\"" + NamespaceOf("dd") +
+           "\" xmlns:pwg=\"" + NamespaceOf("pwg") +
            "\" xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\" xsi:type=\"" + typeName +
            "\">" + Escaped(text) + "</value>";
 }
@@ -53,11 +57,8 @@ const char* const kBindingEnumerations[] = {
 };
 
 TEST(EnumerationCatalogue, HoldsEveryEnumerationAndAliasOfTheDocuments) {
-    std::set<std::string> catalogued;
-    for (const std::string name : kBindingEnumerations) {
-        if (name.starts_with("dd__") || name.starts_with("pwg__") || name.starts_with("ns1__"))
-            catalogued.insert(name);
-    }
+    const std::set<std::string> catalogued(std::begin(kBindingEnumerations),
+                                           std::end(kBindingEnumerations));
     std::set<std::string> documented;
     for (const EnumerationCase& enumeration : kEnumerations)
         documented.insert(enumeration.identifier);
@@ -67,8 +68,8 @@ TEST(EnumerationCatalogue, HoldsEveryEnumerationAndAliasOfTheDocuments) {
         EXPECT_EQ(catalogued.count(name), 1u) << name << " has no operations in the binding";
 }
 
-// Texts at their values both ways, no value beyond the count, and the generic decoder knows
-// the type name.
+// Texts at their values both ways, no value beyond the count, numbers as themselves and other
+// texts refused, and the generic decoder knows the type name.
 TEST(EnumerationCatalogue, TextsSitAtTheirValuesAndTheTypeNameDecodes) {
     InMemoryAnswer engine("");
     for (const EnumerationCase& enumeration : kEnumerations) {
@@ -83,6 +84,35 @@ TEST(EnumerationCatalogue, TextsSitAtTheirValuesAndTheTypeNameDecodes) {
                   std::to_string(enumeration.count));
         EXPECT_STRNE(enumeration.text.toText(engine.soap(), enumeration.count - 1),
                      std::to_string(enumeration.count - 1).c_str());
+        EXPECT_STREQ(enumeration.text.toText(engine.soap(), -1), "-1");
+        // Decimal numbers read as themselves while they fit 32 bits; any other text (in another
+        // case, with a space or letter more, a number too large) is refused and, like an absent
+        // text, changes nothing.
+        const std::string& first = enumeration.samples[0].second;
+        std::string otherCase = first;
+        for (char& c : otherCase)
+            c = static_cast<char>(std::islower(static_cast<unsigned char>(c)) ? std::toupper(c)
+                                                                              : std::tolower(c));
+        // dd:Units' reader collapses white space, as the qualified names of its texts do.
+        const std::string spaced =
+            std::string(enumeration.typeName) == "dd:Units" ? "" : first + " ";
+        const std::string lettered = first + "x";
+        // The value read (-5 before); -6 where the text is refused with the type error and the
+        // value left as it was.
+        const auto read = [&](const char* text) {
+            LONG64 value = -5;
+            engine.soap()->error = SOAP_OK;
+            const int status = enumeration.text.fromText(engine.soap(), text, &value);
+            return status == SOAP_OK ? value : status == SOAP_TYPE && value == -5 ? -6 : -7;
+        };
+        const LONG64 numbers[] = {enumeration.count, -4, 2147483647, -2147483648LL};
+        for (const LONG64 number : numbers)
+            EXPECT_EQ(read(std::to_string(number).c_str()), number);
+        EXPECT_EQ(read(nullptr), -5);
+        for (const char* text : {spaced.c_str(), lettered.c_str(), otherCase.c_str(), "", "2x",
+                                 "2147483648", "-2147483649", "4294967296", "99999999999"}) {
+            EXPECT_EQ(read(text), text == first ? enumeration.samples[0].first : -6) << text;
+        }
         // The auxiliary prefix has no namespace row, so no input name in it can be matched.
         if (std::string(enumeration.typeName).starts_with("ns1:"))
             continue;
@@ -94,6 +124,37 @@ TEST(EnumerationCatalogue, TextsSitAtTheirValuesAndTheTypeNameDecodes) {
         EXPECT_EQ(type, enumeration.typeId);
         EXPECT_EQ(*static_cast<const LONG64*>(decoded), value);
     }
+}
+
+// dd:Units texts are qualified names whose prefix the namespace table does not bind: they read
+// as written, whether or not the document binds that prefix.
+TEST(EnumerationText, UnitsReadAsQualifiedNames) {
+    struct ReadCase {
+        const char* text;
+        int status;
+        LONG64 value; // the value after reading; 5 where the text leaves it unchanged
+    };
+    const ReadCase cases[] = {
+        {"enum-1:Hundredths-Millimeter", SOAP_OK, 0},
+        {"enum-1:DPI", SOAP_OK, 1},
+        {"enum-1:Thousandths-Inch", SOAP_OK, 2},
+        {"DPI", SOAP_TYPE, 5},
+        {"enum-2:DPI", SOAP_TYPE, 5},
+        {"2", SOAP_OK, 2},
+    };
+    const char* const bindings[] = {"", " xmlns:enum-1=\"urn:units\""};
+    for (const char* binding : bindings)
+        for (const ReadCase& c : cases) {
+            SCOPED_TRACE(std::string(c.text) + binding);
+            InMemoryAnswer engine(std::string("<dd:Units xmlns:dd=\"") + NamespaceOf("dd") + "\"" +
+                                  binding + ">" + c.text + "</dd:Units>");
+            ASSERT_EQ(soap_begin_recv(engine.soap()), SOAP_OK);
+            dd__Units value = static_cast<dd__Units>(5);
+            const dd__Units* read = soap_in_dd__Units(engine.soap(), "dd:Units", &value, nullptr);
+            EXPECT_EQ(engine.soap()->error, c.status);
+            EXPECT_EQ(read != nullptr, c.status == SOAP_OK);
+            EXPECT_EQ(value, c.value);
+        }
 }
 
 } // namespace

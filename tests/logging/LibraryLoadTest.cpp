@@ -14,16 +14,13 @@ TEST_F(LogTest, LoadingTheLibraryStartsAndUnloadingStopsTheLog) {
     // child process loads it and exits.
     const auto [passed, text] = InChild(STDOUT_FILENO, []() -> bool {
         void* library = dlopen(KAVELIN_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
-        // Looked up by the type the public header declares, as a host would.
+        // Looked up by the type the public header declares, as a host would (the other exports
+        // are the host library tests' concern).
         const auto probe =
             library ? reinterpret_cast<decltype(&fnKavelin)>(dlsym(library, "fnKavelin")) : nullptr;
-        const bool exports = probe != nullptr && probe() == 42 &&
-                             dlsym(library, "_ZN8CKavelinC1Ev") != nullptr &&
-                             dlsym(library, "_ZN8CKavelinaSERKS_") != nullptr &&
-                             dlsym(library, "StartLogging") == nullptr;
-        std::exit(exports ? 0 : 1);
+        std::exit(probe != nullptr && probe() == 42 ? 0 : 1);
     });
-    EXPECT_TRUE(passed) << "fnKavelin gives 42, CKavelin is exported, internals are not";
+    EXPECT_TRUE(passed) << "fnKavelin gives 42";
     EXPECT_EQ(text, "OVCOM.Kavelin:: ---Start Logging---\r\n"
                     "OVCOM.Kavelin:: ---End Logging---\r\n");
 }
@@ -33,18 +30,18 @@ TEST_F(LogTest, TheLibraryLoadsAndUnloadsWhileANeighbourKeepsTheLogLock) {
         void* library = dlopen(KAVELIN_LIBRARY_PATH, RTLD_NOW | RTLD_LOCAL);
         return library != nullptr && dlclose(library) == 0;
     };
-    for (const auto holds : {LockHolder::TheMutex, LockHolder::TheCreationLock}) {
+    for (const LogLock lock : {TheMutex, TheCreationLock}) {
         const auto path = PathOf("held.log");
         const kavelin_test::ScopedRegistry registry(
             "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\Logging-Infra]\n"
             "\"OVCOM.Kavelin\"=\"file," +
             path + ",4\"\n");
-        LockHolder holder(path, holds);
-        ASSERT_TRUE(holder.Holding()) << holds;
+        kavelin_test::ForkedChild holder([&] { return TakeLogLock(path, lock); });
+        ASSERT_TRUE(holder.Took()) << lock;
         EXPECT_TRUE(InChild(STDERR_FILENO, loadAndUnload).first)
-            << holds << ": the load or the unload fails or hangs";
-        EXPECT_EQ(Read(path), "") << holds << ": the banners are dropped";
-        holder.Kill();
+            << lock << ": the load or the unload fails or hangs";
+        EXPECT_EQ(Read(path), "") << lock << ": the banners are dropped";
+        holder.End();
         unlink(LogMutexObject(path).c_str());
         std::filesystem::remove(path);
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "os/ForkedChild.h"
 #include "os/kernel/NamedMutex.h"
 #include "platform/Logging.h"
 #include "support/RegistryFile.h"
@@ -19,7 +20,6 @@
 #include <string>
 #include <string_view>
 #include <sys/file.h>
-#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -86,55 +86,20 @@ inline std::pair<bool, std::string> InChild(int fd, const std::function<bool()>&
     return {WIFEXITED(status) && WEXITSTATUS(status) == 0, text};
 }
 
-// A neighbour process that takes the lock of the log file at `path` and keeps it until it is
-// killed: the mutex itself, or the lock that guards creating and opening it.
-class LockHolder {
-public:
-    enum Holds { TheMutex, TheCreationLock };
-
-    LockHolder(const std::string& path, Holds holds) {
-        int ready[2];
-        if (pipe(ready) != 0)
-            return;
-        mChild = fork();
-        if (mChild == 0) {
-            prctl(PR_SET_PDEATHSIG, SIGKILL);
-            auto mutex = kavelin::os::NamedMutex::OpenOrCreate(LogMutexName(path));
-            bool held = mutex != nullptr;
-            if (held && holds == TheMutex)
-                held = kavelin::os::Owns(mutex->Wait(1000));
-            if (held && holds == TheCreationLock) {
-                const int object = open(LogMutexObject(path).c_str(), O_RDONLY);
-                held = object >= 0 && flock(object, LOCK_EX) == 0;
-            }
-            const char byte = held ? 'y' : 'n';
-            (void)!write(ready[1], &byte, 1);
-            pause();
-            _exit(0);
-        }
-        char byte = 0;
-        mHolding = mChild > 0 && read(ready[0], &byte, 1) == 1 && byte == 'y';
-        close(ready[0]);
-        close(ready[1]);
-    }
-    ~LockHolder() { Kill(); }
-    LockHolder(const LockHolder&) = delete;
-    LockHolder& operator=(const LockHolder&) = delete;
-
-    bool Holding() const { return mHolding; }
-    // Dies holding the lock, which leaves the mutex abandoned.
-    void Kill() {
-        if (mChild > 0) {
-            kill(mChild, SIGKILL);
-            waitpid(mChild, nullptr, 0);
-            mChild = 0;
-        }
-    }
-
-private:
-    pid_t mChild = 0;
-    bool mHolding = false;
-};
+// What a neighbour process takes of the log file at `path`, and keeps until it dies: the
+// mutex itself, or the lock that guards creating and opening it.
+enum LogLock { TheMutex, TheCreationLock };
+inline bool TakeLogLock(const std::string& path, LogLock lock) {
+    // Left open, so held until the process dies.
+    kavelin::os::NamedMutex* mutex =
+        kavelin::os::NamedMutex::OpenOrCreate(LogMutexName(path)).release();
+    if (mutex == nullptr)
+        return false;
+    if (lock == TheMutex)
+        return kavelin::os::Owns(mutex->Wait(1000));
+    const int object = open(LogMutexObject(path).c_str(), O_RDONLY);
+    return object >= 0 && flock(object, LOCK_EX) == 0;
+}
 
 // A scratch folder per test and a log that is closed again whatever the test left open.
 class LogTest : public ::testing::Test {

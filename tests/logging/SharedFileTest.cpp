@@ -53,16 +53,16 @@ TEST_F(LogTest, ANeighbourKeepingTheLockCostsLinesButNeverHangs) {
     using ::testing::internal::GetCapturedStderr;
     const struct {
         const char* name;
-        LockHolder::Holds holds;
+        LogLock lock;
         uint8_t openWhileHeld;
     } cases[] = {
-        {"mutex", LockHolder::TheMutex, 3},
-        {"creation-lock", LockHolder::TheCreationLock, 0},
+        {"mutex", TheMutex, 3},
+        {"creation-lock", TheCreationLock, 0},
     };
     for (const auto& c : cases) {
         const auto path = PathOf(std::string(c.name) + ".log");
-        LockHolder holder(path, c.holds);
-        ASSERT_TRUE(holder.Holding()) << c.name;
+        kavelin_test::ForkedChild holder([&] { return TakeLogLock(path, c.lock); });
+        ASSERT_TRUE(holder.Took()) << c.name;
         CaptureStderr();
         EXPECT_EQ(OpenLog(3, File, path.c_str(), 0), c.openWhileHeld) << c.name;
         Log(3, "while held");
@@ -72,7 +72,7 @@ TEST_F(LogTest, ANeighbourKeepingTheLockCostsLinesButNeverHangs) {
         EXPECT_EQ(refused, c.openWhileHeld == 0) << c.name;
         EXPECT_EQ(Read(path), "") << c.name << ": the line is dropped";
 
-        holder.Kill();
+        holder.End();
         EXPECT_EQ(OpenLog(3, File, path.c_str(), 0), 3) << c.name << ": abandoned is obtained";
         Log(3, "after");
         CloseFully();

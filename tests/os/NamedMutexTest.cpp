@@ -6,14 +6,13 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <signal.h>
 #include <sys/file.h>
 #include <sys/mman.h>
-#include <sys/prctl.h>
 #include <sys/stat.h>
-#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
+
+#include "os/ForkedChild.h"
 
 namespace {
 
@@ -27,27 +26,6 @@ std::string UniqueName(const char* what) {
 // Each user's processes share their own object.
 std::string ObjectName(const std::string& name) {
     return "/kavelin-mutex." + std::to_string(geteuid()) + "." + name;
-}
-
-// Forks a child that runs `take`, reports whether it succeeded, then lives `lifeMs` milliseconds
-// (0: until killed). Returns the child once it reported success, -1 otherwise.
-pid_t ChildThat(const std::function<bool()>& take, unsigned lifeMs) {
-    int ready[2];
-    if (pipe(ready) != 0)
-        return -1;
-    const pid_t child = fork();
-    if (child == 0) {
-        prctl(PR_SET_PDEATHSIG, SIGKILL);
-        const char byte = take() ? 'y' : 'n';
-        (void)!write(ready[1], &byte, 1);
-        lifeMs != 0 ? usleep(lifeMs * 1000) : pause();
-        _exit(0);
-    }
-    char byte = 0;
-    const bool reported = read(ready[0], &byte, 1) == 1 && byte == 'y';
-    close(ready[0]);
-    close(ready[1]);
-    return reported ? child : -1;
 }
 
 bool NameExists(const std::string& name) {
@@ -79,16 +57,16 @@ TEST(NamedMutex, ExcludesOtherProcessesAndAbandonedCountsAsObtained) {
     auto mutex = NamedMutex::OpenOrCreate(name);
     ASSERT_TRUE(mutex);
     // Takes the mutex and dies holding it.
-    const pid_t child = ChildThat(
+    kavelin_test::ForkedChild child(
         [&] {
             // Kept open until the child dies.
             auto* own = NamedMutex::OpenOrCreate(name).release();
             return own != nullptr && kavelin::os::Owns(own->Wait(1000));
         },
         200);
-    ASSERT_GT(child, 0);
+    ASSERT_TRUE(child.Took());
     EXPECT_EQ(mutex->Wait(20), MutexWait::TimedOut);
-    waitpid(child, nullptr, 0);
+    child.End(false);
     const auto result = mutex->Wait(1000);
     EXPECT_EQ(result, MutexWait::Abandoned);
     EXPECT_TRUE(kavelin::os::Owns(result));
@@ -172,19 +150,16 @@ TEST(NamedMutex, AProcessKeepingTheCreationLockDelaysOpenAndCloseOnlySoLong) {
     const auto name = UniqueName("creation-lock");
     auto first = NamedMutex::OpenOrCreate(name);
     ASSERT_TRUE(first);
-    const pid_t child = ChildThat(
-        [&] {
-            const int fd = open(("/dev/shm" + ObjectName(name)).c_str(), O_RDONLY);
-            return fd >= 0 && flock(fd, LOCK_EX) == 0;
-        },
-        0);
-    ASSERT_GT(child, 0);
+    kavelin_test::ForkedChild child([&] {
+        const int fd = open(("/dev/shm" + ObjectName(name)).c_str(), O_RDONLY);
+        return fd >= 0 && flock(fd, LOCK_EX) == 0;
+    });
+    ASSERT_TRUE(child.Took());
     EXPECT_EQ(NamedMutex::OpenOrCreate(name), nullptr) << "gives up instead of hanging";
     EXPECT_EQ(first->Wait(100), MutexWait::Obtained) << "an open handle is unaffected";
     first->Release();
     first.reset();
-    kill(child, SIGKILL);
-    waitpid(child, nullptr, 0);
+    child.End();
     shm_unlink(ObjectName(name).c_str());
 }
 

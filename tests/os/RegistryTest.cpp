@@ -40,16 +40,14 @@ std::vector<uint8_t> Bytes(std::string_view s) {
 }
 
 TEST_F(Registry, ReadsEveryValueForm) {
-    Use(Write("a.reg", RegistryFileText("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\r\n"
-                                        "\"Text\"=\"C:\\\\Logs\\\\x.log says \\\"hi\\\"\"\r\n"
-                                        "@=\"default text\"\r\n"
-                                        "\"Number\"=dword:0000012c\r\n"
-                                        "\"Expand\"=hex(2):25,00,54,00,4d,00,50,00,25,00,00,00\r\n"
-                                        "\"Zipped\"=hex:de,ad,\\\r\n"
-                                        "  be,ef\r\n"
-                                        "\"Multi\"=hex(7):61,00,00,00,62,00,00,00,00,00\r\n"
-                                        "\"Qword\"=hex(b):01,00,00,00,00,00,00,00\r\n"
-                                        "\"Empty\"=hex:\r\n")));
+    Use(Write("a.reg",
+              RegistryFileText(
+                  "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\r\n"
+                  "\"Text\"=\"C:\\\\Logs\\\\x.log says \\\"hi\\\"\"\r\n@=\"default text\"\r\n"
+                  "\"Number\"=dword:0000012c\r\n\"Zipped\"=hex:de,ad,\\\r\n  be,ef\r\n"
+                  "\"Expand\"=hex(2):25,00,54,00,4d,00,50,00,25,00,00,00\r\n"
+                  "\"Multi\"=hex(7):61,00,00,00,62,00,00,00,00,00\r\n"
+                  "\"Qword\"=hex(b):01,00,00,00,00,00,00,00\r\n\"Empty\"=hex:\r\n")));
     const struct {
         const char* name;
         os::RegistryType type;
@@ -79,17 +77,13 @@ TEST_F(Registry, LaterFilesAndDeletionsWin) {
     EXPECT_FALSE(os::RegistryKey::OpenLocalMachine("SOFTWARE")) << "no file, no key";
     EXPECT_FALSE(os::ReadRegistryString("SOFTWARE", ""));
     const auto first =
-        Write("first.reg", RegistryFileText("[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\n"
-                                            "\"Kept\"=\"one\"\n"
-                                            "\"Replaced\"=\"one\"\n"
-                                            "\"Removed\"=\"one\"\n"
-                                            "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Gone\\Child]\n"
-                                            "\"x\"=\"y\"\n"));
-    const auto second =
-        Write("second.reg", RegistryFileText("[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\n"
-                                             "\"REPLACED\"=\"two\"\n"
-                                             "\"Removed\"=-\n"
-                                             "[-HKEY_LOCAL_MACHINE\\SOFTWARE\\Gone]\n"));
+        Write("first.reg",
+              RegistryFileText("[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\n\"Kept\"=\"one\"\n"
+                               "\"Replaced\"=\"one\"\n\"Removed\"=\"one\"\n"
+                               "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Gone\\Child]\n\"x\"=\"y\"\n"));
+    const auto second = Write(
+        "second.reg", RegistryFileText("[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\n\"REPLACED\"=\"two\"\n"
+                                       "\"Removed\"=-\n[-HKEY_LOCAL_MACHINE\\SOFTWARE\\Gone]\n"));
     Use(first + ":" + (mDir / "missing.reg").string() + ":" + second);
 
     EXPECT_EQ(os::ReadRegistryString("SOFTWARE\\A", "Kept"), "one");
@@ -102,25 +96,16 @@ TEST_F(Registry, LaterFilesAndDeletionsWin) {
 }
 
 TEST_F(Registry, SkipsMalformedLinesAndKeepsTheRest) {
-    Use(Write("bad.reg", RegistryFileText("\"Orphan\"=\"before any section\"\n"
-                                          "[HKEY_CURRENT_USER\\SOFTWARE\\A]\n"
-                                          "\"OtherHive\"=\"x\"\n"
-                                          "[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\n"
-                                          "\"Unterminated=\"x\"\n"
-                                          "\"NoEquals\" \"x\"\n"
-                                          "\"BadDword\"=dword:12345678ff\n"
-                                          "\"BadHex\"=hex:zz,01\n"
-                                          "\"TrailingComma\"=hex:01,\n"
-                                          "\"CutShort\"=hex:01,\\\n"
-                                          "\n"
-                                          "\"AfterBlank\"=\"kept\"\n"
-                                          "\"Garbage\"=\"x\" y\n"
-                                          "; a comment\n"
-                                          "[HKEY_LOCAL_MACHINE\\SOFTWARE\\A\n"
-                                          "\"Good\"=\"kept\"\n"
-                                          "[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\n"
-                                          "\"Good\"=\"kept\"\n"
-                                          "\"Last\"=\"no newline\"")));
+    Use(Write(
+        "bad.reg",
+        RegistryFileText(
+            "\"Orphan\"=\"before any section\"\n[HKEY_CURRENT_USER\\SOFTWARE\\A]\n"
+            "\"OtherHive\"=\"x\"\n[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\n"
+            "\"Unterminated=\"x\"\n\"NoEquals\" \"x\"\n\"BadDword\"=dword:12345678ff\n"
+            "\"BadHex\"=hex:zz,01\n\"TrailingComma\"=hex:01,\n\"CutShort\"=hex:01,\\\n"
+            "\n\"AfterBlank\"=\"kept\"\n\"Garbage\"=\"x\" y\n; a comment\n"
+            "[HKEY_LOCAL_MACHINE\\SOFTWARE\\A\n\"Good\"=\"kept\"\n"
+            "[HKEY_LOCAL_MACHINE\\SOFTWARE\\A]\n\"Good\"=\"kept\"\n\"Last\"=\"no newline\"")));
     const auto key = os::RegistryKey::OpenLocalMachine("SOFTWARE\\A");
     ASSERT_TRUE(key);
     for (const char* name : {"Orphan", "OtherHive", "Unterminated", "NoEquals", "BadDword",

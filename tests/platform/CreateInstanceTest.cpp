@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
 #include <string>
 
@@ -38,107 +39,90 @@ kavelin_test::LogLines WithoutBufferLines(kavelin_test::LogLines lines) {
 }
 
 using kavelin_test::LogLines;
-using LogLine = std::pair<int, std::string>;
 
-const LogLines kEntry = {
-    {8, "PlatformServices::CreateInstance() Entering"}, {9, "CI 1"}, {9, "CI 2"}, {9, "CI 3"}};
-const LogLine kFound = {8, "PlatformServices::CreateInstance() found forcekey"};
-const LogLine kSuccess = {8, "PlatformServices::CreateInstance() returning SUCCESS."};
-const LogLine kFailure = {1, "PlatformServices::CreateInstance() returning FAIL."};
-
-struct OverrideCase {
-    const char* name;
-    std::string registry; // empty: no file at all
-    bool created;
-    LogLines trace = {}; // the lines after the CLSID is resolved; empty: not checked
-};
+// "level text|level text|..." as lines of CreateInstance, after its entry lines.
+LogLines Trace(const std::string& lines) {
+    LogLines trace = {
+        {8, "PlatformServices::CreateInstance() Entering"}, {9, "CI 1"}, {9, "CI 2"}, {9, "CI 3"}};
+    for (size_t at = 0, end; at < lines.size(); at = end + 1) {
+        end = std::min(lines.find('|', at), lines.size());
+        trace.emplace_back(lines[at] - '0', "PlatformServices::CreateInstance() " +
+                                                lines.substr(at + 2, end - at - 2));
+    }
+    return trace;
+}
 
 TEST_F(CreateInstanceTest, OnlyATerminatedStringValueForcesTheLocalServer) {
     const std::string name = "\"OVCOM.SessionInfoWrapper\"=";
-    const OverrideCase cases[] = {
-        {"no registry",
-         "",
-         true,
-         {{8, "PlatformServices::CreateInstance() could not find forcekey"}, kSuccess}},
+    const std::string resolved = "8 CLSIDFromProgID succeeded|8 just created temp|";
+    const struct {
+        const char* name;
+        std::string registry; // empty: no file at all
+        bool created;
+        std::string trace = {}; // after the CLSID is resolved; empty: not checked
+    } cases[] = {
+        {"no registry", "", true, "8 could not find forcekey|8 returning SUCCESS."},
         {"key without values", kForceKeyLine, true},
-        {"empty string",
-         kForceKeyLine + name + "\"\"\n",
-         false,
-         {kFound,
-          {8, "PlatformServices::CreateInstance() found string value in forcekey"},
-          kFailure}},
+        {"empty string", kForceKeyLine + name + "\"\"\n", false,
+         "8 found forcekey|8 found string value in forcekey|1 returning FAIL."},
         {"text, other case", std::string(kForceKeyLine) + "\"ovcom.sessioninfowrapper\"=\"1\"\n",
          false},
         {"expandable string", kForceKeyLine + name + "hex(2):41,00,00,00\n", false},
-        {"number",
-         kForceKeyLine + name + "dword:00000001\n",
-         true,
-         {kFound,
-          {8, "PlatformServices::CreateInstance() string value in forcekey not found"},
-          kSuccess}},
+        {"number", kForceKeyLine + name + "dword:00000001\n", true,
+         "8 found forcekey|8 string value in forcekey not found|8 returning SUCCESS."},
         {"another ProgID", std::string(kForceKeyLine) + "\"OVCOM.ASIDATASTREAM\"=\"\"\n", true},
         {"unterminated", kForceKeyLine + name + "hex(1):41,00,42,00\n", true},
         {"longer than the buffer", kForceKeyLine + name + "\"" + std::string(300, 'x') + "\"\n",
          true},
     };
-    for (const OverrideCase& c : cases) {
+    for (const auto& c : cases) {
         const kavelin_test::ScopedRegistry registry(c.registry);
         kavelin_test::LogCapture capture(9);
         CPComPtr<ISessionInfo> info;
         const HRESULT result = info.CreateInstance(kSessionInfoProgId);
         EXPECT_EQ(result, c.created ? S_OK : REGDB_E_CLASSNOTREG) << c.name;
         EXPECT_EQ(static_cast<bool>(info), c.created) << c.name;
-        if (c.trace.empty())
-            continue;
-        LogLines expected = kEntry;
-        expected.push_back({8, "PlatformServices::CreateInstance() CLSIDFromProgID succeeded"});
-        expected.push_back({8, "PlatformServices::CreateInstance() just created temp"});
-        expected.insert(expected.end(), c.trace.begin(), c.trace.end());
-        EXPECT_EQ(WithoutBufferLines(capture.Lines()), expected) << c.name;
+        if (!c.trace.empty()) {
+            EXPECT_EQ(WithoutBufferLines(capture.Lines()), Trace(resolved + c.trace)) << c.name;
+        }
     }
 
-    LogLines unresolved = kEntry;
-    unresolved.push_back({1, "PlatformServices::CreateInstance() unable to resolve CLSID"});
-    unresolved.push_back(kFailure);
     kavelin_test::LogCapture capture(9);
     CPComPtr<ISessionInfo> info;
     info.CreateInstance(u"Kavelin.Test.Unknown");
-    EXPECT_EQ(WithoutBufferLines(capture.Lines()), unresolved);
+    EXPECT_EQ(WithoutBufferLines(capture.Lines()),
+              Trace("1 unable to resolve CLSID|1 returning FAIL."));
 }
 
-TEST_F(CreateInstanceTest, ForcedCreationSucceedsForALocalServer) {
+// Forced out of process, a local server is created and an in-process class is not; a failed
+// creation still releases the object the holder held.
+TEST_F(CreateInstanceTest, ForcedCreationNeedsALocalServerAndReleasesTheHeldObject) {
     const kavelin_test::ScopedRegistry registry(kForceKeyLine +
-                                                std::string("\"Kavelin.Test.Server\"=\"\"\n"));
+                                                std::string("\"Kavelin.Test.Server\"=\"\"\n"
+                                                            "\"Kavelin.Test.InProc\"=\"\"\n"));
     ASSERT_EQ(KavelinRegisterComponent(u"Kavelin.Test.Server", &LiveObject::kClassId,
                                        CLSCTX_LOCAL_SERVER, &CreateLive, nullptr),
               S_OK);
-    CPComPtr<IUnknown> object;
-    EXPECT_EQ(object.CreateInstance(u"Kavelin.Test.Server"), S_OK);
-    EXPECT_EQ(LiveObject::alive, 1);
-    object.Release();
-    KavelinUnregisterComponent(u"Kavelin.Test.Server");
-}
-
-TEST_F(CreateInstanceTest, ReleasesTheHeldObjectEvenWhenCreationFails) {
-    const kavelin_test::ScopedRegistry registry(kForceKeyLine +
-                                                std::string("\"Kavelin.Test.InProc\"=\"\"\n"));
-    ASSERT_EQ(KavelinRegisterComponent(u"Kavelin.Test.InProc", &LiveObject::kClassId,
+    // A class id of its own: creation finds the class by it.
+    constexpr CLSID kInProcClassId = kavelin::MakeGuid("{99999999-8888-7777-6666-555555555555}");
+    ASSERT_EQ(KavelinRegisterComponent(u"Kavelin.Test.InProc", &kInProcClassId,
                                        CLSCTX_INPROC_SERVER, &CreateLive, nullptr),
               S_OK);
-    struct FailureCase {
+    const struct {
         const char16_t* progId;
         HRESULT expected;
-    };
-    const FailureCase cases[] = {{u"Kavelin.Test.Unknown", CO_E_CLASSSTRING},
-                                 {u"Kavelin.Test.InProc", REGDB_E_CLASSNOTREG},
-                                 {nullptr, E_INVALIDARG}};
-    for (const FailureCase& c : cases) {
+    } cases[] = {{u"Kavelin.Test.Server", S_OK},
+                 {u"Kavelin.Test.Unknown", CO_E_CLASSSTRING},
+                 {u"Kavelin.Test.InProc", REGDB_E_CLASSNOTREG},
+                 {nullptr, E_INVALIDARG}};
+    for (const auto& c : cases) {
         CPComPtr<IUnknown> object;
         object.Attach(new LiveObject());
         EXPECT_EQ(object.CreateInstance(c.progId), c.expected);
-        EXPECT_FALSE(object);
-        EXPECT_EQ(LiveObject::alive, 0);
+        EXPECT_EQ(static_cast<bool>(object), c.expected == S_OK);
+        EXPECT_EQ(LiveObject::alive, c.expected == S_OK ? 1 : 0);
     }
+    KavelinUnregisterComponent(u"Kavelin.Test.Server");
     KavelinUnregisterComponent(u"Kavelin.Test.InProc");
 }
 

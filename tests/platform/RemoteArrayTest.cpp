@@ -22,29 +22,20 @@ TEST(RemoteArray, HoldsCopiesInOrderForTheHostToFree) {
 }
 
 TEST(RemoteArray, InitLogsEachElementInOrder) {
-    using kavelin_test::LogLines;
     std::string names[] = {"first", "second", "third"};
-    struct LogCase {
+    const struct {
         std::string* elements;
         int32_t count;
-        LogLines expected;
-    };
-    const LogCase cases[] = {
-        {names,
-         3,
-         {{3, "Entering RemoteArray::Init()"},
-          {4, "RemoteArray::Init() list element is first"},
-          {4, "RemoteArray::Init() list element is second"},
-          {4, "RemoteArray::Init() list element is third"},
-          {3, "Exiting RemoteArray::Init()"}}},
-        {names, 0, {{3, "Entering RemoteArray::Init()"}, {3, "Exiting RemoteArray::Init()"}}},
-        {nullptr, 3, {{3, "Entering RemoteArray::Init()"}, {3, "Exiting RemoteArray::Init()"}}},
-    };
-    for (const LogCase& c : cases) {
+    } cases[] = {{names, 3}, {names, 0}, {nullptr, 3}};
+    for (const auto& c : cases) {
         kavelin_test::LogCapture capture(4);
         RemoteArray array;
         array.Init(c.elements, c.count);
-        EXPECT_EQ(capture.Lines(), c.expected) << c.count;
+        kavelin_test::LogLines expected = {{3, "Entering RemoteArray::Init()"}};
+        for (int32_t i = 0; c.elements != nullptr && i < c.count; ++i)
+            expected.emplace_back(4, "RemoteArray::Init() list element is " + names[i]);
+        expected.emplace_back(3, "Exiting RemoteArray::Init()");
+        EXPECT_EQ(capture.Lines(), expected) << c.count;
     }
 }
 
