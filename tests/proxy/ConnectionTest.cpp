@@ -12,8 +12,6 @@ using namespace kavelin_test;
 
 namespace {
 
-const std::string kConfigurationKey = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\n";
-
 // Consecutive exchanges share one kept-alive connection. When the device closes it between two
 // exchanges, the next exchange must neither fail nor raise SIGPIPE in the host's process.
 TEST(ProxyConnection, KeptAliveConnectionIsSharedOrReplaced) {

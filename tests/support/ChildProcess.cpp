@@ -98,7 +98,6 @@ RunResult RunProgram(const std::string& program, const std::vector<std::string>&
         bool exited = false;
         result.exitCode = WaitUntil(*pid, Clock::now() + limit, &exited);
         if (!exited) {
-            result.timedOut = true;
             kill(*pid, SIGKILL);
             WaitUntil(*pid, Clock::now() + std::chrono::seconds(5), &exited);
         }

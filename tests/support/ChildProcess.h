@@ -11,7 +11,6 @@ namespace kavelin_test {
 // How a program run ended and what it wrote.
 struct RunResult {
     int exitCode = -1; // -1 when it was killed or did not exit by itself
-    bool timedOut = false;
     std::string out;
     std::string err;
 };
