@@ -3,12 +3,9 @@
 
 #include <gtest/gtest.h>
 
-#include <arpa/inet.h>
-#include <netinet/in.h>
-#include <poll.h>
-#include <sys/socket.h>
-#include <thread>
 #include <unistd.h>
+
+#include "support/CannedServer.h"
 
 namespace kavelin_test {
 namespace {
@@ -222,6 +219,10 @@ TEST_F(DeviceServerTest, ShapesAnswersAsToldAndPlaysScripts) {
     EXPECT_NE(client.Post(events).body.find("<bsi:Event>ConsumableChanged</bsi:Event>"),
               std::string::npos);
 
+    mDevice.AnswerTwiceNext("GetSupportedEvents", 1);
+    const RawResponse once = client.Post(events);
+    EXPECT_EQ(client.Read().body, once.body);
+
     mDevice.Script("", {ScriptedAnswer::Kind::RawHttp, "HTTP/1.1 503 Busy\r\n\r\n"}, 1);
     EXPECT_EQ(client.Post(events).status, 503);
     EXPECT_TRUE(client.WaitForClose());
@@ -239,13 +240,20 @@ TEST_F(DeviceServerTest, StopReturnsWhileClientsAreConnectedOrWaiting) {
     EXPECT_FALSE(RawHttpClient::Tcp(mDevice.Port()).Connected());
 }
 
-TEST_F(DeviceServerTest, AnswersMalformedRequestsWithoutFallingOver) {
+// Malformed requests get their status and the device stays up; whole chunks, one with an
+// extension, then a trailer, make the body the device reads.
+TEST_F(DeviceServerTest, AnswersEachFramingWithItsStatusWithoutFallingOver) {
     struct Case {
         const char* name;
         std::string request;
         int status;
     };
     const std::string longHeader = "X-Filler: " + std::string(20000, 'a') + "\r\n";
+    const std::string envelope = Envelope(kStartSession);
+    const std::size_t half = envelope.size() / 2;
+    char sizes[2][32];
+    std::snprintf(sizes[0], sizeof sizes[0], "%zx\r\n", half);
+    std::snprintf(sizes[1], sizeof sizes[1], "%zx;ext=1\r\n", envelope.size() - half);
     const auto post = [](const std::string& body) {
         return "POST / HTTP/1.1\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n" +
                body;
@@ -272,6 +280,11 @@ TEST_F(DeviceServerTest, AnswersMalformedRequestsWithoutFallingOver) {
          413},
         {"unknown encoding", "POST / HTTP/1.1\r\nTransfer-Encoding: gzip\r\n\r\n", 501},
         {"not POST", "GET / HTTP/1.1\r\n\r\n", 405},
+        {"chunked",
+         std::string("POST / HTTP/1.1\r\nTransfer-Encoding: chunked\r\n\r\n") + sizes[0] +
+             envelope.substr(0, half) + "\r\n" + sizes[1] + envelope.substr(half) +
+             "\r\n0\r\nX-Trailer: 1\r\n\r\n",
+         200},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -279,24 +292,9 @@ TEST_F(DeviceServerTest, AnswersMalformedRequestsWithoutFallingOver) {
         ASSERT_TRUE(client.Send(c.request));
         EXPECT_EQ(client.Read().status, c.status);
     }
+    EXPECT_EQ(mDevice.Requests().back().body, envelope);
     RawHttpClient healthy = Connect();
     EXPECT_FALSE(StartSession(healthy).empty());
-}
-
-TEST_F(DeviceServerTest, ReadsChunkedBodies) {
-    const std::string envelope = Envelope(kStartSession);
-    const std::size_t half = envelope.size() / 2;
-    char sizes[2][32];
-    std::snprintf(sizes[0], sizeof sizes[0], "%zx", half);
-    std::snprintf(sizes[1], sizeof sizes[1], "%zx;ext=1", envelope.size() - half);
-    RawHttpClient client = Connect();
-    ASSERT_TRUE(client.Send("POST /BaseService HTTP/1.1\r\nTransfer-Encoding: chunked\r\n\r\n" +
-                            std::string(sizes[0]) + "\r\n" + envelope.substr(0, half) + "\r\n" +
-                            sizes[1] + "\r\n" + envelope.substr(half) +
-                            "\r\n0\r\nX-Trailer: 1\r\n\r\n"));
-    const RawResponse answer = client.Read();
-    EXPECT_EQ(answer.status, 200);
-    EXPECT_EQ(mDevice.Requests().at(0).body, envelope);
 }
 
 TEST(DeviceServerUnixSocket, ServesTheSameBytesOverAUnixSocket) {
@@ -314,64 +312,15 @@ TEST(DeviceServerUnixSocket, ServesTheSameBytesOverAUnixSocket) {
     EXPECT_NE(::access(path.c_str(), F_OK), 0);
 }
 
-// A subscriber's event listener: accepts one connection, keeps what was posted, answers 200.
-class EventListener {
-public:
-    EventListener() {
-        mFd = ::socket(AF_INET, SOCK_STREAM, 0);
-        sockaddr_in addr{};
-        addr.sin_family = AF_INET;
-        addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-        ::bind(mFd, reinterpret_cast<sockaddr*>(&addr), sizeof addr);
-        ::listen(mFd, 4);
-        socklen_t len = sizeof addr;
-        ::getsockname(mFd, reinterpret_cast<sockaddr*>(&addr), &len);
-        mPort = ntohs(addr.sin_port);
-        mThread = std::thread([this] {
-            pollfd entry{mFd, POLLIN, 0};
-            if (::poll(&entry, 1, 10000) <= 0)
-                return;
-            const int peer = ::accept(mFd, nullptr, nullptr);
-            char chunk[4096];
-            while (mReceived.find("</SOAP-ENV:Envelope>") == std::string::npos) {
-                pollfd in{peer, POLLIN, 0};
-                const ssize_t got = ::poll(&in, 1, 10000) > 0 ? ::recv(peer, chunk, 4096, 0) : 0;
-                if (got <= 0)
-                    break;
-                mReceived.append(chunk, static_cast<std::size_t>(got));
-            }
-            const char answer[] = "HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n";
-            ::send(peer, answer, sizeof answer - 1, MSG_NOSIGNAL);
-            ::close(peer);
-        });
-    }
-    ~EventListener() {
-        if (mThread.joinable())
-            mThread.join();
-        ::close(mFd);
-    }
-    std::uint16_t Port() const { return mPort; }
-    std::string Received() {
-        mThread.join();
-        return mReceived;
-    }
-
-private:
-    int mFd;
-    std::uint16_t mPort = 0;
-    std::thread mThread;
-    std::string mReceived;
-};
-
 TEST_F(DeviceServerTest, DeliversSubscribedEventsWhenTheDataChanges) {
-    EventListener listener;
+    CannedServer listener({"HTTP/1.1 200 OK\r\nContent-Length: 0\r\n\r\n"});
     RawHttpClient client = Connect();
     const std::string session = StartSession(client);
     const std::string subscribe =
         "<b:Subscribe><b:SubscriptionInfo><b:EventName>MediaChanged</b:EventName>"
         "<b:ReliabilityOption>NoRetry</b:ReliabilityOption><b:ClientCookie>A CliCook:c"
-        "</b:ClientCookie></b:SubscriptionInfo><b:ClientDeliveryAddress>http://127.0.0.1:" +
-        std::to_string(listener.Port()) + "/EventCallback</b:ClientDeliveryAddress></b:Subscribe>";
+        "</b:ClientCookie></b:SubscriptionInfo><b:ClientDeliveryAddress>" +
+        listener.Url("/EventCallback") + "</b:ClientDeliveryAddress></b:Subscribe>";
     const RawResponse subscribed = client.Post(Envelope(subscribe, session), "Subscribe");
     const std::string id = ElementText(subscribed.body, "bsi:SubscribeResult");
     ASSERT_FALSE(id.empty()) << subscribed.body;
@@ -383,7 +332,8 @@ TEST_F(DeviceServerTest, DeliversSubscribedEventsWhenTheDataChanges) {
                                              "</p:MediaType></p:Tray></p:Trays>")),
                          session),
                 "SetData");
-    const std::string posted = listener.Received();
+    ASSERT_EQ(listener.Requests().size(), 1u);
+    const std::string posted = listener.Requests()[0];
     EXPECT_NE(posted.find("POST /EventCallback HTTP/1.1"), std::string::npos);
     EXPECT_EQ(ElementText(posted, "bsi:SubscriptionID"), id);
     EXPECT_EQ(ElementText(posted, "bsi:Name"), "MediaChanged");

@@ -3,12 +3,10 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <mutex>
 #include <optional>
 #include <regex>
 #include <sys/wait.h>
@@ -31,11 +29,6 @@ using Clock = std::chrono::steady_clock;
 
 constexpr char kBsi[] = "http://schemas.orvanta.example/schemas/imaging/con/bsi/2003/08/21";
 constexpr char kSoap[] = "http://schemas.xmlsoap.org/soap/envelope/";
-
-std::string ReadFile(const std::string& path) {
-    std::ifstream file(path);
-    return std::string(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
-}
 
 // Polls `done` until it holds or `limit` passes; whether it held.
 template <typename Done>
@@ -71,32 +64,17 @@ std::string Post(unsigned port, const std::string& body) {
     return answer.head + answer.body;
 }
 
-// A running `kavelin watch`: its standard output is read as it comes, so the watch never waits
-// for the test to read.
+// A running `kavelin watch`, its output and errors in files of the folder.
 class Watch {
 public:
     Watch(const std::string& folder, std::vector<std::string> arguments)
-        : mErrorFile(folder + "/watch.err") {
+        : mOutFile(folder + "/watch.out"), mErrorFile(folder + "/watch.err") {
         arguments.insert(arguments.begin(), "watch");
-        const auto child = SpawnProgram(KAVELIN_CLI_PROGRAM, arguments, mErrorFile);
-        if (!child)
-            return;
-        mPid = child->pid;
-        mReader = std::thread([this, fd = child->outputFd] {
-            char chunk[4096];
-            ssize_t n = 0;
-            while ((n = read(fd, chunk, sizeof chunk)) > 0) {
-                std::lock_guard lock(mMutex);
-                mOut.append(chunk, static_cast<size_t>(n));
-            }
-            close(fd);
-        });
+        mPid = SpawnProgram(KAVELIN_CLI_PROGRAM, arguments, mOutFile, mErrorFile).value_or(-1);
     }
     ~Watch() {
         if (mPid > 0 && !mExited)
             StopChild(mPid);
-        if (mReader.joinable())
-            mReader.join();
     }
 
     // Waits until the watch subscribed `count` times; its listening port, 0 on timeout.
@@ -129,36 +107,32 @@ public:
         if (!Until([&] { return waitpid(mPid, &status, WNOHANG) == mPid; }, limit))
             return -1;
         mExited = true;
-        mReader.join();
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     }
 
     int Terminate() {
         mExited = true;
-        const int code = StopChild(mPid);
-        mReader.join();
-        return code;
+        return StopChild(mPid);
     }
 
-    std::vector<std::string> Lines() {
-        std::lock_guard lock(mMutex);
+    // The whole lines written so far.
+    std::vector<std::string> Lines() const {
+        const std::string out = FileText(mOutFile);
         std::vector<std::string> lines;
         size_t start = 0;
-        for (size_t end = mOut.find('\n'); end != std::string::npos;
-             start = end + 1, end = mOut.find('\n', start))
-            lines.push_back(mOut.substr(start, end - start));
+        for (size_t end = out.find('\n'); end != std::string::npos;
+             start = end + 1, end = out.find('\n', start))
+            lines.push_back(out.substr(start, end - start));
         return lines;
     }
-    std::string Err() const { return ReadFile(mErrorFile); }
+    std::string Err() const { return FileText(mErrorFile); }
     int Pid() const { return mPid; }
 
 private:
+    std::string mOutFile;
     std::string mErrorFile;
     int mPid = -1;
     bool mExited = false;
-    std::thread mReader;
-    std::mutex mMutex;
-    std::string mOut;
 };
 
 size_t OpenFiles(int pid) {

@@ -4,15 +4,13 @@
 #include <thread>
 
 #include "ProxyTestSupport.h"
-#include "TwiceAnsweringDevice.h"
 #include "components/BuiltInComponents.h"
 
 using kavelin::device::DeviceOptions;
+using kavelin::device::DeviceServer;
 using namespace kavelin_test;
 
 namespace {
-
-const std::string kConfigurationKey = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\n";
 
 // Consecutive exchanges share one kept-alive connection. When the device closes it between two
 // exchanges, the next exchange must neither fail nor raise SIGPIPE in the host's process.
@@ -53,32 +51,41 @@ TEST(ProxyConnection, EveryCallGetsItsOwnAnswerFromADeviceThatAnswersTwice) {
     RegisterBuiltInComponents();
     const ScopedRegistry registry(kConfigurationKey +
                                   "\"IOTimeout\"=\"2\"\n\"DirectConnectKeepOpen\"=\"1\"\n");
-    const std::string socketPath = ScratchDirectory() + "/twice.sock";
-    for (const auto& [unixPath, repeatAfter] :
-         {std::pair<std::string, int>{"", 0}, {"", 200}, {socketPath, 0}, {socketPath, 200}}) {
-        SCOPED_TRACE((unixPath.empty() ? "HTTP, copy after ms: " : "data stream, copy after ms: ") +
-                     std::to_string(repeatAfter));
-        TwiceAnsweringDevice device(unixPath, std::chrono::milliseconds(repeatAfter));
+    const std::string location = "<dd:Printer xmlns:dd=\"http://schemas.orvanta.example/schemas/"
+                                 "imaging/con/dictionaries/1.0/\"><dd:Identity><dd:Location>A"
+                                 "</dd:Location></dd:Identity></dd:Printer>";
+    for (const auto& [overStream, copyAfter] :
+         {std::pair{false, 0}, {false, 200}, {true, 0}, {true, 200}}) {
+        SCOPED_TRACE((overStream ? "data stream, copy after ms: " : "HTTP, copy after ms: ") +
+                     std::to_string(copyAfter));
+        DeviceOptions options;
+        options.unixPath = ScratchDirectory() + "/twice.sock";
+        options.requireSession = false; // the host's own session: no StartSession goes first
+        auto device = StartDevice(options);
+        device->AnswerTwiceNext("", DeviceServer::kAlways, std::chrono::milliseconds(copyAfter));
         RecordingSessionInfo* info = nullptr;
         CPComPtr<ISessionInfo> held = NewSessionInfo(&info);
         info->PresetSessionId(u"S-host");
         ProxyHandle proxy = MakeProxy();
-        proxy->Initialize(device.Url(), held);
+        proxy->Initialize(overStream ? "ovdcs://unix" + options.unixPath : device->BaseServiceUrl(),
+                          held);
         // A late copy lands between calls: one still on its way when the next request goes out
         // could not be told from that request's answer by any client.
         const auto pause = [&] {
-            std::this_thread::sleep_for(std::chrono::milliseconds(2 * repeatAfter));
+            std::this_thread::sleep_for(std::chrono::milliseconds(2 * copyAfter));
         };
-        for (const char* path : {"/A", "/B", "/C"}) {
-            EXPECT_EQ(proxy->GetData(path, "", 0, 0), path);
+        for (const auto& [path, answer] : {std::pair{"string(//dd:Model)", "Plotara C4250dn"},
+                                           {"count(//dd:Tray)", "3"},
+                                           {"string(//dd:Status/dd:State)", "Idle"}}) {
+            EXPECT_EQ(proxy->GetData(path, "", 0, 0), answer);
             pause();
         }
         for (int i = 0; i < 2; ++i) {
-            EXPECT_TRUE(proxy->SetData("<x/>", 0, 0, 0));
+            EXPECT_TRUE(proxy->SetData(location, 0, 0, 0));
             pause();
         }
-        EXPECT_EQ(device.Actions(), (std::vector<std::string>{"GetData", "GetData", "GetData",
-                                                              "SetData", "SetData"}));
+        EXPECT_EQ(Operations(*device), (std::vector<std::string>{"GetData", "GetData", "GetData",
+                                                                 "SetData", "SetData"}));
     }
 }
 

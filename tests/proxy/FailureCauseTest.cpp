@@ -11,8 +11,6 @@ using namespace kavelin_test;
 
 namespace {
 
-const std::string kConfigurationKey = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\n";
-
 std::string Envelope(const std::string& body) {
     return "<?xml version=\"1.0\"?><s:Envelope xmlns:s=\"http://schemas.xmlsoap.org/soap/"
            "envelope/\"><s:Body>" +

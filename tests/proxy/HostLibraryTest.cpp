@@ -7,10 +7,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <set>
-#include <sstream>
 
 #include "DeviceServer.h"
 #include "RecordingSessionInfo.h"
@@ -20,13 +18,6 @@
 #include "support/ScratchPath.h"
 
 namespace {
-
-std::string ReadFile(const std::filesystem::path& path) {
-    std::ifstream file(path, std::ios::binary);
-    std::ostringstream text;
-    text << file.rdbuf();
-    return text.str();
-}
 
 class HostLibraryTest : public ::testing::Test {
 protected:
@@ -104,7 +95,7 @@ TEST_F(HostLibraryTest, SessionThroughTheLoadedLibrary) {
     EXPECT_EQ(requests[1].operation, "EndSession");
     EXPECT_NE(requests[1].body.find(sessionId), std::string::npos);
 
-    const std::string log = ReadFile(mLogPath);
+    const std::string log = kavelin_test::FileText(mLogPath);
     const std::string lines[] = {
         "/3] OVCOM.Kavelin::IBaseSoap - Constructor\r\n",
         "/5] OVCOM.Kavelin::IBaseSoap::Initialize - Enter\r\n",

@@ -17,8 +17,7 @@ class ProxyTestEnvironment : public ::testing::Environment {
 public:
     void SetUp() override {
         const std::string registry = ScratchDirectory() + "/base.reg";
-        WriteRegistryFile(registry, "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\n"
-                                    "\"Logging-Infra\"=\"file," +
+        WriteRegistryFile(registry, kConfigurationKey + "\"Logging-Infra\"=\"file," +
                                         LogFilePath() + ",5\"\n");
         setenv("KAVELIN_REGISTRY", registry.c_str(), 1);
         StartLogging("OVCOM.Kavelin");

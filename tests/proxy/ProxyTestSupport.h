@@ -14,6 +14,9 @@
 // the log file that the test process writes.
 namespace kavelin_test {
 
+// The registry section of the library's settings.
+inline const std::string kConfigurationKey = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\n";
+
 // A folder of this test process, removed at exit.
 const std::string& ScratchDirectory();
 

@@ -4,6 +4,7 @@
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -45,17 +46,26 @@ std::string ReadRequest(int connection) {
 
 } // namespace
 
-CannedServer::CannedServer(std::vector<std::string> answers) : mAnswers(std::move(answers)) {
-    mListener = socket(AF_INET, SOCK_STREAM, 0);
-    sockaddr_in address{};
-    address.sin_family = AF_INET;
-    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
-    socklen_t length = sizeof address;
-    if (mListener < 0 || bind(mListener, reinterpret_cast<sockaddr*>(&address), length) != 0 ||
-        listen(mListener, 4) != 0 ||
-        getsockname(mListener, reinterpret_cast<sockaddr*>(&address), &length) != 0)
-        throw std::runtime_error("loopback listener failed");
-    mPort = ntohs(address.sin_port);
+CannedServer::CannedServer(std::vector<std::string> answers, std::string unixPath)
+    : mUnixPath(std::move(unixPath)), mAnswers(std::move(answers)) {
+    sockaddr_storage storage{};
+    socklen_t length = sizeof(sockaddr_in);
+    if (mUnixPath.empty()) {
+        auto& address = reinterpret_cast<sockaddr_in&>(storage);
+        address.sin_family = AF_INET;
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    } else {
+        auto& address = reinterpret_cast<sockaddr_un&>(storage);
+        address.sun_family = AF_UNIX;
+        mUnixPath.copy(address.sun_path, sizeof address.sun_path - 1);
+        length = sizeof(sockaddr_un);
+    }
+    mListener = socket(storage.ss_family, SOCK_STREAM, 0);
+    auto* address = reinterpret_cast<sockaddr*>(&storage);
+    if (mListener < 0 || bind(mListener, address, length) != 0 || listen(mListener, 4) != 0 ||
+        getsockname(mListener, address, &length) != 0)
+        throw std::runtime_error("listener failed");
+    mPort = mUnixPath.empty() ? ntohs(reinterpret_cast<sockaddr_in&>(storage).sin_port) : 0;
     mThread = std::thread([this] { Serve(); });
 }
 
@@ -63,6 +73,8 @@ CannedServer::~CannedServer() {
     if (mThread.joinable())
         mThread.join();
     close(mListener);
+    if (!mUnixPath.empty())
+        unlink(mUnixPath.c_str());
 }
 
 std::string CannedServer::Url(const std::string& path) const {

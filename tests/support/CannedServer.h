@@ -14,10 +14,11 @@ inline std::string HttpSoapAnswer(const std::string& envelope) {
 
 // A loopback HTTP server for one test: it accepts one connection per canned answer, reads
 // one request on it, records the request's bytes, answers with the canned text and closes.
-// It stops by itself after its last answer, or when a connection stays silent too long.
+// It stops by itself after its last answer, or when a connection stays silent too long. It
+// listens on 127.0.0.1, or on a Unix socket at `unixPath` (removed again when it goes).
 class CannedServer {
 public:
-    explicit CannedServer(std::vector<std::string> answers);
+    explicit CannedServer(std::vector<std::string> answers, std::string unixPath = {});
     ~CannedServer();
     CannedServer(const CannedServer&) = delete;
     CannedServer& operator=(const CannedServer&) = delete;
@@ -32,6 +33,7 @@ private:
 
     int mListener = -1;
     int mPort = 0;
+    std::string mUnixPath;
     std::vector<std::string> mAnswers;
     std::vector<std::string> mRequests;
     std::thread mThread;

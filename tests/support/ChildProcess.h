@@ -11,7 +11,6 @@ namespace kavelin_test {
 // How a program run ended and what it wrote.
 struct RunResult {
     int exitCode = -1; // -1 when it was killed or did not exit by itself
-    bool timedOut = false;
     std::string out;
     std::string err;
 };
@@ -23,21 +22,17 @@ struct ChildEnvironment {
     std::vector<std::string> unset;
 };
 
-// Runs `program` with `arguments`, feeding `input` on standard input, and waits at most
-// `limit`; a child still running then is killed.
+// Runs `program` with `arguments`, `input` on its standard input, and waits at most `limit`; a
+// child still running then is killed.
 RunResult RunProgram(const std::string& program, const std::vector<std::string>& arguments,
                      const ChildEnvironment& environment, const std::string& input = {},
                      std::chrono::milliseconds limit = std::chrono::seconds(30));
 
-// Starts `program` with standard output on a pipe and standard error in `errorFile`.
-// Returns the child's pid and the read end of its output, or nothing when it cannot start.
-struct SpawnedChild {
-    int pid = -1;
-    int outputFd = -1;
-};
-std::optional<SpawnedChild> SpawnProgram(const std::string& program,
-                                         const std::vector<std::string>& arguments,
-                                         const std::string& errorFile);
+// Starts `program` with standard output in `outputFile` and standard error in `errorFile` (empty:
+// beside the output). Returns the child's pid, or nothing when it cannot start.
+std::optional<int> SpawnProgram(const std::string& program,
+                                const std::vector<std::string>& arguments,
+                                const std::string& outputFile, const std::string& errorFile = {});
 
 // Asks the child to stop, kills it after `grace`, and returns its exit code (-1 if killed).
 int StopChild(int pid, std::chrono::milliseconds grace = std::chrono::seconds(5));

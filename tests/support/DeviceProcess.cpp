@@ -2,34 +2,14 @@
 
 #include <chrono>
 #include <cstdio>
-#include <fstream>
-#include <poll.h>
+#include <sstream>
+#include <thread>
 #include <unistd.h>
 
 #include "support/ChildProcess.h"
+#include "support/ScratchPath.h"
 
 namespace kavelin_test {
-
-namespace {
-
-// The device announces its port on its first output line.
-unsigned ReadAnnouncedPort(int fd) {
-    std::string line;
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(10);
-    while (line.find('\n') == std::string::npos && std::chrono::steady_clock::now() < deadline) {
-        pollfd ready = {fd, POLLIN, 0};
-        if (poll(&ready, 1, 100) <= 0)
-            continue;
-        char c = 0;
-        if (read(fd, &c, 1) != 1)
-            break;
-        line += c;
-    }
-    unsigned port = 0;
-    return std::sscanf(line.c_str(), "listening on 127.0.0.1:%u", &port) == 1 ? port : 0;
-}
-
-} // namespace
 
 DeviceProcess::DeviceProcess(const std::vector<std::string>& extraArguments) {
     // Not under $TMPDIR: a test may point that at a folder of its own that goes away.
@@ -41,12 +21,20 @@ DeviceProcess::DeviceProcess(const std::vector<std::string>& extraArguments) {
     mLogFile = pattern;
     std::vector<std::string> arguments = {"--port", "0", "-v", "--duration", "120"};
     arguments.insert(arguments.end(), extraArguments.begin(), extraArguments.end());
-    const auto child = SpawnProgram(KAVELIN_DEVICE_PROGRAM, arguments, mLogFile);
+    const std::optional<int> child = SpawnProgram(KAVELIN_DEVICE_PROGRAM, arguments, mLogFile);
     if (!child)
         return;
-    mPid = child->pid;
-    mPort = ReadAnnouncedPort(child->outputFd);
-    close(child->outputFd);
+    mPid = *child;
+    // The device announces its port on its first line.
+    for (int i = 0; i < 1000; ++i) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+        const std::string text = FileText(mLogFile);
+        if (text.find('\n') == std::string::npos)
+            continue;
+        if (std::sscanf(text.c_str(), "listening on 127.0.0.1:%u", &mPort) != 1)
+            mPort = 0;
+        break;
+    }
 }
 
 DeviceProcess::~DeviceProcess() {
@@ -61,14 +49,12 @@ std::string DeviceProcess::Url() const {
 }
 
 std::vector<std::string> DeviceProcess::Operations() const {
-    std::ifstream log(mLogFile);
+    std::istringstream log(FileText(mLogFile));
     std::vector<std::string> operations;
-    std::string line;
-    while (std::getline(log, line)) {
+    for (std::string line; std::getline(log, line);) {
         // "kavelin-device: connection N: POST /path Operation"
-        if (line.find(": POST ") == std::string::npos)
-            continue;
-        operations.push_back(line.substr(line.rfind(' ') + 1));
+        if (line.find(": POST ") != std::string::npos)
+            operations.push_back(line.substr(line.rfind(' ') + 1));
     }
     return operations;
 }

@@ -4,8 +4,6 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
-#include <iterator>
 #include <sstream>
 
 #include "platform/Logging.h"
@@ -13,18 +11,11 @@
 
 namespace kavelin_test {
 
-namespace {
-std::string ReadAll(const std::string& path) {
-    std::ifstream file(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-} // namespace
-
 LogCapture::LogCapture(uint8_t level) : mPath(ScratchPath("kavelin-log", ".log")), mOwnsLog(true) {
     EXPECT_EQ(OpenLog(level, File, mPath.c_str(), 0), level);
 }
 
-LogCapture::LogCapture(std::string path) : mPath(std::move(path)), mStart(ReadAll(mPath).size()) {}
+LogCapture::LogCapture(std::string path) : mPath(std::move(path)), mStart(FileText(mPath).size()) {}
 
 LogCapture::~LogCapture() {
     if (mOwnsLog) {
@@ -34,7 +25,7 @@ LogCapture::~LogCapture() {
 }
 
 std::string LogCapture::Text() const {
-    const std::string all = ReadAll(mPath);
+    const std::string all = FileText(mPath);
     return all.size() > mStart ? all.substr(mStart) : std::string();
 }
 

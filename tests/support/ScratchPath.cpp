@@ -2,6 +2,8 @@
 
 #include <atomic>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 
 #include "os/kernel/ProcessInfo.h"
 
@@ -12,6 +14,12 @@ std::string ScratchPath(const std::string& name, const std::string& extension) {
     const std::string file = name + "-" + std::to_string(kavelin::os::CurrentProcessId()) + "-" +
                              std::to_string(counter++) + extension;
     return (std::filesystem::temp_directory_path() / file).string();
+}
+
+std::string FileText(const std::string& path) {
+    std::ostringstream text;
+    text << std::ifstream(path, std::ios::binary).rdbuf();
+    return text.str();
 }
 
 ScratchFolder::ScratchFolder(const std::string& name) : mPath(ScratchPath(name, "")) {

@@ -8,6 +8,9 @@ namespace kavelin_test {
 // `name`, this process's id and a counter, then `extension`. Nothing is created there.
 std::string ScratchPath(const std::string& name, const std::string& extension);
 
+// The whole of the file at `path`; empty when it cannot be read.
+std::string FileText(const std::string& path);
+
 // A new folder at ScratchPath(name, ""), removed with all it holds when the object goes.
 class ScratchFolder {
 public:

@@ -76,6 +76,7 @@ struct DeviceServer::Impl {
     std::mutex connectionMutex;
     std::list<Connection> connections;
     std::size_t acceptedCount = 0;
+    std::atomic<std::chrono::milliseconds::rep> twiceCopyAfter{0};
     std::unique_ptr<UsageSimulation> usage;
 };
 
@@ -222,6 +223,7 @@ bool DeviceServer::Impl::ServeRequest(int fd, const HttpRequest& http, std::size
     case Misbehaviour::None:
     case Misbehaviour::CloseMidAnswer:
     case Misbehaviour::Drip:
+    case Misbehaviour::Twice:
         if (!parsed) {
             answer = handler.Fault(true, "malformed request: " + parseError, "ServiceException",
                                    "InvalidParameter");
@@ -242,6 +244,16 @@ bool DeviceServer::Impl::ServeRequest(int fd, const HttpRequest& http, std::size
     if (decision.what == Misbehaviour::CloseMidAnswer) {
         SendAll(fd, std::string_view(bytes).substr(0, bytes.size() / 2), kSendTimeout, stopping);
         return false;
+    }
+    if (decision.what == Misbehaviour::Twice) {
+        const std::chrono::milliseconds copyAfter{twiceCopyAfter.load()};
+        if (copyAfter.count() == 0) {
+            return SendAll(fd, bytes + bytes, kSendTimeout, stopping) && http.keepAlive;
+        }
+        if (!SendAll(fd, bytes, kSendTimeout, stopping) ||
+            !SleepUnlessStopped(copyAfter, stopping)) {
+            return false;
+        }
     }
     return SendAll(fd, bytes, kSendTimeout, stopping) && http.keepAlive;
 }
@@ -356,6 +368,11 @@ void DeviceServer::DripNext(const std::string& operation, int count) {
 }
 void DeviceServer::OversizeNext(const std::string& operation, int count) {
     mImpl->state.faults.Add(Misbehaviour::Oversize, operation, count, {});
+}
+void DeviceServer::AnswerTwiceNext(const std::string& operation, int count,
+                                   std::chrono::milliseconds copyAfter) {
+    mImpl->twiceCopyAfter = copyAfter.count();
+    mImpl->state.faults.Add(Misbehaviour::Twice, operation, count, {});
 }
 void DeviceServer::SetDelay(std::chrono::milliseconds delay) {
     mImpl->state.faults.SetDelay(delay);

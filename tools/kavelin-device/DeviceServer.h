@@ -126,6 +126,10 @@ public:
     void DripNext(const std::string& operation, int count);
     // A 65 MiB answer (kOversizeAnswerBytes), past a client's default 64 MiB cap.
     void OversizeNext(const std::string& operation, int count);
+    // The device's own answer sent twice, the copy right behind it or `copyAfter` later, as a
+    // device that repeats itself would: a client must never take the copy for its next answer.
+    void AnswerTwiceNext(const std::string& operation, int count,
+                         std::chrono::milliseconds copyAfter = {});
     void SetDelay(std::chrono::milliseconds delay); // before every answer
     void SetOmitSessionTicket(bool omit);           // StartSessionResponse without its result
     void SetOmitSubscriptionId(bool omit);          // SubscribeResponse without its result

@@ -10,7 +10,16 @@
 // The misbehaviour the device has been told to show, consulted once per request.
 namespace kavelin::device {
 
-enum class Misbehaviour { None, SoapFault, CloseMidAnswer, NeverAnswer, Drip, Oversize, Scripted };
+enum class Misbehaviour {
+    None,
+    SoapFault,
+    CloseMidAnswer,
+    NeverAnswer,
+    Drip,
+    Oversize,
+    Scripted,
+    Twice
+};
 
 struct FaultDecision {
     Misbehaviour what = Misbehaviour::None;

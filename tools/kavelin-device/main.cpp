@@ -36,6 +36,7 @@ constexpr OptionHelp kOptionHelp[] = {
     {"--fail OP:N", "a SOAP Fault (HTTP 500) for the next N requests of OP (empty: any); repeats"},
     {"--drip OP:N", "send the answer to the next N requests of OP one byte every 250 ms"},
     {"--oversize OP:N", "a 65 MiB answer (over a client's 64 MiB cap) to the next N of OP"},
+    {"--twice OP:N", "answer the next N requests of OP twice, the copy right behind the answer"},
     {"--delay MS", "wait this many milliseconds before every answer"},
     {"--simulate-usage SECONDS", "print on this period: consumables run low, counters rise"},
     {"-v", "one line per request on standard error"},
@@ -115,7 +116,7 @@ struct Failure {
     int count;
 };
 
-constexpr const char* kFailureOptions[] = {"--fail", "--drip", "--oversize"};
+constexpr const char* kFailureOptions[] = {"--fail", "--drip", "--oversize", "--twice"};
 
 bool IsFailureOption(const std::string& arg) {
     for (const char* option : kFailureOptions) {
@@ -150,6 +151,8 @@ void Apply(const Failure& failure, kavelin::device::DeviceServer& device) {
         device.DripNext(failure.operation, failure.count);
     } else if (failure.option == "--oversize") {
         device.OversizeNext(failure.operation, failure.count);
+    } else if (failure.option == "--twice") {
+        device.AnswerTwiceNext(failure.operation, failure.count);
     } else {
         device.FailNext(failure.operation, failure.count);
     }
