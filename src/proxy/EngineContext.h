@@ -55,6 +55,7 @@ private:
     static int Poll(struct soap* soap);
     static int Send(struct soap* soap, const char* data, size_t size);
     static size_t Receive(struct soap* soap, char* buffer, size_t size);
+    // Sends all of `data` on the context's own connection, each send bounded by its socket.
     int SendAll(SOAP_SOCKET socket, const char* data, size_t size);
 
     struct soap mSoap;
