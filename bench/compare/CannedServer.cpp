@@ -1,10 +1,11 @@
 // A device that costs next to nothing: each request gets a prebuilt answer chosen by its
 // SOAPAction (the playback samples, "<action>Res.txt"), so what the comparison measures is the
 // client. It listens on 127.0.0.1 (an ephemeral port) and on a Unix socket, answers many
-// kept-alive connections from one thread, and stops when its standard input closes or after
-// --duration seconds. "GET /last-request" answers with the last GetData request it was sent,
-// so the comparison can check that every client sends the same bytes. A GetData posted to
-// "/answer/BYTES" is answered with the sample's result text repeated to BYTES bytes.
+// kept-alive connections from one thread (and ends those whose request asks for it), and stops
+// when its standard input closes or after --duration seconds. "GET /last-request" answers with
+// the last GetData request it was sent, so the comparison can check that every client sends the
+// same bytes. A GetData posted to "/answer/BYTES" is answered with the sample's result text
+// repeated to BYTES bytes.
 //     compare-canned-server ANSWER_FOLDER UNIX_SOCKET_PATH [DURATION_SECONDS]
 #include <netinet/in.h>
 #include <poll.h>
@@ -110,7 +111,10 @@ public:
                 return false;
             if (input.size() < total)
                 return true;
-            if (!AnswerOne(sock, head, input.substr(0, total)))
+            // A request that asks for the connection to end ends it once answered, as a
+            // device's HTTP server does.
+            if (!AnswerOne(sock, head, input.substr(0, total)) ||
+                FieldValue(head, "Connection:") == "close")
                 return false;
             input.erase(0, total);
         }

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <climits>
 #include <ctime>
+#include <new>
 
 #include "os/kernel/SendFlags.h"
 #include "os/kernel/SocketWaits.h"
@@ -41,6 +42,11 @@ int TransferSecondsLeft(const struct soap* soap) {
         return INT_MAX;
     const auto spent = std::difftime(std::time(nullptr), static_cast<time_t>(soap->start));
     return soap->transfer_timeout - static_cast<int>(spent);
+}
+
+// The engine sends a stored request's header in its buffered mode, before the stored body.
+bool SendingHeader(const struct soap* soap) {
+    return (soap->omode & SOAP_IO) == SOAP_IO_STORE && (soap->mode & SOAP_IO) == SOAP_IO_BUFFER;
 }
 
 } // namespace
@@ -87,10 +93,12 @@ SOAP_SOCKET EngineContext::Open(struct soap* soap, const char* endpoint, const c
         soap_valid_socket(socket) && os::MakeBlocking(socket) ? socket : SOAP_INVALID_SOCKET;
     self->mReceiveWait = kNoWaitApplied;
     self->mSendWait = kNoWaitApplied;
+    self->mHeldHeader.clear();
     return socket;
 }
 
 int EngineContext::Poll(struct soap* soap) {
+    static_cast<EngineContext*>(soap->user)->mHeldHeader.clear();
     // A kept connection serves the next exchange only when it holds nothing: bytes there are
     // a late or extra answer to an earlier request, and one the device ended or that failed
     // must be opened anew.
@@ -103,13 +111,40 @@ int EngineContext::Send(struct soap* soap, const char* data, size_t size) {
     const SOAP_SOCKET socket = ExchangeSocket(soap->sendsk, soap->socket);
     if (socket != self->mWaitSocket || soap->os != nullptr)
         return Engine(soap).send(soap, data, size);
+    // The header waits for the body's first piece, so that a request leaves in one system
+    // call; a piece larger than the engine's buffer is not copied for that.
+    std::string& held = self->mHeldHeader;
+    bool joined = false;
+    try {
+        if (SendingHeader(soap)) {
+            held.append(data, size);
+            return SOAP_OK;
+        }
+        joined = !held.empty() && size <= SOAP_BUFLEN;
+        if (joined)
+            held.append(data, size);
+    } catch (const std::bad_alloc&) {
+        held.clear();
+        return SOAP_EOM;
+    }
+    if (!held.empty()) {
+        const int result = self->SendAll(socket, held.data(), held.size());
+        held.clear();
+        if (result != SOAP_OK || joined)
+            return result;
+    }
+    return self->SendAll(socket, data, size);
+}
+
+int EngineContext::SendAll(SOAP_SOCKET socket, const char* data, size_t size) {
+    struct soap* soap = &mSoap;
     soap->errnum = 0;
-    if (self->mSendWait != soap->send_timeout) {
+    if (mSendWait != soap->send_timeout) {
         if (!os::SetSendWait(socket, soap->send_timeout)) {
             soap->errnum = soap_socket_errno;
             return SOAP_EOF;
         }
-        self->mSendWait = soap->send_timeout;
+        mSendWait = soap->send_timeout;
     }
     for (int interruptions = 0; size > 0;) {
         if (TransferSecondsLeft(soap) < 0)
@@ -191,6 +226,12 @@ void EngineContext::DropUnreadAnswer() {
     // What waits on the socket is found as the next exchange decides to reuse the connection.
     if (buffered)
         CloseConnection();
+}
+
+void EngineContext::StoreNextRequest() {
+    // Serialised once, where counting the length first serialised it twice, and handed to the
+    // transport in a few pieces instead of many.
+    mSoap.omode = (mSoap.omode & ~SOAP_IO) | SOAP_IO_STORE;
 }
 
 void EngineContext::CloseConnection() {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <string>
+
 #include "binding/Binding.h"
 #include "proxy/ExchangeTimeouts.h"
 
@@ -32,6 +34,10 @@ public:
     // exchange opens a new one.
     void DropUnreadAnswer();
 
+    // Before an exchange: the request is stored whole, then sent with its length known. The
+    // engine goes back to its own mode after every stored send.
+    void StoreNextRequest();
+
     // Closes the connection or data stream, so the next exchange opens a new one.
     void CloseConnection();
 
@@ -49,6 +55,8 @@ private:
     static int Poll(struct soap* soap);
     static int Send(struct soap* soap, const char* data, size_t size);
     static size_t Receive(struct soap* soap, char* buffer, size_t size);
+    // Sends all of `data` on the context's own connection, each send bounded by its socket.
+    int SendAll(SOAP_SOCKET socket, const char* data, size_t size);
 
     struct soap mSoap;
     ExchangeTimeouts mTimeouts;
@@ -56,6 +64,8 @@ private:
     SOAP_SOCKET mWaitSocket = SOAP_INVALID_SOCKET;
     int mReceiveWait = 0;
     int mSendWait = 0;
+    // A request's header, until the first piece of its body goes with it.
+    std::string mHeldHeader;
 };
 
 } // namespace kavelin::proxy

@@ -42,6 +42,7 @@ void Exchanger::SetCause(CPExceptionCause cause) {
 void Exchanger::Prepare(TimeStampUse timeStamp) {
     mEngine.ReleaseDecodedData();
     mEngine.DropUnreadAnswer();
+    mEngine.StoreNextRequest();
     mTimestamp = time(nullptr);
     if (timeStamp == TimeStampUse::Point)
         mHeaderCarriesTimeStamp = true;

@@ -27,6 +27,7 @@ TEST(DirectConnectEndToEnd, GetDataReachesTheDeviceThroughTheBuiltInStream) {
         std::vector<std::string> operations;
         std::vector<int> pausesMs = {0}; // before each GetData
         int idleMs = 0;                  // the device's idle timeout; 0: its default
+        int unusedPrefixes = 0;          // in the prefix map: a long request
     };
     const auto unanswered = [](kavelin::device::DeviceServer& device) {
         device.NeverAnswerNext("GetData", 1);
@@ -54,7 +55,8 @@ TEST(DirectConnectEndToEnd, GetDataReachesTheDeviceThroughTheBuiltInStream) {
                "1",
                {"StartSession", "GetData", "GetData", "GetData", "GetData", "EndSession"},
                {0, 0, 500, 0},
-               200}}) {
+               200},
+          Case{"a request beyond the engine's buffer", false, nullptr, "0", once, {0}, 0, 1500}}) {
         SCOPED_TRACE(c.name);
         kavelin::device::DeviceOptions options;
         options.tcpPort = c.overTcp ? std::optional<uint16_t>(0) : std::nullopt;
@@ -77,8 +79,11 @@ TEST(DirectConnectEndToEnd, GetDataReachesTheDeviceThroughTheBuiltInStream) {
             c.overTcp ? "ovdcs://printer/xdm/ixa/IXDMAccessSet.asmx" : "ovdcs://unix" + socketPath;
         IXDMAccessSoap* proxy = maker();
         proxy->Initialize(url, CPComPtr<ISessionInfo>());
-        const std::string map = "<PrefixMap><Prefix>p</Prefix><URL>http://schemas.orvanta.example/"
-                                "schemas/imaging/con/dictionaries/1.0/</URL></PrefixMap>";
+        std::string map = "<PrefixMap><Prefix>p</Prefix><URL>http://schemas.orvanta.example/"
+                          "schemas/imaging/con/dictionaries/1.0/</URL>";
+        for (int n = 0; n < c.unusedPrefixes; ++n)
+            map += "<Prefix>q" + std::to_string(n) + "</Prefix><URL>urn:q</URL>";
+        map += "</PrefixMap>";
         for (const int pauseMs : c.pausesMs) {
             std::this_thread::sleep_for(std::chrono::milliseconds(pauseMs));
             EXPECT_EQ(proxy->GetData("string(//p:Identity/p:Model)", map, 0, 0), "Plotara C4250dn");
