@@ -2,6 +2,7 @@
 
 #include <csignal>
 #include <thread>
+#include <tuple>
 
 #include "ProxyTestSupport.h"
 #include "components/BuiltInComponents.h"
@@ -46,7 +47,8 @@ TEST(ProxyConnection, KeptAliveConnectionIsSharedOrReplaced) {
 
 // Bytes left on a kept-alive connection or stream are never read as the next answer: a device
 // that answers every request twice still gives each call its own answer, and every request
-// reaches it.
+// reaches it. When the proxy starts its own session, StartSession's late copy arrives while
+// GetData waits: it must fail that call, never pass as GetData's (empty) answer.
 TEST(ProxyConnection, EveryCallGetsItsOwnAnswerFromADeviceThatAnswersTwice) {
     RegisterBuiltInComponents();
     const ScopedRegistry registry(kConfigurationKey +
@@ -54,17 +56,28 @@ TEST(ProxyConnection, EveryCallGetsItsOwnAnswerFromADeviceThatAnswersTwice) {
     const std::string location = "<dd:Printer xmlns:dd=\"http://schemas.orvanta.example/schemas/"
                                  "imaging/con/dictionaries/1.0/\"><dd:Identity><dd:Location>A"
                                  "</dd:Location></dd:Identity></dd:Printer>";
-    for (const auto& [overStream, copyAfter] :
-         {std::pair{false, 0}, {false, 200}, {true, 0}, {true, 200}}) {
+    for (const auto& [overStream, copyAfter, hostSession] : {std::tuple{false, 0, true},
+                                                             {false, 200, true},
+                                                             {true, 0, true},
+                                                             {true, 200, true},
+                                                             {false, 200, false},
+                                                             {true, 200, false}}) {
         SCOPED_TRACE((overStream ? "data stream, copy after ms: " : "HTTP, copy after ms: ") +
-                     std::to_string(copyAfter));
+                     std::to_string(copyAfter) + (hostSession ? "" : ", own session"));
         DeviceOptions options;
         options.unixPath = ScratchDirectory() + "/twice.sock";
-        options.requireSession = false; // the host's own session: no StartSession goes first
+        options.requireSession = false;
         auto device = StartDevice(options);
         device->AnswerTwiceNext("", DeviceServer::kAlways, std::chrono::milliseconds(copyAfter));
         RecordingSessionInfo* info = nullptr;
         CPComPtr<ISessionInfo> held = NewSessionInfo(&info);
+        if (!hostSession) {
+            ProxyHandle proxy = MakeProxy();
+            proxy->Initialize(
+                overStream ? "ovdcs://unix" + options.unixPath : device->BaseServiceUrl(), held);
+            EXPECT_THROW(proxy->GetData("string(//dd:Model)", "", 0, 0), CPException);
+            continue;
+        }
         info->PresetSessionId(u"S-host");
         ProxyHandle proxy = MakeProxy();
         proxy->Initialize(overStream ? "ovdcs://unix" + options.unixPath : device->BaseServiceUrl(),
