@@ -56,12 +56,10 @@ TEST(ProxyConnection, EveryCallGetsItsOwnAnswerFromADeviceThatAnswersTwice) {
     const std::string location = "<dd:Printer xmlns:dd=\"http://schemas.orvanta.example/schemas/"
                                  "imaging/con/dictionaries/1.0/\"><dd:Identity><dd:Location>A"
                                  "</dd:Location></dd:Identity></dd:Printer>";
-    for (const auto& [overStream, copyAfter, hostSession] : {std::tuple{false, 0, true},
-                                                             {false, 200, true},
-                                                             {true, 0, true},
-                                                             {true, 200, true},
-                                                             {false, 200, false},
-                                                             {true, 200, false}}) {
+    using Row = std::tuple<bool, int, bool>; // over the stream, copy after ms, host's session
+    for (const auto& [overStream, copyAfter, hostSession] :
+         {Row{false, 0, true}, Row{false, 200, true}, Row{true, 0, true}, Row{true, 200, true},
+          Row{false, 200, false}, Row{true, 200, false}}) {
         SCOPED_TRACE((overStream ? "data stream, copy after ms: " : "HTTP, copy after ms: ") +
                      std::to_string(copyAfter) + (hostSession ? "" : ", own session"));
         DeviceOptions options;
@@ -71,17 +69,15 @@ TEST(ProxyConnection, EveryCallGetsItsOwnAnswerFromADeviceThatAnswersTwice) {
         device->AnswerTwiceNext("", DeviceServer::kAlways, std::chrono::milliseconds(copyAfter));
         RecordingSessionInfo* info = nullptr;
         CPComPtr<ISessionInfo> held = NewSessionInfo(&info);
-        if (!hostSession) {
-            ProxyHandle proxy = MakeProxy();
-            proxy->Initialize(
-                overStream ? "ovdcs://unix" + options.unixPath : device->BaseServiceUrl(), held);
-            EXPECT_THROW(proxy->GetData("string(//dd:Model)", "", 0, 0), CPException);
-            continue;
-        }
-        info->PresetSessionId(u"S-host");
+        if (hostSession)
+            info->PresetSessionId(u"S-host");
         ProxyHandle proxy = MakeProxy();
         proxy->Initialize(overStream ? "ovdcs://unix" + options.unixPath : device->BaseServiceUrl(),
                           held);
+        if (!hostSession) {
+            EXPECT_THROW(proxy->GetData("string(//dd:Model)", "", 0, 0), CPException);
+            continue;
+        }
         // A late copy lands between calls: one still on its way when the next request goes out
         // could not be told from that request's answer by any client.
         const auto pause = [&] {

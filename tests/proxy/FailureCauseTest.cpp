@@ -33,8 +33,9 @@ std::string LargeAnswer(bool chunked) {
     return headers + "Transfer-Encoding: chunked\r\n\r\n" + chunks + "0\r\n\r\n";
 }
 
-// The device's own misbehaviours, or `text` sent as an envelope, raw or dripped.
-enum class Misbehave { Fault, CloseMidAnswer, Silent, Envelope, RawHttp, Dripped };
+// `text` sent as an envelope, raw or dripped (the device's script kinds), or the device's own
+// misbehaviours.
+enum class Misbehave { Envelope, RawHttp, Dripped, Fault, CloseMidAnswer, Silent };
 
 struct CauseCase {
     const char* name;
@@ -43,7 +44,7 @@ struct CauseCase {
     const char* summary;
     const char* engineErrorName;
     int httpStatus;
-    const char* logged; // the level-1 line's text after the operation name
+    const char* logged; // what the level-1 line gives in brackets after the summary
 };
 
 // Every failure of both GetData attempts reads the same: the device misbehaves twice. A device
@@ -52,17 +53,14 @@ TEST(ProxyFailureCause, EachFailedExchangeNamesItsOwnCause) {
     const CauseCase cases[] = {
         {"fault with detail", Misbehave::Fault, "",
          "the device answered with a Fault: injected fault for GetData", "SOAP_SVR_FAULT", 500,
-         " - error: exchange failed: the device answered with a Fault: injected fault for GetData "
-         "(SOAP_SVR_FAULT 2, HTTP 500, SOAP-ENV:Server, ServiceException: InternalError)"},
+         "SOAP_SVR_FAULT 2, HTTP 500, SOAP-ENV:Server, ServiceException: InternalError"},
         {"fault with a detail the catalogue does not know", Misbehave::Envelope,
          Envelope("<s:Fault><faultcode>s:Server</faultcode><faultstring>busy</faultstring>"
                   "<detail><Odd>why</Odd></detail></s:Fault>"),
          "the device answered with a Fault: busy", "SOAP_FAULT", 200,
-         " - error: exchange failed: the device answered with a Fault: busy (SOAP_FAULT 12, HTTP "
-         "200, SOAP-ENV:Server, <Odd>why</Odd>)"},
+         "SOAP_FAULT 12, HTTP 200, SOAP-ENV:Server, <Odd>why</Odd>"},
         {"closed mid-answer", Misbehave::CloseMidAnswer, "", "the connection closed mid-answer",
-         "SOAP_EOF", 200,
-         " - error: exchange failed: the connection closed mid-answer (SOAP_EOF -1, HTTP 200)"},
+         "SOAP_EOF", 200, "SOAP_EOF -1, HTTP 200"},
         {"HTTP status without SOAP", Misbehave::RawHttp,
          "HTTP/1.1 404 Not Found\r\nContent-Length: 4\r\n\r\ngone",
          "the device answered with HTTP status 404", "HTTP 404", 404, nullptr},
@@ -101,7 +99,6 @@ TEST(ProxyFailureCause, EachFailedExchangeNamesItsOwnCause) {
     for (const CauseCase& c : cases) {
         SCOPED_TRACE(c.name);
         auto device = StartDevice();
-        using Kind = ScriptedAnswer::Kind;
         if (c.how == Misbehave::Fault)
             device->FailNext("GetData", 2);
         else if (c.how == Misbehave::CloseMidAnswer)
@@ -109,12 +106,7 @@ TEST(ProxyFailureCause, EachFailedExchangeNamesItsOwnCause) {
         else if (c.how == Misbehave::Silent)
             device->NeverAnswerNext("GetData", 2);
         else
-            device->Script("GetData",
-                           {c.how == Misbehave::Envelope  ? Kind::Envelope
-                            : c.how == Misbehave::RawHttp ? Kind::RawHttp
-                                                          : Kind::Dripped,
-                            c.text},
-                           2);
+            device->Script("GetData", {static_cast<ScriptedAnswer::Kind>(c.how), c.text}, 2);
         ProxyHandle proxy = MakeProxy();
         proxy->Initialize(device->BaseServiceUrl(), CPComPtr<ISessionInfo>());
         const LogCapture log = ProcessLog();
@@ -137,7 +129,10 @@ TEST(ProxyFailureCause, EachFailedExchangeNamesItsOwnCause) {
         EXPECT_EQ(log.Text().find_first_of("\x1b\x07"), std::string::npos);
         EXPECT_EQ(log.Text().find("\n12/08/2026"), std::string::npos);
         if (c.logged != nullptr) {
-            EXPECT_EQ(log.Count(1, std::string("IXDMAccessSoap::GetData") + c.logged), 2)
+            EXPECT_EQ(
+                log.Count(1, std::string("IXDMAccessSoap::GetData - error: exchange failed: ") +
+                                 c.summary + " (" + c.logged + ")"),
+                2)
                 << log.Text();
         }
     }
@@ -146,33 +141,31 @@ TEST(ProxyFailureCause, EachFailedExchangeNamesItsOwnCause) {
 // Each bound reaches the engine from its own value; a value that is no whole number from 1 to
 // its most keeps the default (zero would be no bound at all).
 TEST(ProxyFailureCause, EachBoundComesFromItsOwnValueOrItsDefault) {
+    const char* const names[] = {"ConnectTimeout", "IOTimeout", "TransferTimeout", "MaxAnswerSize"};
     struct Case {
-        std::string values;
+        const char* values[4]; // in the order of the names
         int connect, io, transfer;
         uint64_t cap;
     };
     const uint64_t defaultCap = 64ull << 20;
     const Case cases[] = {
-        {"\"ConnectTimeout\"=\"3\"\n\"IOTimeout\"=\"4\"\n\"TransferTimeout\"=\"5\"\n"
-         "\"MaxAnswerSize\"=\"6\"\n",
-         3, 4, 5, 6},
-        {"\"ConnectTimeout\"=\"0\"\n\"IOTimeout\"=\"0\"\n\"TransferTimeout\"=\"0\"\n"
-         "\"MaxAnswerSize\"=\"0\"\n",
-         10, 60, 120, defaultCap},
-        {"\"ConnectTimeout\"=\"-1\"\n\"IOTimeout\"=\" 7\"\n\"TransferTimeout\"=\"86401\"\n"
-         "\"MaxAnswerSize\"=\"7x\"\n",
-         10, 60, 120, defaultCap},
+        {{"3", "4", "5", "6"}, 3, 4, 5, 6},
+        {{"0", "0", "0", "0"}, 10, 60, 120, defaultCap},
+        {{"-1", " 7", "86401", "7x"}, 10, 60, 120, defaultCap},
     };
     for (const Case& c : cases) {
-        const ScopedRegistry registry(kConfigurationKey + c.values);
+        std::string values;
+        for (size_t i = 0; i < 4; ++i)
+            values += "\"" + std::string(names[i]) + "\"=\"" + c.values[i] + "\"\n";
+        const ScopedRegistry registry(kConfigurationKey + values);
         kavelin::proxy::EngineContext engine;
         engine.SetTimeouts(kavelin::proxy::ReadExchangeTimeouts());
         const struct soap& soap = *engine.Soap();
         EXPECT_EQ(std::vector<int>({soap.connect_timeout, soap.send_timeout, soap.recv_timeout,
                                     soap.transfer_timeout}),
                   std::vector<int>({c.connect, c.io, c.io, c.transfer}))
-            << c.values;
-        EXPECT_EQ(soap.recv_maxlength, c.cap) << c.values;
+            << values;
+        EXPECT_EQ(soap.recv_maxlength, c.cap) << values;
     }
 }
 

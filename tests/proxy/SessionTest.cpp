@@ -76,15 +76,13 @@ TEST(StartSession, RefusesWithoutAnyExchange) {
 }
 
 TEST(StartSession, TriesTwiceWithTheSameRequest) {
-    struct Case {
-        int failures;
-        bool succeeds;
-    };
     const std::string retryLine =
         "IBaseSoap::StartSession - error: gSoap start session failed attempting a retry!!!";
-    for (const Case c : {Case{0, true}, Case{1, true}, Case{2, false}}) {
+    for (const int failures : {0, 1, 2}) {
+        SCOPED_TRACE(std::to_string(failures) + " failures");
+        const bool succeeds = failures < 2;
         Started s = InitializedProxy();
-        s.device->FailNext("StartSession", c.failures);
+        s.device->FailNext("StartSession", failures);
         const LogCapture log = ProcessLog();
         std::string sessionId;
         bool threw = false;
@@ -95,18 +93,18 @@ TEST(StartSession, TriesTwiceWithTheSameRequest) {
             EXPECT_STREQ(failure.what(), "StartSession Failed!!!");
             EXPECT_EQ(failure.GetErrorCode(), E_FAIL);
         }
-        EXPECT_EQ(threw, !c.succeeds) << c.failures << " failures";
-        EXPECT_EQ(log.Count(1, retryLine), c.failures) << c.failures << " failures";
+        EXPECT_EQ(threw, !succeeds);
+        EXPECT_EQ(log.Count(1, retryLine), failures);
         EXPECT_EQ(log.Count(3, "IBaseSoap::StartSession - invoking gSoap start session function."),
-                  c.succeeds ? c.failures + 1 : 2);
+                  succeeds ? failures + 1 : 2);
         const auto requests = s.device->Requests();
-        ASSERT_EQ(requests.size(), static_cast<size_t>(c.succeeds ? c.failures + 1 : 2));
+        ASSERT_EQ(requests.size(), static_cast<size_t>(succeeds ? failures + 1 : 2));
         for (const auto& request : requests) {
             EXPECT_EQ(request.soapAction, "StartSession");
             EXPECT_EQ(request.body.substr(request.body.find("<SOAP-ENV:Body>")),
                       requests[0].body.substr(requests[0].body.find("<SOAP-ENV:Body>")));
         }
-        if (c.succeeds) {
+        if (succeeds) {
             EXPECT_FALSE(sessionId.empty());
             EXPECT_EQ(Narrow(s.info->SessionId()), sessionId);
             EXPECT_EQ(log.Count(5, "IBaseSoap::StartSession - Exit | sessionid=" + sessionId), 1);
@@ -117,28 +115,22 @@ TEST(StartSession, TriesTwiceWithTheSameRequest) {
 }
 
 TEST(StartSession, RequestsTheRolesAndStoresTheGrantedOnes) {
-    struct Case {
-        std::u16string roles;
-        size_t requested;
-        std::u16string stored;
-    };
-    const Case cases[] = {
-        {u"admin,user", 2, u"admin,user"},
-        {u",admin,,user,", 2, u"admin,user"},
-        {u" admin", 1, u" admin"},
-    };
-    for (const Case& c : cases) {
+    // (roles the host gives, roles requested, roles stored)
+    using Row = std::tuple<std::u16string, size_t, std::u16string>;
+    for (const auto& [roles, requested, stored] :
+         {Row{u"admin,user", 2, u"admin,user"}, Row{u",admin,,user,", 2, u"admin,user"},
+          Row{u" admin", 1, u" admin"}}) {
         Started s = InitializedProxy();
-        s.info->PresetRoles(c.roles);
+        s.info->PresetRoles(roles);
         s.proxy->StartSession();
         const auto requests = s.device->Requests();
         ASSERT_EQ(requests.size(), 1u);
-        EXPECT_EQ(Occurrences(requests[0].body, "<bsi:RequestedRole>"), c.requested)
+        EXPECT_EQ(Occurrences(requests[0].body, "<bsi:RequestedRole>"), requested)
             << requests[0].body;
         EXPECT_NE(requests[0].body.find("<bsi:UserNameToken>guest</bsi:UserNameToken>"),
                   std::string::npos);
         EXPECT_NE(requests[0].body.find("<bsi:Password>zqvk</bsi:Password>"), std::string::npos);
-        EXPECT_EQ(s.info->Roles(), c.stored);
+        EXPECT_EQ(s.info->Roles(), stored);
     }
 }
 
@@ -199,14 +191,14 @@ TEST(StartSession, LanguageComesFromTheUsersRegistryValue) {
         std::string requested; // empty: no language element at all
         bool defaulted;
     };
+    const auto own = [&](const std::string& v) { return key + "\"" + user + "\"=\"" + v + "\"\n"; };
     const Case cases[] = {
-        {key + "\"" + user + "\"=\"en-us\"\n", u"", "en-US", false},
-        {key + "\"" + user + "\"=\"fr\"\n", u"", "fr-FR", false},
-        {key + "\"" + user + "\"=\"\"\n", u"", "-", false},
-        {key + "\"" + user + "\"=\"zh-hant-tw\"\n", u"", "zh-HANT-TW", false},
+        {own("en-us"), u"", "en-US", false},
+        {own("fr"), u"", "fr-FR", false},
+        {own(""), u"", "-", false},
+        {own("zh-hant-tw"), u"", "zh-HANT-TW", false},
         {key + "\"someone-else\"=\"it-it\"\n@=\"de-at\"\n", u"", "de-AT", false},
-        {key + "\"" + user + "\"=\"" + std::string(260, 'x') + "\"\n@=\"de-at\"\n", u"", "de-AT",
-         false},
+        {own(std::string(260, 'x')) + "@=\"de-at\"\n", u"", "de-AT", false},
         {"", u"pt-BR", "pt-BR", true},
         {"", u"", "", true},
     };
@@ -234,31 +226,22 @@ TEST(StartSession, LanguageComesFromTheUsersRegistryValue) {
 }
 
 TEST(EndSession, SendsOneRequestOnlyForAnExistingSession) {
-    struct Case {
-        const char* name;
-        bool session;
-        int failures;
-        size_t requests;
-    };
-    const Case cases[] = {
-        {"no session", false, 0, 0},
-        {"session", true, 0, 1},
-        {"session, device fails", true, 1, 1},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    // No session; a session; a session the device fails to end.
+    using Row = std::pair<bool, int>;
+    for (const auto& [session, failures] : {Row{false, 0}, Row{true, 0}, Row{true, 1}}) {
+        SCOPED_TRACE(std::to_string(session) + " " + std::to_string(failures));
         Started s = InitializedProxy();
-        if (c.session)
+        if (session)
             s.proxy->StartSession();
         s.device->ClearRequests();
-        s.device->FailNext("EndSession", c.failures);
+        s.device->FailNext("EndSession", failures);
         const LogCapture log = ProcessLog();
         s.proxy->EndSession();
-        EXPECT_EQ(s.device->Requests().size(), c.requests);
+        EXPECT_EQ(s.device->Requests().size(), session ? 1u : 0u);
         EXPECT_EQ(log.Count(2, "IBaseSoap::EndSession - warning: no session has exist to end!"),
-                  c.session ? 0 : 1);
+                  session ? 0 : 1);
         EXPECT_EQ(log.Count(5, "IBaseSoap::EndSession - Exit"), 1);
-        if (c.session) {
+        if (session) {
             const auto writes = s.info->Writes();
             ASSERT_GE(writes.size(), 4u);
             EXPECT_THAT(std::vector(writes.end() - 4, writes.end()),
