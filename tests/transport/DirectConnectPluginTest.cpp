@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include "GetDataExchange.h"
-#include "RecordingDataStream.h"
 #include "support/LogCapture.h"
 #include "support/RegistryFile.h"
 #include "transport/OrvantaDCSPlugin.h"
@@ -18,7 +17,6 @@ namespace {
 using namespace kavelin::transport;
 using kavelin_test::kReadTimesOut;
 using kavelin_test::LogCapture;
-using kavelin_test::RecordingStreamRegistration;
 using kavelin_test::StreamJournal;
 using ::testing::Each;
 using ::testing::ElementsAre;
@@ -42,24 +40,8 @@ std::vector<size_t> SizesOf(const std::vector<std::string>& writes) {
     return sizes;
 }
 
-class DirectConnectPlugin : public ::testing::Test {
+class DirectConnectPlugin : public kavelin_test::RecordingStreamEngine {
 protected:
-    DirectConnectPlugin() { Init(); }
-    ~DirectConnectPlugin() override { Done(); }
-
-    // Decoded answers live in the engine until released; soap_done alone keeps them.
-    void Done() {
-        soap_destroy(&mSoap);
-        soap_end(&mSoap);
-        soap_done(&mSoap);
-    }
-
-    void Init() {
-        soap_init2(&mSoap, SOAP_IO_KEEPALIVE | SOAP_C_UTFSTRING,
-                   SOAP_IO_KEEPALIVE | SOAP_C_UTFSTRING);
-        soap_set_namespaces(&mSoap, namespaces);
-    }
-
     bool Attach(const char* url) {
         RegisterTransportPlugins(&mSoap, url);
         return soap_lookup_plugin(&mSoap, kOrvantaDCSPluginId) != nullptr;
@@ -82,44 +64,33 @@ protected:
     int GetData(const char* url, std::string* result) {
         return kavelin_test::GetData(&mSoap, url, "GetData", result);
     }
-
-    StreamJournal mJournal;
-    RecordingStreamRegistration mRegistration{mJournal};
-    struct soap mSoap;
 };
 
 TEST_F(DirectConnectPlugin, AttachesOnlyToTheDirectConnectScheme) {
-    struct Case {
-        const char* url;
-        bool attaches;
-    };
-    for (const Case& c : {Case{"ovdcs://dev", true}, Case{"OVDCS://dev", true},
-                          Case{"OvDcS:", true}, Case{"http://127.0.0.1:80/x", false},
-                          Case{"ovdcs", false}, Case{"", false}, Case{nullptr, false}}) {
-        SCOPED_TRACE(c.url == nullptr ? "(null)" : c.url);
-        Done();
-        Init();
+    using Row = std::pair<const char*, bool>;
+    for (const auto& [url, attaches] : {Row{"ovdcs://dev", true}, Row{"OVDCS://dev", true},
+                                        Row{"OvDcS:", true}, Row{"http://127.0.0.1:80/x", false},
+                                        Row{"ovdcs", false}, Row{"", false}, Row{nullptr, false}}) {
+        SCOPED_TRACE(url == nullptr ? "(null)" : url);
+        Reset();
         const int created = mJournal.created;
-        EXPECT_EQ(Attach(c.url), c.attaches);
-        EXPECT_EQ(mJournal.created - created, c.attaches ? 1 : 0);
-        EXPECT_EQ(mSoap.fconnect != nullptr, c.attaches);
+        EXPECT_EQ(Attach(url), attaches);
+        EXPECT_EQ(mJournal.created - created, attaches ? 1 : 0);
+        EXPECT_EQ(mSoap.fconnect != nullptr, attaches);
         EXPECT_EQ(mSoap.error, SOAP_OK);
     }
 }
 
 TEST_F(DirectConnectPlugin, OpensTheTargetBehindTheSchemeAndItsSlashes) {
-    struct Case {
-        const char* endpoint;
-        std::u16string target;
-    };
     ASSERT_TRUE(Attach("ovdcs:"));
-    for (const Case& c : {Case{"ovdcs://dev/path", u"dev/path"}, Case{"ovdcs:\\\\name", u"name"},
-                          Case{"ovdcs:", u""}, Case{"OVDCS:/\\/unix/run/x", u"unix/run/x"},
-                          Case{"plain/name", u"plain/name"}}) {
-        SCOPED_TRACE(c.endpoint);
-        EXPECT_EQ(mSoap.fconnect(&mSoap, c.endpoint, "host", 80), 0);
+    using Row = std::pair<const char*, std::u16string>;
+    for (const auto& [endpoint, target] :
+         {Row{"ovdcs://dev/path", u"dev/path"}, Row{"ovdcs:\\\\name", u"name"}, Row{"ovdcs:", u""},
+          Row{"OVDCS:/\\/unix/run/x", u"unix/run/x"}, Row{"plain/name", u"plain/name"}}) {
+        SCOPED_TRACE(endpoint);
+        EXPECT_EQ(mSoap.fconnect(&mSoap, endpoint, "host", 80), 0);
         ASSERT_FALSE(mJournal.openTargets.empty());
-        EXPECT_EQ(mJournal.openTargets.back(), c.target);
+        EXPECT_EQ(mJournal.openTargets.back(), target);
     }
 }
 
@@ -162,8 +133,7 @@ TEST_F(DirectConnectPlugin, WritesTheHeaderBlockAndTheBodyInWholePieces) {
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
-        Done();
-        Init();
+        Reset();
         mJournal.writes.clear();
         ASSERT_TRUE(Attach("ovdcs://dev"));
         SendHeader();
@@ -273,8 +243,7 @@ TEST_F(DirectConnectPlugin, AKeptOpenStreamCarriesExchangesAndSurvivesADeviceTha
             c.keepOpen ? "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\r\n"
                          "\"DirectConnectKeepOpen\"=\"1\"\r\n"
                        : "");
-        Done();
-        Init();
+        Reset();
         mJournal = StreamJournal{};
         mJournal.answers.assign(c.answers.begin(), c.answers.end());
         ASSERT_TRUE(Attach("ovdcs://dev"));

@@ -2,10 +2,14 @@
 
 #include <string>
 
+#include <gtest/gtest.h>
+
+#include "RecordingDataStream.h"
 #include "binding/Binding.h"
 #include "support/CannedServer.h"
 
-// One GetData exchange of the binding, and a device's HTTP answer to it.
+// One GetData exchange of the binding, a device's HTTP answer to it, and an engine context
+// whose data stream is the recording one.
 namespace kavelin_test {
 
 inline std::string GetDataAnswer(const std::string& result) {
@@ -28,5 +32,31 @@ inline int GetData(struct soap* soap, const char* url, const char* action, std::
         *result = kavelin::binding::ResultOf(*response.ixagd__GetDataResponse);
     return status;
 }
+
+class RecordingStreamEngine : public ::testing::Test {
+protected:
+    RecordingStreamEngine() { Init(); }
+    ~RecordingStreamEngine() override { Done(); }
+
+    void Init() {
+        soap_init2(&mSoap, SOAP_IO_KEEPALIVE | SOAP_C_UTFSTRING,
+                   SOAP_IO_KEEPALIVE | SOAP_C_UTFSTRING);
+        soap_set_namespaces(&mSoap, namespaces);
+    }
+    // Decoded answers live in the engine until released; soap_done alone keeps them.
+    void Done() {
+        soap_destroy(&mSoap);
+        soap_end(&mSoap);
+        soap_done(&mSoap);
+    }
+    void Reset() {
+        Done();
+        Init();
+    }
+
+    StreamJournal mJournal;
+    RecordingStreamRegistration mRegistration{mJournal};
+    struct soap mSoap;
+};
 
 } // namespace kavelin_test

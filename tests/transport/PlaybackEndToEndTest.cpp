@@ -15,13 +15,6 @@ namespace {
 
 using ::testing::HasSubstr;
 
-// Settings that turn playback on and log to `logPath`.
-std::string PlaybackSettings(const std::filesystem::path& logPath) {
-    return "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\r\n"
-           "\"Logging-Infra\"=\"file," +
-           logPath.string() + ",134\"\r\n";
-}
-
 namespace fs = std::filesystem;
 
 // The playback host's "name=answer" lines, for the library loaded by the name `library` from
@@ -66,7 +59,10 @@ TEST(PlaybackEndToEnd, EveryOperationIsAnsweredFromTheFolderOfTheNameTheLibraryW
     std::ofstream(startSession, std::ios::binary | std::ios::trunc) << answer;
 
     const fs::path logPath = base / "playback.log";
-    const kavelin_test::ScopedRegistry registry(PlaybackSettings(logPath));
+    // Playback on, logged to the scratch folder.
+    const kavelin_test::ScopedRegistry registry(
+        "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\r\n\"Logging-Infra\"=\"file," +
+        logPath.string() + ",134\"\r\n");
     const std::string built = KAVELIN_LIBRARY_PATH;
     const struct {
         const char* url;

@@ -12,7 +12,6 @@
 #include <gtest/gtest.h>
 
 #include "GetDataExchange.h"
-#include "RecordingDataStream.h"
 #include "os/kernel/ModulePath.h"
 #include "support/LogCapture.h"
 #include "transport/OrvantaDCSPlugin.h"
@@ -24,8 +23,6 @@ namespace {
 namespace fs = std::filesystem;
 using namespace kavelin::transport;
 using kavelin_test::LogCapture;
-using kavelin_test::RecordingStreamRegistration;
-using kavelin_test::StreamJournal;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
 
@@ -63,20 +60,9 @@ std::vector<size_t> LoggedSizes(const std::string& log) {
     return sizes;
 }
 
-class PlaybackPlugin : public ::testing::Test {
+class PlaybackPlugin : public kavelin_test::RecordingStreamEngine {
 protected:
-    PlaybackPlugin() {
-        soap_init2(&mSoap, SOAP_IO_KEEPALIVE | SOAP_C_UTFSTRING,
-                   SOAP_IO_KEEPALIVE | SOAP_C_UTFSTRING);
-        soap_set_namespaces(&mSoap, namespaces);
-        RegisterTransportPlugins(&mSoap, "ovdcs://dev");
-    }
-    ~PlaybackPlugin() override {
-        // Decoded answers live in the engine until released; soap_done alone keeps them.
-        soap_destroy(&mSoap);
-        soap_end(&mSoap);
-        soap_done(&mSoap);
-    }
+    PlaybackPlugin() { RegisterTransportPlugins(&mSoap, "ovdcs://dev"); }
 
     void Send(std::string_view bytes) {
         ASSERT_EQ(mSoap.fsend(&mSoap, bytes.data(), bytes.size()), SOAP_OK);
@@ -104,9 +90,6 @@ protected:
     }
 
     LogCapture mLog{kPlaybackLevel};
-    StreamJournal mJournal;
-    RecordingStreamRegistration mRegistration{mJournal};
-    struct soap mSoap;
 };
 
 TEST_F(PlaybackPlugin, LogsTheHeaderAsOneEntryAndTheMessageInPiecesOf480Bytes) {
