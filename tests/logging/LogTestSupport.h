@@ -14,7 +14,6 @@
 #include <filesystem>
 #include <fstream>
 #include <functional>
-#include <iterator>
 #include <optional>
 #include <regex>
 #include <string>
@@ -118,10 +117,7 @@ protected:
             CloseLog();
     }
     std::string PathOf(const std::string& name) const { return (mDir / name).string(); }
-    static std::string Read(const std::string& path) {
-        std::ifstream in(path, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-    }
+    static std::string Read(const std::string& path) { return kavelin_test::FileText(path); }
 
     const kavelin_test::ScratchFolder mScratch{"kavelin-log"};
     const std::filesystem::path mDir = mScratch.Path();

@@ -21,38 +21,27 @@ std::string Replace(std::string text, const std::string& from, const std::string
 }
 
 TEST_F(LogTest, ConfigurationValueGrammar) {
-    const struct {
-        const char* value;
-        uint8_t level;
-        LogDestination destination;
-    } cases[] = {
-        {"Console,2", 2, Console},
-        {"debug,3", 3, Debug},
-        {"DEBUG,3,trailing,text", 3, Debug},
-        {"console,133", 133, Console},
-        {"file,{log},5", 5, File},
-        {"File,{log},512,5", 5, FileWithLimit},
-        {"file,{log},512,5,more", 5, FileWithLimit},
-        {"5", 0, Off},
-        {"file,{log}", 0, Off},
-        {"file,{log},", 0, Off},
-        {"printer,3", 0, Off},
-        {"", 0, Off},
-        {"file,{dir}/missing/x.log,5", 0, Off},
-        // Only a regular file: the file a link names would become everyone's and be cut.
-        {"file,{dir}/link.log,5", 0, Off},
-        {"file,/dev/null,5", 0, Off},
-    };
+    // "value>level destination" rows, the destination by its initial: Console, Debug, File, file
+    // With a limit, Off. Only a regular file: the file a link names would become everyone's.
+    std::istringstream rows(
+        "Console,2>2C;debug,3>3D;DEBUG,3,trailing,text>3D;console,133>133C;file,{log},5>5F;"
+        "File,{log},512,5>5W;file,{log},512,5,more>5W;5>0O;file,{log}>0O;file,{log},>0O;"
+        "printer,3>0O;>0O;file,{dir}/missing/x.log,5>0O;file,{dir}/link.log,5>0O;"
+        "file,/dev/null,5>0O;");
+    const LogDestination destinations[] = {Console, Debug, File, FileWithLimit, Off};
     std::filesystem::create_symlink(PathOf("x.log"), PathOf("link.log"));
-    for (const auto& c : cases) {
-        const auto value =
-            Replace(Replace(c.value, "{log}", PathOf("x.log")), "{dir}", mDir.string());
+    for (std::string row; std::getline(rows, row, ';');) {
+        const size_t split = row.rfind('>');
+        const int level = std::stoi(row.substr(split + 1));
+        const LogDestination destination = destinations[std::string_view("CDFWO").find(row.back())];
+        const auto value = Replace(Replace(row.substr(0, split), "{log}", PathOf("x.log")), "{dir}",
+                                   mDir.string());
         ParseLogConfig(value.c_str());
-        EXPECT_EQ(CurrentLogLevel(), c.level) << value;
-        if (c.destination != Off) {
+        EXPECT_EQ(CurrentLogLevel(), level) << value;
+        if (destination != Off) {
             // Only the destination in use accepts another open.
-            EXPECT_EQ(OpenLog(1, c.destination, nullptr, 0), c.level) << value;
-            const LogDestination other = c.destination == Console ? Debug : Console;
+            EXPECT_EQ(OpenLog(1, destination, nullptr, 0), level) << value;
+            const LogDestination other = destination == Console ? Debug : Console;
             EXPECT_EQ(OpenLog(1, other, nullptr, 0), 0) << value;
         }
         CloseFully();
@@ -220,36 +209,30 @@ TEST_F(LogTest, TrimKeepsTheLastKilobytesOnAWholeLine) {
         const auto number = std::to_string(i);
         original += std::string(8 - number.size(), '0') + number + std::string(91, '.') + "\n";
     }
-    const struct {
-        const char* name;
-        const char* config;
-        bool trimmed;
-    } cases[] = {
-        {"512 KB limit", "file,{log},512,5", true},
-        {"no limit", "file,{log},0,5", false},
-        {"limit too large", "file,{log},2048,5", false},
-        {"plain file", "file,{log},5", false},
-        {"limit past 32 bits", "file,{log},4294967297,5", false},
-    };
-    for (const auto& c : cases) {
+    // Only the first, a limit of 512 KB, trims; no limit, one too large, none at all or one
+    // past 32 bits keep the file whole.
+    for (const std::string config : {"file,{log},512,5", "file,{log},0,5", "file,{log},2048,5",
+                                     "file,{log},5", "file,{log},4294967297,5"}) {
+        SCOPED_TRACE(config);
+        const bool trimmed = config == "file,{log},512,5";
         const auto path = PathOf("trim.log");
         std::ofstream(path, std::ios::binary) << original;
-        ParseLogConfig(Replace(c.config, "{log}", path).c_str());
-        ASSERT_EQ(CurrentLogLevel(), 5) << c.name;
+        ParseLogConfig(Replace(config, "{log}", path).c_str());
+        ASSERT_EQ(CurrentLogLevel(), 5);
         Log(1, "last line");
         CloseLog();
         const auto content = Read(path);
         const auto lastLine = content.substr(content.rfind('\n', content.size() - 3) + 1);
-        EXPECT_NE(lastLine.find("::last line\r\n"), std::string::npos) << c.name;
-        if (!c.trimmed) {
-            EXPECT_EQ(content.substr(0, original.size()), original) << c.name;
+        EXPECT_NE(lastLine.find("::last line\r\n"), std::string::npos);
+        if (!trimmed) {
+            EXPECT_EQ(content.substr(0, original.size()), original);
             continue;
         }
-        EXPECT_LE(content.size(), 512u * 1024) << c.name;
+        EXPECT_LE(content.size(), 512u * 1024);
         // The cut falls right after the first line feed of the last 512 KB of the file.
         const size_t grownSize = original.size() + lastLine.size();
         const size_t cut = original.find('\n', grownSize - 512 * 1024) + 1;
-        EXPECT_EQ(content, original.substr(cut) + lastLine) << c.name;
+        EXPECT_EQ(content, original.substr(cut) + lastLine);
     }
 }
 
