@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <fstream>
 #include <sys/stat.h>
+#include <tuple>
 
 #include "support/ScratchPath.h"
 
@@ -57,17 +58,13 @@ TEST(File, AppendsRewritesTruncatesAndLocksRanges) {
     EXPECT_EQ(file->SeekToEnd(), 5u);
 
     // A range lock excludes another handle from any range that overlaps it.
-    const struct {
-        const char* name;
-        uint64_t offset;
-        uint64_t length;
-        bool locks;
-    } cases[] = {{"overlapping", 4, 4, false}, {"inside", 1, 1, false}, {"after", 5, 5, true}};
     ASSERT_TRUE(file->LockRange(0, 5));
-    for (const auto& c : cases) {
-        EXPECT_EQ(other->LockRange(c.offset, c.length), c.locks) << c.name;
-        if (c.locks) {
-            EXPECT_TRUE(other->UnlockRange(c.offset, c.length)) << c.name;
+    // (offset, length, whether it locks): overlapping, inside, after.
+    for (const auto& [offset, length, locks] :
+         {std::tuple{4u, 4u, false}, std::tuple{1u, 1u, false}, std::tuple{5u, 5u, true}}) {
+        EXPECT_EQ(other->LockRange(offset, length), locks) << offset;
+        if (locks) {
+            EXPECT_TRUE(other->UnlockRange(offset, length)) << offset;
         }
     }
     ASSERT_TRUE(file->UnlockRange(0, 5));

@@ -76,30 +76,25 @@ TEST(NamedMutex, ExcludesOtherProcessesAndAbandonedCountsAsObtained) {
 }
 
 TEST(NamedMutex, NameGoesAwayWithItsLastHandle) {
-    const struct {
-        const char* name;
-        std::string mutexName;
-        bool readable;
-    } cases[] = {
-        {"short", UniqueName("life"), true},
-        {"with slash", UniqueName("a/b"), false},
-        {"long", UniqueName(std::string(400, 'x').c_str()), false},
-    };
-    for (const auto& c : cases) {
-        auto first = NamedMutex::OpenOrCreate(c.mutexName);
-        auto second = NamedMutex::OpenOrCreate(c.mutexName);
-        ASSERT_TRUE(first && second) << c.name;
-        if (c.readable) {
-            EXPECT_TRUE(NameExists(c.mutexName)) << c.name;
+    // A short name, one with a slash and a long one; only the first is readable as it is.
+    for (const auto& [name, readable] :
+         {std::pair{UniqueName("life"), true}, std::pair{UniqueName("a/b"), false},
+          std::pair{UniqueName(std::string(400, 'x').c_str()), false}}) {
+        SCOPED_TRACE(name);
+        auto first = NamedMutex::OpenOrCreate(name);
+        auto second = NamedMutex::OpenOrCreate(name);
+        ASSERT_TRUE(first && second);
+        if (readable) {
+            EXPECT_TRUE(NameExists(name));
         }
         first.reset();
-        ASSERT_EQ(second->Wait(100), MutexWait::Obtained) << c.name;
+        ASSERT_EQ(second->Wait(100), MutexWait::Obtained);
         second->Release();
         second.reset();
-        EXPECT_FALSE(NameExists(c.mutexName)) << c.name;
-        auto again = NamedMutex::OpenOrCreate(c.mutexName);
-        ASSERT_TRUE(again) << c.name;
-        EXPECT_EQ(again->Wait(100), MutexWait::Obtained) << c.name;
+        EXPECT_FALSE(NameExists(name));
+        auto again = NamedMutex::OpenOrCreate(name);
+        ASSERT_TRUE(again);
+        EXPECT_EQ(again->Wait(100), MutexWait::Obtained);
         again->Release();
     }
 }

@@ -9,6 +9,7 @@
 #include <functional>
 #include <sys/stat.h>
 #include <thread>
+#include <tuple>
 
 #include "support/RegistryFile.h"
 #include "support/ScratchPath.h"
@@ -134,33 +135,24 @@ TEST_F(Registry, QueryValueFollowsTheWindowsBufferRules) {
     Use(Write("q.reg", RegistryFileText("[HKEY_LOCAL_MACHINE\\K]\n\"V\"=\"abc\"\n")));
     const auto key = os::RegistryKey::OpenLocalMachine("K");
     ASSERT_TRUE(key);
-    const struct {
-        const char* name;
-        const char* valueName;
-        uint32_t bufferSize;
-        bool passBuffer;
-        long result;
-        uint32_t sizeAfter;
-    } cases[] = {
-        {"fits", "V", 8, true, os::kErrorSuccess, 4},
-        {"exact", "V", 4, true, os::kErrorSuccess, 4},
-        {"too small", "V", 3, true, os::kErrorMoreData, 4},
-        {"size only", "V", 0, false, os::kErrorSuccess, 4},
-        {"missing", "W", 8, true, os::kErrorFileNotFound, 8},
-    };
-    for (const auto& c : cases) {
+    // (value, buffer size, whether a buffer is given, result, size after): a buffer that fits,
+    // one of the exact size, one too small, the size alone, a missing value.
+    using Row = std::tuple<const char*, uint32_t, bool, long, uint32_t>;
+    for (const auto& [valueName, bufferSize, passBuffer, result, sizeAfter] :
+         {Row{"V", 8, true, os::kErrorSuccess, 4}, Row{"V", 4, true, os::kErrorSuccess, 4},
+          Row{"V", 3, true, os::kErrorMoreData, 4}, Row{"V", 0, false, os::kErrorSuccess, 4},
+          Row{"W", 8, true, os::kErrorFileNotFound, 8}}) {
+        SCOPED_TRACE(std::string(valueName) + " in " + std::to_string(bufferSize));
         uint8_t buffer[8] = {0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE, 0xEE};
-        uint32_t size = c.bufferSize;
+        uint32_t size = bufferSize;
         uint32_t type = 0;
-        EXPECT_EQ(key->QueryValue(c.valueName, &type, c.passBuffer ? buffer : nullptr, &size),
-                  c.result)
-            << c.name;
-        EXPECT_EQ(size, c.sizeAfter) << c.name;
-        if (c.result == os::kErrorSuccess && c.passBuffer) {
+        EXPECT_EQ(key->QueryValue(valueName, &type, passBuffer ? buffer : nullptr, &size), result);
+        EXPECT_EQ(size, sizeAfter);
+        if (result == os::kErrorSuccess && passBuffer) {
             EXPECT_EQ(std::string(reinterpret_cast<char*>(buffer), 4), std::string("abc\0", 4));
         }
-        if (c.bufferSize < 8) {
-            EXPECT_EQ(buffer[c.bufferSize], 0xEE) << c.name << ": wrote past the buffer";
+        if (bufferSize < 8) {
+            EXPECT_EQ(buffer[bufferSize], 0xEE) << "wrote past the buffer";
         }
     }
     EXPECT_EQ(key->QueryValue("V", nullptr, nullptr, nullptr), os::kErrorSuccess);
