@@ -17,7 +17,7 @@ namespace {
 
 using kavelin_test::LiveObject;
 
-constexpr char kForceKeyLine[] =
+const std::string kForceKeyLine =
     "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\ForceToOutOfProc]\n";
 
 // Creation consults the registry: an empty one unless a test gives its own.
@@ -65,12 +65,11 @@ TEST_F(CreateInstanceTest, OnlyATerminatedStringValueForcesTheLocalServer) {
         {"key without values", kForceKeyLine, true},
         {"empty string", kForceKeyLine + name + "\"\"\n", false,
          "8 found forcekey|8 found string value in forcekey|1 returning FAIL."},
-        {"text, other case", std::string(kForceKeyLine) + "\"ovcom.sessioninfowrapper\"=\"1\"\n",
-         false},
+        {"text, other case", kForceKeyLine + "\"ovcom.sessioninfowrapper\"=\"1\"\n", false},
         {"expandable string", kForceKeyLine + name + "hex(2):41,00,00,00\n", false},
         {"number", kForceKeyLine + name + "dword:00000001\n", true,
          "8 found forcekey|8 string value in forcekey not found|8 returning SUCCESS."},
-        {"another ProgID", std::string(kForceKeyLine) + "\"OVCOM.ASIDATASTREAM\"=\"\"\n", true},
+        {"another ProgID", kForceKeyLine + "\"OVCOM.ASIDATASTREAM\"=\"\"\n", true},
         {"unterminated", kForceKeyLine + name + "hex(1):41,00,42,00\n", true},
         {"longer than the buffer", kForceKeyLine + name + "\"" + std::string(300, 'x') + "\"\n",
          true},
@@ -97,9 +96,8 @@ TEST_F(CreateInstanceTest, OnlyATerminatedStringValueForcesTheLocalServer) {
 // Forced out of process, a local server is created and an in-process class is not; a failed
 // creation still releases the object the holder held.
 TEST_F(CreateInstanceTest, ForcedCreationNeedsALocalServerAndReleasesTheHeldObject) {
-    const kavelin_test::ScopedRegistry registry(kForceKeyLine +
-                                                std::string("\"Kavelin.Test.Server\"=\"\"\n"
-                                                            "\"Kavelin.Test.InProc\"=\"\"\n"));
+    const kavelin_test::ScopedRegistry registry(
+        kForceKeyLine + "\"Kavelin.Test.Server\"=\"\"\n\"Kavelin.Test.InProc\"=\"\"\n");
     ASSERT_EQ(KavelinRegisterComponent(u"Kavelin.Test.Server", &LiveObject::kClassId,
                                        CLSCTX_LOCAL_SERVER, &CreateLive, nullptr),
               S_OK);
@@ -108,19 +106,15 @@ TEST_F(CreateInstanceTest, ForcedCreationNeedsALocalServerAndReleasesTheHeldObje
     ASSERT_EQ(KavelinRegisterComponent(u"Kavelin.Test.InProc", &kInProcClassId,
                                        CLSCTX_INPROC_SERVER, &CreateLive, nullptr),
               S_OK);
-    const struct {
-        const char16_t* progId;
-        HRESULT expected;
-    } cases[] = {{u"Kavelin.Test.Server", S_OK},
-                 {u"Kavelin.Test.Unknown", CO_E_CLASSSTRING},
-                 {u"Kavelin.Test.InProc", REGDB_E_CLASSNOTREG},
-                 {nullptr, E_INVALIDARG}};
-    for (const auto& c : cases) {
+    for (const auto& [progId, expected] : {std::pair{u"Kavelin.Test.Server", S_OK},
+                                           {u"Kavelin.Test.Unknown", CO_E_CLASSSTRING},
+                                           {u"Kavelin.Test.InProc", REGDB_E_CLASSNOTREG},
+                                           {nullptr, E_INVALIDARG}}) {
         CPComPtr<IUnknown> object;
         object.Attach(new LiveObject());
-        EXPECT_EQ(object.CreateInstance(c.progId), c.expected);
-        EXPECT_EQ(static_cast<bool>(object), c.expected == S_OK);
-        EXPECT_EQ(LiveObject::alive, c.expected == S_OK ? 1 : 0);
+        EXPECT_EQ(object.CreateInstance(progId), expected);
+        EXPECT_EQ(static_cast<bool>(object), expected == S_OK);
+        EXPECT_EQ(LiveObject::alive, expected == S_OK ? 1 : 0);
     }
     KavelinUnregisterComponent(u"Kavelin.Test.Server");
     KavelinUnregisterComponent(u"Kavelin.Test.InProc");

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <regex>
+#include <sstream>
 #include <string>
 
 #include "kavelin/ComBstr.h"
@@ -44,34 +45,24 @@ TEST(WideBuffer, CentresEachTextInTheBlockTheGrowthRuleGives) {
 // The start is either set or found in the block, written there by someone else; either way
 // it stays inside the block, and SetOffset never stores 1 (the mark of a plain text).
 TEST(WideBuffer, KeepsTheStartInsideTheBlock) {
-    const struct {
-        bool inBlock;
-        uint32_t capacity;
-        uint32_t requested;
-        uint32_t stored;
-    } cases[] = {{false, 32, 0, 0},
-                 {false, 32, 1, 0},
-                 {false, 32, 2, 2},
-                 {false, 32, 31, 31},
-                 {false, 32, 100, 32},
-                 {false, 70000, 65535, 65535},
-                 {false, 70000, 70000, 65535},
-                 {false, 2, 2, 0},
-                 {true, 32, 20, 20},
-                 {true, 32, 32, 32},
-                 {true, 32, 33, 32},
-                 {true, 32, 65535, 32}};
-    for (const auto& c : cases) {
+    // "capacity requested stored" rows: set through SetOffset, then (after "|") found in the block.
+    std::istringstream rows("32 0 0;32 1 0;32 2 2;32 31 31;32 100 32;70000 65535 65535;"
+                            "70000 70000 65535;2 2 0;|32 20 20;32 32 32;32 33 32;32 65535 32;");
+    bool inBlock = false;
+    for (std::string row; std::getline(rows, row, ';');) {
+        inBlock = inBlock || row[0] == '|';
+        uint32_t capacity = 0, requested = 0, stored = 0;
+        std::istringstream(row.substr(row[0] == '|')) >> capacity >> requested >> stored;
         CPWStringBuffer buffer;
-        ASSERT_NE(buffer.Allocate(c.capacity, false), nullptr);
-        if (c.inBlock)
-            buffer.GetRawBuffer()[1] = static_cast<char16_t>(c.requested);
+        ASSERT_NE(buffer.Allocate(capacity, false), nullptr);
+        if (inBlock)
+            buffer.GetRawBuffer()[1] = static_cast<char16_t>(requested);
         else
-            buffer.SetOffset(c.requested);
-        EXPECT_EQ(buffer.GetOffset(), c.stored) << c.capacity << "/" << c.requested;
-        EXPECT_EQ(buffer.GetString(), buffer.GetRawBuffer() + c.stored);
+            buffer.SetOffset(requested);
+        EXPECT_EQ(buffer.GetOffset(), stored) << capacity << "/" << requested;
+        EXPECT_EQ(buffer.GetString(), buffer.GetRawBuffer() + stored);
         EXPECT_EQ(buffer.GetLength(), 0u);
-        if (c.stored == 0) {
+        if (stored == 0) {
             EXPECT_EQ(buffer.GetRawBuffer()[1], 0) << "empty text at 0 leaves no offset";
         }
     }
