@@ -13,12 +13,10 @@ namespace {
 
 using kavelin::binding::ResultOf;
 
-const std::string kBsi =
-    "xmlns:b=\"http://schemas.orvanta.example/schemas/imaging/con/bsi/2003/08/21\"";
-const std::string kIxaGet =
-    "xmlns:g=\"http://schemas.orvanta.example/schemas/imaging/con/ixa/2004/07/20\"";
-const std::string kIxaSet =
-    "xmlns:t=\"http://schemas.orvanta.example/schemas/imaging/con/ixa/2005/05/05\"";
+const std::string kSchemas = "=\"http://schemas.orvanta.example/schemas/imaging/con/";
+const std::string kBsi = "xmlns:b" + kSchemas + "bsi/2003/08/21\"";
+const std::string kIxaGet = "xmlns:g" + kSchemas + "ixa/2004/07/20\"";
+const std::string kIxaSet = "xmlns:t" + kSchemas + "ixa/2005/05/05\"";
 const std::string kTypes = " xmlns:i=\"http://www.w3.org/2001/XMLSchema-instance\" "
                            "xmlns:x=\"http://www.w3.org/2001/XMLSchema\"";
 const std::string kFault = "<s:Fault><faultcode>s:Server</faultcode>"

@@ -1,13 +1,12 @@
 // The exact bytes of every request the proxy sends, against envelopes written by hand.
 #include "binding/SoapContext.h"
 #include "support/CannedServer.h"
+#include "support/ScratchPath.h"
 
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <functional>
 #include <regex>
-#include <sstream>
 #include <string>
 #include <vector>
 
@@ -18,10 +17,7 @@ namespace {
 constexpr time_t kAttemptTime = 1700000000;
 
 std::string Golden(const std::string& name) {
-    std::ifstream file(std::string(KAVELIN_TEST_DATA) + "/binding/" + name, std::ios::binary);
-    std::stringstream bytes;
-    bytes << file.rdbuf();
-    return bytes.str();
+    return FileText(std::string(KAVELIN_TEST_DATA) + "/binding/" + name);
 }
 
 // The request's port is the server's ephemeral one; everything else is compared as sent.

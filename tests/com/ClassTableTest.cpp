@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <atomic>
+#include <sstream>
 #include <thread>
 #include <vector>
 
@@ -26,33 +27,25 @@ HRESULT Refuse(void* result, IUnknown*, const IID*, void** object) {
     return *static_cast<HRESULT*>(result);
 }
 
-struct ContextCase {
-    DWORD registered;
-    DWORD requested;
-    HRESULT expected;
-};
-
+// "registered requested" context rows (1 in-process server, 2 handler, 4 local server), each
+// followed by whether creation succeeds.
 TEST(ClassTable, CreatesOnlyInTheContextsAClassSupports) {
-    const ContextCase cases[] = {
-        {CLSCTX_INPROC_SERVER, CLSCTX_INPROC_SERVER, S_OK},
-        {CLSCTX_INPROC_SERVER, 7, S_OK},
-        {CLSCTX_INPROC_SERVER, CLSCTX_LOCAL_SERVER, REGDB_E_CLASSNOTREG},
-        {CLSCTX_INPROC_SERVER, CLSCTX_INPROC_HANDLER, REGDB_E_CLASSNOTREG},
-        {CLSCTX_LOCAL_SERVER, CLSCTX_LOCAL_SERVER, S_OK},
-        {CLSCTX_LOCAL_SERVER, CLSCTX_INPROC_SERVER, REGDB_E_CLASSNOTREG},
-        {CLSCTX_LOCAL_SERVER | CLSCTX_INPROC_SERVER, CLSCTX_LOCAL_SERVER, S_OK},
-    };
-    for (const ContextCase& c : cases) {
+    std::istringstream rows("1 1 yes;1 7 yes;1 4 no;1 2 no;4 4 yes;4 1 no;5 4 yes;");
+    for (std::string row; std::getline(rows, row, ';');) {
+        DWORD registered = 0, requested = 0;
+        std::string created;
+        std::istringstream(row) >> registered >> requested >> created;
+        const HRESULT expected = created == "yes" ? S_OK : REGDB_E_CLASSNOTREG;
         ASSERT_EQ(KavelinRegisterComponent(u"Kavelin.Test.Context", &LiveObject::kClassId,
-                                           c.registered, &CreateLive, nullptr),
+                                           registered, &CreateLive, nullptr),
                   S_OK);
         CLSID clsid{};
         ASSERT_EQ(os::ClassIdFromProgId(u"kavelin.test.CONTEXT", &clsid), S_OK);
         void* object = reinterpret_cast<void*>(0x1);
-        EXPECT_EQ(os::CreateClassInstance(clsid, nullptr, c.requested, IID_IUnknown, &object),
-                  c.expected)
-            << c.registered << " asked " << c.requested;
-        EXPECT_EQ(object != nullptr, SUCCEEDED(c.expected));
+        EXPECT_EQ(os::CreateClassInstance(clsid, nullptr, requested, IID_IUnknown, &object),
+                  expected)
+            << registered << " asked " << requested;
+        EXPECT_EQ(object != nullptr, SUCCEEDED(expected));
         if (object != nullptr)
             static_cast<IUnknown*>(object)->Release();
         EXPECT_EQ(LiveObject::alive, 0);
