@@ -30,19 +30,12 @@ TEST(LocalTime, FormatsTheLogTimestamp) {
 }
 
 TEST(HostAddress, PrefersTheFirstNonLoopbackAddress) {
-    const struct {
-        const char* name;
-        std::vector<kavelin::os::Ipv4Interface> interfaces;
-        std::optional<std::string> expected;
-    } cases[] = {
-        {"none", {}, std::nullopt},
-        {"loopback only", {{"127.0.0.1", true}}, "127.0.0.1"},
-        {"loopback first",
-         {{"127.0.0.1", true}, {"10.0.0.5", false}, {"10.0.0.6", false}},
-         "10.0.0.5"},
-    };
-    for (const auto& c : cases)
-        EXPECT_EQ(kavelin::os::ChooseHostAddress(c.interfaces), c.expected) << c.name;
+    // No interface, loopback only, loopback first.
+    EXPECT_EQ(kavelin::os::ChooseHostAddress({}), std::nullopt);
+    EXPECT_EQ(kavelin::os::ChooseHostAddress({{"127.0.0.1", true}}), "127.0.0.1");
+    EXPECT_EQ(kavelin::os::ChooseHostAddress(
+                  {{"127.0.0.1", true}, {"10.0.0.5", false}, {"10.0.0.6", false}}),
+              "10.0.0.5");
 
     // This machine: whatever it picks is a dotted IPv4 address.
     if (const auto address = kavelin::os::FirstIPv4Address()) {
