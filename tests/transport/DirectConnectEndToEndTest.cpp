@@ -67,13 +67,10 @@ TEST(DirectConnectEndToEnd, GetDataReachesTheDeviceThroughTheBuiltInStream) {
         ASSERT_TRUE(device.Start()) << device.LastError();
         if (c.misbehave != nullptr)
             c.misbehave(device);
+        const std::string key = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara";
         const kavelin_test::ScopedRegistry registry(
-            "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\r\n"
-            "\"IOTimeout\"=\"1\"\r\n\"DirectConnectKeepOpen\"=\"" +
-            std::string(c.keepOpen) +
-            "\"\r\n"
-            "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\DirectConnect]\r\n"
-            "\"printer\"=\"127.0.0.1:" +
+            key + "]\r\n\"IOTimeout\"=\"1\"\r\n\"DirectConnectKeepOpen\"=\"" + c.keepOpen +
+            "\"\r\n" + key + "\\DirectConnect]\r\n\"printer\"=\"127.0.0.1:" +
             std::to_string(device.Port()) + "\"\r\n");
         const std::string url =
             c.overTcp ? "ovdcs://printer/xdm/ixa/IXDMAccessSet.asmx" : "ovdcs://unix" + socketPath;
