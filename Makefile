@@ -37,7 +37,7 @@ test-asan: deps $(ASAN_BUILD)/CMakeCache.txt
 
 # The suites labelled "threads" (the log, the class table, proxies on separate threads) under
 # ThreadSanitizer; only what they need is built.
-TSAN_TARGETS = kavelin logging_child logging_test logging_shared_file_test \
+TSAN_TARGETS = kavelin logging_test logging_shared_file_test \
 	logging_library_load_test os_named_mutex_test com_test access_threads_test
 $(TSAN_BUILD)/CMakeCache.txt:
 	cmake -S . -B $(TSAN_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DKAVELIN_TSAN=ON $(CMAKE_FLAGS)

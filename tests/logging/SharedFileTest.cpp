@@ -1,11 +1,9 @@
 #include "LogTestSupport.h"
 
+#include <memory>
 #include <set>
-#include <spawn.h>
 #include <sstream>
 #include <tuple>
-
-extern char** environ;
 
 namespace {
 
@@ -14,22 +12,29 @@ TEST_F(LogTest, ProcessesSharingAFileWriteWholeLinesAndLoseNone) {
     constexpr int kThreads = 2;
     constexpr int kLines = 2500;
     const auto path = PathOf("shared.log");
-    std::vector<pid_t> children;
-    for (int writer = 0; writer < kWriters; ++writer) {
-        std::vector<std::string> args = {LOG_CHILD_PATH, path, std::to_string(writer),
-                                         std::to_string(kThreads), std::to_string(kLines)};
-        std::vector<char*> argv;
-        for (auto& arg : args)
-            argv.push_back(arg.data());
-        argv.push_back(nullptr);
-        pid_t child = 0;
-        ASSERT_EQ(posix_spawn(&child, LOG_CHILD_PATH, nullptr, nullptr, argv.data(), environ), 0);
-        children.push_back(child);
-    }
-    for (pid_t child : children) {
-        int status = 0;
-        ASSERT_EQ(waitpid(child, &status, 0), child);
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << status;
+    // Each writer is a process of its own with its own threads, all logging at once.
+    std::vector<std::unique_ptr<kavelin_test::ForkedChild>> writers;
+    for (int writer = 0; writer < kWriters; ++writer)
+        writers.push_back(std::make_unique<kavelin_test::ForkedChild>(
+            [&] {
+                if (OpenLog(3, File, path.c_str(), 0) != 3)
+                    return false;
+                std::vector<std::thread> threads;
+                for (int t = 0; t < kThreads; ++t)
+                    threads.emplace_back([=] {
+                        for (int n = 0; n < kLines; ++n)
+                            KV_LOG(3, "child %d thread %d line %d %s", writer, t, n,
+                                   "padding-padding-padding-padding-padding");
+                    });
+                for (auto& thread : threads)
+                    thread.join();
+                CloseLog();
+                return true;
+            },
+            1));
+    for (auto& writer : writers) {
+        EXPECT_TRUE(writer->Took());
+        writer->End(false);
     }
 
     const std::regex whole(R"(::child (\d+) thread (\d+) line (\d+) padding(-padding){4}\r)");
