@@ -133,28 +133,18 @@ TEST_F(XmlDomTest, RefusesMalformedAndHostileDocumentsAsAResult) {
 TEST_F(XmlDomTest, FailuresRaiseComErrorsWithTheirResults) {
     ASSERT_TRUE(Load("<r><x>1</x><x>2</x><x>3</x></r>"));
     kavelin::os::XmlDomDocumentPtr neverCreated;
-    struct Case {
-        const char* name;
-        std::function<void()> call;
-        HRESULT result;
+    const std::pair<std::function<void()>, HRESULT> cases[] = {
+        {[&] { mDocument.selectNodes(u"//x").item(3).text(); }, E_POINTER}, // past the end
+        {[&] { mDocument.selectSingleNode(u"//y").text(); }, E_POINTER},    // no match
+        {[&] { mDocument.selectNodes(u"//x["); }, E_FAIL},
+        {[&] { mDocument.selectSingleNode(u"count(//x)"); }, E_FAIL}, // no nodes
+        {[&] { mDocument.setProperty(u"SelectionLanguage", u"XSLPattern"); }, E_FAIL},
+        {[&] { mDocument.setProperty(u"ProhibitDTD", u"XPath"); }, E_INVALIDARG},
+        {[&] { neverCreated.loadXML(u"<r/>"); }, E_POINTER},
+        {[&] { mDocument.selectNodes(u"//x").item(2).text(); }, S_OK}, // the last item
     };
-    const Case cases[] = {
-        {"item past the end has no text", [&] { mDocument.selectNodes(u"//x").item(3).text(); },
-         E_POINTER},
-        {"no match has no text", [&] { mDocument.selectSingleNode(u"//y").text(); }, E_POINTER},
-        {"expression that does not compile", [&] { mDocument.selectNodes(u"//x["); }, E_FAIL},
-        {"expression without nodes", [&] { mDocument.selectSingleNode(u"count(//x)"); }, E_FAIL},
-        {"other selection language",
-         [&] { mDocument.setProperty(u"SelectionLanguage", u"XSLPattern"); }, E_FAIL},
-        {"unknown property", [&] { mDocument.setProperty(u"ProhibitDTD", u"XPath"); },
-         E_INVALIDARG},
-        {"document never created", [&] { neverCreated.loadXML(u"<r/>"); }, E_POINTER},
-        {"last item has text", [&] { mDocument.selectNodes(u"//x").item(2).text(); }, S_OK},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(ErrorOf(c.call), c.result);
-    }
+    for (size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(ErrorOf(cases[i].first), cases[i].second) << "case " << i;
 }
 
 // Classes a host registers hide the built-in 4.0 here, as a missing or broken 4.0 would on
