@@ -229,9 +229,10 @@ TEST_F(DeviceServerTest, AnswersEachFramingWithItsStatusWithoutFallingOver) {
     char sizes[2][32];
     std::snprintf(sizes[0], sizeof sizes[0], "%zx\r\n", half);
     std::snprintf(sizes[1], sizeof sizes[1], "%zx;ext=1\r\n", envelope.size() - half);
-    const auto post = [](const std::string& body) {
-        return "POST / HTTP/1.1\r\nContent-Length: " + std::to_string(body.size()) + "\r\n\r\n" +
-               body;
+    const std::string head = "POST / HTTP/1.1\r\n";
+    const std::string chunked = head + "Transfer-Encoding: chunked\r\n\r\n";
+    const auto post = [&](const std::string& body) {
+        return head + "Content-Length: " + std::to_string(body.size()) + "\r\n\r\n" + body;
     };
     const Case cases[] = {
         {"not XML", post("<bad"), 500},
@@ -241,23 +242,19 @@ TEST_F(DeviceServerTest, AnswersEachFramingWithItsStatusWithoutFallingOver) {
         {"no body", post(""), 500},
         {"unknown operation", post(Envelope("<b:Reboot/>")), 500},
         {"garbage request line", "HELLO\r\n\r\n", 400},
-        {"header without colon", "POST / HTTP/1.1\r\nbroken\r\n\r\n", 400},
-        {"bad length", "POST / HTTP/1.1\r\nContent-Length: -5\r\n\r\n", 400},
-        {"no length", "POST / HTTP/1.1\r\n\r\n", 411},
-        {"body too large", "POST / HTTP/1.1\r\nContent-Length: 99999999999\r\n\r\n", 413},
-        {"header too large", "POST / HTTP/1.1\r\n" + longHeader + "\r\n", 431},
-        {"bad chunk size", "POST / HTTP/1.1\r\nTransfer-Encoding: chunked\r\n\r\nzz\r\n", 400},
-        {"chunk without CRLF",
-         "POST / HTTP/1.1\r\nTransfer-Encoding: chunked\r\n\r\n2\r\nabcd\r\n0\r\n\r\n", 400},
+        {"header without colon", head + "broken\r\n\r\n", 400},
+        {"bad length", head + "Content-Length: -5\r\n\r\n", 400},
+        {"no length", head + "\r\n", 411},
+        {"body too large", head + "Content-Length: 99999999999\r\n\r\n", 413},
+        {"header too large", head + longHeader + "\r\n", 431},
+        {"bad chunk size", chunked + "zz\r\n", 400},
+        {"chunk without CRLF", chunked + "2\r\nabcd\r\n0\r\n\r\n", 400},
         {"chunks past the body bound, together",
-         "POST / HTTP/1.1\r\nTransfer-Encoding: chunked\r\n\r\n400000\r\n" +
-             std::string(4 << 20, 'x') + "\r\n1\r\n",
-         413},
-        {"unknown encoding", "POST / HTTP/1.1\r\nTransfer-Encoding: gzip\r\n\r\n", 501},
+         chunked + "400000\r\n" + std::string(4 << 20, 'x') + "\r\n1\r\n", 413},
+        {"unknown encoding", head + "Transfer-Encoding: gzip\r\n\r\n", 501},
         {"not POST", "GET / HTTP/1.1\r\n\r\n", 405},
         {"chunked",
-         std::string("POST / HTTP/1.1\r\nTransfer-Encoding: chunked\r\n\r\n") + sizes[0] +
-             envelope.substr(0, half) + "\r\n" + sizes[1] + envelope.substr(half) +
+         chunked + sizes[0] + envelope.substr(0, half) + "\r\n" + sizes[1] + envelope.substr(half) +
              "\r\n0\r\nX-Trailer: 1\r\n\r\n",
          200},
     };
