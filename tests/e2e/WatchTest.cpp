@@ -203,24 +203,17 @@ TEST_F(WatchProgram, AFilterKeepsOutTheChangesItDoesNotName) {
 
 TEST_F(WatchProgram, EveryWayOfStoppingCancelsEverySubscription) {
     const size_t supported = 6; // the device's events; a watch without --event takes them all
-    struct Case {
-        const char* name;
-        std::vector<std::string> arguments;
-        bool terminate;
-    } cases[] = {
-        {"duration", {"--duration", "0.5"}, false},
-        {"count", {"--count", "1"}, false},
-        {"SIGTERM", {}, true},
-    };
+    // Ended by its duration, by its count, or by SIGTERM.
+    const std::vector<std::string> cases[] = {{"--duration", "0.5"}, {"--count", "1"}, {}};
     size_t subscribed = 0;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        Watch watch(mFolder, c.arguments);
+    for (const std::vector<std::string>& arguments : cases) {
+        SCOPED_TRACE(arguments.empty() ? "SIGTERM" : arguments[0]);
+        Watch watch(mFolder, arguments);
         ASSERT_NE(watch.WaitSubscribed(supported), 0u) << watch.Err();
         subscribed += supported;
-        if (std::string(c.name) == "count")
+        if (!arguments.empty() && arguments[0] == "--count")
             SetData(Identity("Contact", "stop@example.com"));
-        EXPECT_EQ(c.terminate ? watch.Terminate() : watch.WaitForExit(), 0) << watch.Err();
+        EXPECT_EQ(arguments.empty() ? watch.Terminate() : watch.WaitForExit(), 0) << watch.Err();
         EXPECT_EQ(DeviceCount("Subscribe"), subscribed);
         EXPECT_EQ(DeviceCount("Unsubscribe"), subscribed);
         EXPECT_EQ(DeviceCount("EndSession"), DeviceCount("StartSession"));
@@ -247,25 +240,20 @@ TEST_F(WatchProgram, AMalformedDeliveryGetsAFaultAndTheWatchGoesOn) {
                           "--duration", "30"});
     const unsigned port = watch.WaitSubscribed(1);
     ASSERT_NE(port, 0u) << watch.Err();
-    struct Case {
-        const char* name;
-        std::string body;
-        const char* fault;
-    } cases[] = {
-        {"not XML", "plain text", "not a SOAP envelope"},
-        {"another operation", Envelope("<x:Other xmlns:x='urn:x'/>"), "not a bsi:Deliver request"},
-        {"bad number",
-         Envelope("<b:Deliver><b:Event><b:Properties><b:Sequence>many</b:Sequence>"
+    const std::pair<std::string, const char*> cases[] = {
+        // A delivery, and a piece of the fault it gets.
+        {"plain text", "not a SOAP envelope"},
+        {Envelope("<x:Other xmlns:x='urn:x'/>"), "not a bsi:Deliver request"},
+        {Envelope("<b:Deliver><b:Event><b:Properties><b:Sequence>many</b:Sequence>"
                   "</b:Properties></b:Event></b:Deliver>"),
          "b:Sequence"},
-        {"oversized", DeliverEnvelope(std::string(2 << 20, 'x'), "s"), "request larger than"},
-        {"forged", DeliverEnvelope("Forged", "subscription-1-0"), "not a subscription of this"},
+        {DeliverEnvelope(std::string(2 << 20, 'x'), "s"), "request larger than"},
+        {DeliverEnvelope("Forged", "subscription-1-0"), "not a subscription of this"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const std::string answer = Post(port, c.body);
-        EXPECT_THAT(answer, AllOf(HasSubstr("HTTP/1.1 500"), HasSubstr("SOAP-ENV:Fault"),
-                                  HasSubstr(c.fault)));
+    for (const auto& [body, fault] : cases) {
+        SCOPED_TRACE(fault);
+        EXPECT_THAT(Post(port, body), AllOf(HasSubstr("HTTP/1.1 500"), HasSubstr("SOAP-ENV:Fault"),
+                                            HasSubstr(fault)));
         EXPECT_THAT(watch.Err(), HasSubstr("refused: "));
     }
     EXPECT_TRUE(watch.Lines().empty());
