@@ -187,14 +187,13 @@ std::string Call(IXDMAccessSoap& p, const std::string& operation) {
 // operation it is a failed exchange, retried as any other. Either way the answer is read whole,
 // so a kept-alive connection that the failure does not close carries the next exchange.
 TEST(EmptyBody, EachOperationGivesItsOwnOutcome) {
-    struct Case {
+    const struct Case {
         std::string operation;
         const char* outcome;
         const char* requests; // '|' between them; each of the operation's name answered empty
         // Before the next GetData: the session start it needs when the operation left none.
         bool restarts = false;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"GetData", "[]", "GetData"},
         {"GetSettable", "[]", "GetSettable"},
         {"SetData", "ok", "SetData"},
@@ -238,12 +237,11 @@ TEST(EmptyBody, EachOperationGivesItsOwnOutcome) {
 // there is sent; anything else fails before the exchange, with the reason as its cause.
 TEST(DataAccess, SendsOnlyADocumentThatIsOneWellFormedElementAsItStands) {
     const std::string notOne = "the document is not one well-formed XML element";
-    struct Case {
+    const struct Case {
         const char* name;
         std::string document;
         std::string cause; // empty: sent
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"empty", "", "the document is empty"},
         {"closes the envelope early", "</a></SOAP-ENV:Body></SOAP-ENV:Envelope><x/>", notOne},
         {"element, then an injected one", "<a/></XDM_Document></ixasd:SetData><x/>", notOne},
@@ -296,12 +294,11 @@ TEST(DataAccess, SendsOnlyADocumentThatIsOneWellFormedElementAsItStands) {
 }
 
 TEST(RetryRule, RestartsTheSessionOnceAndRepeatsTheRequest) {
-    struct Case {
+    const struct Case {
         const char* operation;
         const char* failure;
         const char* words; // "<interface>::<operation>" logs "gSoap <words> function failed"
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"GetData", "Get Data Failed!!!", "IXDMAccessSoap|get data"},
         {"SetData", "Set Data Failed!!!", "IXDMAccessSoap|set data"},
         {"GetSettable", "Get Settable Failed!!!", "IXDMAccessSoap|get settable"},
@@ -344,15 +341,14 @@ TEST(Subscribe, BuildsTheRequestFromTheDocuments) {
     const std::string e = "<EventName>e</EventName>";
     const std::string fallback = "<bsi:ClientDeliveryAddress>http://fallback.example/cb<";
     const std::string reliability = "<bsi:ReliabilityOption>";
-    struct Case {
+    const struct Case {
         std::string info;
         std::string filter;
         const char* port;
         std::string sent;       // pieces the request holds, '|' between them
         std::string absent;     // pieces it does not hold
         bool connected = false; // a connection to the device is open before
-    };
-    const Case cases[] = {
+    } cases[] = {
         {info("<EventName>StatusChange</EventName><ClientCookie>c1</ClientCookie>"), "", "49152",
          "<bsi:EventName>StatusChange</bsi:EventName>|<bsi:ClientCookie>http://fallback.example/"
          "cbCliCook:c1</bsi:ClientCookie>|<bsi:ClientDeliveryAddress>http://127.0.0.1:49152/"

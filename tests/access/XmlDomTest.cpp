@@ -45,12 +45,11 @@ HRESULT ErrorOf(const std::function<void()>& call) {
 }
 
 TEST_F(XmlDomTest, SelectsInDocumentOrderWithXPathNamespaceRules) {
-    struct Case {
+    const struct Case {
         const char* document;
         const char* expression;
         std::vector<std::string> texts;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"<r><PrefixMap><Prefix>a</Prefix><URL>u1</URL><Prefix>b</Prefix><URL>u2</URL>"
          "</PrefixMap></r>",
          "//PrefixMap/*[local-name()='Prefix' or local-name()='URL']",
@@ -89,12 +88,11 @@ TEST_F(XmlDomTest, RefusesMalformedAndHostileDocumentsAsAResult) {
                                "<!ENTITY b '&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;'>"
                                "<!ENTITY c '&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;'>"
                                "<!ENTITY d '&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;'>]><l>&d;&d;&d;</l>";
-    struct Case {
+    const struct Case {
         const char* name;
         std::string document;
         bool loads;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"plain", "<r><x>1</x></r>", true},
         {"declared encoding is not applied twice",
          "<?xml version='1.0' encoding='ISO-8859-1'?><r>\xC3\xA9</r>", true},
