@@ -277,26 +277,17 @@ TEST_F(KavelinProgram, UsageErrorsExitWithTwoBeforeAnyDeviceIsContacted) {
     }
 }
 
-struct JsonCase {
-    const char* name;
-    std::vector<std::string> arguments;
-    const char* plainOnly; // what --json replaces
-    // Python over `v`, the JSON values printed one a line: the plain run's output, or its
-    // standard error for a failure; each(key, objects) puts each object's `key` on a line.
-    const char* plain;
-};
-
 TEST_F(KavelinProgram, JsonOutputParsesAndHoldsWhatThePlainOutputHolds) {
-    const std::vector<JsonCase> cases = {
-        {"elements", {"get-data", "//dd:Tray/dd:Name"}, "--lines", "each('markup', v[0]['nodes'])"},
-        {"texts", {"get-data", "//dd:Tray/dd:Name"}, "--text", "each('text', v[0]['nodes'])"},
-        {"several", {"get-data", "count(/*)", "//dd:Tray/@id"}, "", "each('answer', v[0])"},
-        {"settable", {"settable"}, "--lines", "each('text', v[0]['nodes'])"},
-        {"events", {"events"}, "", "''.join(e + '\\n' for e in v)"},
-        {"fault",
-         {"get-data", "//dd:["},
-         "",
-         "'kavelin: %(failure)s (code %(code)s): %(cause)s\\n' % v[0]"},
+    const std::tuple<std::string, std::string, const char*> cases[] = {
+        // The command's words; what --json replaces; Python over `v`, the JSON values printed
+        // one a line, giving the plain run's output, or its standard error for a failure
+        // (each(key, objects) puts each object's `key` on a line).
+        {"get-data //dd:Tray/dd:Name", "--lines", "each('markup', v[0]['nodes'])"},
+        {"get-data //dd:Tray/dd:Name", "--text", "each('text', v[0]['nodes'])"},
+        {"get-data count(/*) //dd:Tray/@id", "", "each('answer', v[0])"},
+        {"settable", "--lines", "each('text', v[0]['nodes'])"},
+        {"events", "", "''.join(e + '\\n' for e in v)"},
+        {"get-data //dd:[", "", "'kavelin: %(failure)s (code %(code)s): %(cause)s\\n' % v[0]"},
     };
     DeviceProcess device;
     const auto parsed = [&](const std::string& json, const std::string& expression) {
@@ -307,21 +298,17 @@ TEST_F(KavelinProgram, JsonOutputParsesAndHoldsWhatThePlainOutputHolds) {
                                      expression + ", end='')"},
                           mEnvironment, json);
     };
-    for (const JsonCase& c : cases) {
-        SCOPED_TRACE(c.name);
-        std::vector<std::string> arguments = c.arguments;
-        if (arguments[0] == "get-data")
-            arguments.insert(arguments.end(), {"--prefix", kDictionary});
-        std::vector<std::string> plainArguments = arguments;
-        if (*c.plainOnly != '\0')
-            plainArguments.push_back(c.plainOnly);
-        arguments.push_back("--json");
-        const RunResult plain = KavelinAt(device, plainArguments);
-        const RunResult json = KavelinAt(device, arguments);
-        EXPECT_EQ(json.exitCode, plain.exitCode);
-        const RunResult rebuilt = parsed(plain.exitCode == 0 ? json.out : json.err, c.plain);
+    for (const auto& [command, plainOnly, plain] : cases) {
+        SCOPED_TRACE(command + " " + plainOnly);
+        const std::string words =
+            command +
+            (command.starts_with("get-data") ? " --prefix " + std::string(kDictionary) : "");
+        const RunResult plainRun = KavelinAt(device, Words(words + " " + plainOnly));
+        const RunResult json = KavelinAt(device, Words(words + " --json"));
+        EXPECT_EQ(json.exitCode, plainRun.exitCode);
+        const RunResult rebuilt = parsed(plainRun.exitCode == 0 ? json.out : json.err, plain);
         EXPECT_EQ(rebuilt.exitCode, 0) << rebuilt.err;
-        EXPECT_EQ(rebuilt.out, plain.exitCode == 0 ? plain.out : plain.err);
+        EXPECT_EQ(rebuilt.out, plainRun.exitCode == 0 ? plainRun.out : plainRun.err);
     }
     // Ids differ from run to run: the one subscribe --json prints is the one cancelled.
     const RunResult subscribed = KavelinAt(
@@ -483,14 +470,10 @@ TEST_F(KavelinProgram, ARegistryFileThatIsNoRegularFileIsNoFileWithOneLine) {
     for (const std::string& file : {mFolder, fifo, std::string("/dev/zero"), huge}) {
         for (const bool onCommandLine : {true, false}) {
             SCOPED_TRACE(file + (onCommandLine ? " given with --registry" : " in the environment"));
-            std::vector<std::string> arguments = {"--simulate", "get-data", "string(//dd:Model)",
-                                                  "--prefix", kDictionary};
-            if (onCommandLine)
-                arguments.insert(arguments.begin(), {"--registry", file});
-            else
-                mEnvironment.set["KAVELIN_REGISTRY"] = mRegistry + ":" + file;
-            const RunResult run = Kavelin(arguments);
-            mEnvironment.set["KAVELIN_REGISTRY"] = mRegistry;
+            mEnvironment.set["KAVELIN_REGISTRY"] = mRegistry + (onCommandLine ? "" : ":" + file);
+            const RunResult run =
+                Kavelin(Words((onCommandLine ? "--registry " + file : "") +
+                              " --simulate get-data string(//dd:Model) --prefix " + kDictionary));
             EXPECT_EQ(run.exitCode, 0) << run.err;
             EXPECT_EQ(run.out, "Plotara C4250dn\n");
             const std::string line = "kavelin: registry file " + file + " is ";
