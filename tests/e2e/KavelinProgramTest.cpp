@@ -164,13 +164,6 @@ TEST_F(KavelinProgram, FailedOperationsExitWithOneAndTheFailureTextCodeAndCause)
     }
 }
 
-struct AnswerFormatCase {
-    const char* name;
-    std::vector<std::string> arguments;
-    const char* out;
-    int exitCode;
-};
-
 TEST_F(KavelinProgram, GetDataPrintsTheAnswerAsSentOrOneNodeALine) {
     const char* trayNames = "//dd:Tray/dd:Name";
     const std::string element = std::string("<dd:Name xmlns:dd=\"") + (kDictionary + 3) + "\">";
@@ -178,7 +171,12 @@ TEST_F(KavelinProgram, GetDataPrintsTheAnswerAsSentOrOneNodeALine) {
                                "Tray 2</dd:Name>" + element + "Tray 3</dd:Name>\n";
     const std::string lines = element + "Multipurpose tray</dd:Name>\n" + element +
                               "Tray 2</dd:Name>\n" + element + "Tray 3</dd:Name>\n";
-    const std::vector<AnswerFormatCase> cases = {
+    const struct {
+        const char* name;
+        std::vector<std::string> arguments;
+        const char* out;
+        int exitCode;
+    } cases[] = {
         {"as sent", {trayNames}, joined.c_str(), 0},
         {"elements a line", {trayNames, "--lines"}, lines.c_str(), 0},
         {"texts a line", {trayNames, "--text"}, "Multipurpose tray\nTray 2\nTray 3\n", 0},
@@ -195,7 +193,7 @@ TEST_F(KavelinProgram, GetDataPrintsTheAnswerAsSentOrOneNodeALine) {
         {"a failing one stops", {"string(//dd:Model)", "//dd:[", "/"}, "Plotara C4250dn\n", 1},
     };
     DeviceProcess device;
-    for (const AnswerFormatCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         std::vector<std::string> arguments = {"get-data", "--prefix", kDictionary};
         arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
@@ -205,15 +203,13 @@ TEST_F(KavelinProgram, GetDataPrintsTheAnswerAsSentOrOneNodeALine) {
     }
 }
 
-struct UsageCase {
-    std::string arguments; // words
-    const char* message;
-    std::string input = {};
-    std::string setting = {}; // NAME=value in the environment, over a URL nobody listens on
-};
-
 TEST_F(KavelinProgram, UsageErrorsExitWithTwoBeforeAnyDeviceIsContacted) {
-    const std::vector<UsageCase> cases = {
+    const struct {
+        std::string arguments; // words
+        const char* message;
+        std::string input = {};
+        std::string setting = {}; // NAME=value in the environment, over a URL nobody listens on
+    } cases[] = {
         {"", "no command given"},
         {"print", "unknown command 'print'"},
         {"get-dta /", "unknown command 'get-dta' (did you mean get-data?)"},
@@ -260,7 +256,7 @@ TEST_F(KavelinProgram, UsageErrorsExitWithTwoBeforeAnyDeviceIsContacted) {
          "b --fallback x",
          "control character"},
     };
-    for (const UsageCase& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.message);
         ChildEnvironment environment = mEnvironment;
         environment.set["KAVELIN_URL"] = "http://127.0.0.1:1/"; // reaching it would exit with 1
@@ -377,15 +373,12 @@ TEST_F(KavelinProgram, BothProgramsTellTheirVersionAndHaveHelpManualPagesAndComp
     EXPECT_EQ(offered({""}), "get-data set-data settable events subscribe unsubscribe watch\n");
     EXPECT_EQ(offered({"--url", device.Url(), "watch", "--event", "Status"}), "StatusChanged\n");
     // Help goes to standard output, for the program and each command.
-    for (const char* command :
+    for (const std::string command :
          {"", "get-data", "set-data", "settable", "events", "subscribe", "unsubscribe"}) {
         SCOPED_TRACE(command);
-        std::vector<std::string> arguments = {"--help"};
-        if (*command != '\0')
-            arguments.insert(arguments.begin(), command);
-        const RunResult run = Kavelin(arguments);
+        const RunResult run = Kavelin(Words(command + " --help"));
         EXPECT_EQ(run.exitCode, 0);
-        EXPECT_THAT(run.out, HasSubstr(std::string("usage: kavelin ") + command));
+        EXPECT_THAT(run.out, HasSubstr("usage: kavelin " + command));
     }
 }
 
