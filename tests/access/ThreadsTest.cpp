@@ -84,13 +84,12 @@ TEST(OneProxy, RefusesASecondThreadWhileACallIsInside) {
     // The first call below starts its own session: a nested call that must keep the claim.
     info->PresetSessionId(u"");
 
-    struct Call {
+    const struct Call {
         const char* operation;
         const char* failure;     // null: the operation throws nothing and returns without effect
         const char* failureLine; // after "<operation> - error: ", before " exception!!!"
         std::function<void(IXDMAccessSoap&)> run;
-    };
-    const Call calls[] = {
+    } calls[] = {
         {"IXDMAccessSoap::GetData", "Get Data Failed!!!", "get data failed throwing",
          [](IXDMAccessSoap& p) { p.GetData("/", "", 0, 0); }},
         {"IXDMAccessSoap::SetData", "Set Data Failed!!!", "set data failed throwing",

@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <iterator>
 #include <string>
-#include <vector>
 
 #include "os/com/ComClassTable.h"
 #include "os/text/Text.h"
@@ -24,11 +24,12 @@ protected:
 
     bool Load(const std::string& text) { return mDocument.loadXML(Utf8ToUtf16(text)); }
 
-    std::vector<std::string> SelectTexts(const std::string& expression) {
-        std::vector<std::string> texts;
+    // The text of each selected node, each followed by '|'.
+    std::string SelectTexts(const std::string& expression) {
+        std::string texts;
         const kavelin::os::XmlDomNodeListPtr nodes = mDocument.selectNodes(Utf8ToUtf16(expression));
         for (int32_t i = 0; i < nodes.length(); ++i)
-            texts.push_back(kavelin::os::Utf16ToUtf8(nodes.item(i).text()));
+            texts += kavelin::os::Utf16ToUtf8(nodes.item(i).text()) + "|";
         return texts;
     }
 
@@ -45,33 +46,27 @@ HRESULT ErrorOf(const std::function<void()>& call) {
 }
 
 TEST_F(XmlDomTest, SelectsInDocumentOrderWithXPathNamespaceRules) {
-    struct Case {
+    const struct Case {
         const char* document;
         const char* expression;
-        std::vector<std::string> texts;
-    };
-    const Case cases[] = {
+        const char* texts;
+    } cases[] = {
         {"<r><PrefixMap><Prefix>a</Prefix><URL>u1</URL><Prefix>b</Prefix><URL>u2</URL>"
          "</PrefixMap></r>",
-         "//PrefixMap/*[local-name()='Prefix' or local-name()='URL']",
-         {"a", "u1", "b", "u2"}},
+         "//PrefixMap/*[local-name()='Prefix' or local-name()='URL']", "a|u1|b|u2|"},
         // A union is answered in document order, not in the order of its operands.
-        {"<r><b>2</b><a>1</a><b>3</b></r>", "//a | //b", {"2", "1", "3"}},
+        {"<r><b>2</b><a>1</a><b>3</b></r>", "//a | //b", "2|1|3|"},
         // Unprefixed names match elements in no namespace only ...
-        {"<r xmlns='urn:x'><EventName>e</EventName></r>", "//EventName", {}},
+        {"<r xmlns='urn:x'><EventName>e</EventName></r>", "//EventName", ""},
         // ... while local-name() reaches children in any namespace.
         {"<FilterOn xmlns:p='urn:p'><p:Name>n</p:Name><Value>v</Value></FilterOn>",
-         "//FilterOn/*[local-name()='Name' or local-name()='Value']",
-         {"n", "v"}},
+         "//FilterOn/*[local-name()='Name' or local-name()='Value']", "n|v|"},
         {"<r><c>\n   spaced value\t\n</c><c><![CDATA[<raw> & ]]>tail</c><c>&lt;&#x41;&amp;</c></r>",
-         "//c",
-         {"spaced value", "<raw> & tail", "<A&"}},
-        {"<r><c><d>one</d><!-- note --><d>two</d></c><e a='attr'/></r>",
-         "//c | //@a",
-         {"onetwo", "attr"}},
-        {"<r>\xC3\xA9\xE2\x82\xAC\xF0\x9F\x96\xA8</r>",
-         "/r",
-         {"\xC3\xA9\xE2\x82\xAC\xF0\x9F\x96\xA8"}},
+         "//c", "spaced value|<raw> & tail|<A&|"},
+        {"<r><c><d>one</d><!-- note --><d>two</d></c><e a='attr'/></r>", "//c | //@a",
+         "onetwo|attr|"},
+        {"<r>\xC3\xA9\xE2\x82\xAC\xF0\x9F\x96\xA8</r>", "/r",
+         "\xC3\xA9\xE2\x82\xAC\xF0\x9F\x96\xA8|"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.document);
@@ -89,12 +84,11 @@ TEST_F(XmlDomTest, RefusesMalformedAndHostileDocumentsAsAResult) {
                                "<!ENTITY b '&a;&a;&a;&a;&a;&a;&a;&a;&a;&a;'>"
                                "<!ENTITY c '&b;&b;&b;&b;&b;&b;&b;&b;&b;&b;'>"
                                "<!ENTITY d '&c;&c;&c;&c;&c;&c;&c;&c;&c;&c;'>]><l>&d;&d;&d;</l>";
-    struct Case {
+    const struct Case {
         const char* name;
         std::string document;
         bool loads;
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"plain", "<r><x>1</x></r>", true},
         {"declared encoding is not applied twice",
          "<?xml version='1.0' encoding='ISO-8859-1'?><r>\xC3\xA9</r>", true},
@@ -133,28 +127,18 @@ TEST_F(XmlDomTest, RefusesMalformedAndHostileDocumentsAsAResult) {
 TEST_F(XmlDomTest, FailuresRaiseComErrorsWithTheirResults) {
     ASSERT_TRUE(Load("<r><x>1</x><x>2</x><x>3</x></r>"));
     kavelin::os::XmlDomDocumentPtr neverCreated;
-    struct Case {
-        const char* name;
-        std::function<void()> call;
-        HRESULT result;
+    const std::pair<std::function<void()>, HRESULT> cases[] = {
+        {[&] { mDocument.selectNodes(u"//x").item(3).text(); }, E_POINTER}, // past the end
+        {[&] { mDocument.selectSingleNode(u"//y").text(); }, E_POINTER},    // no match
+        {[&] { mDocument.selectNodes(u"//x["); }, E_FAIL},
+        {[&] { mDocument.selectSingleNode(u"count(//x)"); }, E_FAIL}, // no nodes
+        {[&] { mDocument.setProperty(u"SelectionLanguage", u"XSLPattern"); }, E_FAIL},
+        {[&] { mDocument.setProperty(u"ProhibitDTD", u"XPath"); }, E_INVALIDARG},
+        {[&] { neverCreated.loadXML(u"<r/>"); }, E_POINTER},
+        {[&] { mDocument.selectNodes(u"//x").item(2).text(); }, S_OK}, // the last item
     };
-    const Case cases[] = {
-        {"item past the end has no text", [&] { mDocument.selectNodes(u"//x").item(3).text(); },
-         E_POINTER},
-        {"no match has no text", [&] { mDocument.selectSingleNode(u"//y").text(); }, E_POINTER},
-        {"expression that does not compile", [&] { mDocument.selectNodes(u"//x["); }, E_FAIL},
-        {"expression without nodes", [&] { mDocument.selectSingleNode(u"count(//x)"); }, E_FAIL},
-        {"other selection language",
-         [&] { mDocument.setProperty(u"SelectionLanguage", u"XSLPattern"); }, E_FAIL},
-        {"unknown property", [&] { mDocument.setProperty(u"ProhibitDTD", u"XPath"); },
-         E_INVALIDARG},
-        {"document never created", [&] { neverCreated.loadXML(u"<r/>"); }, E_POINTER},
-        {"last item has text", [&] { mDocument.selectNodes(u"//x").item(2).text(); }, S_OK},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        EXPECT_EQ(ErrorOf(c.call), c.result);
-    }
+    for (size_t i = 0; i < std::size(cases); ++i)
+        EXPECT_EQ(ErrorOf(cases[i].first), cases[i].second) << "case " << i;
 }
 
 // Classes a host registers hide the built-in 4.0 here, as a missing or broken 4.0 would on

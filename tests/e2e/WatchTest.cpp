@@ -9,6 +9,7 @@
 #include <fstream>
 #include <optional>
 #include <regex>
+#include <sstream>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -40,10 +41,15 @@ bool Until(Done done, std::chrono::seconds limit = std::chrono::seconds(20)) {
     return false;
 }
 
-std::string Identity(const std::string& element, const std::string& value) {
+std::string Printer(const std::string& inner) {
     return "<dd:Printer xmlns:dd='http://schemas.orvanta.example/schemas/imaging/con/"
-           "dictionaries/1.0/'><dd:Identity><dd:" +
-           element + ">" + value + "</dd:" + element + "></dd:Identity></dd:Printer>";
+           "dictionaries/1.0/'>" +
+           inner + "</dd:Printer>";
+}
+
+std::string Identity(const std::string& element, const std::string& value) {
+    return Printer("<dd:Identity><dd:" + element + ">" + value + "</dd:" + element +
+                   "></dd:Identity>");
 }
 
 std::string Envelope(const std::string& body) {
@@ -79,16 +85,14 @@ public:
 
     // Waits until the watch subscribed `count` times; its listening port, 0 on timeout.
     unsigned WaitSubscribed(size_t count) {
-        const std::regex listening("listening on [0-9.]+:([0-9]+)");
+        const std::regex listening("listening on [0-9.]+:([0-9]+)"), subscribed("subscribed to ");
         std::smatch port;
         std::string err;
         const bool ready = Until([&] {
             err = Err();
-            size_t subscribed = 0;
-            for (size_t at = err.find("subscribed to "); at != std::string::npos;
-                 at = err.find("subscribed to ", at + 1))
-                ++subscribed;
-            return subscribed >= count && std::regex_search(err, port, listening);
+            return std::distance(std::sregex_iterator(err.begin(), err.end(), subscribed),
+                                 std::sregex_iterator()) >= static_cast<long>(count) &&
+                   std::regex_search(err, port, listening);
         });
         return ready ? static_cast<unsigned>(std::stoul(port[1])) : 0;
     }
@@ -117,12 +121,10 @@ public:
 
     // The whole lines written so far.
     std::vector<std::string> Lines() const {
-        const std::string out = FileText(mOutFile);
+        std::istringstream out(FileText(mOutFile));
         std::vector<std::string> lines;
-        size_t start = 0;
-        for (size_t end = out.find('\n'); end != std::string::npos;
-             start = end + 1, end = out.find('\n', start))
-            lines.push_back(out.substr(start, end - start));
+        for (std::string line; std::getline(out, line) && !out.eof();) // a line not yet ended
+            lines.push_back(line);
         return lines;
     }
     std::string Err() const { return FileText(mErrorFile); }
@@ -170,44 +172,22 @@ protected:
     DeviceProcess mDevice;
 };
 
-TEST_F(WatchProgram, DeliveriesCausedBySetDataArriveInOrderWithTheCookie) {
-    Watch watch(mFolder, {"--event", "ConfigurationChanged", "--cookie", "desk-7", "--count", "3",
-                          "--duration", "30"});
-    ASSERT_NE(watch.WaitSubscribed(1), 0u) << watch.Err();
-    for (const char* room : {"Room-1", "Room-2", "Room-3"})
-        SetData(Identity("Location", room));
-    EXPECT_EQ(watch.WaitForExit(), 0) << watch.Err();
-    EXPECT_THAT(watch.Err(), HasSubstr("listening on 127.0.0.1:")); // where the device is
-    const auto lines = watch.Lines();
-    ASSERT_EQ(lines.size(), 3u);
-    for (size_t i = 0; i < lines.size(); ++i) {
-        EXPECT_THAT(lines[i], AllOf(HasSubstr(" ConfigurationChanged subscription-"),
-                                    HasSubstr("ClientCookie=CliCook:desk-7"),
-                                    HasSubstr(">Room-" + std::to_string(i + 1) + "<")));
-    }
-    EXPECT_EQ(DeviceCount("Unsubscribe"), 1u);
-}
-
 TEST_F(WatchProgram, AFilterKeepsOutTheChangesItDoesNotName) {
-    const std::string tray = "<dd:Printer xmlns:dd='http://schemas.orvanta.example/schemas/imaging/"
-                             "con/dictionaries/1.0/'><dd:Trays><dd:Tray id='3'><dd:MediaSize>";
-    struct Case {
+    const std::string tray = Printer("<dd:Trays><dd:Tray id='3'><dd:MediaSize>kept-item&#x9b;"
+                                     "</dd:MediaSize></dd:Tray></dd:Trays>");
+    const struct {
         const char* name;
-        std::vector<std::string> filter;
+        const char* filter;
         std::string change; // the one that passes; Location changes first and is kept out
     } cases[] = {
-        {"element", {"--filter", "Element=Contact"}, Identity("Contact", "kept-element&#x9b;")},
-        {"path",
-         {"--filter", "Path=/dd:Printer/dd:Identity/dd:Name"},
-         Identity("Name", "kept-path&#x9b;")},
-        {"item",
-         {"--filter", "Item=3"},
-         tray + "kept-item&#x9b;</dd:MediaSize></dd:Tray></dd:Trays></dd:Printer>"},
+        {"element", "Element=Contact", Identity("Contact", "kept-element&#x9b;")},
+        {"path", "Path=/dd:Printer/dd:Identity/dd:Name", Identity("Name", "kept-path&#x9b;")},
+        {"item", "Item=3", tray},
     };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
-        std::vector<std::string> arguments = {"--event", "DataChanged", "--count", "1", "--json"};
-        arguments.insert(arguments.end(), c.filter.begin(), c.filter.end());
+        const std::vector<std::string> arguments = {"--event", "DataChanged", "--count", "1",
+                                                    "--json",  "--filter",    c.filter};
         Watch watch(mFolder, arguments);
         ASSERT_NE(watch.WaitSubscribed(1), 0u) << watch.Err();
         SetData(Identity("Location", std::string("Hall-") + c.name));
@@ -223,24 +203,17 @@ TEST_F(WatchProgram, AFilterKeepsOutTheChangesItDoesNotName) {
 
 TEST_F(WatchProgram, EveryWayOfStoppingCancelsEverySubscription) {
     const size_t supported = 6; // the device's events; a watch without --event takes them all
-    struct Case {
-        const char* name;
-        std::vector<std::string> arguments;
-        bool terminate;
-    } cases[] = {
-        {"duration", {"--duration", "0.5"}, false},
-        {"count", {"--count", "1"}, false},
-        {"SIGTERM", {}, true},
-    };
+    // Ended by its duration, by its count, or by SIGTERM.
+    const std::vector<std::string> cases[] = {{"--duration", "0.5"}, {"--count", "1"}, {}};
     size_t subscribed = 0;
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        Watch watch(mFolder, c.arguments);
+    for (const std::vector<std::string>& arguments : cases) {
+        SCOPED_TRACE(arguments.empty() ? "SIGTERM" : arguments[0]);
+        Watch watch(mFolder, arguments);
         ASSERT_NE(watch.WaitSubscribed(supported), 0u) << watch.Err();
         subscribed += supported;
-        if (std::string(c.name) == "count")
+        if (!arguments.empty() && arguments[0] == "--count")
             SetData(Identity("Contact", "stop@example.com"));
-        EXPECT_EQ(c.terminate ? watch.Terminate() : watch.WaitForExit(), 0) << watch.Err();
+        EXPECT_EQ(arguments.empty() ? watch.Terminate() : watch.WaitForExit(), 0) << watch.Err();
         EXPECT_EQ(DeviceCount("Subscribe"), subscribed);
         EXPECT_EQ(DeviceCount("Unsubscribe"), subscribed);
         EXPECT_EQ(DeviceCount("EndSession"), DeviceCount("StartSession"));
@@ -260,36 +233,42 @@ TEST_F(WatchProgram, ADeviceThatStopsAnsweringEndsTheWatchWithOneAndTheCause) {
                                        "connection"));
 }
 
+// A malformed delivery gets a fault and the watch goes on: the deliveries SetData causes
+// then arrive in order with the cookie.
 TEST_F(WatchProgram, AMalformedDeliveryGetsAFaultAndTheWatchGoesOn) {
-    Watch watch(mFolder, {"--event", "ConfigurationChanged", "--count", "1", "--duration", "30"});
+    Watch watch(mFolder, {"--event", "ConfigurationChanged", "--cookie", "desk-7", "--count", "3",
+                          "--duration", "30"});
     const unsigned port = watch.WaitSubscribed(1);
     ASSERT_NE(port, 0u) << watch.Err();
-    struct Case {
-        const char* name;
-        std::string body;
-        const char* fault;
-    } cases[] = {
-        {"not XML", "plain text", "not a SOAP envelope"},
-        {"another operation", Envelope("<x:Other xmlns:x='urn:x'/>"), "not a bsi:Deliver request"},
-        {"bad number",
-         Envelope("<b:Deliver><b:Event><b:Properties><b:Sequence>many</b:Sequence>"
+    const std::pair<std::string, const char*> cases[] = {
+        // A delivery, and a piece of the fault it gets.
+        {"plain text", "not a SOAP envelope"},
+        {Envelope("<x:Other xmlns:x='urn:x'/>"), "not a bsi:Deliver request"},
+        {Envelope("<b:Deliver><b:Event><b:Properties><b:Sequence>many</b:Sequence>"
                   "</b:Properties></b:Event></b:Deliver>"),
          "b:Sequence"},
-        {"oversized", DeliverEnvelope(std::string(2 << 20, 'x'), "s"), "request larger than"},
-        {"forged", DeliverEnvelope("Forged", "subscription-1-0"), "not a subscription of this"},
+        {DeliverEnvelope(std::string(2 << 20, 'x'), "s"), "request larger than"},
+        {DeliverEnvelope("Forged", "subscription-1-0"), "not a subscription of this"},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
-        const std::string answer = Post(port, c.body);
-        EXPECT_THAT(answer, AllOf(HasSubstr("HTTP/1.1 500"), HasSubstr("SOAP-ENV:Fault"),
-                                  HasSubstr(c.fault)));
+    for (const auto& [body, fault] : cases) {
+        SCOPED_TRACE(fault);
+        EXPECT_THAT(Post(port, body), AllOf(HasSubstr("HTTP/1.1 500"), HasSubstr("SOAP-ENV:Fault"),
+                                            HasSubstr(fault)));
         EXPECT_THAT(watch.Err(), HasSubstr("refused: "));
     }
     EXPECT_TRUE(watch.Lines().empty());
-    SetData(Identity("Location", "After-faults"));
+    for (const char* room : {"Room-1", "Room-2", "Room-3"})
+        SetData(Identity("Location", room));
     EXPECT_EQ(watch.WaitForExit(), 0) << watch.Err();
-    ASSERT_EQ(watch.Lines().size(), 1u);
-    EXPECT_THAT(watch.Lines()[0], HasSubstr("After-faults"));
+    EXPECT_THAT(watch.Err(), HasSubstr("listening on 127.0.0.1:")); // where the device is
+    const auto lines = watch.Lines();
+    ASSERT_EQ(lines.size(), 3u);
+    for (size_t i = 0; i < lines.size(); ++i) {
+        EXPECT_THAT(lines[i], AllOf(HasSubstr(" ConfigurationChanged subscription-"),
+                                    HasSubstr("ClientCookie=CliCook:desk-7"),
+                                    HasSubstr(">Room-" + std::to_string(i + 1) + "<")));
+    }
+    EXPECT_EQ(DeviceCount("Unsubscribe"), 1u);
 }
 
 // Deliveries one at a time all arrive, and a crowd of connections holds none of them up.

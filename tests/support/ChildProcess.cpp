@@ -1,5 +1,6 @@
 #include "support/ChildProcess.h"
 
+#include <algorithm>
 #include <csignal>
 #include <cstdio>
 #include <fcntl.h>
@@ -24,10 +25,7 @@ std::vector<std::string> EnvironmentEntries(const ChildEnvironment& environment)
     for (char** entry = environ; *entry != nullptr; ++entry) {
         const std::string text = *entry;
         const std::string name = text.substr(0, text.find('='));
-        bool replaced = environment.set.count(name) != 0;
-        for (const std::string& unset : environment.unset)
-            replaced = replaced || unset == name;
-        if (!replaced)
+        if (!environment.set.contains(name) && std::ranges::count(environment.unset, name) == 0)
             entries.push_back(text);
     }
     for (const auto& [name, value] : environment.set)
@@ -97,10 +95,8 @@ RunResult RunProgram(const std::string& program, const std::vector<std::string>&
                                              files[0], files[1], files[2])) {
         bool exited = false;
         result.exitCode = WaitUntil(*pid, Clock::now() + limit, &exited);
-        if (!exited) {
-            kill(*pid, SIGKILL);
-            WaitUntil(*pid, Clock::now() + std::chrono::seconds(5), &exited);
-        }
+        if (!exited)
+            StopChild(*pid, std::chrono::milliseconds(0));
     }
     result.out = FileText(files[1]);
     result.err = FileText(files[2]);
