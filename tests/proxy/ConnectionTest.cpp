@@ -24,15 +24,12 @@ TEST(ProxyConnection, KeptAliveConnectionIsSharedOrReplaced) {
             options.idleTimeout = std::chrono::milliseconds(50);
         Started s = InitializedProxy(options);
         // Longer than the device's idle limit, so it has closed the connection.
-        const auto pause = [&] {
-            if (deviceCloses)
-                std::this_thread::sleep_for(std::chrono::milliseconds(300));
-        };
+        const auto pause = std::chrono::milliseconds(deviceCloses ? 300 : 0);
         for (int i = 0; i < 3; ++i) {
             s.proxy->StartSession();
-            pause();
+            std::this_thread::sleep_for(pause);
             s.proxy->EndSession();
-            pause();
+            std::this_thread::sleep_for(pause);
         }
         const auto requests = s.device->Requests();
         ASSERT_EQ(requests.size(), 6u);
@@ -80,18 +77,16 @@ TEST(ProxyConnection, EveryCallGetsItsOwnAnswerFromADeviceThatAnswersTwice) {
         }
         // A late copy lands between calls: one still on its way when the next request goes out
         // could not be told from that request's answer by any client.
-        const auto pause = [&] {
-            std::this_thread::sleep_for(std::chrono::milliseconds(2 * copyAfter));
-        };
+        const auto pause = std::chrono::milliseconds(2 * copyAfter);
         for (const auto& [path, answer] : {std::pair{"string(//dd:Model)", "Plotara C4250dn"},
                                            {"count(//dd:Tray)", "3"},
                                            {"string(//dd:Status/dd:State)", "Idle"}}) {
             EXPECT_EQ(proxy->GetData(path, "", 0, 0), answer);
-            pause();
+            std::this_thread::sleep_for(pause);
         }
         for (int i = 0; i < 2; ++i) {
             EXPECT_TRUE(proxy->SetData(location, 0, 0, 0));
-            pause();
+            std::this_thread::sleep_for(pause);
         }
         EXPECT_EQ(Operations(*device), (std::vector<std::string>{"GetData", "GetData", "GetData",
                                                                  "SetData", "SetData"}));

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdio>
+#include <tuple>
 
 #include "ProxyTestSupport.h"
 #include "proxy/EngineContext.h"
@@ -37,76 +38,69 @@ std::string LargeAnswer(bool chunked) {
 // misbehaviours.
 enum class Misbehave { Envelope, RawHttp, Dripped, Fault, CloseMidAnswer, Silent };
 
-struct CauseCase {
-    const char* name;
-    Misbehave how;
-    std::string text;
-    const char* summary;
-    const char* engineErrorName;
-    int httpStatus;
-    const char* logged; // what the level-1 line gives in brackets after the summary
-};
+// (how, its text, the cause's summary, engine error name (null: any) and HTTP status, what the
+// level-1 line gives in brackets after the summary (null: not checked))
+using CauseCase = std::tuple<Misbehave, std::string, const char*, const char*, int, const char*>;
 
 // Every failure of both GetData attempts reads the same: the device misbehaves twice. A device
 // that drips or floods its answer fails the exchange within the configured bounds.
 TEST(ProxyFailureCause, EachFailedExchangeNamesItsOwnCause) {
     const CauseCase cases[] = {
-        {"fault with detail", Misbehave::Fault, "",
-         "the device answered with a Fault: injected fault for GetData", "SOAP_SVR_FAULT", 500,
+        {Misbehave::Fault, "", "the device answered with a Fault: injected fault for GetData",
+         "SOAP_SVR_FAULT", 500,
          "SOAP_SVR_FAULT 2, HTTP 500, SOAP-ENV:Server, ServiceException: InternalError"},
-        {"fault with a detail the catalogue does not know", Misbehave::Envelope,
+        {Misbehave::Envelope, // fault with a detail the catalogue does not know
          Envelope("<s:Fault><faultcode>s:Server</faultcode><faultstring>busy</faultstring>"
                   "<detail><Odd>why</Odd></detail></s:Fault>"),
          "the device answered with a Fault: busy", "SOAP_FAULT", 200,
          "SOAP_FAULT 12, HTTP 200, SOAP-ENV:Server, <Odd>why</Odd>"},
-        {"closed mid-answer", Misbehave::CloseMidAnswer, "", "the connection closed mid-answer",
-         "SOAP_EOF", 200, "SOAP_EOF -1, HTTP 200"},
-        {"HTTP status without SOAP", Misbehave::RawHttp,
-         "HTTP/1.1 404 Not Found\r\nContent-Length: 4\r\n\r\ngone",
+        {Misbehave::CloseMidAnswer, "", "the connection closed mid-answer", "SOAP_EOF", 200,
+         "SOAP_EOF -1, HTTP 200"},
+        {Misbehave::RawHttp, "HTTP/1.1 404 Not Found\r\nContent-Length: 4\r\n\r\ngone",
          "the device answered with HTTP status 404", "HTTP 404", 404, nullptr},
         // A repeated id fails the engine's reading of the Fault, so the Fault says nothing.
-        {"fault whose elements share an id", Misbehave::Envelope,
+        {Misbehave::Envelope,
          Envelope("<s:Fault id=\"a\"><faultcode id=\"a\">s:Server</faultcode><faultstring "
                   "id=\"a\">busy</faultstring><detail href=\"#a\"/></s:Fault>"),
          "not a SOAP answer", nullptr, 200, nullptr},
-        {"fault that would drive a terminal and forge log lines", Misbehave::Envelope,
+        {Misbehave::Envelope, // fault that would drive a terminal and forge log lines
          Envelope("<s:Fault><faultcode>s:Server</faultcode><faultstring>\x1b[2J\x1b]52;c;aGk=\x07"
                   "&#13;&#10;12/08/2026 10:00:00 [1/1/1] OVCOM.Kavelin::forged" +
                   std::string(5000, 'x') + "</faultstring></s:Fault>"),
          "the device answered with a Fault: \\x1b[2J\\x1b]52;c;aGk=\\x07\\r\\n12/08/2026", nullptr,
          200, nullptr},
-        {"not SOAP", Misbehave::Envelope, "plain words", "not a SOAP answer (HTTP 200, text/xml",
-         nullptr, 200, nullptr},
-        {"web page", Misbehave::RawHttp,
+        {Misbehave::Envelope, "plain words", "not a SOAP answer (HTTP 200, text/xml", nullptr, 200,
+         nullptr},
+        {Misbehave::RawHttp,
          "HTTP/1.1 200 OK\r\nContent-Type: text/html\r\nContent-Length: 27\r\n\r\n<html><p>"
          "Printer</p></html>",
          "not a SOAP answer (HTTP 200, text/html)", "SOAP_NO_TAG", 200, nullptr},
-        {"closed after the answer's header", Misbehave::RawHttp,
+        {Misbehave::RawHttp, // closed after the answer's header
          "HTTP/1.1 200 OK\r\nContent-Type: text/xml\r\nContent-Length: 300\r\n\r\n",
          "the connection closed mid-answer", nullptr, 200, nullptr},
         // Accepted and never answered: each attempt ends after the configured wait.
-        {"silent device", Misbehave::Silent, "", "timed out after 1 s", nullptr, 0, nullptr},
-        {"dripped, one byte a quarter second", Misbehave::Dripped, LargeAnswer(false),
-         "timed out after 2 s", nullptr, 0, nullptr},
-        {"larger than the cap, with its length", Misbehave::RawHttp, LargeAnswer(false),
-         "the answer was too large (over 100000 bytes)", nullptr, 200, nullptr},
-        {"larger than the cap, chunked", Misbehave::RawHttp, LargeAnswer(true),
-         "the answer was too large (over 100000 bytes)", nullptr, 200, nullptr},
+        {Misbehave::Silent, "", "timed out after 1 s", nullptr, 0, nullptr},
+        // Dripped, one byte a quarter second.
+        {Misbehave::Dripped, LargeAnswer(false), "timed out after 2 s", nullptr, 0, nullptr},
+        {Misbehave::RawHttp, LargeAnswer(false), "the answer was too large (over 100000 bytes)",
+         nullptr, 200, nullptr},
+        {Misbehave::RawHttp, LargeAnswer(true), "the answer was too large (over 100000 bytes)",
+         nullptr, 200, nullptr},
     };
     const ScopedRegistry registry(kConfigurationKey +
                                   "\"IOTimeout\"=\"1\"\n\"TransferTimeout\"=\"2\"\n"
                                   "\"MaxAnswerSize\"=\"100000\"\n");
-    for (const CauseCase& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [how, text, summary, engineErrorName, httpStatus, logged] : cases) {
+        SCOPED_TRACE(text.substr(0, 80) + " -> " + summary);
         auto device = StartDevice();
-        if (c.how == Misbehave::Fault)
+        if (how == Misbehave::Fault)
             device->FailNext("GetData", 2);
-        else if (c.how == Misbehave::CloseMidAnswer)
+        else if (how == Misbehave::CloseMidAnswer)
             device->CloseMidAnswerNext("GetData", 2);
-        else if (c.how == Misbehave::Silent)
+        else if (how == Misbehave::Silent)
             device->NeverAnswerNext("GetData", 2);
         else
-            device->Script("GetData", {static_cast<ScriptedAnswer::Kind>(c.how), c.text}, 2);
+            device->Script("GetData", {static_cast<ScriptedAnswer::Kind>(how), text}, 2);
         ProxyHandle proxy = MakeProxy();
         proxy->Initialize(device->BaseServiceUrl(), CPComPtr<ISessionInfo>());
         const LogCapture log = ProcessLog();
@@ -117,21 +111,21 @@ TEST(ProxyFailureCause, EachFailedExchangeNamesItsOwnCause) {
             EXPECT_STREQ(failure.what(), "Get Data Failed!!!");
             const CPExceptionCause* cause = GetExceptionCause(failure);
             ASSERT_NE(cause, nullptr);
-            EXPECT_EQ(cause->summary.rfind(c.summary, 0), 0u) << cause->summary;
-            if (c.engineErrorName != nullptr) {
-                EXPECT_EQ(cause->engineErrorName, c.engineErrorName);
+            EXPECT_EQ(cause->summary.rfind(summary, 0), 0u) << cause->summary;
+            if (engineErrorName != nullptr) {
+                EXPECT_EQ(cause->engineErrorName, engineErrorName);
             }
-            EXPECT_EQ(cause->httpStatus, c.httpStatus);
+            EXPECT_EQ(cause->httpStatus, httpStatus);
             for (const std::string* text : {&cause->summary, &cause->faultString})
                 EXPECT_LE(text->size(), 1024u + 3) << *text;
         }
         // Nothing the device sent reaches the log raw: no control byte, no line of its own.
         EXPECT_EQ(log.Text().find_first_of("\x1b\x07"), std::string::npos);
         EXPECT_EQ(log.Text().find("\n12/08/2026"), std::string::npos);
-        if (c.logged != nullptr) {
+        if (logged != nullptr) {
             EXPECT_EQ(
                 log.Count(1, std::string("IXDMAccessSoap::GetData - error: exchange failed: ") +
-                                 c.summary + " (" + c.logged + ")"),
+                                 summary + " (" + logged + ")"),
                 2)
                 << log.Text();
         }

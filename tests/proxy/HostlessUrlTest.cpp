@@ -46,9 +46,8 @@ private:
 
 // The engine would write such a URL's request to standard output and read standard input.
 TEST(ProxyHostlessUrl, FailsWithTheOperationTextAndLeavesTheStandardStreams) {
-    const char* urls[] = {"file:///etc/passwd",          "http://",      "http:///x", "http://:80/",
-                          "https://127.0.0.1:1/Service", "/BaseService", "HTTP://"};
-    for (const char* url : urls) {
+    for (const char* url : {"file:///etc/passwd", "http://", "http:///x", "http://:80/",
+                            "https://127.0.0.1:1/Service", "/BaseService", "HTTP://"}) {
         SCOPED_TRACE(url);
         ProxyHandle proxy = MakeProxy();
         proxy->Initialize(url, CPComPtr<ISessionInfo>());

@@ -4,7 +4,6 @@
 #include "ProxyTestSupport.h"
 #include "proxy/BaseSoapProxy.h"
 
-using kavelin::device::DeviceServer;
 using namespace kavelin_test;
 using ::testing::ElementsAre;
 using ::testing::IsEmpty;
@@ -86,23 +85,6 @@ TEST(ProxyInitialize, NullObjectAfterHostObjectReleasesIt) {
     // The proxy still counts as given its object by the host: its own session stays open.
     s.proxy.reset();
     EXPECT_THAT(Operations(*s.device), ElementsAre("StartSession"));
-}
-
-TEST(ProxyDestruction, EndsOnlyASessionOfItsOwnObject) {
-    for (const bool hostObject : {true, false}) {
-        auto device = StartDevice();
-        CPComPtr<ISessionInfo> held = NewSessionInfo(nullptr);
-        {
-            ProxyHandle proxy = MakeProxy();
-            proxy->Initialize(device->BaseServiceUrl(),
-                              hostObject ? held : CPComPtr<ISessionInfo>());
-            proxy->StartSession();
-        }
-        std::vector<std::string> expected = {"StartSession"};
-        if (!hostObject)
-            expected.push_back("EndSession");
-        EXPECT_EQ(Operations(*device), expected) << hostObject;
-    }
 }
 
 // An empty URL changes nothing; a proxy that made its own object looks for a session on the

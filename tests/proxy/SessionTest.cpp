@@ -17,16 +17,13 @@ constexpr char kBsiNamespace[] =
 
 // A StartSession answer written by hand: `header` goes into a SOAP header when not empty.
 ScriptedAnswer StartSessionAnswer(const std::string& ticket, const std::string& header = "") {
-    std::string envelope = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>"
-                           "<SOAP-ENV:Envelope "
-                           "xmlns:SOAP-ENV=\"http://schemas.xmlsoap.org/soap/envelope/\" "
-                           "xmlns:bsi=\"" +
-                           std::string(kBsiNamespace) + "\">";
-    if (!header.empty())
-        envelope += "<SOAP-ENV:Header>" + header + "</SOAP-ENV:Header>";
-    envelope += "<SOAP-ENV:Body><bsi:StartSessionResponse>" + ticket +
-                "</bsi:StartSessionResponse></SOAP-ENV:Body></SOAP-ENV:Envelope>";
-    return ScriptedAnswer{ScriptedAnswer::Kind::Envelope, envelope};
+    return {ScriptedAnswer::Kind::Envelope,
+            "<?xml version=\"1.0\" encoding=\"UTF-8\"?><SOAP-ENV:Envelope xmlns:SOAP-ENV=\""
+            "http://schemas.xmlsoap.org/soap/envelope/\" xmlns:bsi=\"" +
+                std::string(kBsiNamespace) + "\">" +
+                (header.empty() ? "" : "<SOAP-ENV:Header>" + header + "</SOAP-ENV:Header>") +
+                "<SOAP-ENV:Body><bsi:StartSessionResponse>" + ticket +
+                "</bsi:StartSessionResponse></SOAP-ENV:Body></SOAP-ENV:Envelope>"};
 }
 
 size_t Occurrences(const std::string& text, const std::string& needle) {
@@ -37,27 +34,19 @@ size_t Occurrences(const std::string& text, const std::string& needle) {
 }
 
 TEST(StartSession, RefusesWithoutAnyExchange) {
-    struct Case {
-        const char* name;
-        bool withUrl;
-        std::u16string heldSession;
-        int level;
-        std::string line;
-    };
-    const Case cases[] = {
-        {"session exists", true, u"s-9", 2,
-         "IBaseSoap::StartSession - warning: session has already been established: s-9"},
-        {"no url", false, u"", 1,
-         "IBaseSoap::StartSession - error: no service url has been set!!!"},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    // (a URL given, the session the host holds, the level and line of the refusal)
+    using Row = std::tuple<bool, std::u16string, int, std::string>;
+    for (const auto& [withUrl, heldSession, level, line] :
+         {Row{true, u"s-9", 2,
+              "IBaseSoap::StartSession - warning: session has already been established: s-9"},
+          Row{false, u"", 1, "IBaseSoap::StartSession - error: no service url has been set!!!"}}) {
+        SCOPED_TRACE(line);
         auto device = StartDevice();
         RecordingSessionInfo* info = nullptr;
         CPComPtr<ISessionInfo> held = NewSessionInfo(&info);
-        info->PresetSessionId(c.heldSession);
+        info->PresetSessionId(heldSession);
         ProxyHandle proxy = MakeProxy();
-        proxy->Initialize(c.withUrl ? device->BaseServiceUrl() : "", held);
+        proxy->Initialize(withUrl ? device->BaseServiceUrl() : "", held);
         const LogCapture log = ProcessLog();
         try {
             proxy->StartSession();
@@ -66,7 +55,7 @@ TEST(StartSession, RefusesWithoutAnyExchange) {
             EXPECT_STREQ(failure.what(), "StartSession Failed!!!");
             EXPECT_EQ(failure.GetErrorCode(), E_FAIL);
         }
-        EXPECT_EQ(log.Count(c.level, c.line), 1);
+        EXPECT_EQ(log.Count(level, line), 1);
         EXPECT_EQ(log.Count(1, "IBaseSoap::StartSession - error: start session failed throwing "
                                "exception!!!"),
                   1);
@@ -185,43 +174,39 @@ TEST(StartSession, AnswerHeaderDoesNotReplaceTheProxysHeader) {
 TEST(StartSession, LanguageComesFromTheUsersRegistryValue) {
     const std::string user = kavelin::os::CurrentUserName();
     const std::string key = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\Lang]\n";
-    struct Case {
-        std::string registry;
-        std::u16string preset;
-        std::string requested; // empty: no language element at all
-        bool defaulted;
-    };
     const auto own = [&](const std::string& v) { return key + "\"" + user + "\"=\"" + v + "\"\n"; };
-    const Case cases[] = {
-        {own("en-us"), u"", "en-US", false},
-        {own("fr"), u"", "fr-FR", false},
-        {own(""), u"", "-", false},
-        {own("zh-hant-tw"), u"", "zh-HANT-TW", false},
-        {key + "\"someone-else\"=\"it-it\"\n@=\"de-at\"\n", u"", "de-AT", false},
-        {own(std::string(260, 'x')) + "@=\"de-at\"\n", u"", "de-AT", false},
-        {"", u"pt-BR", "pt-BR", true},
-        {"", u"", "", true},
-    };
-    for (const Case& c : cases) {
-        ScopedRegistry registry(c.registry);
+    // (the registry, the host's language, the one requested (empty: none at all)); the English
+    // default is logged exactly when the registry holds no language.
+    using Row = std::tuple<std::string, std::u16string, std::string>;
+    for (const auto& [text, preset, requested] : {
+             Row{own("en-us"), u"", "en-US"},
+             Row{own("fr"), u"", "fr-FR"},
+             Row{own(""), u"", "-"},
+             Row{own("zh-hant-tw"), u"", "zh-HANT-TW"},
+             Row{key + "\"someone-else\"=\"it-it\"\n@=\"de-at\"\n", u"", "de-AT"},
+             Row{own(std::string(260, 'x')) + "@=\"de-at\"\n", u"", "de-AT"},
+             Row{"", u"pt-BR", "pt-BR"},
+             Row{"", u"", ""},
+         }) {
+        ScopedRegistry registry(text);
         Started s = InitializedProxy();
-        s.info->PresetLanguage(c.preset);
+        s.info->PresetLanguage(preset);
         const LogCapture log = ProcessLog();
         s.proxy->StartSession();
         const auto requests = s.device->Requests();
         ASSERT_EQ(requests.size(), 1u);
-        if (c.requested.empty()) {
+        if (requested.empty()) {
             EXPECT_EQ(requests[0].body.find("RequestedLanguage"), std::string::npos);
         } else {
-            EXPECT_EQ(Occurrences(requests[0].body, "<bsi:RequestedLanguage>" + c.requested +
+            EXPECT_EQ(Occurrences(requests[0].body, "<bsi:RequestedLanguage>" + requested +
                                                         "</bsi:RequestedLanguage>"),
                       1u)
-                << c.registry << requests[0].body;
+                << text << requests[0].body;
         }
         EXPECT_EQ(log.Count(5, "Cannot read registry entry containing the EPC language, "
                                "defaulting to english."),
-                  c.defaulted ? 1 : 0)
-            << c.registry;
+                  text.empty() ? 1 : 0)
+            << text;
     }
 }
 
