@@ -5,6 +5,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "os/kernel/LastError.h"
@@ -91,7 +92,6 @@ std::vector<std::string> Pieces(const std::string& text) {
 // it does on a fresh one, and a map that fails keeps failing.
 TEST(GetData, PairsThePrefixMapByPositionAndForgetsTheLastMap) {
     struct Case {
-        const char* name;
         std::string map;
         const char* outcome;
         std::string sentPrefixes; // what the request carries; empty: no Prefixes element
@@ -101,18 +101,18 @@ TEST(GetData, PairsThePrefixMapByPositionAndForgetsTheLastMap) {
     const std::string a = "<Prefix>a</Prefix><URL>urn:a</URL>",
                       b = "<Prefix>b</Prefix><URL>urn:b</URL>";
     const Case cases[] = {
-        {"no map", "", "ok", ""},
-        {"in order", "<m><PrefixMap>" + a + b + "</PrefixMap></m>", "ok",
+        {"", "ok", ""},
+        {"<m><PrefixMap>" + a + b + "</PrefixMap></m>", "ok",
          "<Prefixes><PrefixMap>" + a + "</PrefixMap><PrefixMap>" + b + "</PrefixMap></Prefixes>"},
-        {"reversed", "<PrefixMap><URL>urn:a</URL><Prefix>a</Prefix></PrefixMap>", "ok",
+        {"<PrefixMap><URL>urn:a</URL><Prefix>a</Prefix></PrefixMap>", "ok",
          "<Prefixes><PrefixMap><Prefix>urn:a</Prefix><URL>a</URL></PrefixMap></Prefixes>"},
         // The odd map builds and logs its first entry before the missing partner is reached.
-        {"three nodes", "<PrefixMap>" + a + "<Prefix>b</Prefix></PrefixMap>", "E_POINTER", "", 4,
+        {"<PrefixMap>" + a + "<Prefix>b</Prefix></PrefixMap>", "E_POINTER", "", 4,
          "IXDMAccessSoap::GetData - get data prefix: a | url: urn:a"},
-        {"malformed", "<PrefixMap><Prefix>a</PrefixMap>", "Get Data Failed!!!", "", 1,
+        {"<PrefixMap><Prefix>a</PrefixMap>", "Get Data Failed!!!", "", 1,
          "IXDMAccessSoap::GetData - error: unable to load prefixes parameter data: "
          "<PrefixMap><Prefix>a</PrefixMap>"},
-        {"no pair", "<Other>" + a + "</Other>", "Get Data Failed!!!", ""},
+        {"<Other>" + a + "</Other>", "Get Data Failed!!!", ""},
     };
     struct Call {
         std::string outcome;
@@ -138,7 +138,7 @@ TEST(GetData, PairsThePrefixMapByPositionAndForgetsTheLastMap) {
                                          "GetDataResult></x:GetDataResponse>");
     std::vector<Call> fresh;
     for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+        SCOPED_TRACE(c.map);
         Rig rig;
         rig.device->Script("GetData", answer);
         fresh.push_back(call(rig, c.map));
@@ -157,7 +157,7 @@ TEST(GetData, PairsThePrefixMapByPositionAndForgetsTheLastMap) {
     kept.device->Script("GetData", answer);
     for (int pass = 0; pass < 2; ++pass)
         for (size_t i = 0; i < fresh.size(); ++i) {
-            SCOPED_TRACE(std::string(cases[i].name) + " on a kept proxy");
+            SCOPED_TRACE(cases[i].map + " on a kept proxy");
             EXPECT_EQ(call(kept, cases[i].map), fresh[i]);
             EXPECT_EQ(call(kept, cases[i].map), fresh[i]);
         }
@@ -187,49 +187,45 @@ std::string Call(IXDMAccessSoap& p, const std::string& operation) {
 // operation it is a failed exchange, retried as any other. Either way the answer is read whole,
 // so a kept-alive connection that the failure does not close carries the next exchange.
 TEST(EmptyBody, EachOperationGivesItsOwnOutcome) {
-    const struct Case {
-        std::string operation;
-        const char* outcome;
-        const char* requests; // '|' between them; each of the operation's name answered empty
-        // Before the next GetData: the session start it needs when the operation left none.
-        bool restarts = false;
-    } cases[] = {
-        {"GetData", "[]", "GetData"},
-        {"GetSettable", "[]", "GetSettable"},
-        {"SetData", "ok", "SetData"},
+    // (operation, outcome, the requests ('|' between them; each of the operation's name answered
+    // empty), and whether the next GetData needs a session start as the operation left none)
+    const std::tuple<std::string, const char*, const char*, bool> cases[] = {
+        {"GetData", "[]", "GetData", false},
+        {"GetSettable", "[]", "GetSettable", false},
+        {"SetData", "ok", "SetData", false},
         {"StartSession", "StartSession Failed!!!", "StartSession|StartSession", true},
         {"EndSession", "ok", "EndSession", true},
-        {"Subscribe", "Subscribe Failed!!!", "Subscribe|EndSession|StartSession|Subscribe"},
-        {"Unsubscribe", "Unsubscribe Failed!!!", "Unsubscribe|EndSession|StartSession|Unsubscribe"},
+        {"Subscribe", "Subscribe Failed!!!", "Subscribe|EndSession|StartSession|Subscribe", false},
+        {"Unsubscribe", "Unsubscribe Failed!!!", "Unsubscribe|EndSession|StartSession|Unsubscribe",
+         false},
         {"GetSupportedEvents", "GetSupportedEvents Failed!!!",
-         "GetSupportedEvents|EndSession|StartSession|GetSupportedEvents"},
+         "GetSupportedEvents|EndSession|StartSession|GetSupportedEvents", false},
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.operation);
-        Rig rig(c.operation != "StartSession");
+    for (const auto& [operation, result, requests, restarts] : cases) {
+        SCOPED_TRACE(operation);
+        Rig rig(operation != "StartSession");
         // Padded past the engine's buffer, so the envelope's end is still on the socket.
         ScriptedAnswer empty = Answer("");
         empty.text.insert(empty.text.rfind("</SOAP-ENV:Envelope>"), std::string(200000, ' '));
-        std::vector<std::string> expected = Pieces(c.requests);
-        rig.device->Script(c.operation, empty,
-                           static_cast<int>(std::ranges::count(expected, c.operation)));
+        std::vector<std::string> expected = Pieces(requests);
+        rig.device->Script(operation, empty,
+                           static_cast<int>(std::ranges::count(expected, operation)));
         std::string outcome;
         try {
             // StartSession runs as the session guard of GetData.
-            outcome = Call(*rig.proxy, c.operation == "StartSession" ? "GetData" : c.operation);
-        } catch (const CPException& failure) {
-            outcome = failure.what();
+            outcome = Call(*rig.proxy, operation == "StartSession" ? "GetData" : operation);
+        } catch (const CPException& thrown) {
+            outcome = thrown.what();
         }
-        EXPECT_EQ(outcome, c.outcome);
+        EXPECT_EQ(outcome, result);
         EXPECT_EQ(OutcomeOf([&] { rig.proxy->GetData("/", "", 0, 0); }), "ok");
-        if (c.restarts)
+        if (restarts)
             expected.emplace_back("StartSession");
         expected.emplace_back("GetData");
         EXPECT_EQ(Operations(*rig.device), expected);
         // A failed exchange of the retry rule closes its connection; nothing else does.
-        const auto requests = rig.device->Requests();
-        EXPECT_EQ(requests.at(1).connection == requests.at(0).connection,
-                  !outcome.ends_with("Failed!!!"));
+        const auto sent = rig.device->Requests();
+        EXPECT_EQ(sent.at(1).connection == sent.at(0).connection, !outcome.ends_with("Failed!!!"));
     }
 }
 
@@ -237,68 +233,60 @@ TEST(EmptyBody, EachOperationGivesItsOwnOutcome) {
 // there is sent; anything else fails before the exchange, with the reason as its cause.
 TEST(DataAccess, SendsOnlyADocumentThatIsOneWellFormedElementAsItStands) {
     const std::string notOne = "the document is not one well-formed XML element";
-    const struct Case {
-        const char* name;
-        std::string document;
-        std::string cause; // empty: sent
-    } cases[] = {
-        {"empty", "", "the document is empty"},
-        {"closes the envelope early", "</a></SOAP-ENV:Body></SOAP-ENV:Envelope><x/>", notOne},
-        {"element, then an injected one", "<a/></XDM_Document></ixasd:SetData><x/>", notOne},
-        {"two elements", "<a/><b/>", notOne},
-        {"unclosed", "<a><b></a>", notOne},
-        {"text only", "Room 7", notOne},
-        {"undefined entity", "<a>&nbsp;</a>", notOne},
-        {"document type", "<!-- a --><!DOCTYPE a><a/>",
-         notOne + ": it holds a document type declaration"},
-        {"XML declaration", "<?xml version=\"1.0\"?><a/>",
-         notOne + ": it begins with an XML declaration"},
-        {"zero byte", std::string("<a/>\0<b/>", 9), notOne + ": it holds a zero byte"},
-        {"plain",
-         "<dd:Printer xmlns:dd=\"urn:x\">\n  <dd:Name>Lab &amp; "
+    // (the document, the cause of its refusal; empty: sent)
+    const std::pair<std::string, std::string> cases[] = {
+        {"", "the document is empty"},
+        {"</a></SOAP-ENV:Body></SOAP-ENV:Envelope><x/>", notOne}, // closes the envelope early
+        {"<a/></XDM_Document></ixasd:SetData><x/>", notOne},      // an element, an injected one
+        {"<a/><b/>", notOne},
+        {"<a><b></a>", notOne},
+        {"Room 7", notOne},
+        {"<a>&nbsp;</a>", notOne},
+        {"<!-- a --><!DOCTYPE a><a/>", notOne + ": it holds a document type declaration"},
+        {"<?xml version=\"1.0\"?><a/>", notOne + ": it begins with an XML declaration"},
+        {std::string("<a/>\0<b/>", 9), notOne + ": it holds a zero byte"},
+        {"<dd:Printer xmlns:dd=\"urn:x\">\n  <dd:Name>Lab &amp; "
          "\xC3\xA9tage</dd:Name></dd:Printer>",
          ""},
-        {"comment, processing instruction and white space around",
-         "\n<!-- note --><?xml-stylesheet href=\"s\"?>\n<a>1</a>\n", ""},
-        {"markup in a CDATA section", "<a><![CDATA[</a></SOAP-ENV:Body>]]></a>", ""},
+        // A comment, a processing instruction and white space around.
+        {"\n<!-- note --><?xml-stylesheet href=\"s\"?>\n<a>1</a>\n", ""},
+        {"<a><![CDATA[</a></SOAP-ENV:Body>]]></a>", ""}, // markup in a CDATA section
     };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.name);
+    for (const auto& [document, refusal] : cases) {
+        SCOPED_TRACE(document);
         Rig rig;
         rig.device->Script("SetData", Answer("<y:SetDataResponse/>"));
         std::optional<CPExceptionCause> cause;
         try {
-            EXPECT_TRUE(rig.proxy->SetData(c.document, 1, 0, 0));
+            EXPECT_TRUE(rig.proxy->SetData(document, 1, 0, 0));
         } catch (const CPException& failure) {
             EXPECT_STREQ(failure.what(), "Set Data Failed!!!");
             if (const CPExceptionCause* carried = GetExceptionCause(failure))
                 cause = *carried;
         }
-        if (!c.cause.empty()) {
+        if (!refusal.empty()) {
             ASSERT_TRUE(cause);
-            EXPECT_EQ(cause->summary, c.cause);
+            EXPECT_EQ(cause->summary, refusal);
             EXPECT_EQ(rig.device->RequestCount(), 0u);
             const std::string error = "IXDMAccessSoap::SetData - error: ";
-            EXPECT_EQ(rig.log.Count(1, error + "unable to send xdm document: " + c.cause),
-                      c.cause.starts_with(notOne) ? 1 : 0);
+            EXPECT_EQ(rig.log.Count(1, error + "unable to send xdm document: " + refusal),
+                      refusal.starts_with(notOne) ? 1 : 0);
             EXPECT_EQ(rig.log.Count(1, error + "set data failed throwing exception!!!"), 1);
             continue;
         }
         EXPECT_FALSE(cause) << cause->summary;
         ASSERT_EQ(rig.device->RequestCount(), 1u);
         const std::string body = rig.Body(0);
-        EXPECT_NE(body.find("<XDM_Document>" + c.document + "</XDM_Document><ResultsDetails>true"),
+        EXPECT_NE(body.find("<XDM_Document>" + document + "</XDM_Document><ResultsDetails>true"),
                   std::string::npos)
             << body;
     }
 }
 
 TEST(RetryRule, RestartsTheSessionOnceAndRepeatsTheRequest) {
-    const struct Case {
-        const char* operation;
-        const char* failure;
-        const char* words; // "<interface>::<operation>" logs "gSoap <words> function failed"
-    } cases[] = {
+    // (operation, failure, "<interface>|<words>": "<interface>::<operation>" logs "gSoap <words>
+    // function failed")
+    const std::tuple<const char*, const char*, const char*> cases[] = {
         {"GetData", "Get Data Failed!!!", "IXDMAccessSoap|get data"},
         {"SetData", "Set Data Failed!!!", "IXDMAccessSoap|set data"},
         {"GetSettable", "Get Settable Failed!!!", "IXDMAccessSoap|get settable"},
@@ -306,21 +294,21 @@ TEST(RetryRule, RestartsTheSessionOnceAndRepeatsTheRequest) {
         {"Unsubscribe", "Unsubscribe Failed!!!", "IBaseSoap|unsubscribe"},
         {"GetSupportedEvents", "GetSupportedEvents Failed!!!", "IBaseSoap|get supported events"},
     };
-    for (const Case& c : cases) {
+    for (const auto& [operation, failure, named] : cases) {
         for (const int failures : {1, 2}) {
-            SCOPED_TRACE(std::string(c.operation) + " failing " + std::to_string(failures));
+            SCOPED_TRACE(std::string(operation) + " failing " + std::to_string(failures));
             Rig rig;
             // The device answers the first matching control: the failures come first.
-            rig.device->FailNext(c.operation, failures);
+            rig.device->FailNext(operation, failures);
             rig.device->Script("SetData", Answer("<y:SetDataResponse/>"));
             rig.device->Script("Unsubscribe", Answer("<x:UnsubscribeResponse/>"));
-            EXPECT_EQ(OutcomeOf([&] { Call(*rig.proxy, c.operation); }),
-                      failures == 1 ? "ok" : c.failure);
+            EXPECT_EQ(OutcomeOf([&] { Call(*rig.proxy, operation); }),
+                      failures == 1 ? "ok" : failure);
             EXPECT_EQ(
                 Operations(*rig.device),
-                (std::vector<std::string>{c.operation, "EndSession", "StartSession", c.operation}));
-            const std::vector<std::string> words = Pieces(c.words);
-            const std::string error = words[0] + "::" + c.operation + " - error: ";
+                (std::vector<std::string>{operation, "EndSession", "StartSession", operation}));
+            const std::vector<std::string> words = Pieces(named);
+            const std::string error = words[0] + "::" + operation + " - error: ";
             EXPECT_EQ(rig.log.Count(1, error + "gSoap " + words[1] +
                                            " function failed - attempting retry!!!"),
                       1);
@@ -328,7 +316,7 @@ TEST(RetryRule, RestartsTheSessionOnceAndRepeatsTheRequest) {
             EXPECT_EQ(rig.log.Count(1, error +
                                            "exchange failed: the device answered with a Fault: "
                                            "injected fault for " +
-                                           c.operation +
+                                           operation +
                                            " (SOAP_SVR_FAULT 2, HTTP 500, SOAP-ENV:Server, "
                                            "ServiceException: InternalError)"),
                       failures);
@@ -407,33 +395,28 @@ TEST(Subscribe, UnusableDocumentsFailWithoutAnExchange) {
     // The line at level 1 after "IBaseSoap::Subscribe - error: ", before "invalid event target",
     // followed by the document it could not use (the filter where the info names the event);
     // null: the call fails with E_POINTER and logs none.
-    const struct {
-        const char* name;
-        const char* info;
-        const char* filter;
-        const char* line;
-    } cases[] = {
-        {"missing event", "<S><ClientCookie>c</ClientCookie></S>", "", noEvent},
-        {"default namespace hides the event", "<S xmlns='urn:x'><EventName>e</EventName></S>", "",
-         noEvent},
-        {"not a document", "<S>", "", "unable to load subscription info xml: "},
-        {"odd filter", kEvent, "<FilterOn><Name>n</Name></FilterOn>", nullptr},
-        // A filter that was given must not be dropped: that would subscribe to every event.
-        {"filter that does not load", kEvent, "<F>", "unable to load filter xml: "},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
+    using Row = std::tuple<const char*, const char*, const char*>; // info, filter, line
+    for (const auto& [info, filter, line] : {
+             Row{"<S><ClientCookie>c</ClientCookie></S>", "", noEvent},
+             // A default namespace hides the event.
+             Row{"<S xmlns='urn:x'><EventName>e</EventName></S>", "", noEvent},
+             Row{"<S>", "", "unable to load subscription info xml: "},
+             Row{kEvent, "<FilterOn><Name>n</Name></FilterOn>", nullptr},
+             // A filter that was given must not be dropped: that would subscribe to every event.
+             Row{kEvent, "<F>", "unable to load filter xml: "},
+         }) {
+        SCOPED_TRACE(std::string(info) + filter);
         Rig rig;
         // The "invalid event target" line names the last socket error, whatever it is.
         kavelin::os::SetLastErrorCode(0x2746);
-        EXPECT_EQ(OutcomeOf([&] { rig.proxy->Subscribe(c.info, c.filter, kFallback); }),
-                  c.line != nullptr ? "Subscribe Failed!!!" : "E_POINTER");
+        EXPECT_EQ(OutcomeOf([&] { rig.proxy->Subscribe(info, filter, kFallback); }),
+                  line != nullptr ? "Subscribe Failed!!!" : "E_POINTER");
         EXPECT_EQ(rig.device->RequestCount(), 0u);
-        if (c.line == nullptr)
+        if (line == nullptr)
             continue;
-        const bool eventNamed = std::string(c.info) == kEvent;
+        const bool eventNamed = std::string(info) == kEvent;
         const std::string error = "IBaseSoap::Subscribe - error: ";
-        EXPECT_EQ(rig.log.Count(1, error + c.line + (eventNamed ? c.filter : c.info)), 1);
+        EXPECT_EQ(rig.log.Count(1, error + line + (eventNamed ? filter : info)), 1);
         EXPECT_EQ(rig.log.Count(1, error + "invalid event target:  -or- unable to get host ip:  | "
                                            "wsa error code:0x2746"),
                   eventNamed ? 0 : 1);
