@@ -6,7 +6,6 @@
 #include <fstream>
 #include <libxml/parser.h>
 #include <libxml/xpath.h>
-#include <unistd.h>
 
 #include "AnswerNodes.h"
 #include "LogConfiguration.h"

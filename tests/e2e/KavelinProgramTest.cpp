@@ -171,35 +171,30 @@ TEST_F(KavelinProgram, GetDataPrintsTheAnswerAsSentOrOneNodeALine) {
                                "Tray 2</dd:Name>" + element + "Tray 3</dd:Name>\n";
     const std::string lines = element + "Multipurpose tray</dd:Name>\n" + element +
                               "Tray 2</dd:Name>\n" + element + "Tray 3</dd:Name>\n";
-    const struct {
-        const char* name;
-        std::vector<std::string> arguments;
-        const char* out;
-        int exitCode;
-    } cases[] = {
-        {"as sent", {trayNames}, joined.c_str(), 0},
-        {"elements a line", {trayNames, "--lines"}, lines.c_str(), 0},
-        {"texts a line", {trayNames, "--text"}, "Multipurpose tray\nTray 2\nTray 3\n", 0},
-        {"one value", {"string(//dd:Model)", "--lines"}, "Plotara C4250dn\n", 0},
-        {"one element's text", {"//dd:Model", "--text"}, "Plotara C4250dn\n", 0},
-        {"empty", {"//dd:Nothing", "--lines"}, "", 0},
-        {"empty, failing", {"//dd:Nothing", "--text", "--fail-empty"}, "", 3},
-        {"not empty, failing", {"string(//dd:Model)", "--fail-empty"}, "Plotara C4250dn\n", 0},
+    // (the expressions and options, the output, the exit code)
+    const std::tuple<std::vector<std::string>, std::string, int> cases[] = {
+        {{trayNames}, joined, 0},
+        {{trayNames, "--lines"}, lines, 0},
+        {{trayNames, "--text"}, "Multipurpose tray\nTray 2\nTray 3\n", 0},
+        {{"string(//dd:Model)", "--lines"}, "Plotara C4250dn\n", 0},
+        {{"//dd:Model", "--text"}, "Plotara C4250dn\n", 0},
+        {{"//dd:Nothing", "--lines"}, "", 0},
+        {{"//dd:Nothing", "--text", "--fail-empty"}, "", 3},
+        {{"string(//dd:Model)", "--fail-empty"}, "Plotara C4250dn\n", 0},
         // Text, not markup: neither splits it nor resolves its references.
-        {"a function's text", {"concat('a &amp; b <c>', '')", "--text"}, "a &amp; b <c>\n", 0},
-        {"a function's text a line", {"concat('<c> &lt;', '')", "--lines"}, "<c> &lt;\n", 0},
-        {"several", {"string(//dd:Model)", "count(//dd:Tray)"}, "Plotara C4250dn\n3\n", 0},
-        {"several, an empty one", {"count(/*)", "/dd:None", "count(/*)"}, "1\n\n1\n", 0},
-        {"a failing one stops", {"string(//dd:Model)", "//dd:[", "/"}, "Plotara C4250dn\n", 1},
+        {{"concat('a &amp; b <c>', '')", "--text"}, "a &amp; b <c>\n", 0},
+        {{"concat('<c> &lt;', '')", "--lines"}, "<c> &lt;\n", 0},
+        {{"string(//dd:Model)", "count(//dd:Tray)"}, "Plotara C4250dn\n3\n", 0},
+        {{"count(/*)", "/dd:None", "count(/*)"}, "1\n\n1\n", 0},
+        {{"string(//dd:Model)", "//dd:[", "/"}, "Plotara C4250dn\n", 1},
     };
     DeviceProcess device;
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        std::vector<std::string> arguments = {"get-data", "--prefix", kDictionary};
-        arguments.insert(arguments.end(), c.arguments.begin(), c.arguments.end());
+    for (auto [arguments, out, exitCode] : cases) {
+        SCOPED_TRACE(arguments[0] + " " + out);
+        arguments.insert(arguments.begin(), {"get-data", "--prefix", kDictionary});
         const RunResult run = KavelinAt(device, arguments);
-        EXPECT_EQ(run.exitCode, c.exitCode) << run.err;
-        EXPECT_EQ(run.out, c.out);
+        EXPECT_EQ(run.exitCode, exitCode) << run.err;
+        EXPECT_EQ(run.out, out);
     }
 }
 
@@ -207,27 +202,21 @@ TEST_F(KavelinProgram, UsageErrorsExitWithTwoBeforeAnyDeviceIsContacted) {
     const struct {
         std::string arguments; // words
         const char* message;
-        std::string input = {};
         std::string setting = {}; // NAME=value in the environment, over a URL nobody listens on
+        std::string input = {};
     } cases[] = {
         {"", "no command given"},
         {"print", "unknown command 'print'"},
         {"get-dta /", "unknown command 'get-dta' (did you mean get-data?)"},
         {"get-data / --prefx a=b", "unknown option --prefx (did you mean --prefix?)"},
-        {"events",
-         "no device named: give --url URL, set $KAVELIN_URL, or use --simulate",
-         {},
+        {"events", "no device named: give --url URL, set $KAVELIN_URL, or use --simulate",
          "KAVELIN_URL="},
-        {"events",
-         "$KAVELIN_URL '127.0.0.1:28909': it has no scheme",
-         {},
+        {"events", "$KAVELIN_URL '127.0.0.1:28909': it has no scheme",
          "KAVELIN_URL=127.0.0.1:28909"},
         {"get-data / --lines --text", "--lines and --text exclude each other"},
         {"get-data / --text --lines", "--lines and --text exclude each other"},
         {"events --timeout 0", "--timeout needs a whole number from 1 to 86400"},
-        {"subscribe --event E",
-         "$OVXORB_SOAP_SERVICE_PORT 'abc' is not a port number",
-         {},
+        {"subscribe --event E", "$OVXORB_SOAP_SERVICE_PORT 'abc' is not a port number",
          "OVXORB_SOAP_SERVICE_PORT=abc"},
         {"get-data", "get-data takes one or more XPath expressions"},
         {"get-data / --json --text", "--json excludes --text"},
@@ -249,12 +238,10 @@ TEST_F(KavelinProgram, UsageErrorsExitWithTwoBeforeAnyDeviceIsContacted) {
         {"set-data /dev/zero", "/dev/zero is larger than 67108864 bytes"},
         {"get-data / --prefix-map /dev/zero", "/dev/zero is larger than 67108864"},
         {"subscribe --info /dev/zero", "/dev/zero is larger than 67108864 bytes"},
-        {"set-data -", "standard input is larger than 67108864 bytes",
+        {"set-data -", "standard input is larger than 67108864 bytes", "",
          std::string(64 * 1024 * 1024 + 1, ' ')},
         {"events --registry /nonexistent.reg", "cannot read registry file"},
-        {"subscribe --event a\x01"
-         "b --fallback x",
-         "control character"},
+        {"subscribe --event a\001b --fallback x", "control character"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.message);

@@ -3,7 +3,6 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -12,7 +11,7 @@
 #include <sstream>
 #include <sys/wait.h>
 #include <thread>
-#include <unistd.h>
+#include <tuple>
 
 #include "device/RawHttpClient.h"
 #include "support/ChildProcess.h"
@@ -175,28 +174,24 @@ protected:
 TEST_F(WatchProgram, AFilterKeepsOutTheChangesItDoesNotName) {
     const std::string tray = Printer("<dd:Trays><dd:Tray id='3'><dd:MediaSize>kept-item&#x9b;"
                                      "</dd:MediaSize></dd:Tray></dd:Trays>");
-    const struct {
-        const char* name;
-        const char* filter;
-        std::string change; // the one that passes; Location changes first and is kept out
-    } cases[] = {
+    // (name, filter, the change that passes; Location changes first and is kept out)
+    const std::tuple<const char*, const char*, std::string> cases[] = {
         {"element", "Element=Contact", Identity("Contact", "kept-element&#x9b;")},
         {"path", "Path=/dd:Printer/dd:Identity/dd:Name", Identity("Name", "kept-path&#x9b;")},
         {"item", "Item=3", tray},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.name);
-        const std::vector<std::string> arguments = {"--event", "DataChanged", "--count", "1",
-                                                    "--json",  "--filter",    c.filter};
-        Watch watch(mFolder, arguments);
+    for (const auto& [name, filter, change] : cases) {
+        SCOPED_TRACE(name);
+        Watch watch(mFolder,
+                    {"--event", "DataChanged", "--count", "1", "--json", "--filter", filter});
         ASSERT_NE(watch.WaitSubscribed(1), 0u) << watch.Err();
-        SetData(Identity("Location", std::string("Hall-") + c.name));
-        SetData(c.change); // with a C1 CSI
+        SetData(Identity("Location", std::string("Hall-") + name));
+        SetData(change); // with a C1 CSI
         EXPECT_EQ(watch.WaitForExit(), 0) << watch.Err();
         const auto lines = watch.Lines();
         ASSERT_EQ(lines.size(), 1u);
         EXPECT_THAT(lines[0], AllOf(HasSubstr("\"event\":\"DataChanged\""),
-                                    HasSubstr(std::string("kept-") + c.name + "\\u009b"),
+                                    HasSubstr(std::string("kept-") + name + "\\u009b"),
                                     Not(HasSubstr("\xc2\x9b")), Not(HasSubstr("Hall-"))));
     }
 }
