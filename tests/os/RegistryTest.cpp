@@ -167,12 +167,11 @@ std::string KeyFile(const std::string& key, const std::string& value) {
 // Each way of changing a file, once right after it was written (within the time stamps'
 // granularity) and once after its stamp has settled and the reader keeps what it parsed.
 TEST_F(Registry, AChangedFileIsSeenAtTheNextOpen) {
-    struct Change {
+    const struct Change {
         const char* key;
         std::function<void(const std::string& path)> apply;
         const char* after; // the value then; null when the key is gone
-    };
-    const std::vector<Change> changes = {
+    } changes[] = {
         {"InPlace", [&](const std::string& p) { Write(p, KeyFile("InPlace", "new")); }, "new"},
         {"Longer", [&](const std::string& p) { Write(p, KeyFile("Longer", "longer")); }, "longer"},
         {"Renamed",
@@ -203,15 +202,12 @@ TEST_F(Registry, AChangedFileIsSeenAtTheNextOpen) {
             std::this_thread::sleep_for(std::chrono::milliseconds(2100));
         for (const Change& c : changes)
             EXPECT_EQ(os::ReadRegistryString(c.key, "V"), "old") << c.key;
-        for (size_t i = 0; i < changes.size(); ++i)
+        for (size_t i = 0; i < std::size(changes); ++i)
             changes[i].apply(paths[i]);
-        for (const Change& c : changes) {
-            const auto value = os::ReadRegistryString(c.key, "V");
-            if (c.after == nullptr)
-                EXPECT_FALSE(value) << c.key;
-            else
-                EXPECT_EQ(value, c.after) << c.key;
-        }
+        for (const Change& c : changes)
+            EXPECT_EQ(os::ReadRegistryString(c.key, "V").value_or("(gone)"),
+                      c.after != nullptr ? c.after : "(gone)")
+                << c.key;
     }
 }
 
