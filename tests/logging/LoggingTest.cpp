@@ -8,6 +8,7 @@
 #include <functional>
 #include <sstream>
 #include <sys/resource.h>
+#include <tuple>
 
 namespace {
 
@@ -54,11 +55,9 @@ TEST_F(LogTest, ConfigurationLookupOrder) {
     const std::string own = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\Logging-Infra]\n";
     const std::string product = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\n"
                                 "\"Logging-Infra\"=\"console,3\"\n";
-    const struct {
-        const char* name;
-        std::string registry;
-        uint8_t level;
-    } cases[] = {
+    // The case, the registry's text and the level logging starts at.
+    using Row = std::tuple<const char*, std::string, uint8_t>;
+    const Row cases[] = {
         {"component value", own + "\"OVCOM.Kavelin\"=\"console,4\"\n@=\"console,6\"\n" + product,
          4},
         {"component value, other case", own + "\"ovcom.kavelin\"=\"console,4\"\n", 4},
@@ -69,17 +68,17 @@ TEST_F(LogTest, ConfigurationLookupOrder) {
         {"nothing configured", "", 0},
         {"rejected value", own + "@=\"5\"\n", 0},
     };
-    for (const auto& c : cases) {
-        const kavelin_test::ScopedRegistry registry(c.registry);
+    for (const auto& [name, text, level] : cases) {
+        const kavelin_test::ScopedRegistry registry(text);
         CaptureStdout();
-        EXPECT_EQ(StartLogging("OVCOM.Kavelin"), c.level) << c.name;
+        EXPECT_EQ(StartLogging("OVCOM.Kavelin"), level) << name;
         StopLogging();
         const auto out = GetCapturedStdout();
-        const std::string banners = c.level >= 4 ? "OVCOM.Kavelin:: ---Start Logging---\r\n"
-                                                   "OVCOM.Kavelin:: ---End Logging---\r\n"
-                                                 : "";
-        EXPECT_EQ(out, banners) << c.name;
-        EXPECT_EQ(CurrentLogLevel(), 0) << c.name;
+        const std::string banners = level >= 4 ? "OVCOM.Kavelin:: ---Start Logging---\r\n"
+                                                 "OVCOM.Kavelin:: ---End Logging---\r\n"
+                                               : "";
+        EXPECT_EQ(out, banners) << name;
+        EXPECT_EQ(CurrentLogLevel(), 0) << name;
     }
 }
 
@@ -187,8 +186,7 @@ TEST_F(LogTest, FormattingStaysInsideTheLine) {
         {"null strings", [&] { Log(1, "%s %S", nullptr, nullptr); }},
     };
     const kavelin_test::ScopedRegistry registry(
-        "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\Logging-Infra]\n"
-        "@=\"console,1\"\n");
+        "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\Logging-Infra]\n@=\"console,1\"\n");
     for (const auto& c : cases) {
         CaptureStdout();
         ASSERT_EQ(StartLogging(component.c_str()), 1);
