@@ -20,7 +20,6 @@
 #include <string>
 #include <string_view>
 #include <sys/file.h>
-#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 #include <utility>
