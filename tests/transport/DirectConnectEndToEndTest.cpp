@@ -7,7 +7,6 @@
 
 #include "DeviceServer.h"
 #include "components/BuiltInComponents.h"
-#include "components/DataStreamComponent.h"
 #include "kavelin/Kavelin.h"
 #include "support/RegistryFile.h"
 #include "support/ScratchPath.h"
