@@ -17,22 +17,18 @@ namespace kavelin_test {
 namespace {
 
 // The support a device reports in the examples: one item per supported feature, in order.
-const char* const kSupport = "<dd:XPathVersionSupport>1.0</dd:XPathVersionSupport>"
-                             "<dd:DefaltIXAXPathType>/descendant::*</dd:DefaltIXAXPathType>"
-                             "<dd:AxisEnum>child</dd:AxisEnum>"
-                             "<dd:AxisEnum>attribute</dd:AxisEnum>"
-                             "<dd:PredicateBool>true</dd:PredicateBool>"
-                             "<dd:LocationPathAbbrvEnum>abbrv_//</dd:LocationPathAbbrvEnum>"
-                             "<dd:StringFuncEnum>contains</dd:StringFuncEnum>";
+const char* const kSupport =
+    "<dd:XPathVersionSupport>1.0</dd:XPathVersionSupport><dd:DefaltIXAXPathType>/descendant::*"
+    "</dd:DefaltIXAXPathType><dd:AxisEnum>child</dd:AxisEnum><dd:AxisEnum>attribute</dd:AxisEnum>"
+    "<dd:PredicateBool>true</dd:PredicateBool><dd:LocationPathAbbrvEnum>abbrv_//"
+    "</dd:LocationPathAbbrvEnum><dd:StringFuncEnum>contains</dd:StringFuncEnum>";
 
 std::string Exception(const std::string& payload) {
     return "<ixaget:XPathException xmlns:ixaget=\"" + NamespaceOf("ixaget") + "\" xmlns:dd=\"" +
            NamespaceOf("dd") +
-           "\" xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\">"
-           "<Reason>InvalidParameter</Reason><Severity>Error</Severity>"
-           "<Sequence>12</Sequence><Cleared>false</Cleared>"
-           "<Payload>" +
-           payload + "</Payload></ixaget:XPathException>";
+           "\" xmlns:xsi=\"http://www.w3.org/2001/XMLSchema-instance\"><Reason>" +
+           "InvalidParameter</Reason><Severity>Error</Severity><Sequence>12</Sequence><Cleared>" +
+           "false</Cleared><Payload>" + payload + "</Payload></ixaget:XPathException>";
 }
 
 const std::string kCatalogued = std::string("<dd:Capabilities id=\"support\" "
@@ -74,17 +70,16 @@ void ExpectReportedSupport(const dd__XPathExpressionSupport_USCOREt& support) {
 // decode by element name and by xsi:type, whatever namespace name the answer binds its prefix
 // to ($ in the rows), also after other names the table does not know.
 TEST(GenericDecoder, DecodesByElementNameOrType) {
-    struct Case {
+    const auto number = [](const void* value) {
+        return std::to_string(*static_cast<const LONG64*>(value));
+    };
+    const struct Case {
         const char* what;
         std::string element;
         int type;
         std::function<std::string(const void*)> read;
         std::string expected;
-    };
-    const auto number = [](const void* value) {
-        return std::to_string(*static_cast<const LONG64*>(value));
-    };
-    const Case cases[] = {
+    } cases[] = {
         {"element unknown to the catalogue",
          "<dd:Mystery $ id=\"m1\"><dd:Inner>x</dd:Inner></dd:Mystery>", 0, nullptr, ""},
         {"enumeration by its element", "<ns1:LoggingLevels $>warn</ns1:LoggingLevels>",
@@ -185,11 +180,6 @@ const SOAP_ENV__Detail* ReadFaultDetail(struct soap* soap) {
 // Every declared detail decodes into its type and the cause names its kind and reason; a
 // detail nothing declares reaches the cause as written.
 TEST(XPathFaultDetail, FaultReaderDecodesEveryDetail) {
-    struct Case {
-        std::string detail;
-        int type;
-        std::string cause;
-    };
     const int exception = SOAP_TYPE__ixaget__XPathException;
     const std::string invalid = "XPathException: InvalidParameter";
     // The exception's payload inline, beside elements that are skipped (one unknown to the
@@ -197,7 +187,11 @@ TEST(XPathFaultDetail, FaultReaderDecodesEveryDetail) {
     // reference to a support element that follows it, and as one to an unexpected element
     // before it, typed by its xsi:type. The XPath error's members are unqualified, the base
     // service's are qualified.
-    const Case cases[] = {
+    const struct Case {
+        std::string detail;
+        int type;
+        std::string cause;
+    } cases[] = {
         {Exception(kInline), exception, invalid},
         {Exception(kUnknown + kInline), exception, invalid},
         {Exception(kInline + kUnknown), exception, invalid},

@@ -269,10 +269,7 @@ TEST_F(DeviceServerTest, AnswersEachFramingWithItsStatusWithoutFallingOver) {
 
 TEST(DeviceServerUnixSocket, ServesTheSameBytesOverAUnixSocket) {
     const std::string path = ::testing::TempDir() + "kavelin-device-test.sock";
-    DeviceOptions options;
-    options.tcpPort.reset();
-    options.unixPath = path;
-    DeviceServer device(options);
+    DeviceServer device({.tcpPort = std::nullopt, .unixPath = path});
     ASSERT_TRUE(device.Start()) << device.LastError();
     EXPECT_EQ(device.Port(), 0);
     RawHttpClient client = RawHttpClient::Unix(path);
@@ -322,10 +319,7 @@ TEST_F(DeviceServerTest, DeliversSubscribedEventsWhenTheDataChanges) {
 // A connection that trickles its request holds its place only until the request's deadline,
 // counted from its first byte.
 TEST(DeviceServerLimits, TurnsAwayConnectionsBeyondTheBoundWhileARequestMayStillArrive) {
-    DeviceOptions options;
-    options.maxConnections = 1;
-    options.requestTimeout = std::chrono::milliseconds(300);
-    DeviceServer device(options);
+    DeviceServer device({.maxConnections = 1, .requestTimeout = std::chrono::milliseconds(300)});
     ASSERT_TRUE(device.Start()) << device.LastError();
     RawHttpClient first = RawHttpClient::Tcp(device.Port());
     ASSERT_TRUE(first.Send("POST / HTTP/1.1\r\n"));
@@ -343,10 +337,7 @@ TEST(DeviceServerLimits, TurnsAwayConnectionsBeyondTheBoundWhileARequestMayStill
 // A device that serves for days keeps only its latest requests, so its memory stays flat;
 // the count still says how many came.
 TEST(DeviceServerLimits, KeepsTheLatestRequestsAndCountsThemAll) {
-    DeviceOptions options;
-    options.journalCapacity = 3;
-    options.requireSession = false;
-    DeviceServer device(options);
+    DeviceServer device({.requireSession = false, .journalCapacity = 3});
     ASSERT_TRUE(device.Start()) << device.LastError();
     RawHttpClient client = RawHttpClient::Tcp(device.Port());
     for (int i = 0; i < 5; ++i)

@@ -26,16 +26,13 @@ template <typename Address> int ConnectedSocket(int family, const Address& addr)
 } // namespace
 
 RawHttpClient RawHttpClient::Tcp(std::uint16_t port) {
-    sockaddr_in addr{};
-    addr.sin_family = AF_INET;
-    addr.sin_port = htons(port);
-    addr.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    const sockaddr_in addr{
+        .sin_family = AF_INET, .sin_port = htons(port), .sin_addr = {htonl(INADDR_LOOPBACK)}};
     return RawHttpClient(ConnectedSocket(AF_INET, addr));
 }
 
 RawHttpClient RawHttpClient::Unix(const std::string& path) {
-    sockaddr_un addr{};
-    addr.sun_family = AF_UNIX;
+    sockaddr_un addr{.sun_family = AF_UNIX};
     std::strncpy(addr.sun_path, path.c_str(), sizeof addr.sun_path - 1);
     return RawHttpClient(ConnectedSocket(AF_UNIX, addr));
 }
@@ -76,10 +73,9 @@ bool RawHttpClient::Fill(std::chrono::milliseconds timeout) {
 RawResponse RawHttpClient::Read(std::chrono::milliseconds timeout) {
     RawResponse response;
     std::size_t end;
-    while ((end = mBuffer.find("\r\n\r\n")) == std::string::npos) {
+    while ((end = mBuffer.find("\r\n\r\n")) == std::string::npos)
         if (!Fill(timeout))
             return response;
-    }
     response.head = mBuffer.substr(0, end + 2);
     mBuffer.erase(0, end + 4);
     if (response.head.compare(0, 9, "HTTP/1.1 ") == 0)
@@ -87,10 +83,9 @@ RawResponse RawHttpClient::Read(std::chrono::milliseconds timeout) {
     const auto length = response.head.find("Content-Length: ");
     const std::size_t size =
         length == std::string::npos ? 0 : std::stoul(response.head.substr(length + 16));
-    while (mBuffer.size() < size) {
+    while (mBuffer.size() < size)
         if (!Fill(timeout))
             return response;
-    }
     response.body = mBuffer.substr(0, size);
     mBuffer.erase(0, size);
     response.complete = true;
@@ -132,17 +127,15 @@ std::string Envelope(const std::string& body, const std::string& sessionId) {
 std::string ElementText(const std::string& xml, const std::string& qualifiedName) {
     const std::string open = "<" + qualifiedName + ">";
     const auto start = xml.find(open);
-    if (start == std::string::npos) {
+    if (start == std::string::npos)
         return {};
-    }
     const auto from = start + open.size();
     std::string text = xml.substr(from, xml.find("</" + qualifiedName + ">", from) - from);
     const std::pair<const char*, const char*> entities[] = {
         {"&lt;", "<"}, {"&gt;", ">"}, {"&quot;", "\""}, {"&apos;", "'"}, {"&amp;", "&"}};
-    for (const auto& [entity, plain] : entities) {
+    for (const auto& [entity, plain] : entities)
         for (auto at = text.find(entity); at != std::string::npos; at = text.find(entity, at + 1))
             text.replace(at, std::strlen(entity), plain);
-    }
     return text;
 }
 

@@ -20,9 +20,7 @@ public:
     static RawHttpClient Tcp(std::uint16_t port);
     static RawHttpClient Unix(const std::string& path);
     ~RawHttpClient();
-    RawHttpClient(RawHttpClient&& other) noexcept;
-    RawHttpClient(const RawHttpClient&) = delete;
-    RawHttpClient& operator=(const RawHttpClient&) = delete;
+    RawHttpClient(RawHttpClient&& other) noexcept; // and so not copyable
 
     bool Connected() const { return mFd >= 0; }
     bool Send(const std::string& bytes);

@@ -6,10 +6,12 @@
 
 namespace {
 
+// The component's own logging value, up to its text.
+const std::string kLoggingValue =
+    "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\Logging-Infra]\n\"OVCOM.Kavelin\"=\"";
+
 TEST_F(LogTest, LoadingTheLibraryStartsAndUnloadingStopsTheLog) {
-    const kavelin_test::ScopedRegistry registry(
-        "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\Logging-Infra]\n"
-        "\"OVCOM.Kavelin\"=\"console,4\"\n");
+    const kavelin_test::ScopedRegistry registry(kLoggingValue + "console,4\"\n");
     // The unload hook runs when the process lets the library go (at the latest at exit), so a
     // child process loads it and exits.
     const auto [passed, text] = InChild(STDOUT_FILENO, []() -> bool {
@@ -32,10 +34,7 @@ TEST_F(LogTest, TheLibraryLoadsAndUnloadsWhileANeighbourKeepsTheLogLock) {
     };
     for (const LogLock lock : {TheMutex, TheCreationLock}) {
         const auto path = PathOf("held.log");
-        const kavelin_test::ScopedRegistry registry(
-            "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\Logging-Infra]\n"
-            "\"OVCOM.Kavelin\"=\"file," +
-            path + ",4\"\n");
+        const kavelin_test::ScopedRegistry registry(kLoggingValue + "file," + path + ",4\"\n");
         kavelin_test::ForkedChild holder([&] { return TakeLogLock(path, lock); });
         ASSERT_TRUE(holder.Took()) << lock;
         EXPECT_TRUE(InChild(STDERR_FILENO, loadAndUnload).first)

@@ -3,6 +3,7 @@
 #include "os/ForkedChild.h"
 #include "os/kernel/NamedMutex.h"
 #include "platform/Logging.h"
+#include "support/ChildProcess.h"
 #include "support/RegistryFile.h"
 #include "support/ScratchPath.h"
 
@@ -19,7 +20,6 @@
 #include <string>
 #include <string_view>
 #include <sys/file.h>
-#include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
 #include <utility>
@@ -71,18 +71,8 @@ inline std::pair<bool, std::string> InChild(int fd, const std::function<bool()>&
     for (ssize_t got; (got = read(out[0], buffer, sizeof buffer)) > 0;)
         text.append(buffer, static_cast<size_t>(got));
     close(out[0]);
-    // A child that hangs is killed, so that it fails the test instead of stopping the suite.
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(30);
-    int status = 0;
-    while (waitpid(child, &status, WNOHANG) == 0) {
-        if (std::chrono::steady_clock::now() > deadline) {
-            kill(child, SIGKILL);
-            waitpid(child, &status, 0);
-            return {false, text};
-        }
-        std::this_thread::sleep_for(std::chrono::milliseconds(10));
-    }
-    return {WIFEXITED(status) && WEXITSTATUS(status) == 0, text};
+    // The child has closed its end, so it has ended; one that lingers is stopped and fails.
+    return {kavelin_test::StopChild(child, std::chrono::seconds(30)) == 0, text};
 }
 
 // What a neighbour process takes of the log file at `path`, and keeps until it dies: the

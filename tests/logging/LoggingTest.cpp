@@ -8,6 +8,7 @@
 #include <functional>
 #include <sstream>
 #include <sys/resource.h>
+#include <tuple>
 
 namespace {
 
@@ -54,11 +55,9 @@ TEST_F(LogTest, ConfigurationLookupOrder) {
     const std::string own = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\Logging-Infra]\n";
     const std::string product = "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\n"
                                 "\"Logging-Infra\"=\"console,3\"\n";
-    const struct {
-        const char* name;
-        std::string registry;
-        uint8_t level;
-    } cases[] = {
+    // The case, the registry's text and the level logging starts at.
+    using Row = std::tuple<const char*, std::string, uint8_t>;
+    const Row cases[] = {
         {"component value", own + "\"OVCOM.Kavelin\"=\"console,4\"\n@=\"console,6\"\n" + product,
          4},
         {"component value, other case", own + "\"ovcom.kavelin\"=\"console,4\"\n", 4},
@@ -69,17 +68,17 @@ TEST_F(LogTest, ConfigurationLookupOrder) {
         {"nothing configured", "", 0},
         {"rejected value", own + "@=\"5\"\n", 0},
     };
-    for (const auto& c : cases) {
-        const kavelin_test::ScopedRegistry registry(c.registry);
+    for (const auto& [name, text, level] : cases) {
+        const kavelin_test::ScopedRegistry registry(text);
         CaptureStdout();
-        EXPECT_EQ(StartLogging("OVCOM.Kavelin"), c.level) << c.name;
+        EXPECT_EQ(StartLogging("OVCOM.Kavelin"), level) << name;
         StopLogging();
         const auto out = GetCapturedStdout();
-        const std::string banners = c.level >= 4 ? "OVCOM.Kavelin:: ---Start Logging---\r\n"
-                                                   "OVCOM.Kavelin:: ---End Logging---\r\n"
-                                                 : "";
-        EXPECT_EQ(out, banners) << c.name;
-        EXPECT_EQ(CurrentLogLevel(), 0) << c.name;
+        const std::string banners = level >= 4 ? "OVCOM.Kavelin:: ---Start Logging---\r\n"
+                                                 "OVCOM.Kavelin:: ---End Logging---\r\n"
+                                               : "";
+        EXPECT_EQ(out, banners) << name;
+        EXPECT_EQ(CurrentLogLevel(), 0) << name;
     }
 }
 
@@ -129,28 +128,24 @@ TEST_F(LogTest, StringArgumentsShareTheLine) {
     const std::string pad100Two(96, '.'); // with two "%s": 100 characters as well
     const void* narrow = longNarrow.c_str();
     const void* wide = longWide.c_str();
-    const struct {
-        std::string format;
-        const void* first;
-        const void* second;
-        long expectedA;
-        long expectedW;
-    } cases[] = {
+    // The format, its two arguments, and how many 'a's and 'w's of them the line keeps.
+    using Row = std::tuple<std::string, const void*, const void*, long, long>;
+    const Row cases[] = {
         {pad100 + "%s", narrow, nullptr, 922, 0},
         {pad100 + "%S", wide, nullptr, 0, 922},
         {pad100Two + "%s%S", narrow, wide, 460, 460},
         {std::string(95, '.') + "%.10s", narrow, nullptr, 10, 0}, // explicit precision wins
         {std::string(96, '.') + "%1s", narrow, nullptr, 1152 - 3 - 2 - 96, 0}, // width: no limit
     };
-    for (const auto& c : cases) {
+    for (const auto& [format, first, second, expectedA, expectedW] : cases) {
         CaptureStdout();
         OpenLog(1, Console, nullptr, 0);
-        Log(1, c.format.c_str(), c.first, c.second);
+        Log(1, format.c_str(), first, second);
         CloseLog();
         const auto out = GetCapturedStdout();
-        EXPECT_EQ(std::count(out.begin(), out.end(), 'a'), c.expectedA) << c.format;
-        EXPECT_EQ(std::count(out.begin(), out.end(), 'w'), c.expectedW) << c.format;
-        EXPECT_EQ(out.substr(out.size() - 2), "\r\n") << c.format;
+        EXPECT_EQ(std::count(out.begin(), out.end(), 'a'), expectedA) << format;
+        EXPECT_EQ(std::count(out.begin(), out.end(), 'w'), expectedW) << format;
+        EXPECT_EQ(out.substr(out.size() - 2), "\r\n") << format;
     }
 }
 
@@ -169,10 +164,7 @@ TEST_F(LogTest, FormattingStaysInsideTheLine) {
     const std::u16string wide = u"\U0001F5A8 " + std::u16string(1500, u'\u00E9');
     const std::string narrow(3000, 'n');
     int untouched = 12345;
-    const struct {
-        const char* name;
-        std::function<void()> log;
-    } cases[] = {
+    const std::pair<const char*, std::function<void()>> cases[] = {
         {"many numbers",
          [&] {
              Log(1, "%d %i %ld %lld %hd %hhd %u %lu %llu %zu %jd %f %e %g %Lf %p %x %o %c", 1, 2,
@@ -187,17 +179,16 @@ TEST_F(LogTest, FormattingStaysInsideTheLine) {
         {"null strings", [&] { Log(1, "%s %S", nullptr, nullptr); }},
     };
     const kavelin_test::ScopedRegistry registry(
-        "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\Logging-Infra]\n"
-        "@=\"console,1\"\n");
-    for (const auto& c : cases) {
+        "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\Logging-Infra]\n@=\"console,1\"\n");
+    for (const auto& [name, log] : cases) {
         CaptureStdout();
         ASSERT_EQ(StartLogging(component.c_str()), 1);
-        c.log();
+        log();
         StopLogging();
         const auto out = GetCapturedStdout();
-        EXPECT_LE(out.size(), 1151u) << c.name;
-        EXPECT_EQ(out.substr(0, 261), std::string(259, 'c') + "::") << c.name;
-        EXPECT_EQ(out.substr(out.size() - 2), "\r\n") << c.name;
+        EXPECT_LE(out.size(), 1151u) << name;
+        EXPECT_EQ(out.substr(0, 261), std::string(259, 'c') + "::") << name;
+        EXPECT_EQ(out.substr(out.size() - 2), "\r\n") << name;
     }
     EXPECT_EQ(untouched, 12345);
 }

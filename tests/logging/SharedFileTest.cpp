@@ -56,32 +56,26 @@ TEST_F(LogTest, ProcessesSharingAFileWriteWholeLinesAndLoseNone) {
 TEST_F(LogTest, ANeighbourKeepingTheLockCostsLinesButNeverHangs) {
     using ::testing::internal::CaptureStderr;
     using ::testing::internal::GetCapturedStderr;
-    const struct {
-        const char* name;
-        LogLock lock;
-        uint8_t openWhileHeld;
-    } cases[] = {
-        {"mutex", TheMutex, 3},
-        {"creation-lock", TheCreationLock, 0},
-    };
-    for (const auto& c : cases) {
-        const auto path = PathOf(std::string(c.name) + ".log");
-        kavelin_test::ForkedChild holder([&] { return TakeLogLock(path, c.lock); });
-        ASSERT_TRUE(holder.Took()) << c.name;
+    // The lock the neighbour keeps, and what an open returns while it does.
+    for (const auto& [name, lock, openWhileHeld] :
+         {std::tuple{"mutex", TheMutex, 3}, std::tuple{"creation-lock", TheCreationLock, 0}}) {
+        const auto path = PathOf(std::string(name) + ".log");
+        kavelin_test::ForkedChild holder([&] { return TakeLogLock(path, lock); });
+        ASSERT_TRUE(holder.Took()) << name;
         CaptureStderr();
-        EXPECT_EQ(OpenLog(3, File, path.c_str(), 0), c.openWhileHeld) << c.name;
+        EXPECT_EQ(OpenLog(3, File, path.c_str(), 0), openWhileHeld) << name;
         Log(3, "while held");
         CloseFully();
         const bool refused =
             GetCapturedStderr().find("unable to create mutex!!!") != std::string::npos;
-        EXPECT_EQ(refused, c.openWhileHeld == 0) << c.name;
-        EXPECT_EQ(Read(path), "") << c.name << ": the line is dropped";
+        EXPECT_EQ(refused, openWhileHeld == 0) << name;
+        EXPECT_EQ(Read(path), "") << name << ": the line is dropped";
 
         holder.End();
-        EXPECT_EQ(OpenLog(3, File, path.c_str(), 0), 3) << c.name << ": abandoned is obtained";
+        EXPECT_EQ(OpenLog(3, File, path.c_str(), 0), 3) << name << ": abandoned is obtained";
         Log(3, "after");
         CloseFully();
-        EXPECT_EQ(AfterFilePrefix(Read(path), 3), "::after\r\n") << c.name;
+        EXPECT_EQ(AfterFilePrefix(Read(path), 3), "::after\r\n") << name;
         unlink(LogMutexObject(path).c_str());
     }
 }

@@ -49,11 +49,8 @@ TEST_F(Registry, ReadsEveryValueForm) {
                   "\"Expand\"=hex(2):25,00,54,00,4d,00,50,00,25,00,00,00\r\n"
                   "\"Multi\"=hex(7):61,00,00,00,62,00,00,00,00,00\r\n"
                   "\"Qword\"=hex(b):01,00,00,00,00,00,00,00\r\n\"Empty\"=hex:\r\n")));
-    const struct {
-        const char* name;
-        os::RegistryType type;
-        std::vector<uint8_t> data;
-    } cases[] = {
+    using Row = std::tuple<const char*, os::RegistryType, std::vector<uint8_t>>;
+    const Row cases[] = {
         {"Text", os::RegSz, Bytes(std::string_view("C:\\Logs\\x.log says \"hi\"\0", 24))},
         {"", os::RegSz, Bytes(std::string_view("default text\0", 13))},
         {"number", os::RegDword, {0x2c, 0x01, 0, 0}},
@@ -65,11 +62,11 @@ TEST_F(Registry, ReadsEveryValueForm) {
     };
     const auto key = os::RegistryKey::OpenLocalMachine("software\\orvanta\\PLOTARA");
     ASSERT_TRUE(key);
-    for (const auto& c : cases) {
-        const auto value = key->Value(c.name);
-        ASSERT_TRUE(value) << c.name;
-        EXPECT_EQ(value->type, c.type) << c.name;
-        EXPECT_EQ(value->data, c.data) << c.name;
+    for (const auto& [name, type, data] : cases) {
+        const auto value = key->Value(name);
+        ASSERT_TRUE(value) << name;
+        EXPECT_EQ(value->type, type) << name;
+        EXPECT_EQ(value->data, data) << name;
     }
 }
 
@@ -167,12 +164,11 @@ std::string KeyFile(const std::string& key, const std::string& value) {
 // Each way of changing a file, once right after it was written (within the time stamps'
 // granularity) and once after its stamp has settled and the reader keeps what it parsed.
 TEST_F(Registry, AChangedFileIsSeenAtTheNextOpen) {
-    struct Change {
+    const struct Change {
         const char* key;
         std::function<void(const std::string& path)> apply;
         const char* after; // the value then; null when the key is gone
-    };
-    const std::vector<Change> changes = {
+    } changes[] = {
         {"InPlace", [&](const std::string& p) { Write(p, KeyFile("InPlace", "new")); }, "new"},
         {"Longer", [&](const std::string& p) { Write(p, KeyFile("Longer", "longer")); }, "longer"},
         {"Renamed",
@@ -203,15 +199,12 @@ TEST_F(Registry, AChangedFileIsSeenAtTheNextOpen) {
             std::this_thread::sleep_for(std::chrono::milliseconds(2100));
         for (const Change& c : changes)
             EXPECT_EQ(os::ReadRegistryString(c.key, "V"), "old") << c.key;
-        for (size_t i = 0; i < changes.size(); ++i)
+        for (size_t i = 0; i < std::size(changes); ++i)
             changes[i].apply(paths[i]);
-        for (const Change& c : changes) {
-            const auto value = os::ReadRegistryString(c.key, "V");
-            if (c.after == nullptr)
-                EXPECT_FALSE(value) << c.key;
-            else
-                EXPECT_EQ(value, c.after) << c.key;
-        }
+        for (const Change& c : changes)
+            EXPECT_EQ(os::ReadRegistryString(c.key, "V").value_or("(gone)"),
+                      c.after != nullptr ? c.after : "(gone)")
+                << c.key;
     }
 }
 

@@ -7,25 +7,23 @@
 #include <arpa/inet.h>
 #include <cstring>
 #include <filesystem>
+#include <tuple>
 
 namespace {
 
 TEST(LocalTime, FormatsTheLogTimestamp) {
-    const struct {
-        kavelin::os::LocalDateTime time;
-        size_t bufferSize;
-        const char* expected;
-    } cases[] = {
+    using Row = std::tuple<kavelin::os::LocalDateTime, size_t, const char*>;
+    const Row cases[] = {
         {{2026, 12, 4, 22, 0, 44}, 32, "12/4/26-22:00:44"},
         {{2000, 1, 2, 3, 4, 5}, 32, "1/2/00-03:04:05"},
         {{2109, 10, 31, 23, 59, 60}, 32, "10/31/09-23:59:60"},
         {{2026, 12, 4, 22, 0, 44}, 6, "12/4/"},
     };
-    for (const auto& c : cases) {
+    for (const auto& [time, bufferSize, expected] : cases) {
         char buffer[32];
-        const size_t length = kavelin::os::FormatLogTimestamp(c.time, buffer, c.bufferSize);
-        EXPECT_STREQ(buffer, c.expected);
-        EXPECT_EQ(length, std::strlen(c.expected));
+        const size_t length = kavelin::os::FormatLogTimestamp(time, buffer, bufferSize);
+        EXPECT_STREQ(buffer, expected);
+        EXPECT_EQ(length, std::strlen(expected));
     }
 }
 

@@ -23,19 +23,16 @@ TEST(RemoteArray, HoldsCopiesInOrderForTheHostToFree) {
 
 TEST(RemoteArray, InitLogsEachElementInOrder) {
     std::string names[] = {"first", "second", "third"};
-    const struct {
-        std::string* elements;
-        int32_t count;
-    } cases[] = {{names, 3}, {names, 0}, {nullptr, 3}};
-    for (const auto& c : cases) {
+    for (const auto& [elements, count] :
+         {std::pair<std::string*, int32_t>{names, 3}, {names, 0}, {nullptr, 3}}) {
         kavelin_test::LogCapture capture(4);
         RemoteArray array;
-        array.Init(c.elements, c.count);
+        array.Init(elements, count);
         kavelin_test::LogLines expected = {{3, "Entering RemoteArray::Init()"}};
-        for (int32_t i = 0; c.elements != nullptr && i < c.count; ++i)
+        for (int32_t i = 0; elements != nullptr && i < count; ++i)
             expected.emplace_back(4, "RemoteArray::Init() list element is " + names[i]);
         expected.emplace_back(3, "Exiting RemoteArray::Init()");
-        EXPECT_EQ(capture.Lines(), expected) << c.count;
+        EXPECT_EQ(capture.Lines(), expected) << count;
     }
 }
 

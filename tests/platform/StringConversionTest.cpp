@@ -1,18 +1,18 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "platform/BstrString.h"
 #include "platform/StringConversion.h"
 #include "platform/VisibleText.h"
 
 namespace {
 
-struct TextPair {
+// Narrow text is UTF-8 on Linux and the ANSI code page on Windows, so the non-ASCII rows differ.
+const struct TextPair {
     const char* narrow;
     std::u16string_view wide;
-};
-
-// Narrow text is UTF-8 on Linux and the ANSI code page on Windows, so the non-ASCII rows differ.
-const TextPair kTexts[] = {
+} kTexts[] = {
     {"", u""},
     {"session-42", u"session-42"},
 #if defined(_WIN32)
@@ -64,11 +64,9 @@ TEST(StringConversion, NullStaysNullAndBstrStringKeepsZerosAndFreesWhatItReceive
 
 // Text from outside cannot drive a terminal or start a line; a cut never splits a character.
 TEST(VisibleText, ControlsBecomeEscapesAndTheLimitCutsWhole) {
-    const struct {
-        std::string_view text;
-        std::size_t limit;
-        std::string_view visible;
-    } rows[] = {
+    // The text, the limit and the visible form.
+    using Row = std::tuple<std::string_view, std::size_t, std::string_view>;
+    const Row rows[] = {
         {"plain\ttext caf\xC3\xA9", std::string::npos, "plain\ttext caf\xC3\xA9"},
         {"\x1b[2J\r\n\x7f", std::string::npos, "\\x1b[2J\\r\\n\\x7f"},
         {"\x1b]52;c;aGk=\x07", std::string::npos, "\\x1b]52;c;aGk=\\x07"},
@@ -78,8 +76,8 @@ TEST(VisibleText, ControlsBecomeEscapesAndTheLimitCutsWhole) {
         {"ab\xE6\x97\xA5", 4, "ab\xE2\x80\xA6"},
         {"ab\n", 3, "ab\xE2\x80\xA6"},
     };
-    for (const auto& row : rows)
-        EXPECT_EQ(kavelin::platform::VisibleText(row.text, row.limit), row.visible) << row.text;
+    for (const auto& [text, limit, visible] : rows)
+        EXPECT_EQ(kavelin::platform::VisibleText(text, limit), visible) << text;
 }
 
 } // namespace

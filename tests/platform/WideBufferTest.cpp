@@ -10,14 +10,12 @@
 
 namespace {
 
-struct CapacityCase {
+// The growth rule for a text of each length: block size and where the centred text starts.
+const struct CapacityCase {
     uint32_t length;
     uint32_t capacity;
     uint32_t offset;
-};
-
-// The growth rule for a text of each length: block size and where the centred text starts.
-const CapacityCase kCapacities[] = {
+} kCapacities[] = {
     {0, 32, 16},     {10, 32, 11},    {17, 34, 8},       {100, 200, 50},
     {255, 510, 127}, {256, 512, 128}, {1000, 1407, 203}, {10000, 10499, 249},
 };
@@ -128,15 +126,13 @@ TEST(WideBuffer, NarrowFormIsCachedWhileItFits) {
 
 TEST(WideBuffer, PropertiesAnswerByIdAndRefuseOthers) {
     CPWStringBuffer buffer(u"0123456789", 0, true);
-    struct PropertyCase {
+    const struct PropertyCase {
         int id;
         bool readable;
         bool writable;
-    };
-    const PropertyCase cases[] = {{-1, false, false}, {0, false, false}, {1, true, false},
-                                  {2, true, false},   {3, true, false},  {4, true, false},
-                                  {5, true, false},   {6, true, true},   {7, true, true},
-                                  {9, false, false}};
+    } cases[] = {{-1, false, false}, {0, false, false}, {1, true, false}, {2, true, false},
+                 {3, true, false},   {4, true, false},  {5, true, false}, {6, true, true},
+                 {7, true, true},    {9, false, false}};
     for (const PropertyCase& c : cases) {
         if (c.readable)
             EXPECT_NO_THROW(buffer.GetProperty(c.id)) << c.id;

@@ -59,7 +59,7 @@ int WaitUntil(int pid, Clock::time_point deadline, bool* exited) {
 
 // Standard input from `inputFile` when one is given, output and errors into files.
 std::optional<int> Spawn(const std::string& program, const std::vector<std::string>& arguments,
-                         const std::vector<std::string>& environment, const std::string& inputFile,
+                         std::vector<std::string> environment, const std::string& inputFile,
                          const std::string& outputFile, const std::string& errorFile) {
     posix_spawn_file_actions_t actions;
     posix_spawn_file_actions_init(&actions);
@@ -73,10 +73,9 @@ std::optional<int> Spawn(const std::string& program, const std::vector<std::stri
         posix_spawn_file_actions_addopen(&actions, 2, errorFile.c_str(), kFlags, 0600);
     std::vector<std::string> argv = {program};
     argv.insert(argv.end(), arguments.begin(), arguments.end());
-    std::vector<std::string> envp = environment;
     pid_t pid = -1;
     const int spawned = posix_spawn(&pid, program.c_str(), &actions, nullptr, Pointers(argv).data(),
-                                    Pointers(envp).data());
+                                    Pointers(environment).data());
     posix_spawn_file_actions_destroy(&actions);
     return spawned == 0 ? std::optional<int>(pid) : std::nullopt;
 }

@@ -2,7 +2,6 @@
 #include <optional>
 #include <sstream>
 #include <string>
-#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -46,13 +45,10 @@ HRESULT Write(IDataStream& stream, const std::string& bytes) {
 }
 
 TEST(DataStreamAddress, TargetsNameSocketsAddressesOrRegisteredDevices) {
-    const ScopedRegistry registry(
-        "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\DirectConnect]\r\n"
-        "@=\"/run/default.sock\"\r\n"
-        "\"printer\"=\"127.0.0.1:8080\"\r\n"
-        "\"lab\"=\"/tmp/lab.sock\"\r\n"
-        "\"relative\"=\"tmp/lab.sock\"\r\n"
-        "\"indirect\"=\"printer\"\r\n");
+    const ScopedRegistry registry("[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara\\DirectConnect]"
+                                  "\r\n@=\"/run/default.sock\"\r\n"
+                                  "\"printer\"=\"127.0.0.1:8080\"\r\n\"lab\"=\"/tmp/lab.sock\"\r\n"
+                                  "\"relative\"=\"tmp/lab.sock\"\r\n\"indirect\"=\"printer\"\r\n");
     // "target > address;" rows, no address where the target names no device.
     std::istringstream rows(
         "unix/run/dev.sock > unix:/run/dev.sock;UNIX\\tmp/x.sock > unix:/tmp/x.sock;"

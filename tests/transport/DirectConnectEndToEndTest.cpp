@@ -7,7 +7,6 @@
 
 #include "DeviceServer.h"
 #include "components/BuiltInComponents.h"
-#include "components/DataStreamComponent.h"
 #include "kavelin/Kavelin.h"
 #include "support/RegistryFile.h"
 #include "support/ScratchPath.h"
@@ -58,12 +57,11 @@ TEST(DirectConnectEndToEnd, GetDataReachesTheDeviceThroughTheBuiltInStream) {
                200},
           Case{"a request beyond the engine's buffer", false, nullptr, "0", once, {0}, 0, 1500}}) {
         SCOPED_TRACE(c.name);
-        kavelin::device::DeviceOptions options;
-        options.tcpPort = c.overTcp ? std::optional<uint16_t>(0) : std::nullopt;
-        options.unixPath = c.overTcp ? "" : socketPath;
-        if (c.idleMs != 0)
-            options.idleTimeout = std::chrono::milliseconds(c.idleMs);
-        kavelin::device::DeviceServer device(options);
+        kavelin::device::DeviceServer device(
+            {.tcpPort = c.overTcp ? std::optional<uint16_t>(0) : std::nullopt,
+             .unixPath = c.overTcp ? "" : socketPath,
+             .idleTimeout = c.idleMs != 0 ? std::chrono::milliseconds(c.idleMs)
+                                          : kavelin::device::DeviceOptions{}.idleTimeout});
         ASSERT_TRUE(device.Start()) << device.LastError();
         if (c.misbehave != nullptr)
             c.misbehave(device);

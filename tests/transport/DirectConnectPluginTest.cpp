@@ -116,14 +116,13 @@ TEST_F(DirectConnectPlugin, OpenResultDecidesWhetherTheStreamIsOpen) {
 }
 
 TEST_F(DirectConnectPlugin, WritesTheHeaderBlockAndTheBodyInWholePieces) {
-    struct Case {
+    const std::string shortBody = Envelope(300);
+    const struct Case {
         const char* name;
         std::string body;
         size_t chunk;
         std::vector<size_t> written;
-    };
-    const std::string shortBody = Envelope(300);
-    const Case cases[] = {
+    } cases[] = {
         {"short body ending in the end tag", shortBody, 50, {0, 300}},
         {"one byte after the end tag", shortBody + "\n", 301, {0, 301}},
         {"a line break after the end tag", shortBody + "\r\n", 302, {0, 302}},
@@ -219,17 +218,16 @@ TEST_F(DirectConnectPlugin, CarriesAWholeExchangeOfTheBinding) {
 // Two GetData exchanges in a row, with and without the kept-open setting, against a stream
 // whose reads follow a script: an empty read is a device that has closed its side.
 TEST_F(DirectConnectPlugin, AKeptOpenStreamCarriesExchangesAndSurvivesADeviceThatClosedIt) {
-    struct Case {
+    const std::string one = kavelin_test::GetDataAnswer("one");
+    const std::string two = kavelin_test::GetDataAnswer("two");
+    const struct Case {
         const char* name;
         bool keepOpen;
         std::vector<std::string> answers;
         std::vector<std::string> results; // "failed" for a failed exchange
         int opens;
         size_t writes;
-    };
-    const std::string one = kavelin_test::GetDataAnswer("one");
-    const std::string two = kavelin_test::GetDataAnswer("two");
-    const Case cases[] = {
+    } cases[] = {
         {"opened per exchange without the setting", false, {one, two}, {"one", "two"}, 2, 6},
         {"kept open: one open, one write per request", true, {one, two}, {"one", "two"}, 1, 2},
         {"closed idle stream: reopened, resent", true, {one, "", two}, {"one", "two"}, 2, 3},

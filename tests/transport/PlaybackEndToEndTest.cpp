@@ -3,6 +3,7 @@
 #include <map>
 #include <sstream>
 #include <string>
+#include <tuple>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -64,12 +65,10 @@ TEST(PlaybackEndToEnd, EveryOperationIsAnsweredFromTheFolderOfTheNameTheLibraryW
         "[HKEY_LOCAL_MACHINE\\SOFTWARE\\Orvanta\\Plotara]\r\n\"Logging-Infra\"=\"file," +
         logPath.string() + ",134\"\r\n");
     const std::string built = KAVELIN_LIBRARY_PATH;
-    const struct {
-        const char* url;
-        std::string library;
-        std::string directory;
-        const char* startSession; // "=answer" or the failure's "!" line
-    } cases[] = {
+    // The URL, the library's name, the current directory, and StartSession's "=answer" or the
+    // failure's "!" line.
+    using Row = std::tuple<const char*, std::string, std::string, const char*>;
+    const Row cases[] = {
         {"ovdcs://playback/device", built, ".", "=session-1-67ca317e"},
         {"http://", built, ".", "=session-1-67ca317e"},
         {"http://:80/BaseService", built, ".", "=session-1-67ca317e"},
@@ -79,12 +78,12 @@ TEST(PlaybackEndToEnd, EveryOperationIsAnsweredFromTheFolderOfTheNameTheLibraryW
         {"ovdcs://playback/device", (withoutAnswers / name).string(), ".",
          "!StartSession Failed!!!"},
     };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.url + (" loaded as " + c.library) + " from " + c.directory);
-        std::map<std::string, std::string> answers = RunHost(c.url, c.library, c.directory);
+    for (const auto& [url, library, directory, startSession] : cases) {
+        SCOPED_TRACE(url + (" loaded as " + library) + " from " + directory);
+        std::map<std::string, std::string> answers = RunHost(url, library, directory);
         EXPECT_EQ(answers["exit"], "0");
-        EXPECT_EQ(answers["StartSession"], c.startSession);
-        if (c.startSession[0] == '!')
+        EXPECT_EQ(answers["StartSession"], startSession);
+        if (startSession[0] == '!')
             continue;
         EXPECT_THAT(answers["GetData"], HasSubstr("id=\"black-toner\""));
         EXPECT_EQ(answers["SetData"], "=true");

@@ -1,5 +1,4 @@
 #include <algorithm>
-#include <cerrno>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -93,15 +92,14 @@ protected:
 };
 
 TEST_F(PlaybackPlugin, LogsTheHeaderAsOneEntryAndTheMessageInPiecesOf480Bytes) {
-    struct Case {
-        const char* name;
-        std::vector<std::string> sends;
-        std::vector<size_t> entries;
-    };
     const std::string header(200, 'h');
     const std::string envelope = "<?xml" + std::string(1175, 'e') + "</SOAP-ENV:Envelope>";
     const std::string openEnded = "<?xml" + std::string(275, 'e') + "</SOAP-ENV:Envelope>123456";
-    const Case cases[] = {
+    const struct Case {
+        const char* name;
+        std::vector<std::string> sends;
+        std::vector<size_t> entries;
+    } cases[] = {
         {"header, then the envelope in one chunk", {header, envelope}, {200, 480, 480, 240}},
         {"end tag followed by six bytes is not the end", {openEnded}, {}},
         {"until the buffer passes 480 bytes", {openEnded, std::string(200, 'f')}, {480, 26}},
