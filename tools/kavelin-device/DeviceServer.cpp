@@ -76,7 +76,6 @@ struct DeviceServer::Impl {
     std::mutex connectionMutex;
     std::list<Connection> connections;
     std::size_t acceptedCount = 0;
-    std::atomic<std::chrono::milliseconds::rep> twiceCopyAfter{0};
     std::unique_ptr<UsageSimulation> usage;
 };
 
@@ -246,12 +245,11 @@ bool DeviceServer::Impl::ServeRequest(int fd, const HttpRequest& http, std::size
         return false;
     }
     if (decision.what == Misbehaviour::Twice) {
-        const std::chrono::milliseconds copyAfter{twiceCopyAfter.load()};
-        if (copyAfter.count() == 0) {
+        if (decision.copyAfter.count() == 0) {
             return SendAll(fd, bytes + bytes, kSendTimeout, stopping) && http.keepAlive;
         }
         if (!SendAll(fd, bytes, kSendTimeout, stopping) ||
-            !SleepUnlessStopped(copyAfter, stopping)) {
+            !SleepUnlessStopped(decision.copyAfter, stopping)) {
             return false;
         }
     }
@@ -371,8 +369,7 @@ void DeviceServer::OversizeNext(const std::string& operation, int count) {
 }
 void DeviceServer::AnswerTwiceNext(const std::string& operation, int count,
                                    std::chrono::milliseconds copyAfter) {
-    mImpl->twiceCopyAfter = copyAfter.count();
-    mImpl->state.faults.Add(Misbehaviour::Twice, operation, count, {});
+    mImpl->state.faults.Add(Misbehaviour::Twice, operation, count, {}, copyAfter);
 }
 void DeviceServer::SetDelay(std::chrono::milliseconds delay) {
     mImpl->state.faults.SetDelay(delay);

@@ -5,12 +5,12 @@
 namespace kavelin::device {
 
 void FaultPlan::Add(Misbehaviour what, const std::string& operation, int count,
-                    ScriptedAnswer script) {
+                    ScriptedAnswer script, std::chrono::milliseconds copyAfter) {
     if (count == 0 || count < DeviceServer::kAlways) {
         return;
     }
     std::lock_guard lock(mMutex);
-    mRules.push_back({what, operation, count, std::move(script)});
+    mRules.push_back({what, operation, count, std::move(script), copyAfter});
 }
 
 FaultDecision FaultPlan::Take(const std::string& operation) {
@@ -25,6 +25,7 @@ FaultDecision FaultPlan::Take(const std::string& operation) {
     }
     decision.what = rule->what;
     decision.script = rule->script;
+    decision.copyAfter = rule->copyAfter;
     if (rule->remaining != DeviceServer::kAlways && --rule->remaining == 0) {
         mRules.erase(rule);
     }

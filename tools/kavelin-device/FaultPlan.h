@@ -25,6 +25,7 @@ struct FaultDecision {
     Misbehaviour what = Misbehaviour::None;
     ScriptedAnswer script;
     std::chrono::milliseconds delay{0};
+    std::chrono::milliseconds copyAfter{0}; // Twice: how long after the answer its copy goes
 };
 
 struct AnswerShape {
@@ -36,7 +37,8 @@ struct AnswerShape {
 class FaultPlan {
 public:
     // `count` requests of `operation` ("" = any) get `what`; DeviceServer::kAlways = no end.
-    void Add(Misbehaviour what, const std::string& operation, int count, ScriptedAnswer script);
+    void Add(Misbehaviour what, const std::string& operation, int count, ScriptedAnswer script,
+             std::chrono::milliseconds copyAfter = {});
     // The decision for one request: the first rule that matches spends one of its count.
     FaultDecision Take(const std::string& operation);
 
@@ -53,6 +55,7 @@ private:
         std::string operation;
         int remaining;
         ScriptedAnswer script;
+        std::chrono::milliseconds copyAfter;
     };
     mutable std::mutex mMutex;
     std::vector<Rule> mRules;
