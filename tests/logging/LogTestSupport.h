@@ -17,12 +17,14 @@
 #include <functional>
 #include <optional>
 #include <regex>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <sys/file.h>
 #include <thread>
 #include <unistd.h>
 #include <utility>
+#include <vector>
 
 // The text after a file line's "M/d/yy-HH:mm:ss,[pid:tid/level] " prefix, when the line has
 // that prefix with the given level; the process id too when `pid` is not zero.
@@ -35,6 +37,15 @@ inline std::optional<std::string> AfterFilePrefix(const std::string& line, unsig
     if (!std::regex_search(line, match, prefix, std::regex_constants::match_continuous))
         return std::nullopt;
     return match.suffix().str();
+}
+
+// A log file's text line by line, each without its LF (a CR stays).
+inline std::vector<std::string> LinesOf(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
 }
 
 // The name every process gives the mutex of the log file at `path`.

@@ -95,14 +95,10 @@ TEST_F(LogTest, FileLinesCarryThePrefixAndEndWithCrLf) {
     std::thread([] { Log(5, "ends in a feed: %d\n", 7); }).join();
     Log(6, "above the level");
     CloseLog();
-    std::istringstream in(Read(path));
-    std::string first;
-    std::string second;
-    std::getline(in, first);
-    std::getline(in, second);
-    EXPECT_EQ(AfterFilePrefix(first, 3, getpid()), "::IBaseSoap - Constructor\r");
-    EXPECT_EQ(AfterFilePrefix(second, 5, getpid()), "::ends in a feed: 7");
-    EXPECT_FALSE(std::getline(in, first)) << first;
+    const auto lines = LinesOf(Read(path));
+    ASSERT_EQ(lines.size(), 2u) << Read(path);
+    EXPECT_EQ(AfterFilePrefix(lines[0], 3, getpid()), "::IBaseSoap - Constructor\r");
+    EXPECT_EQ(AfterFilePrefix(lines[1], 5, getpid()), "::ends in a feed: 7");
 }
 
 TEST_F(LogTest, CountedOpenAndClose) {

@@ -2,7 +2,6 @@
 
 #include <memory>
 #include <set>
-#include <sstream>
 #include <tuple>
 
 namespace {
@@ -39,9 +38,8 @@ TEST_F(LogTest, ProcessesSharingAFileWriteWholeLinesAndLoseNone) {
 
     const std::regex whole(R"(::child (\d+) thread (\d+) line (\d+) padding(-padding){4}\r)");
     std::set<std::tuple<int, int, int>> seen;
-    std::istringstream in(Read(path));
     size_t bad = 0;
-    for (std::string text; std::getline(in, text);) {
+    for (const std::string& text : LinesOf(Read(path))) {
         const auto rest = AfterFilePrefix(text, 3);
         std::smatch m;
         if (rest && std::regex_match(*rest, m, whole))
@@ -91,14 +89,11 @@ TEST_F(LogTest, AForkedChildsLinesCarryItsOwnIds) {
     });
     ASSERT_TRUE(passed);
     CloseFully();
-    std::istringstream in(Read(path));
-    std::string parent;
-    std::string forked;
-    std::getline(in, parent);
-    std::getline(in, forked);
-    EXPECT_EQ(AfterFilePrefix(parent, 3, getpid()), "::parent\r");
-    EXPECT_EQ(AfterFilePrefix(forked, 3, std::stoul(id)), "::child\r");
-    EXPECT_NE(forked.find(":" + id + "/3]"), std::string::npos) << forked;
+    const auto lines = LinesOf(Read(path));
+    ASSERT_EQ(lines.size(), 2u) << Read(path);
+    EXPECT_EQ(AfterFilePrefix(lines[0], 3, getpid()), "::parent\r");
+    EXPECT_EQ(AfterFilePrefix(lines[1], 3, std::stoul(id)), "::child\r");
+    EXPECT_NE(lines[1].find(":" + id + "/3]"), std::string::npos) << lines[1];
 }
 
 } // namespace
