@@ -1,5 +1,6 @@
 #include "components/DataStreamComponent.h"
 
+#include <algorithm>
 #include <charconv>
 #include <optional>
 #include <string>
@@ -69,6 +70,7 @@ HRESULT STDMETHODCALLTYPE DataStreamComponent::Open(BSTR target, int32_t, int32_
 
 HRESULT DataStreamComponent::Connect(BSTR target, BSTR* status) {
     mSocket.Close();
+    mHeldCount = 0;
     const std::string narrowTarget = platform::BstrToNarrow(target);
     const std::optional<DeviceAddress> address = ResolveDataStreamTarget(narrowTarget);
     if (!address) {
@@ -79,19 +81,22 @@ HRESULT DataStreamComponent::Connect(BSTR target, BSTR* status) {
     }
     const std::string described = address->Describe();
     KV_LOG(3, "DataStreamComponent::Open - connecting to %s", described.c_str());
-    // Both waits from one look at the settings: a stream opened for every exchange reads
-    // them every time.
-    const std::optional<os::RegistryKey> settings = os::RegistryKey::OpenLocalMachine(kSettingsKey);
+    if (!mTimeouts) {
+        // Both waits from one look at the settings, once: a stream opened for every exchange
+        // would otherwise read them every time.
+        const std::optional<os::RegistryKey> settings =
+            os::RegistryKey::OpenLocalMachine(kSettingsKey);
+        mTimeouts = Timeouts{ConfiguredTimeout(settings, "ConnectTimeout", kDefaultConnectTimeout),
+                             ConfiguredTimeout(settings, "IOTimeout", kDefaultIoTimeout)};
+    }
     std::string error;
-    const SocketStatus connected = mSocket.Connect(
-        *address, ConfiguredTimeout(settings, "ConnectTimeout", kDefaultConnectTimeout), &error);
+    const SocketStatus connected = mSocket.Connect(*address, mTimeouts->connect, &error);
     if (connected != SocketStatus::Ok) {
         KV_LOG(1, "DataStreamComponent::Open - error: connecting to %s failed: %s",
                described.c_str(), error.c_str());
         SetStatus(status, error);
         return ResultOf(connected);
     }
-    mIoTimeout = ConfiguredTimeout(settings, "IOTimeout", kDefaultIoTimeout);
     SetStatus(status, described);
     return S_OK;
 }
@@ -103,8 +108,13 @@ HRESULT STDMETHODCALLTYPE DataStreamComponent::Read(uint32_t maximum, uint8_t* b
     *count = 0;
     if (!mSocket.IsOpen())
         return kNotOpen;
+    if (mHeldCount > 0) {
+        const HRESULT sent = SendHeldAnd(nullptr, 0);
+        if (FAILED(sent))
+            return sent;
+    }
     size_t received = 0;
-    const SocketStatus status = mSocket.Receive(buffer, maximum, &received, mIoTimeout);
+    const SocketStatus status = mSocket.Receive(buffer, maximum, &received, mTimeouts->io);
     if (status != SocketStatus::Ok) {
         KV_LOG(1, "DataStreamComponent::Read - error: receiving from the device failed!!!");
         return ResultOf(status);
@@ -119,13 +129,26 @@ HRESULT STDMETHODCALLTYPE DataStreamComponent::Write(uint32_t count, const uint8
         return E_POINTER;
     if (!mSocket.IsOpen())
         return kNotOpen;
-    // What the device sent unasked would be read as the answer to these bytes.
-    if (mSocket.HasUnread()) {
-        KV_LOG(2, "DataStreamComponent::Write - warning: the device has sent data that was not "
-                  "read; nothing written");
-        return kUnreadData;
+    if (mHeldCount == 0) {
+        // What the device sent unasked would be read as the answer to these bytes.
+        if (mSocket.HasUnread()) {
+            KV_LOG(2, "DataStreamComponent::Write - warning: the device has sent data that was "
+                      "not read; nothing written");
+            return kUnreadData;
+        }
+        if (count <= kMostHeldBytes) {
+            std::copy_n(bytes, count, mHeld.begin());
+            mHeldCount = count;
+            return S_OK;
+        }
     }
-    const SocketStatus status = mSocket.Send(bytes, count, mIoTimeout);
+    return SendHeldAnd(bytes, count);
+}
+
+HRESULT DataStreamComponent::SendHeldAnd(const uint8_t* bytes, uint32_t count) {
+    const SocketStatus status =
+        mSocket.Send({mHeld.data(), mHeldCount}, {bytes, count}, mTimeouts->io);
+    mHeldCount = 0;
     if (status != SocketStatus::Ok) {
         KV_LOG(1, "DataStreamComponent::Write - error: sending to the device failed!!!");
         return ResultOf(status);
@@ -134,6 +157,10 @@ HRESULT STDMETHODCALLTYPE DataStreamComponent::Write(uint32_t count, const uint8
 }
 
 HRESULT STDMETHODCALLTYPE DataStreamComponent::Close() {
+    // What is still held goes if the device takes it at once; closing never waits.
+    if (mHeldCount > 0 && mSocket.IsOpen())
+        mSocket.Send({mHeld.data(), mHeldCount}, {}, std::chrono::milliseconds(0));
+    mHeldCount = 0;
     mSocket.Close();
     return S_OK;
 }

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <array>
 #include <chrono>
+#include <cstddef>
+#include <cstdint>
+#include <optional>
 
 #include "components/DataStreamSocket.h"
 #include "kavelin/ComObject.h"
@@ -11,7 +15,7 @@ namespace kavelin::components {
 // The library's own data stream: carries the proxy's HTTP bytes to a device over a
 // Unix-domain socket or TCP, at the address its target names (components/DataStreamAddress.h).
 // Waits are bounded: "ConnectTimeout" and "IOTimeout" (seconds, text values under
-// SOFTWARE\Orvanta\Plotara, read at every Open; 10 and 60 when absent or not a number).
+// SOFTWARE\Orvanta\Plotara, read at the first Open; 10 and 60 when absent or not a number).
 class DataStreamComponent final : public kavelin::DispatchObject<IDataStream> {
 public:
     static constexpr CLSID kClassId = kavelin::MakeGuid("{6176D0DB-7621-453C-A634-A13EB51D4BAD}");
@@ -31,10 +35,24 @@ public:
     HRESULT STDMETHODCALLTYPE Close() override;
 
 private:
+    struct Timeouts {
+        std::chrono::milliseconds connect;
+        std::chrono::milliseconds io;
+    };
+
     HRESULT Connect(BSTR target, BSTR* status);
+    // Sends what is held and then `bytes` in one go; nothing is held afterwards.
+    HRESULT SendHeldAnd(const uint8_t* bytes, uint32_t count);
 
     DataStreamSocket mSocket;
-    std::chrono::milliseconds mIoTimeout{0};
+    // Read at the first Open.
+    std::optional<Timeouts> mTimeouts;
+    // A small write (an HTTP header block) waits for what follows it, so that the device gets
+    // the request in one piece: one system call here and one wake-up there. It goes with the
+    // next Write, before the next Read, or at Close.
+    static constexpr size_t kMostHeldBytes = 512;
+    std::array<uint8_t, kMostHeldBytes> mHeld{};
+    size_t mHeldCount = 0;
 };
 
 } // namespace kavelin::components

@@ -14,6 +14,12 @@ namespace kavelin::components {
 
 enum class SocketStatus { Ok, TimedOut, Failed };
 
+// Bytes to send that belong to the caller.
+struct SendPiece {
+    const uint8_t* data = nullptr;
+    size_t count = 0;
+};
+
 class DataStreamSocket {
 public:
     DataStreamSocket() = default;
@@ -24,8 +30,9 @@ public:
     // Closes any previous connection first. `error` says why a connection failed.
     SocketStatus Connect(const DeviceAddress& address, std::chrono::milliseconds timeout,
                          std::string* error);
-    // All of `bytes`, within `timeout` in total.
-    SocketStatus Send(const uint8_t* bytes, size_t count, std::chrono::milliseconds timeout);
+    // All of `first` and then all of `second` (either may be empty), in one system call as
+    // long as the device takes them, within `timeout` in total.
+    SocketStatus Send(SendPiece first, SendPiece second, std::chrono::milliseconds timeout);
     // What arrives first, at most `maximum` bytes; `*received` is 0 when the device has
     // closed its side. Right after a send it waits before reading, as the answer is not there
     // yet, instead of trying first.

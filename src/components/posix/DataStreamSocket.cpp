@@ -7,6 +7,7 @@
 #include <netinet/in.h>
 #include <poll.h>
 #include <sys/socket.h>
+#include <sys/uio.h>
 #include <sys/un.h>
 #include <unistd.h>
 
@@ -128,21 +129,39 @@ SocketStatus DataStreamSocket::Connect(const DeviceAddress& address,
     return SocketStatus::Ok;
 }
 
-SocketStatus DataStreamSocket::Send(const uint8_t* bytes, size_t count,
+SocketStatus DataStreamSocket::Send(SendPiece first, SendPiece second,
                                     std::chrono::milliseconds timeout) {
     if (mDescriptor < 0)
         return SocketStatus::Failed;
     const Clock::time_point deadline = Clock::now() + timeout;
-    while (count > 0) {
-        const ssize_t sent = ::send(mDescriptor, bytes, count, MSG_NOSIGNAL);
-        if (sent > 0) {
-            bytes += sent;
-            count -= static_cast<size_t>(sent);
+    iovec pieces[2] = {{const_cast<uint8_t*>(first.data), first.count},
+                       {const_cast<uint8_t*>(second.data), second.count}};
+    iovec* next = pieces;
+    size_t left = 2;
+    size_t sent = 0;
+    while (true) {
+        // Past what has gone, including pieces with nothing in them.
+        while (left > 0 && sent >= next->iov_len) {
+            sent -= next->iov_len;
+            ++next;
+            --left;
+        }
+        if (left == 0)
+            break;
+        next->iov_base = static_cast<uint8_t*>(next->iov_base) + sent;
+        next->iov_len -= sent;
+        sent = 0;
+        msghdr message{};
+        message.msg_iov = next;
+        message.msg_iovlen = left;
+        const ssize_t result = ::sendmsg(mDescriptor, &message, MSG_NOSIGNAL);
+        if (result > 0) {
+            sent = static_cast<size_t>(result);
             continue;
         }
-        if (sent < 0 && errno == EINTR)
+        if (result < 0 && errno == EINTR)
             continue;
-        if (sent < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+        if (result < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
             const SocketStatus waited = WaitFor(mDescriptor, POLLOUT, deadline);
             if (waited != SocketStatus::Ok)
                 return waited;

@@ -117,21 +117,37 @@ SocketStatus DataStreamSocket::Connect(const DeviceAddress& address,
     return SocketStatus::Ok;
 }
 
-SocketStatus DataStreamSocket::Send(const uint8_t* bytes, size_t count,
+SocketStatus DataStreamSocket::Send(SendPiece first, SendPiece second,
                                     std::chrono::milliseconds timeout) {
     if (mDescriptor < 0)
         return SocketStatus::Failed;
     const Clock::time_point deadline = Clock::now() + timeout;
-    while (count > 0) {
-        const int chunk = count > 0x40000000 ? 0x40000000 : static_cast<int>(count);
-        const int sent =
-            ::send(SocketOf(mDescriptor), reinterpret_cast<const char*>(bytes), chunk, 0);
-        if (sent > 0) {
-            bytes += sent;
-            count -= static_cast<size_t>(sent);
+    // A request's pieces are far below the 4 GiB that one buffer may hold here.
+    WSABUF pieces[2] = {{static_cast<ULONG>(first.count),
+                         reinterpret_cast<CHAR*>(const_cast<uint8_t*>(first.data))},
+                        {static_cast<ULONG>(second.count),
+                         reinterpret_cast<CHAR*>(const_cast<uint8_t*>(second.data))}};
+    WSABUF* next = pieces;
+    DWORD left = 2;
+    size_t sent = 0;
+    while (true) {
+        // Past what has gone, including pieces with nothing in them.
+        while (left > 0 && sent >= next->len) {
+            sent -= next->len;
+            ++next;
+            --left;
+        }
+        if (left == 0)
+            break;
+        next->buf += sent;
+        next->len -= static_cast<ULONG>(sent);
+        sent = 0;
+        DWORD count = 0;
+        if (WSASend(SocketOf(mDescriptor), next, left, &count, 0, nullptr, nullptr) == 0) {
+            sent = count;
             continue;
         }
-        if (sent < 0 && WSAGetLastError() == WSAEWOULDBLOCK) {
+        if (WSAGetLastError() == WSAEWOULDBLOCK) {
             const SocketStatus waited = WaitFor(SocketOf(mDescriptor), true, deadline);
             if (waited != SocketStatus::Ok)
                 return waited;
