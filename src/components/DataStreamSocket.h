@@ -34,12 +34,12 @@ public:
     // long as the device takes them, within `timeout` in total.
     SocketStatus Send(SendPiece first, SendPiece second, std::chrono::milliseconds timeout);
     // What arrives first, at most `maximum` bytes; `*received` is 0 when the device has
-    // closed its side. Right after a send it waits before reading, as the answer is not there
-    // yet, instead of trying first.
+    // closed its side.
     SocketStatus Receive(uint8_t* buffer, size_t maximum, size_t* received,
                          std::chrono::milliseconds timeout);
-    // Whether bytes have arrived unasked: before the request being sent began (what comes
-    // after it is its answer), and not read. Never waits.
+    // Whether bytes have arrived unasked since the last answer was read and not been read:
+    // what comes after a request is its answer, and a new connection holds no earlier answer.
+    // Never waits.
     bool HasUnread() const;
     void Close();
     bool IsOpen() const { return mDescriptor >= 0; }
@@ -47,8 +47,8 @@ public:
 private:
     // A descriptor here, a SOCKET (pointer-sized) on Windows; -1 when closed.
     std::intptr_t mDescriptor = -1;
-    // Bytes were sent and nothing received since: what arrives answers them.
-    bool mAnswerDue = false;
+    // Whether anything has been read since the connection was made or bytes were last sent.
+    bool mReadSinceSent = false;
 };
 
 } // namespace kavelin::components

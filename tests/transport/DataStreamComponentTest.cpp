@@ -2,6 +2,7 @@
 #include <optional>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include <gtest/gtest.h>
 
@@ -81,6 +82,37 @@ TEST(DataStreamComponent, FailsCleanlyWithoutADevice) {
     std::filesystem::remove(path);
     EXPECT_TRUE(FAILED(Open(*stream.Get(), u"unix" + std::u16string(path.begin(), path.end()))));
     EXPECT_EQ(Write(*stream.Get(), "x"), kNotOpen);
+}
+
+TEST(DataStreamComponent, EveryWrittenByteReachesTheDeviceInOrderWhateverEndsTheExchange) {
+    const std::string path = kavelin_test::ScratchPath("datastream-order", ".sock");
+    const std::string header(170, 'h'), body(1600, 'b'), small = "<small/>";
+    // Writes, and whether the exchange ends with a Read (else with Close).
+    const struct {
+        std::vector<std::string> writes;
+        bool read;
+    } cases[] = {{{header, body}, true},  {{header, small}, true}, {{small}, true},
+                 {{header}, false},       {{body, small}, false},  {{header, body, small}, false},
+                 {{"", header, ""}, true}};
+    for (const auto& c : cases) {
+        std::string sent;
+        for (const std::string& w : c.writes)
+            sent += w;
+        SCOPED_TRACE(sent.size());
+        kavelin_test::CannedServer device({"answer"}, path);
+        CPComPtr<IDataStream> stream = NewStream();
+        ASSERT_EQ(Open(*stream.Get(), u"unix" + std::u16string(path.begin(), path.end())), S_OK);
+        for (const std::string& w : c.writes)
+            EXPECT_EQ(Write(*stream.Get(), w), S_OK);
+        uint8_t buffer[16];
+        uint32_t count = 0;
+        if (c.read) {
+            EXPECT_EQ(stream->Read(sizeof buffer, buffer, &count, 0x80000), S_OK);
+        }
+        stream->Close();
+        EXPECT_EQ(std::string(reinterpret_cast<char*>(buffer), count), c.read ? "answer" : "");
+        EXPECT_EQ(device.Requests(), std::vector<std::string>{sent});
+    }
 }
 
 TEST(DataStreamComponent, WritingToAConnectionTheDeviceDroppedFailsWithoutASignal) {

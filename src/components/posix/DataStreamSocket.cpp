@@ -11,8 +11,6 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include <utility>
-
 namespace kavelin::components {
 
 namespace {
@@ -80,13 +78,13 @@ void DataStreamSocket::Close() {
     if (mDescriptor >= 0)
         ::close(mDescriptor);
     mDescriptor = -1;
-    mAnswerDue = false;
+    mReadSinceSent = false;
 }
 
 bool DataStreamSocket::HasUnread() const {
     // The socket never blocks, so a peek answers at once; 0 is a closed side, not data.
     char byte = 0;
-    return !mAnswerDue && mDescriptor >= 0 && ::recv(mDescriptor, &byte, 1, MSG_PEEK) > 0;
+    return mReadSinceSent && mDescriptor >= 0 && ::recv(mDescriptor, &byte, 1, MSG_PEEK) > 0;
 }
 
 SocketStatus DataStreamSocket::Connect(const DeviceAddress& address,
@@ -169,7 +167,7 @@ SocketStatus DataStreamSocket::Send(SendPiece first, SendPiece second,
         }
         return SocketStatus::Failed;
     }
-    mAnswerDue = true;
+    mReadSinceSent = false;
     return SocketStatus::Ok;
 }
 
@@ -179,11 +177,7 @@ SocketStatus DataStreamSocket::Receive(uint8_t* buffer, size_t maximum, size_t* 
     if (mDescriptor < 0)
         return SocketStatus::Failed;
     const Clock::time_point deadline = Clock::now() + timeout;
-    if (std::exchange(mAnswerDue, false)) {
-        const SocketStatus waited = WaitFor(mDescriptor, POLLIN, deadline);
-        if (waited != SocketStatus::Ok)
-            return waited;
-    }
+    mReadSinceSent = true;
     while (true) {
         const ssize_t got = ::recv(mDescriptor, buffer, maximum, 0);
         if (got >= 0) {

@@ -5,8 +5,6 @@
 #include <winsock2.h>
 #include <ws2tcpip.h>
 
-#include <utility>
-
 namespace kavelin::components {
 
 namespace {
@@ -46,13 +44,14 @@ void DataStreamSocket::Close() {
     if (mDescriptor >= 0)
         closesocket(SocketOf(mDescriptor));
     mDescriptor = -1;
-    mAnswerDue = false;
+    mReadSinceSent = false;
 }
 
 bool DataStreamSocket::HasUnread() const {
     // The socket never blocks, so a peek answers at once; 0 is a closed side, not data.
     char byte = 0;
-    return !mAnswerDue && mDescriptor >= 0 && ::recv(SocketOf(mDescriptor), &byte, 1, MSG_PEEK) > 0;
+    return mReadSinceSent && mDescriptor >= 0 &&
+           ::recv(SocketOf(mDescriptor), &byte, 1, MSG_PEEK) > 0;
 }
 
 SocketStatus DataStreamSocket::Connect(const DeviceAddress& address,
@@ -155,7 +154,7 @@ SocketStatus DataStreamSocket::Send(SendPiece first, SendPiece second,
         }
         return SocketStatus::Failed;
     }
-    mAnswerDue = true;
+    mReadSinceSent = false;
     return SocketStatus::Ok;
 }
 
@@ -165,11 +164,7 @@ SocketStatus DataStreamSocket::Receive(uint8_t* buffer, size_t maximum, size_t* 
     if (mDescriptor < 0)
         return SocketStatus::Failed;
     const Clock::time_point deadline = Clock::now() + timeout;
-    if (std::exchange(mAnswerDue, false)) {
-        const SocketStatus waited = WaitFor(SocketOf(mDescriptor), false, deadline);
-        if (waited != SocketStatus::Ok)
-            return waited;
-    }
+    mReadSinceSent = true;
     const int most = maximum > 0x40000000 ? 0x40000000 : static_cast<int>(maximum);
     while (true) {
         const int got = ::recv(SocketOf(mDescriptor), reinterpret_cast<char*>(buffer), most, 0);
