@@ -13,7 +13,6 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -198,29 +197,11 @@ int main(int argc, char** argv) {
     std::vector<std::string> inputs(3);
     const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(duration);
     char chunk[16384];
-    // Reads what connection `i` has sent and answers it; false when the connection is to go.
-    // `flags` MSG_DONTWAIT: whatever is there, without waiting for it.
-    const auto serve = [&](size_t i, int flags) {
-        const ssize_t n = recv(watched[i].fd, chunk, sizeof chunk, flags);
-        if (n < 0 && flags != 0 && (errno == EAGAIN || errno == EWOULDBLOCK))
-            return true;
-        return n > 0 && (inputs[i].append(chunk, static_cast<size_t>(n)),
-                         server.Answer(watched[i].fd, inputs[i]));
-    };
-    const auto drop = [&](size_t i) {
-        close(watched[i].fd);
-        watched.erase(watched.begin() + static_cast<long>(i));
-        inputs.erase(inputs.begin() + static_cast<long>(i));
-    };
     while (std::chrono::steady_clock::now() < end) {
         if (poll(watched.data(), watched.size(), 1000) < 0)
             break;
         if (watched[0].revents != 0)
             break; // the comparison closed our input, or ended
-        for (size_t i = watched.size(); i-- > 3;) {
-            if (watched[i].revents != 0 && !serve(i, 0))
-                drop(i);
-        }
         for (size_t i = 1; i < 3; ++i) {
             if ((watched[i].revents & POLLIN) == 0)
                 continue;
@@ -228,12 +209,20 @@ int main(int argc, char** argv) {
             if (sock >= 0 && watched.size() - 3 < kMaxConnections) {
                 watched.push_back({sock, POLLIN, 0});
                 inputs.emplace_back();
-                // A client that connects for one request has usually sent it already.
-                if (!serve(watched.size() - 1, MSG_DONTWAIT))
-                    drop(watched.size() - 1);
             } else if (sock >= 0) {
                 close(sock);
             }
+        }
+        for (size_t i = watched.size(); i-- > 3;) {
+            if (watched[i].revents == 0)
+                continue;
+            const ssize_t n = recv(watched[i].fd, chunk, sizeof chunk, 0);
+            if (n > 0 && (inputs[i].append(chunk, static_cast<size_t>(n)),
+                          server.Answer(watched[i].fd, inputs[i])))
+                continue;
+            close(watched[i].fd);
+            watched.erase(watched.begin() + static_cast<long>(i));
+            inputs.erase(inputs.begin() + static_cast<long>(i));
         }
     }
     unlink(argv[2]);
