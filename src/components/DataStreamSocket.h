@@ -37,9 +37,9 @@ public:
     // closed its side.
     SocketStatus Receive(uint8_t* buffer, size_t maximum, size_t* received,
                          std::chrono::milliseconds timeout);
-    // Whether bytes have arrived unasked since the last answer was read and not been read:
-    // what comes after a request is its answer, and a new connection holds no earlier answer.
-    // Never waits.
+    // Whether bytes nobody asked for are waiting: bytes that came after an answer was read
+    // and before the next request (what comes after a request is its answer, and a new
+    // connection holds no earlier answer). Never waits.
     bool HasUnread() const;
     void Close();
     bool IsOpen() const { return mDescriptor >= 0; }
