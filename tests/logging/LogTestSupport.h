@@ -16,6 +16,7 @@
 #include <fstream>
 #include <functional>
 #include <optional>
+#include <poll.h>
 #include <regex>
 #include <sstream>
 #include <string>
@@ -79,10 +80,16 @@ inline std::pair<bool, std::string> InChild(int fd, const std::function<bool()>&
     close(out[1]);
     std::string text;
     char buffer[256];
-    for (ssize_t got; (got = read(out[0], buffer, sizeof buffer)) > 0;)
+    // A child that stays silent for 30 seconds is taken for hung.
+    for (pollfd ready{out[0], POLLIN, 0}; poll(&ready, 1, 30000) > 0;) {
+        const ssize_t got = read(out[0], buffer, sizeof buffer);
+        if (got <= 0)
+            break;
         text.append(buffer, static_cast<size_t>(got));
+    }
     close(out[0]);
-    // The child has closed its end, so it has ended; one that lingers is stopped and fails.
+    // The child has closed its end (it has ended) or fell silent; one that lingers is stopped
+    // and fails.
     return {kavelin_test::StopChild(child, std::chrono::seconds(30)) == 0, text};
 }
 
